@@ -1,0 +1,219 @@
+#include "net/cookies.h"
+
+#include <arpa/inet.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <mutex>
+
+#include "net/header_list.h"
+#include "platform/base/number_conv.h"
+#include "platform/base/strings.h"
+
+namespace kx {
+namespace {
+
+bool IsDottedIPv4(const std::string& host) {
+  in_addr parsed{};
+  return inet_pton(AF_INET, host.c_str(), &parsed) == 1;
+}
+
+std::string StripQuotes(std::string value) {
+  if (!value.empty() && value.front() == '"') value.erase(0, 1);
+  if (!value.empty() && value.back() == '"') value.pop_back();
+  return value;
+}
+
+std::vector<int> ParsePortList(const std::string& text) {
+  std::vector<int> ports;
+  std::string list = StripQuotes(text);
+  std::size_t start = 0;
+  while (start <= list.size()) {
+    std::size_t comma = list.find(',', start);
+    std::string piece(Trim(list.substr(start, comma == std::string::npos ? std::string::npos : comma - start)));
+    int port = 0;
+    if (TryStrToInt(piece, port)) ports.push_back(port);
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  return ports;
+}
+
+bool DomainValidForHost(const std::string& domain, const std::string& host) {
+  if (IsDottedIPv4(host)) return domain == host;
+  if (domain.empty() || domain.front() != '.') return domain == host;
+  std::size_t dot = host.find('.');
+  return dot != std::string::npos && host.substr(dot) == domain;
+}
+
+}  // namespace
+
+bool CookieDomainMatches(std::string_view host, std::string_view domain) {
+  if (!domain.empty() && domain.front() == '.') domain.remove_prefix(1);
+  if (domain.empty()) return false;
+  if (SameTextAscii(host, domain)) return true;
+  if (host.size() <= domain.size()) return false;
+  return host[host.size() - domain.size() - 1] == '.' &&
+         SameTextAscii(host.substr(host.size() - domain.size()), domain);
+}
+
+void TNetCookies::Store(std::unique_ptr<TNetCookieRFC2109> cookie) {
+  auto domain = std::find_if(m_domains.begin(), m_domains.end(), [&](const Domain& d) {
+    return SameTextAscii(d.Name, cookie->Domain);
+  });
+  if (domain == m_domains.end()) {
+    m_domains.push_back(Domain{cookie->Domain, {}});
+    domain = m_domains.end() - 1;
+  }
+  for (auto& stored : domain->Cookies) {
+    if (SameTextAscii(stored->Name, cookie->Name)) {
+      stored = std::move(cookie);
+      return;
+    }
+  }
+  domain->Cookies.push_back(std::move(cookie));
+}
+
+std::size_t TNetCookies::Count() const {
+  std::size_t n = 0;
+  for (const Domain& d : m_domains) n += d.Cookies.size();
+  return n;
+}
+
+const TNetCookieRFC2109* TNetCookies::Find(std::string_view domain, std::string_view name) const {
+  for (const Domain& d : m_domains) {
+    if (!SameTextAscii(d.Name, domain)) continue;
+    for (const auto& c : d.Cookies) {
+      if (SameTextAscii(c->Name, name)) return c.get();
+    }
+  }
+  return nullptr;
+}
+
+TNetCookieManager::TNetCookieManager()
+    : m_clock([] {
+        using namespace std::chrono;
+        return duration<double>(system_clock::now().time_since_epoch()).count();
+      }) {}
+
+void TNetCookieManager::StoreCookie(std::string_view headerValue, const std::string& host,
+                                    TNetCookieKind kind) {
+  std::vector<std::string> parts;
+  if (headerValue.find(';') == std::string_view::npos) {
+    parts.emplace_back(headerValue);
+  } else {
+    std::size_t start = 0;
+    for (;;) {
+      std::size_t semi = headerValue.find(';', start);
+      parts.emplace_back(Trim(headerValue.substr(start, semi == std::string_view::npos ? std::string_view::npos : semi - start)));
+      if (semi == std::string_view::npos) break;
+      start = semi + 1;
+    }
+  }
+  std::unique_ptr<TNetCookieRFC2109> cookie;
+  TNetCookieRFC2965* cookie2 = nullptr;
+  if (kind == TNetCookieKind::SetCookie2) {
+    auto c = std::make_unique<TNetCookieRFC2965>();
+    cookie2 = c.get();
+    cookie = std::move(c);
+  } else {
+    cookie = std::make_unique<TNetCookieRFC2109>();
+  }
+  const std::string& first = parts.front();
+  std::size_t eq = first.find('=');
+  cookie->Name = first.substr(0, eq);
+  if (eq != std::string::npos) cookie->Value = first.substr(eq + 1);
+
+  std::string maxAge;
+  bool hasMaxAge = false;
+  for (std::size_t i = 1; i < parts.size(); ++i) {
+    const std::string& part = parts[i];
+    std::size_t peq = part.find('=');
+    std::string name = UpperCaseAscii(part.substr(0, peq));
+    std::string value = peq == std::string::npos ? std::string() : part.substr(peq + 1);
+    if (name == "PATH") {
+      cookie->Path = StripQuotes(value);
+    } else if (name == "EXPIRES") {
+      cookie->Expires = value;
+    } else if (name == "DOMAIN") {
+      cookie->Domain = value;
+    } else if (name == "SECURE") {
+      cookie->Secure = true;
+    } else if (name == "MAX-AGE") {
+      maxAge = value;
+      hasMaxAge = true;
+    } else if (name == "VERSION") {
+      cookie->Version = value;
+    } else if (name == "COMMENT") {
+      cookie->Comment = value;
+    } else if (cookie2 && name == "COMMENTURL") {
+      cookie2->CommentURL = value;
+    } else if (cookie2 && name == "DISCARD") {
+      cookie2->Discard = true;
+    } else if (cookie2 && name == "PORT") {
+      cookie2->PortList = ParsePortList(value);
+    }
+  }
+  cookie->MaxAge = hasMaxAge ? StrToIntDef(maxAge, -1) : -1;
+  if (cookie->Expires.empty() && cookie->MaxAge >= 0) {
+    auto now = static_cast<UnixTime>(std::floor(m_clock()));
+    cookie->Expires = FormatInternetDate(now + cookie->MaxAge);
+  }
+  if (cookie->Domain.empty()) cookie->Domain = host;
+  if (!DomainValidForHost(cookie->Domain, host)) return;
+  bool accept = true;
+  if (OnNewCookie) OnNewCookie(*this, *cookie, accept);
+  if (!accept) return;
+  std::unique_lock lock(m_lock);
+  m_cookies.Store(std::move(cookie));
+}
+
+void TNetCookieManager::AddCookies(const TNetHeaderList& headers, const std::string& host) {
+  for (const std::string& value : headers.AllValues("Set-cookie")) {
+    StoreCookie(value, host, TNetCookieKind::SetCookie);
+  }
+  for (const std::string& value : headers.AllValues("Set-cookie2")) {
+    StoreCookie(value, host, TNetCookieKind::SetCookie2);
+  }
+}
+
+void TNetCookieManager::DropExpired(double now) {
+  for (TNetCookies::Domain& domain : m_cookies.Domains()) {
+    auto& list = domain.Cookies;
+    list.erase(std::remove_if(list.begin(), list.end(),
+                              [&](const std::unique_ptr<TNetCookieRFC2109>& c) {
+                                if (c->Expires.empty()) return false;
+                                std::optional<UnixTime> at = ParseInternetDate(c->Expires);
+                                // An unreadable date counts as long past.
+                                return !at || static_cast<double>(*at) <= now;
+                              }),
+               list.end());
+  }
+}
+
+std::string TNetCookieManager::CookieHeader(const std::string& host, const std::string& path) {
+  std::unique_lock lock(m_lock);
+  DropExpired(m_clock());
+  std::vector<const TNetCookieRFC2109*> selected;
+  for (const TNetCookies::Domain& domain : m_cookies.Domains()) {
+    if (!CookieDomainMatches(host, domain.Name)) continue;
+    for (auto it = domain.Cookies.rbegin(); it != domain.Cookies.rend(); ++it) {
+      const TNetCookieRFC2109& c = **it;
+      if (c.Path.empty() || path.compare(0, c.Path.size(), c.Path) != 0) continue;
+      if (c.Secure || c.Value.empty()) continue;
+      selected.push_back(&c);
+    }
+  }
+  std::stable_sort(selected.begin(), selected.end(), [](const auto* a, const auto* b) {
+    return LowerCaseAscii(a->Path) > LowerCaseAscii(b->Path);
+  });
+  std::string header;
+  for (const TNetCookieRFC2109* c : selected) {
+    if (!header.empty()) header += "; ";
+    header += c->Name + "=" + c->Value;
+  }
+  return header;
+}
+
+}  // namespace kx

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace kx {
+
+// The byte stream the protocol code talks to: a TCP connection, or a memory
+// script in tests. Failures raise the net errors.
+class NetStream {
+ public:
+  virtual ~NetStream() = default;
+  virtual void Send(std::string_view data) = 0;
+  // Receives up to size bytes; 0 means the peer closed the stream.
+  virtual std::size_t Receive(char* data, std::size_t size) = 0;
+  // Waits for data or the peer's close; false when timeoutMs (>= 0) passed first.
+  virtual bool WaitReadable(int timeoutMs) = 0;
+  virtual bool PeerClosed() = 0;
+};
+
+// Opens streams to a host and port.
+class NetConnector {
+ public:
+  virtual ~NetConnector() = default;
+  virtual std::unique_ptr<NetStream> Connect(const std::string& host, int port,
+                                             int connectTimeoutMs) = 0;
+};
+
+// The system's TCP sockets.
+class SocketConnector : public NetConnector {
+ public:
+  std::unique_ptr<NetStream> Connect(const std::string& host, int port,
+                                     int connectTimeoutMs) override;
+};
+
+}  // namespace kx

@@ -1,0 +1,6 @@
+#pragma once
+
+namespace kx {
+class TcpSocket;
+struct SocketResult;
+}  // namespace kx

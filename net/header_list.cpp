@@ -81,7 +81,9 @@ std::vector<std::string> FoldLine(const std::string& line, std::size_t width) {
       break;
     }
     out.push_back(piece);
-    rest = " " + rest.substr(next);
+    std::string continuation(1, ' ');
+    continuation.append(rest, next, std::string::npos);
+    rest = std::move(continuation);
   }
   out.push_back(rest);
   return out;

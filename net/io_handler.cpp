@@ -1,45 +1,53 @@
 #include "net/io_handler.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "net/net_errors.h"
 
 namespace kx {
 
+NetIOHandler::NetIOHandler(std::unique_ptr<NetStream> stream)
+    : m_stream(std::move(stream)), m_data(3 * kRecvBufferSize) {}
+
 bool NetIOHandler::Fill() {
   if (m_closed) return false;
-  if (m_readTimeoutMs > 0 && !m_stream->WaitReadable(m_readTimeoutMs)) throw ENetReadTimeout();
-  if (m_start > 0) {
-    m_buffer.erase(0, m_start);
-    m_start = 0;
+  if (m_begin == m_end) m_begin = m_end = 0;
+  if (m_data.size() - m_end < kRecvBufferSize) {
+    // Move the unread bytes to the front; grow only when they fill the buffer.
+    std::size_t unread = m_end - m_begin;
+    std::memmove(m_data.data(), m_data.data() + m_begin, unread);
+    m_begin = 0;
+    m_end = unread;
+    if (m_data.size() - m_end < kRecvBufferSize) m_data.resize(m_end + kRecvBufferSize);
   }
-  std::size_t old = m_buffer.size();
-  m_buffer.resize(old + kRecvBufferSize);
-  std::size_t n = 0;
-  try {
-    n = m_stream->Receive(m_buffer.data() + old, kRecvBufferSize);
-  } catch (...) {
-    m_buffer.resize(old);
-    throw;
-  }
-  m_buffer.resize(old + n);
+  std::size_t n = m_stream->Receive(m_data.data() + m_end, kRecvBufferSize);
+  m_end += n;
   if (n == 0) m_closed = true;
   return n > 0;
 }
 
+void NetIOHandler::TakeBuffered(std::size_t count, std::string& out) {
+  std::size_t take = std::min(count, m_end - m_begin);
+  out.append(m_data.data() + m_begin, take);
+  m_begin += take;
+}
+
 std::string NetIOHandler::ReadLn(std::size_t maxLength) {
-  std::size_t scanned = 0;  // bytes after m_start already known to hold no LF
+  std::size_t scanned = 0;  // bytes after m_begin already known to hold no LF
   for (;;) {
-    std::size_t lf = m_buffer.find('\n', m_start + scanned);
-    if (lf != std::string::npos) {
-      std::size_t end = lf;
-      if (end > m_start && m_buffer[end - 1] == '\r') --end;
-      if (end - m_start > maxLength) throw ENetReadLnMaxLineLengthExceeded();
-      std::string line = m_buffer.substr(m_start, end - m_start);
-      m_start = lf + 1;
+    const char* start = m_data.data() + m_begin;
+    const void* lf = std::memchr(start + scanned, '\n', m_end - m_begin - scanned);
+    if (lf) {
+      std::size_t lineEnd = static_cast<const char*>(lf) - start;
+      std::size_t length = lineEnd;
+      if (length > 0 && start[length - 1] == '\r') --length;
+      if (length > maxLength) throw ENetReadLnMaxLineLengthExceeded();
+      std::string line(start, length);
+      m_begin += lineEnd + 1;
       return line;
     }
-    scanned = m_buffer.size() - m_start;
+    scanned = m_end - m_begin;
     // One byte more than the limit may be the CR of the line end.
     if (scanned > maxLength + 1) throw ENetReadLnMaxLineLengthExceeded();
     if (!Fill()) throw ENetConnClosedGracefully();
@@ -47,22 +55,46 @@ std::string NetIOHandler::ReadLn(std::size_t maxLength) {
 }
 
 bool NetIOHandler::ReadBytes(std::size_t count, std::string& out) {
+  // Reserving what the peer announced saves copies; the cap keeps a lying
+  // announcement from claiming memory the data never fills.
+  std::size_t wanted = out.size() + std::min(count, kMaxBodyReserve);
+  if (wanted > out.capacity()) out.reserve(std::max(wanted, out.capacity() * 2));
+  std::size_t before = m_end - m_begin;
+  TakeBuffered(count, out);
+  count -= std::min(count, before);
   while (count > 0) {
-    if (m_start == m_buffer.size() && !Fill()) return false;
-    std::size_t take = std::min(count, m_buffer.size() - m_start);
-    out.append(m_buffer, m_start, take);
-    m_start += take;
-    count -= take;
+    if (m_closed) return false;
+    if (count < kRecvBufferSize) {
+      // Small remainders go through the buffer, which saves receive calls.
+      if (!Fill()) return false;
+      std::size_t available = m_end - m_begin;
+      TakeBuffered(count, out);
+      count -= std::min(count, available);
+      continue;
+    }
+    // Large ones go straight from the stream into out, never past the count.
+    std::size_t old = out.size();
+    out.resize(old + kRecvBufferSize);
+    std::size_t n = 0;
+    try {
+      n = m_stream->Receive(out.data() + old, kRecvBufferSize);
+    } catch (...) {
+      out.resize(old);
+      throw;
+    }
+    out.resize(old + n);
+    if (n == 0) {
+      m_closed = true;
+      return false;
+    }
+    count -= n;
   }
   return true;
 }
 
 void NetIOHandler::ReadToClose(std::string& out) {
   for (;;) {
-    if (m_start < m_buffer.size()) {
-      out.append(m_buffer, m_start, std::string::npos);
-      m_start = m_buffer.size();
-    }
+    TakeBuffered(m_end - m_begin, out);
     if (!Fill()) return;
   }
 }

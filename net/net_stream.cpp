@@ -1,5 +1,7 @@
 #include "net/net_stream.h"
 
+#include <cerrno>
+
 #include "net/net_errors.h"
 #include "platform/sys/tcp_socket.h"
 
@@ -18,10 +20,14 @@ class SocketStream : public NetStream {
   }
   std::size_t Receive(char* data, std::size_t size) override {
     std::size_t received = 0;
-    if (SocketResult r = m_socket.Receive(data, size, received); !r) throw ENetSocketError(r.error);
+    SocketResult r = m_socket.Receive(data, size, received);
+    if (r.error == EAGAIN || r.error == EWOULDBLOCK) throw ENetReadTimeout();
+    if (!r) throw ENetSocketError(r.error);
     return received;
   }
-  bool WaitReadable(int timeoutMs) override { return m_socket.WaitReadable(timeoutMs); }
+  void SetReadTimeout(int timeoutMs) override {
+    if (SocketResult r = m_socket.SetReceiveTimeout(timeoutMs); !r) throw ENetSocketError(r.error);
+  }
   bool PeerClosed() override { return m_socket.PeerClosed(); }
 
  private:

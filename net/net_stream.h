@@ -13,10 +13,11 @@ class NetStream {
  public:
   virtual ~NetStream() = default;
   virtual void Send(std::string_view data) = 0;
-  // Receives up to size bytes; 0 means the peer closed the stream.
+  // Receives up to size bytes; 0 means the peer closed the stream. Raises
+  // ENetReadTimeout when the read time-out passes without data.
   virtual std::size_t Receive(char* data, std::size_t size) = 0;
-  // Waits for data or the peer's close; false when timeoutMs (>= 0) passed first.
-  virtual bool WaitReadable(int timeoutMs) = 0;
+  // 0 waits without limit.
+  virtual void SetReadTimeout(int timeoutMs) = 0;
   virtual bool PeerClosed() = 0;
 };
 

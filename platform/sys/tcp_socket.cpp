@@ -6,6 +6,7 @@
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -114,6 +115,17 @@ SocketResult TcpSocket::Receive(char* data, std::size_t size, std::size_t& recei
     received = static_cast<std::size_t>(n);
     return {};
   }
+}
+
+SocketResult TcpSocket::SetReceiveTimeout(int timeoutMs) {
+  if (m_fd < 0) return {ENOTCONN};
+  timeval tv{};
+  if (timeoutMs > 0) {
+    tv.tv_sec = timeoutMs / 1000;
+    tv.tv_usec = (timeoutMs % 1000) * 1000;
+  }
+  if (setsockopt(m_fd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv) != 0) return {errno};
+  return {};
 }
 
 bool TcpSocket::WaitReadable(int timeoutMs) {

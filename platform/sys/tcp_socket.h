@@ -36,6 +36,8 @@ class TcpSocket {
   SocketResult SendAll(const char* data, std::size_t size);
   // Receives up to size bytes; received = 0 means the peer closed the connection.
   SocketResult Receive(char* data, std::size_t size, std::size_t& received);
+  // Makes Receive give up with EAGAIN after timeoutMs without data (0: never).
+  SocketResult SetReceiveTimeout(int timeoutMs);
   // Waits until data (or the peer's close) can be read; false on time-out.
   // timeoutMs < 0 waits without limit.
   bool WaitReadable(int timeoutMs);

@@ -251,3 +251,35 @@ TEST_F(HttpTest, UrlIsSentRawButWithoutBookmark) {
 
 }  // namespace
 }  // namespace kx
+
+namespace kx {
+namespace {
+
+TEST_F(HttpTest, LongCookieHeaderIsFoldedAtBlanks) {
+  std::string head = "HTTP/1.1 200 OK\r\n";
+  for (int i = 0; i < 8; ++i) head += "Set-Cookie: cookie" + std::to_string(i) + "=value" + std::to_string(i) + "; path=/\r\n";
+  auto script = connector->Add({head + "Content-Length: 0\r\n\r\n", "HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n"});
+  Get(kFeedUrl);
+  Get(kFeedUrl);
+  std::string second = script->sent.substr(std::string(kFeedHead).size());
+  std::size_t cookie = second.find("Cookie: ");
+  ASSERT_NE(cookie, std::string::npos);
+  std::string rest = second.substr(cookie);
+  std::size_t firstBreak = rest.find("\r\n");
+  EXPECT_LE(firstBreak, 78u);
+  EXPECT_EQ(rest[firstBreak + 2], ' ');  // a continuation line
+  TNetHeaderList parsed;
+  std::size_t at = 0;
+  while (at < rest.size()) {
+    std::size_t end = rest.find("\r\n", at);
+    if (end == at) break;
+    parsed.AddReceivedLine(rest.substr(at, end - at));
+    at = end + 2;
+  }
+  EXPECT_EQ(parsed.Values("Cookie"),
+            "cookie7=value7; cookie6=value6; cookie5=value5; cookie4=value4; cookie3=value3; "
+            "cookie2=value2; cookie1=value1; cookie0=value0");
+}
+
+}  // namespace
+}  // namespace kx

@@ -1,0 +1,200 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/base/color.h"
+#include "platform/base/strings.h"
+#include "platform/gfx/font.h"
+
+namespace kx {
+
+class TCells;
+
+inline constexpr int kMaxGridColumns = 1025;
+
+enum class TCellKind { String, Float, Integer };
+
+// What a new cell of a column takes over: its kind, colour and font style.
+struct TCellTemplate {
+  TCellKind Kind = TCellKind::String;
+  TColor Color = clWindow;
+  TFontStyles FontStyle;
+};
+
+// The base of the cell kinds: a value converted on access, plus colour, font
+// style and hint. Every write ends in one Changed, reported through the store
+// with the coordinates of the store's last Cell lookup.
+class TCell {
+ public:
+  explicit TCell(TCells& owner) : m_owner(owner) {}
+  virtual ~TCell() = default;
+  TCell(const TCell&) = delete;
+  TCell& operator=(const TCell&) = delete;
+
+  virtual bool AsBoolean() const = 0;
+  virtual double AsFloat() const = 0;
+  virtual int AsInteger() const = 0;
+  virtual WideString AsString() const = 0;
+  virtual void SetAsBoolean(bool) { Changed(); }
+  virtual void SetAsFloat(double) { Changed(); }
+  virtual void SetAsInteger(int) { Changed(); }
+  virtual void SetAsString(const WideString&) { Changed(); }
+  virtual void Clear() = 0;
+
+  TColor Color() const { return m_color; }
+  void SetColor(TColor color);
+  const WideString& Hint() const { return m_hint; }
+  void SetHint(const WideString& hint);
+  TFontStyles FontStyle() const { return m_fontStyle; }
+  void SetFontStyle(TFontStyles style) { m_fontStyle = style; }
+
+  bool NotificationsSuppressed() const { return m_suppressed; }
+
+ protected:
+  void Changed();
+
+ private:
+  friend class TCells;
+  TCells& m_owner;
+  TFontStyles m_fontStyle;
+  TColor m_color = clWindow;
+  WideString m_hint;
+  bool m_suppressed = true;  // while the cell is built and initialised
+};
+
+class TStringCell : public TCell {
+ public:
+  using TCell::TCell;
+  bool AsBoolean() const override;
+  double AsFloat() const override;
+  int AsInteger() const override;
+  WideString AsString() const override { return m_value; }
+  void SetAsBoolean(bool value) override;
+  void SetAsFloat(double value) override;
+  void SetAsInteger(int value) override;
+  void SetAsString(const WideString& value) override;
+  void Clear() override;
+
+ private:
+  WideString m_value;
+};
+
+class TFloatCell : public TCell {
+ public:
+  using TCell::TCell;
+  bool AsBoolean() const override { return false; }
+  double AsFloat() const override { return m_value; }
+  int AsInteger() const override;
+  WideString AsString() const override;
+  // Stores 0.0 whatever the value: a number cell has no Boolean meaning.
+  void SetAsBoolean(bool value) override;
+  void SetAsFloat(double value) override;
+  void SetAsInteger(int value) override;
+  void SetAsString(const WideString& value) override;
+  void Clear() override;
+
+ private:
+  double m_value = 0;
+};
+
+class TIntegerCell : public TCell {
+ public:
+  using TCell::TCell;
+  bool AsBoolean() const override { return m_value > 0; }
+  double AsFloat() const override { return m_value; }
+  int AsInteger() const override { return m_value; }
+  WideString AsString() const override;
+  void SetAsBoolean(bool value) override;
+  void SetAsFloat(double value) override;
+  void SetAsInteger(int value) override;
+  void SetAsString(const WideString& value) override;
+  void Clear() override;
+
+ private:
+  int m_value = 0;
+};
+
+struct TRow {
+  int ChildCount = 0;
+  bool Expanded = true;
+  int Level = 0;
+  TRow* Parent = nullptr;  // tree rows; not owned
+  int Height = 16;
+  bool Selected = false;
+  bool ParentExpanded = true;
+  bool Visible = true;
+  bool Shown() const { return Visible && ParentExpanded; }
+};
+
+// The grid's cell store: one list of cells per column, one row record per row.
+class TCells {
+ public:
+  using CellChanged = std::function<void(TCells& store, int column, int row)>;
+
+  TCells() = default;
+
+  int ColumnCount() const { return static_cast<int>(m_columns.size()); }
+  int RowCount() const { return static_cast<int>(m_rows.size()); }
+  int ShownRowCount() const { return m_shownRowCount; }
+  int DefaultRowHeight() const { return m_defaultRowHeight; }
+  void SetDefaultRowHeight(int height) { m_defaultRowHeight = height; }
+
+  // Appends a column list with one new cell per existing row; false beyond the limit.
+  bool AddColumn(const TCellTemplate& column);
+  void InsertColumn(int index, const TCellTemplate& column);
+  void DeleteColumn(int index);
+  void MoveColumn(int from, int to);
+  void ClearColumns();
+
+  // Appends count rows (cells from the column templates); returns the first new row.
+  int AppendRows(int count);
+  void InsertRowAt(int index);
+  void DeleteRowAt(int index);
+  void ClearAllRows();
+  // Exchanges two whole rows: their cells and records.
+  void SwapRows(int a, int b);
+
+  // Records column and row as the last lookup and returns the cell; raises
+  // EListError "List index out of bounds (%d)" for a row out of range.
+  TCell& Cell(int column, int row);
+  TRow& Row(int row) { return *m_rows.at(static_cast<std::size_t>(row)); }
+  const TRow& Row(int row) const { return *m_rows.at(static_cast<std::size_t>(row)); }
+  int LastColumn() const { return m_lastColumn; }
+  int LastRow() const { return m_lastRow; }
+
+  bool Sorted() const { return m_sorted; }
+  void SetSorted(bool sorted) { m_sorted = sorted; }
+  int LastSortColumn() const { return m_lastSortColumn; }
+  bool LastSortDescending() const { return m_lastSortDescending; }
+  void SetLastSort(int column, bool descending) {
+    m_lastSortColumn = column;
+    m_lastSortDescending = descending;
+  }
+
+  CellChanged OnCellChanged;
+
+ private:
+  friend class TCell;
+  void CellChangedByCell();
+  std::unique_ptr<TCell> NewCell(const TCellTemplate& column);
+
+  struct ColumnList {
+    TCellTemplate templ;
+    std::vector<std::unique_ptr<TCell>> cells;
+  };
+  std::vector<ColumnList> m_columns;
+  std::vector<std::unique_ptr<TRow>> m_rows;
+  int m_shownRowCount = 0;
+  int m_defaultRowHeight = 16;
+  int m_lastColumn = 0;
+  int m_lastRow = 0;
+  bool m_sorted = false;
+  int m_lastSortColumn = -1;
+  bool m_lastSortDescending = false;
+};
+
+}  // namespace kx

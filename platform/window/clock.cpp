@@ -1,0 +1,22 @@
+#include "platform/window/clock.h"
+
+#include <chrono>
+
+namespace kx {
+
+namespace {
+std::int64_t SteadyNs() {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+}  // namespace
+
+TRealClock::TRealClock() : m_startNs(SteadyNs()) {}
+
+std::uint32_t TRealClock::Now() const {
+  // Starts at 1000 so that "long ago" (time 0) never looks recent.
+  return static_cast<std::uint32_t>((SteadyNs() - m_startNs) / 1000000 + 1000);
+}
+
+}  // namespace kx

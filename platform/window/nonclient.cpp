@@ -1,0 +1,256 @@
+#include <algorithm>
+
+#include "platform/gfx/draw_text.h"
+#include "platform/window/frame_drawing.h"
+#include "platform/window/window_system.h"
+
+namespace kx {
+
+namespace {
+constexpr int kFrame = 3;
+constexpr int kCaption = 19;
+constexpr int kToolCaption = 15;
+
+bool HasCaption(HWND hwnd) { return (hwnd->Style & WS_CAPTION) == WS_CAPTION; }
+
+bool IsFramed(HWND hwnd) {
+  return HasCaption(hwnd) || (hwnd->Style & (WS_THICKFRAME | WS_DLGFRAME)) ||
+         (hwnd->ExStyle & WS_EX_DLGMODALFRAME);
+}
+
+int CaptionHeight(HWND hwnd) {
+  if (!HasCaption(hwnd)) return 0;
+  return (hwnd->ExStyle & WS_EX_TOOLWINDOW) ? kToolCaption : kCaption;
+}
+
+void Edge(TCanvas& c, const TRect& r, TColor topLeft, TColor bottomRight) {
+  c.Pen().Color = topLeft;
+  c.MoveTo(r.Left, r.Bottom - 1);
+  c.LineTo(r.Left, r.Top);
+  c.LineTo(r.Right - 1, r.Top);
+  c.Pen().Color = bottomRight;
+  c.LineTo(r.Right - 1, r.Bottom - 1);
+  c.LineTo(r.Left - 1, r.Bottom - 1);
+}
+}  // namespace
+
+void DrawRaisedButton(TCanvas& c, const TRect& r, bool pressed) {
+  c.Brush().Color = clBtnFace;
+  c.Brush().Style = TBrushStyle::bsSolid;
+  c.FillRect(r);
+  if (pressed) {
+    Edge(c, r, clBtnShadow, clBtnHighlight);
+  } else {
+    Edge(c, r, clBtnHighlight, cl3DDkShadow);
+    Edge(c, r.Inflated(-1, -1), clBtnFace, clBtnShadow);
+  }
+}
+
+TWindowSystem::TFrameInsets TWindowSystem::DefaultFrameInsets(HWND hwnd) const {
+  int border = 0;
+  if (IsFramed(hwnd)) {
+    border = kFrame;
+  } else if (hwnd->Style & WS_BORDER) {
+    border = 1;
+  }
+  if (hwnd->ExStyle & WS_EX_STATICEDGE) border += 1;
+  if (hwnd->ExStyle & WS_EX_CLIENTEDGE) border += 2;
+  return {border, border + CaptionHeight(hwnd), border, border};
+}
+
+TRect TWindowSystem::CaptionButtonRect(HWND hwnd, int hit) const {
+  if (!HasCaption(hwnd) || !(hwnd->Style & WS_SYSMENU) || !hwnd->IsTopLevel()) return {};
+  TFrameInsets in = DefaultFrameInsets(hwnd);
+  int size = CaptionHeight(hwnd) - 4;
+  int top = in.top - CaptionHeight(hwnd) + 2;
+  int right = hwnd->Width() - in.right - 2;
+  TRect close = Bounds(right - size - 2, top, size + 2, size);
+  if (hit == HTCLOSE) return close;
+  bool boxes = (hwnd->Style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) && !(hwnd->ExStyle & WS_EX_TOOLWINDOW);
+  if (!boxes) return {};
+  TRect max = close.Offset(-(size + 2) - 2, 0);
+  if (hit == HTMAXBUTTON) return max;
+  if (hit == HTMINBUTTON) return max.Offset(-(size + 2), 0);
+  return {};
+}
+
+int TWindowSystem::DefaultHitTest(HWND hwnd, TPoint screen) const {
+  TPoint p = screen - WindowOrigin(hwnd);
+  if (!hwnd->WindowBounds().Contains(p)) return HTNOWHERE;
+  if (hwnd->Region && !hwnd->Region->Contains(p)) return HTNOWHERE;
+  if (hwnd->ClientInWindow.Contains(p)) return HTCLIENT;
+  if (ScrollBarRect(hwnd, SB_VERT).Contains(p)) return HTVSCROLL;
+  if (ScrollBarRect(hwnd, SB_HORZ).Contains(p)) return HTHSCROLL;
+  TFrameInsets in = DefaultFrameInsets(hwnd);
+  int w = hwnd->Width();
+  int h = hwnd->Height();
+  if ((hwnd->Style & WS_THICKFRAME) && !hwnd->Maximized) {
+    bool left = p.X < in.left;
+    bool right = p.X >= w - in.right;
+    bool top = p.Y < in.left;
+    bool bottom = p.Y >= h - in.bottom;
+    constexpr int kCorner = 16;
+    if (left || right) {
+      if (p.Y < kCorner) top = true;
+      if (p.Y >= h - kCorner) bottom = true;
+    }
+    if (top || bottom) {
+      if (p.X < kCorner) left = true;
+      if (p.X >= w - kCorner) right = true;
+    }
+    if (top && left) return HTTOPLEFT;
+    if (top && right) return HTTOPRIGHT;
+    if (bottom && left) return HTBOTTOMLEFT;
+    if (bottom && right) return HTBOTTOMRIGHT;
+    if (left) return HTLEFT;
+    if (right) return HTRIGHT;
+    if (top) return HTTOP;
+    if (bottom) return HTBOTTOM;
+  }
+  if (HasCaption(hwnd)) {
+    for (int hit : {HTCLOSE, HTMAXBUTTON, HTMINBUTTON}) {
+      if (CaptionButtonRect(hwnd, hit).Contains(p)) return hit;
+    }
+    TRect caption{in.left, in.top - CaptionHeight(hwnd), w - in.right, in.top};
+    if (caption.Contains(p)) return HTCAPTION;
+  }
+  return HTBORDER;
+}
+
+void TWindowSystem::DefaultNcPaint(HWND hwnd) {
+  if (hwnd->ClientInWindow == hwnd->WindowBounds()) return;
+  HDC dc = GetWindowDC(hwnd);
+  TCanvas& c = dc->Canvas();
+  c.ExcludeClipRect(hwnd->ClientInWindow);
+  TRect r = hwnd->WindowBounds();
+  TFrameInsets in = DefaultFrameInsets(hwnd);
+  if (IsFramed(hwnd)) {
+    c.Brush().Color = clBtnFace;
+    c.Brush().Style = TBrushStyle::bsSolid;
+    c.FillRect(r);
+    Edge(c, r, clBtnFace, cl3DDkShadow);
+    Edge(c, r.Inflated(-1, -1), clBtnHighlight, clBtnShadow);
+  } else if (hwnd->Style & WS_BORDER) {
+    c.Brush().Color = clWindowFrame;
+    c.FrameRect(r);
+    r = r.Inflated(-1, -1);
+  }
+  if (hwnd->ExStyle & WS_EX_STATICEDGE) {
+    TRect e = IsFramed(hwnd) ? r.Inflated(-kFrame, -kFrame) : r;
+    Edge(c, e, clBtnShadow, clBtnHighlight);
+  }
+  if (HasCaption(hwnd)) {
+    bool active = GetAncestorTopLevel(hwnd) == m_active;
+    TRect caption{in.left, in.top - CaptionHeight(hwnd), hwnd->Width() - in.right, in.top};
+    c.Brush().Color = active ? clActiveCaption : clInactiveCaption;
+    c.FillRect(caption);
+    c.Font() = TFont("Arial", -11, TFontStyle::fsBold, active ? clCaptionText : clInactiveCaptionText);
+    c.Brush().Style = TBrushStyle::bsClear;
+    TRect textRect = caption;
+    textRect.Left += 4;
+    TRect firstButton = CaptionButtonRect(hwnd, HTMINBUTTON);
+    if (firstButton.IsEmpty()) firstButton = CaptionButtonRect(hwnd, HTCLOSE);
+    if (!firstButton.IsEmpty()) textRect.Right = firstButton.Left - 2;
+    DrawText(c, hwnd->Text, textRect, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
+    for (int hit : {HTCLOSE, HTMAXBUTTON, HTMINBUTTON}) {
+      TRect b = CaptionButtonRect(hwnd, hit);
+      if (b.IsEmpty()) continue;
+      bool pressed = m_pressedCaptionButton == hwnd && m_pressedCaptionHit == hit;
+      DrawRaisedButton(c, b, pressed);
+      c.Pen().Color = clBtnText;
+      int cx = b.Left + b.Width() / 2 + (pressed ? 1 : 0);
+      int cy = b.Top + b.Height() / 2 + (pressed ? 1 : 0);
+      if (hit == HTCLOSE) {
+        for (int d = 0; d < 2; ++d) {
+          c.MoveTo(cx - 4 + d, cy - 3);
+          c.LineTo(cx + 3 + d, cy + 4);
+          c.MoveTo(cx + 2 + d, cy - 3);
+          c.LineTo(cx - 5 + d, cy + 4);
+        }
+      } else if (hit == HTMINBUTTON) {
+        c.Brush().Color = clBtnText;
+        c.Brush().Style = TBrushStyle::bsSolid;
+        c.FillRect({cx - 4, cy + 2, cx + 2, cy + 4});
+      } else {
+        c.Brush().Color = clBtnText;
+        c.FrameRect({cx - 4, cy - 4, cx + 5, cy + 4});
+        c.FillRect({cx - 4, cy - 3, cx + 5, cy - 2});
+      }
+    }
+  }
+  DrawScrollBars(hwnd, c);
+}
+
+void TWindowSystem::BeginMoveSize(HWND hwnd, int hit) {
+  if (!IsWindow(hwnd) || m_moveSize.active) return;
+  m_moveSize = TMoveSize{true, hwnd, hit, m_cursorPos, hwnd->Rect};
+  m_backend.CaptureMouse(true);
+  SendMessage(hwnd, WM_ENTERSIZEMOVE);
+}
+
+void TWindowSystem::EndMoveSize() {
+  HWND hwnd = m_moveSize.hwnd;
+  m_moveSize = TMoveSize{};
+  m_backend.CaptureMouse(false);
+  if (IsWindow(hwnd)) SendMessage(hwnd, WM_EXITSIZEMOVE);
+}
+
+MINMAXINFO TWindowSystem::QueryMinMaxInfo(HWND hwnd) {
+  MINMAXINFO info;
+  TRect work = MonitorWorkArea(hwnd);
+  TRect screen = m_backend.ScreenRect();
+  info.ptMaxSize = {work.Width(), work.Height()};
+  info.ptMaxPosition = work.TopLeft();
+  info.ptMinTrackSize = {GetSystemMetrics(SM_CXMIN), GetSystemMetrics(SM_CYMIN)};
+  info.ptMaxTrackSize = {screen.Width() + 12, screen.Height() + 12};
+  SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  return info;
+}
+
+bool TWindowSystem::HandleMoveSizeInput(const TRawInput& input) {
+  if (!m_moveSize.active) return false;
+  HWND hwnd = m_moveSize.hwnd;
+  if (!IsWindow(hwnd)) {
+    m_moveSize = TMoveSize{};
+    return false;
+  }
+  using Kind = TRawInput::Kind;
+  if (input.kind == Kind::ButtonUp) {
+    if (input.button == 0) EndMoveSize();
+    return true;
+  }
+  if (input.kind != Kind::MouseMove) return true;
+  TPoint d = input.screen - m_moveSize.start;
+  TRect r = m_moveSize.startRect;
+  int hit = m_moveSize.hit;
+  if (hit == HTCAPTION) {
+    r = r.Offset(d);
+    SendMessage(hwnd, WM_MOVING, 0, reinterpret_cast<LPARAM>(&r));
+    SetWindowPos(hwnd, nullptr, r.Left, r.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
+  }
+  bool left = hit == HTLEFT || hit == HTTOPLEFT || hit == HTBOTTOMLEFT;
+  bool right = hit == HTRIGHT || hit == HTTOPRIGHT || hit == HTBOTTOMRIGHT;
+  bool top = hit == HTTOP || hit == HTTOPLEFT || hit == HTTOPRIGHT;
+  bool bottom = hit == HTBOTTOM || hit == HTBOTTOMLEFT || hit == HTBOTTOMRIGHT;
+  if (left) r.Left += d.X;
+  if (right) r.Right += d.X;
+  if (top) r.Top += d.Y;
+  if (bottom) r.Bottom += d.Y;
+  MINMAXINFO info = QueryMinMaxInfo(hwnd);
+  int width = std::clamp(r.Width(), info.ptMinTrackSize.X, std::max(info.ptMinTrackSize.X, info.ptMaxTrackSize.X));
+  int height = std::clamp(r.Height(), info.ptMinTrackSize.Y, std::max(info.ptMinTrackSize.Y, info.ptMaxTrackSize.Y));
+  if (left) r.Left = r.Right - width; else r.Right = r.Left + width;
+  if (top) r.Top = r.Bottom - height; else r.Bottom = r.Top + height;
+  SendMessage(hwnd, WM_SIZING, static_cast<WPARAM>(hit - HTLEFT + 1), reinterpret_cast<LPARAM>(&r));
+  SetWindowPos(hwnd, nullptr, r.Left, r.Top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+  return true;
+}
+
+void TWindowSystem::OnNativeMoved(HWND hwnd, TPoint screen) {
+  if (!IsWindow(hwnd) || !hwnd->IsTopLevel() || hwnd->Rect.TopLeft() == screen) return;
+  hwnd->Rect = hwnd->Rect.Offset(screen - hwnd->Rect.TopLeft());
+  SendMessage(hwnd, WM_MOVE, 0, LParamFromPoint(hwnd->Rect.TopLeft() + hwnd->ClientInWindow.TopLeft()));
+}
+
+}  // namespace kx

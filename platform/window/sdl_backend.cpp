@@ -1,0 +1,473 @@
+#include "platform/window/sdl_backend.h"
+
+#include <SDL.h>
+#include <SDL_shape.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "platform/base/exception.h"
+#include "platform/base/strings.h"
+#include "platform/window/window_system.h"
+
+namespace kx {
+
+namespace {
+int VirtualKeyFromSdl(SDL_Keycode key) {
+  if (key >= SDLK_a && key <= SDLK_z) return 'A' + (key - SDLK_a);
+  if (key >= SDLK_0 && key <= SDLK_9) return '0' + (key - SDLK_0);
+  if (key >= SDLK_F1 && key <= SDLK_F12) return VK_F1 + (key - SDLK_F1);
+  if (key >= SDLK_KP_1 && key <= SDLK_KP_9) return VK_NUMPAD0 + 1 + (key - SDLK_KP_1);
+  switch (key) {
+    case SDLK_KP_0: return VK_NUMPAD0;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: return VK_RETURN;
+    case SDLK_BACKSPACE: return VK_BACK;
+    case SDLK_TAB: return VK_TAB;
+    case SDLK_ESCAPE: return VK_ESCAPE;
+    case SDLK_SPACE: return VK_SPACE;
+    case SDLK_PAGEUP: return VK_PRIOR;
+    case SDLK_PAGEDOWN: return VK_NEXT;
+    case SDLK_END: return VK_END;
+    case SDLK_HOME: return VK_HOME;
+    case SDLK_LEFT: return VK_LEFT;
+    case SDLK_UP: return VK_UP;
+    case SDLK_RIGHT: return VK_RIGHT;
+    case SDLK_DOWN: return VK_DOWN;
+    case SDLK_INSERT: return VK_INSERT;
+    case SDLK_DELETE: return VK_DELETE;
+    case SDLK_LSHIFT:
+    case SDLK_RSHIFT: return VK_SHIFT;
+    case SDLK_LCTRL:
+    case SDLK_RCTRL: return VK_CONTROL;
+    case SDLK_LALT:
+    case SDLK_RALT: return VK_MENU;
+    case SDLK_CAPSLOCK: return VK_CAPITAL;
+    case SDLK_PAUSE: return VK_PAUSE;
+    case SDLK_APPLICATION: return VK_APPS;
+    case SDLK_SEMICOLON: return VK_OEM_1;
+    case SDLK_EQUALS: return VK_OEM_PLUS;
+    case SDLK_COMMA: return VK_OEM_COMMA;
+    case SDLK_MINUS: return VK_OEM_MINUS;
+    case SDLK_PERIOD: return VK_OEM_PERIOD;
+    case SDLK_SLASH: return VK_OEM_2;
+    case SDLK_BACKQUOTE: return VK_OEM_3;
+    case SDLK_LEFTBRACKET: return VK_OEM_4;
+    case SDLK_BACKSLASH: return VK_OEM_5;
+    case SDLK_RIGHTBRACKET: return VK_OEM_6;
+    case SDLK_QUOTE: return VK_OEM_7;
+    case SDLK_KP_MULTIPLY: return VK_MULTIPLY;
+    case SDLK_KP_PLUS: return VK_ADD;
+    case SDLK_KP_MINUS: return VK_SUBTRACT;
+    case SDLK_KP_PERIOD: return VK_DECIMAL;
+    case SDLK_KP_DIVIDE: return VK_DIVIDE;
+    default: return 0;
+  }
+}
+
+// Keys whose characters SDL reports as text input of its own.
+bool MakesText(int vk) {
+  return (vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9') || vk == VK_SPACE ||
+         (vk >= VK_OEM_1 && vk <= VK_OEM_3) || (vk >= VK_OEM_4 && vk <= VK_OEM_7) ||
+         (vk >= VK_NUMPAD0 && vk <= VK_DIVIDE);
+}
+
+SDL_SystemCursor SystemCursorOf(TStandardCursor c) {
+  switch (c) {
+    case TStandardCursor::IBeam: return SDL_SYSTEM_CURSOR_IBEAM;
+    case TStandardCursor::Wait: return SDL_SYSTEM_CURSOR_WAIT;
+    case TStandardCursor::Cross: return SDL_SYSTEM_CURSOR_CROSSHAIR;
+    case TStandardCursor::SizeNWSE: return SDL_SYSTEM_CURSOR_SIZENWSE;
+    case TStandardCursor::SizeNESW: return SDL_SYSTEM_CURSOR_SIZENESW;
+    case TStandardCursor::SizeWE: return SDL_SYSTEM_CURSOR_SIZEWE;
+    case TStandardCursor::SizeNS: return SDL_SYSTEM_CURSOR_SIZENS;
+    case TStandardCursor::SizeAll: return SDL_SYSTEM_CURSOR_SIZEALL;
+    case TStandardCursor::No: return SDL_SYSTEM_CURSOR_NO;
+    case TStandardCursor::Hand: return SDL_SYSTEM_CURSOR_HAND;
+    case TStandardCursor::AppStarting: return SDL_SYSTEM_CURSOR_WAITARROW;
+    default: return SDL_SYSTEM_CURSOR_ARROW;
+  }
+}
+
+SDL_HitTestResult SDLCALL HitTestCallback(SDL_Window* window, const SDL_Point* area, void* data) {
+  int hit = static_cast<TSdlBackend*>(data)->HitTest(window, area->x, area->y);
+  switch (hit) {
+    case HTCAPTION: return SDL_HITTEST_DRAGGABLE;
+    case HTLEFT: return SDL_HITTEST_RESIZE_LEFT;
+    case HTRIGHT: return SDL_HITTEST_RESIZE_RIGHT;
+    case HTTOP: return SDL_HITTEST_RESIZE_TOP;
+    case HTBOTTOM: return SDL_HITTEST_RESIZE_BOTTOM;
+    case HTTOPLEFT: return SDL_HITTEST_RESIZE_TOPLEFT;
+    case HTTOPRIGHT: return SDL_HITTEST_RESIZE_TOPRIGHT;
+    case HTBOTTOMLEFT: return SDL_HITTEST_RESIZE_BOTTOMLEFT;
+    case HTBOTTOMRIGHT: return SDL_HITTEST_RESIZE_BOTTOMRIGHT;
+    default: return SDL_HITTEST_NORMAL;
+  }
+}
+
+bool IsPopup(HWND hwnd) {
+  return (hwnd->Style & WS_POPUP) &&
+         (hwnd->Owner || (hwnd->ExStyle & (WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE)));
+}
+}  // namespace
+
+bool TSdlBackend::DisplayAvailable() {
+  const char* x = std::getenv("DISPLAY");
+  const char* wl = std::getenv("WAYLAND_DISPLAY");
+  if ((!x || !*x) && (!wl || !*wl)) return false;
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  return true;
+}
+
+TSdlBackend::TSdlBackend() {
+  SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    throw Exception(std::string("Cannot start the display: ") + SDL_GetError());
+  }
+  SDL_StartTextInput();
+}
+
+TSdlBackend::~TSdlBackend() {
+  for (auto& [hwnd, native] : m_natives) {
+    if (native.window) SDL_DestroyWindow(native.window);
+  }
+  if (m_cursor) SDL_FreeCursor(m_cursor);
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+TRect TSdlBackend::ScreenRect() const {
+  SDL_Rect r{0, 0, 1920, 1080};
+  SDL_GetDisplayBounds(0, &r);
+  return Bounds(r.x, r.y, r.w, r.h);
+}
+
+TRect TSdlBackend::WorkArea(TPoint nearPoint) const {
+  int count = SDL_GetNumVideoDisplays();
+  for (int i = 0; i < count; ++i) {
+    SDL_Rect b;
+    if (SDL_GetDisplayBounds(i, &b) != 0) continue;
+    if (Bounds(b.x, b.y, b.w, b.h).Contains(nearPoint)) {
+      SDL_Rect u = b;
+      SDL_GetDisplayUsableBounds(i, &u);
+      return Bounds(u.x, u.y, u.w, u.h);
+    }
+  }
+  SDL_Rect u{0, 0, 1920, 1080};
+  SDL_GetDisplayUsableBounds(0, &u);
+  return Bounds(u.x, u.y, u.w, u.h);
+}
+
+TSdlBackend::TNative* TSdlBackend::Find(HWND hwnd) {
+  auto it = m_natives.find(hwnd);
+  return it == m_natives.end() ? nullptr : &it->second;
+}
+
+HWND TSdlBackend::FromWindowId(unsigned id) const {
+  auto it = m_byId.find(id);
+  return it == m_byId.end() ? nullptr : it->second;
+}
+
+void TSdlBackend::MakeWindow(HWND hwnd, TNative& native, bool shaped) {
+  Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
+  native.popup = IsPopup(hwnd);
+  if (native.popup) flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
+  if (hwnd->ExStyle & WS_EX_TOPMOST) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+  int w = std::max(1, hwnd->Width());
+  int h = std::max(1, hwnd->Height());
+  SDL_Window* window = nullptr;
+  if (shaped) {
+    window = SDL_CreateShapedWindow(hwnd->Text.c_str(), static_cast<unsigned>(std::max(0, hwnd->Rect.Left)),
+                                    static_cast<unsigned>(std::max(0, hwnd->Rect.Top)),
+                                    static_cast<unsigned>(w), static_cast<unsigned>(h), flags);
+  }
+  native.shaped = window != nullptr;
+  if (!window) window = SDL_CreateWindow(hwnd->Text.c_str(), hwnd->Rect.Left, hwnd->Rect.Top, w, h, flags);
+  if (!window) throw Exception(std::string("Cannot create a window: ") + SDL_GetError());
+  native.window = window;
+  SDL_SetWindowPosition(window, hwnd->Rect.Left, hwnd->Rect.Top);
+  SDL_SetWindowHitTest(window, HitTestCallback, this);
+  m_byId[SDL_GetWindowID(window)] = hwnd;
+}
+
+void TSdlBackend::CreateNative(HWND hwnd) {
+  TNative native;
+  MakeWindow(hwnd, native, false);
+  m_natives.emplace(hwnd, std::move(native));
+}
+
+void TSdlBackend::DestroyNative(HWND hwnd) {
+  TNative* native = Find(hwnd);
+  if (!native) return;
+  m_byId.erase(SDL_GetWindowID(native->window));
+  SDL_DestroyWindow(native->window);
+  m_natives.erase(hwnd);
+}
+
+void TSdlBackend::SetNativeBounds(HWND hwnd, const TRect& r) {
+  TNative* native = Find(hwnd);
+  if (!native) return;
+  SDL_SetWindowPosition(native->window, r.Left, r.Top);
+  int w = 0;
+  int h = 0;
+  SDL_GetWindowSize(native->window, &w, &h);
+  if (w != std::max(1, r.Width()) || h != std::max(1, r.Height())) {
+    SDL_SetWindowSize(native->window, std::max(1, r.Width()), std::max(1, r.Height()));
+    if (native->region) ApplyShape(hwnd, *native);
+  }
+}
+
+void TSdlBackend::ShowNative(HWND hwnd, bool visible) {
+  TNative* native = Find(hwnd);
+  if (!native) return;
+  if (visible) {
+    SDL_ShowWindow(native->window);
+    if (m_system) m_system->MarkDirty(hwnd, hwnd->WindowBounds());
+  } else {
+    SDL_HideWindow(native->window);
+  }
+}
+
+void TSdlBackend::ApplyShape(HWND hwnd, TNative& native) {
+  if (!native.shaped || !native.region) return;
+  int w = std::max(1, hwnd->Width());
+  int h = std::max(1, hwnd->Height());
+  SDL_Surface* mask = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
+  if (!mask) return;
+  SDL_FillRect(mask, nullptr, 0);
+  for (const TRect& r : native.region->Rects()) {
+    SDL_Rect s{r.Left, r.Top, r.Width(), r.Height()};
+    SDL_FillRect(mask, &s, 0xFFFFFFFFu);
+  }
+  SDL_WindowShapeMode mode;
+  mode.mode = ShapeModeBinarizeAlpha;
+  mode.parameters.binarizationCutoff = 128;
+  SDL_SetWindowShape(native.window, mask, &mode);
+  SDL_FreeSurface(mask);
+}
+
+void TSdlBackend::SetNativeShape(HWND hwnd, const TRegion* region) {
+  TNative* native = Find(hwnd);
+  if (!native) return;
+  native->region = region ? std::make_unique<TRegion>(*region) : nullptr;
+  if (region && !native->shaped) {
+    // Only windows created as shaped can take a shape: make it anew.
+    bool wasShown = (SDL_GetWindowFlags(native->window) & SDL_WINDOW_SHOWN) != 0;
+    m_byId.erase(SDL_GetWindowID(native->window));
+    SDL_DestroyWindow(native->window);
+    MakeWindow(hwnd, *native, true);
+    if (wasShown) SDL_ShowWindow(native->window);
+  }
+  if (native->region) {
+    ApplyShape(hwnd, *native);
+  } else if (native->shaped) {
+    TRegion whole(hwnd->WindowBounds());
+    native->region = std::make_unique<TRegion>(whole);
+    ApplyShape(hwnd, *native);
+    native->region.reset();
+  }
+  if (m_system) m_system->MarkDirty(hwnd, hwnd->WindowBounds());
+}
+
+void TSdlBackend::SetNativeAlpha(HWND hwnd, std::uint8_t alpha) {
+  if (TNative* native = Find(hwnd)) SDL_SetWindowOpacity(native->window, alpha / 255.0f);
+}
+
+void TSdlBackend::RaiseNative(HWND hwnd) {
+  TNative* native = Find(hwnd);
+  if (native && (SDL_GetWindowFlags(native->window) & SDL_WINDOW_SHOWN)) SDL_RaiseWindow(native->window);
+}
+
+void TSdlBackend::FocusNative(HWND hwnd) {
+  TNative* native = Find(hwnd);
+  if (!native || native->popup || !(SDL_GetWindowFlags(native->window) & SDL_WINDOW_SHOWN)) return;
+  SDL_RaiseWindow(native->window);
+}
+
+void TSdlBackend::Present(HWND hwnd, const TBitmap& buffer, const TRect& dirty) {
+  TNative* native = Find(hwnd);
+  if (!native || !m_system) return;
+  SDL_Surface* surface = SDL_GetWindowSurface(native->window);
+  if (!surface) return;
+  Uint32 format = surface->format->format;
+  bool direct = format == SDL_PIXELFORMAT_ARGB8888 || format == SDL_PIXELFORMAT_RGB888;
+  TRect area = dirty.Intersected({0, 0, std::min(surface->w, buffer.Width()),
+                                  std::min(surface->h, buffer.Height())});
+  if (area.IsEmpty()) return;
+  TRegion caret = m_system->CaretOverlay(hwnd);
+  SDL_LockSurface(surface);
+  for (int y = area.Top; y < area.Bottom; ++y) {
+    auto* row = static_cast<std::uint8_t*>(surface->pixels) + static_cast<std::ptrdiff_t>(y) * surface->pitch;
+    const Pixel32* src = buffer.ScanLine(y) + area.Left;
+    if (direct) {
+      std::copy_n(src, area.Width(), reinterpret_cast<Pixel32*>(row) + area.Left);
+    } else {
+      SDL_ConvertPixels(area.Width(), 1, SDL_PIXELFORMAT_ARGB8888, src, area.Width() * 4, format,
+                        row + area.Left * surface->format->BytesPerPixel, surface->pitch);
+    }
+  }
+  if (direct) {
+    for (const TRect& r : caret.Rects()) {
+      TRect c = r.Intersected(area);
+      for (int y = c.Top; y < c.Bottom; ++y) {
+        auto* row = reinterpret_cast<Pixel32*>(static_cast<std::uint8_t*>(surface->pixels) +
+                                               static_cast<std::ptrdiff_t>(y) * surface->pitch);
+        for (int x = c.Left; x < c.Right; ++x) row[x] ^= 0x00FFFFFFu;
+      }
+    }
+  }
+  SDL_UnlockSurface(surface);
+  SDL_Rect rect{area.Left, area.Top, area.Width(), area.Height()};
+  SDL_UpdateWindowSurfaceRects(native->window, &rect, 1);
+}
+
+void TSdlBackend::SetCursor(const HCURSOR& cursor) {
+  SDL_Cursor* made = nullptr;
+  if (cursor && cursor->HasImage && !cursor->Image.Empty()) {
+    const TBitmap& img = cursor->Image;
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<Pixel32*>(img.ScanLine(0)), img.Width(), img.Height(), 32, img.Width() * 4,
+        SDL_PIXELFORMAT_ARGB8888);
+    if (s) {
+      made = SDL_CreateColorCursor(s, cursor->HotSpot.X, cursor->HotSpot.Y);
+      SDL_FreeSurface(s);
+    }
+  }
+  if (!made) made = SDL_CreateSystemCursor(SystemCursorOf(cursor ? cursor->Standard : TStandardCursor::Arrow));
+  if (!made) return;
+  SDL_SetCursor(made);
+  if (m_cursor) SDL_FreeCursor(m_cursor);
+  m_cursor = made;
+}
+
+void TSdlBackend::SetClipboardText(const std::u16string& text) {
+  SDL_SetClipboardText(Utf16ToUtf8(text).c_str());
+}
+
+std::u16string TSdlBackend::ClipboardText() const {
+  char* text = SDL_GetClipboardText();
+  if (!text) return {};
+  std::u16string out = Utf8ToUtf16(text);
+  SDL_free(text);
+  return out;
+}
+
+bool TSdlBackend::HasClipboardText() const { return SDL_HasClipboardText() == SDL_TRUE; }
+
+TPoint TSdlBackend::CursorPos(TPoint) const {
+  int x = 0;
+  int y = 0;
+  SDL_GetGlobalMouseState(&x, &y);
+  return {x, y};
+}
+
+void TSdlBackend::SetCursorPos(TPoint p) { SDL_WarpMouseGlobal(p.X, p.Y); }
+
+void TSdlBackend::CaptureMouse(bool on) { SDL_CaptureMouse(on ? SDL_TRUE : SDL_FALSE); }
+
+int TSdlBackend::HitTest(SDL_Window* window, int x, int y) {
+  if (!m_system) return HTCLIENT;
+  HWND hwnd = FromWindowId(SDL_GetWindowID(window));
+  if (!m_system->IsWindow(hwnd)) return HTCLIENT;
+  TPoint screen = hwnd->Rect.TopLeft() + TPoint{x, y};
+  return static_cast<int>(m_system->SendMessage(hwnd, WM_NCHITTEST, 0, LParamFromPoint(screen)));
+}
+
+TPoint TSdlBackend::ToScreen(unsigned windowId, int x, int y) const {
+  HWND hwnd = FromWindowId(windowId);
+  if (!hwnd || !m_system || !m_system->IsWindow(hwnd)) return {x, y};
+  return hwnd->Rect.TopLeft() + TPoint{x, y};
+}
+
+void TSdlBackend::Handle(const SDL_Event& e) {
+  if (!m_system) return;
+  TRawInput in;
+  switch (e.type) {
+    case SDL_MOUSEMOTION:
+      in.kind = TRawInput::Kind::MouseMove;
+      in.screen = m_lastPointer = ToScreen(e.motion.windowID, e.motion.x, e.motion.y);
+      m_system->QueueInput(in);
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+      in.kind = e.type == SDL_MOUSEBUTTONDOWN ? TRawInput::Kind::ButtonDown : TRawInput::Kind::ButtonUp;
+      in.screen = m_lastPointer = ToScreen(e.button.windowID, e.button.x, e.button.y);
+      in.button = e.button.button == SDL_BUTTON_RIGHT ? 1 : e.button.button == SDL_BUTTON_MIDDLE ? 2 : 0;
+      m_system->QueueInput(in);
+      break;
+    case SDL_MOUSEWHEEL:
+      in.kind = TRawInput::Kind::Wheel;
+      in.screen = m_lastPointer;
+      in.delta = e.wheel.y * WHEEL_DELTA * (e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -1 : 1);
+      if (in.delta) m_system->QueueInput(in);
+      break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: {
+      in.vk = VirtualKeyFromSdl(e.key.keysym.sym);
+      if (!in.vk) break;
+      in.kind = e.type == SDL_KEYDOWN ? TRawInput::Kind::KeyDown : TRawInput::Kind::KeyUp;
+      bool chord = (e.key.keysym.mod & (KMOD_CTRL | KMOD_ALT)) != 0;
+      in.noTranslate = MakesText(in.vk) && !chord;
+      m_system->QueueInput(in);
+      break;
+    }
+    case SDL_TEXTINPUT: {
+      if (SDL_GetModState() & (KMOD_CTRL | KMOD_ALT)) break;
+      for (char16_t ch : Utf8ToUtf16(e.text.text)) {
+        TRawInput c;
+        c.kind = TRawInput::Kind::Char;
+        c.ch = ch;
+        m_system->QueueInput(c);
+      }
+      break;
+    }
+    case SDL_WINDOWEVENT: {
+      HWND hwnd = FromWindowId(e.window.windowID);
+      if (!m_system->IsWindow(hwnd)) break;
+      switch (e.window.event) {
+        case SDL_WINDOWEVENT_CLOSE:
+          m_system->PostMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+          break;
+        case SDL_WINDOWEVENT_EXPOSED:
+          m_system->MarkDirty(hwnd, hwnd->WindowBounds());
+          break;
+        case SDL_WINDOWEVENT_MOVED:
+          m_system->OnNativeMoved(hwnd, {e.window.data1, e.window.data2});
+          break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+          if (!(hwnd->ExStyle & WS_EX_NOACTIVATE) && m_system->GetActiveWindow() != hwnd &&
+              m_system->IsWindowEnabled(hwnd)) {
+            m_system->SetActiveWindow(hwnd);
+          }
+          break;
+        case SDL_WINDOWEVENT_LEAVE:
+          in.kind = TRawInput::Kind::MouseLeft;
+          m_system->QueueInput(in);
+          break;
+        default:
+          break;
+      }
+      break;
+    }
+    case SDL_QUIT:
+      m_system->PostQuitMessage(0);
+      break;
+    default:
+      break;
+  }
+}
+
+void TSdlBackend::Pump() {
+  SDL_Event e;
+  while (SDL_PollEvent(&e)) Handle(e);
+}
+
+void TSdlBackend::Wait(int timeoutMs) {
+  SDL_Event e;
+  int got = timeoutMs < 0 ? SDL_WaitEvent(&e) : SDL_WaitEventTimeout(&e, timeoutMs);
+  if (got) Handle(e);
+  Pump();
+}
+
+}  // namespace kx

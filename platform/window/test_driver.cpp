@@ -1,0 +1,210 @@
+#include "platform/window/test_driver.h"
+
+#include <stdexcept>
+
+#include "platform/base/strings.h"
+#include "platform/gfx/png_writer.h"
+#include "platform/window/key_translation.h"
+
+namespace kx {
+
+TTestDriver::TTestDriver(TWindowSystem& system, THeadlessBackend& backend, TVirtualClock& clock)
+    : m_system(system), m_backend(backend), m_clock(clock) {}
+
+void TTestDriver::Input(const TRawInput& input) {
+  m_system.QueueInput(input);
+  RunUntilIdle();
+}
+
+void TTestDriver::MoveTo(TPoint screen) {
+  m_pointer = screen;
+  TRawInput in;
+  in.kind = TRawInput::Kind::MouseMove;
+  in.screen = screen;
+  Input(in);
+}
+
+void TTestDriver::MoveTo(HWND hwnd, TPoint client) { MoveTo(m_system.ClientToScreen(hwnd, client)); }
+
+void TTestDriver::Press(int button) {
+  TRawInput in;
+  in.kind = TRawInput::Kind::ButtonDown;
+  in.screen = m_pointer;
+  in.button = button;
+  Input(in);
+}
+
+void TTestDriver::Release(int button) {
+  TRawInput in;
+  in.kind = TRawInput::Kind::ButtonUp;
+  in.screen = m_pointer;
+  in.button = button;
+  Input(in);
+}
+
+void TTestDriver::Click(TPoint screen, int button) {
+  MoveTo(screen);
+  Press(button);
+  Release(button);
+}
+
+void TTestDriver::ClickAt(HWND hwnd, TPoint client, int button) {
+  Click(m_system.ClientToScreen(hwnd, client), button);
+}
+
+void TTestDriver::DoubleClick(TPoint screen, int button) {
+  Click(screen, button);
+  m_clock.Advance(50);
+  Click(screen, button);
+}
+
+void TTestDriver::DoubleClickAt(HWND hwnd, TPoint client, int button) {
+  DoubleClick(m_system.ClientToScreen(hwnd, client), button);
+}
+
+void TTestDriver::Drag(TPoint from, TPoint to, int steps) {
+  MoveTo(from);
+  Press(0);
+  steps = steps < 1 ? 1 : steps;
+  for (int i = 1; i <= steps; ++i) {
+    MoveTo({from.X + (to.X - from.X) * i / steps, from.Y + (to.Y - from.Y) * i / steps});
+  }
+  Release(0);
+}
+
+void TTestDriver::Wheel(int delta, TPoint screen, unsigned modifiers) {
+  if (modifiers & Ctrl) KeyDown(VK_CONTROL);
+  if (modifiers & Shift) KeyDown(VK_SHIFT);
+  m_pointer = screen;
+  TRawInput in;
+  in.kind = TRawInput::Kind::Wheel;
+  in.screen = screen;
+  in.delta = delta;
+  Input(in);
+  if (modifiers & Shift) KeyUp(VK_SHIFT);
+  if (modifiers & Ctrl) KeyUp(VK_CONTROL);
+}
+
+void TTestDriver::KeyDown(int vk) {
+  TRawInput in;
+  in.kind = TRawInput::Kind::KeyDown;
+  in.vk = vk;
+  Input(in);
+}
+
+void TTestDriver::KeyUp(int vk) {
+  TRawInput in;
+  in.kind = TRawInput::Kind::KeyUp;
+  in.vk = vk;
+  Input(in);
+}
+
+void TTestDriver::PressKey(int vk, unsigned modifiers) {
+  if (modifiers & Alt) KeyDown(VK_MENU);
+  if (modifiers & Ctrl) KeyDown(VK_CONTROL);
+  if (modifiers & Shift) KeyDown(VK_SHIFT);
+  KeyDown(vk);
+  KeyUp(vk);
+  if (modifiers & Shift) KeyUp(VK_SHIFT);
+  if (modifiers & Ctrl) KeyUp(VK_CONTROL);
+  if (modifiers & Alt) KeyUp(VK_MENU);
+}
+
+void TTestDriver::TypeText(std::string_view utf8) {
+  std::u16string text = Utf8ToUtf16(utf8);
+  for (char16_t ch : text) {
+    int vk = 0;
+    bool shift = false;
+    if (CharToVirtualKey(ch, vk, shift)) {
+      PressKey(vk, shift ? Shift : None);
+    } else {
+      TRawInput in;
+      in.kind = TRawInput::Kind::Char;
+      in.ch = ch;
+      Input(in);
+    }
+  }
+}
+
+void TTestDriver::Advance(std::uint32_t ms) {
+  if (m_actionDepth > 0) {
+    m_clock.Advance(ms);
+    return;
+  }
+  std::uint32_t target = m_clock.Now() + ms;
+  RunUntilIdle();
+  for (;;) {
+    std::optional<std::uint32_t> next = m_system.NextTimerDeadline();
+    if (!next || static_cast<std::int32_t>(*next - target) > 0) break;
+    if (static_cast<std::int32_t>(*next - m_clock.Now()) > 0) m_clock.Advance(*next - m_clock.Now());
+    RunUntilIdle();
+  }
+  if (static_cast<std::int32_t>(target - m_clock.Now()) > 0) m_clock.Advance(target - m_clock.Now());
+  RunUntilIdle();
+}
+
+void TTestDriver::RunUntilIdle() {
+  if (m_actionDepth > 0) return;
+  constexpr int kMaxMessages = 1000000;
+  int handled = 0;
+  TMsg msg;
+  while (m_system.PeekMessage(msg, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      m_system.PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    m_system.TranslateMessage(msg);
+    m_system.DispatchMessage(msg);
+    if (++handled > kMaxMessages) throw ELoopStalled("the message loop never becomes idle");
+  }
+}
+
+void TTestDriver::WhenModal(std::function<void(TTestDriver&)> action) {
+  m_backend.AddIdleAction([this, action = std::move(action)] {
+    ++m_actionDepth;
+    try {
+      action(*this);
+    } catch (...) {
+      --m_actionDepth;
+      throw;
+    }
+    --m_actionDepth;
+  });
+}
+
+std::vector<TTestDriver::TWindowInfo> TTestDriver::TopLevelWindows() const {
+  std::vector<TWindowInfo> out;
+  for (HWND w : m_system.TopLevelWindows()) {
+    out.push_back({w, w->ClassName, w->Text, w->Rect, m_system.IsWindowVisible(w)});
+  }
+  return out;
+}
+
+HWND TTestDriver::FindTopLevel(std::string_view text) const {
+  for (HWND w : m_system.TopLevelWindows()) {
+    if (m_system.IsWindowVisible(w) && w->Text == text) return w;
+  }
+  return nullptr;
+}
+
+TColor TTestDriver::ScreenPixel(TPoint screen) const { return Screen().ColorAt(screen.X, screen.Y); }
+
+TColor TTestDriver::WindowPixel(HWND hwnd, TPoint windowPoint) const {
+  HWND top = m_system.GetAncestorTopLevel(hwnd);
+  if (!top) return clNone;
+  TPoint at = m_system.WindowOrigin(hwnd) - m_system.WindowOrigin(top) + windowPoint;
+  return WindowImage(top).ColorAt(at.X, at.Y);
+}
+
+TColor TTestDriver::ClientPixel(HWND hwnd, TPoint client) const {
+  if (!m_system.IsWindow(hwnd)) return clNone;
+  return WindowPixel(hwnd, client + hwnd->ClientInWindow.TopLeft());
+}
+
+void TTestDriver::SaveScreenPng(const std::string& path) const { SavePng(Screen(), path); }
+
+void TTestDriver::SaveWindowPng(HWND topLevel, const std::string& path) const {
+  SavePng(WindowImage(topLevel), path);
+}
+
+}  // namespace kx

@@ -159,3 +159,43 @@ TEST_F(WindowTest, MinimizeAndMaximizeUseTheWorkArea) {
 
 }  // namespace
 }  // namespace kx::test
+
+namespace kx::test {
+namespace {
+
+TEST_F(WindowTest, SizingKeepsTheSizeLimitsTheWindowAnswers) {
+  HWND w = MakeTop(Bounds(100, 100, 400, 300), WS_OVERLAPPEDWINDOW | WS_VISIBLE, [](HWND, TMessage& m) {
+    if (m.Msg != WM_GETMINMAXINFO) return false;
+    reinterpret_cast<MINMAXINFO*>(m.LParam)->ptMinTrackSize = {217, 35};
+    return true;
+  });
+  driver.Drag({498, 398}, {100, 100});  // the bottom-right corner, far past the minimum
+  EXPECT_EQ(sys.GetWindowRect(w), Bounds(100, 100, 217, 35));
+  EXPECT_FALSE(Logged(WM_SIZING).empty());
+  driver.Drag({101, 120}, {51, 120});  // the left edge moves the left side only
+  EXPECT_EQ(sys.GetWindowRect(w), Rect(50, 100, 317, 135));
+}
+
+TEST_F(WindowTest, ClipboardAndPictureCursorsReachTheBackend) {
+  sys.SetClipboardText(u"Fixture \u00FC");
+  EXPECT_TRUE(sys.HasClipboardText());
+  EXPECT_EQ(sys.GetClipboardText(), u"Fixture \u00FC");
+
+  TBitmap picture(4, 4, TPixelFormat::pf24bit);
+  TBitmap mask(4, 4, TPixelFormat::pf1bit);
+  for (int y = 0; y < 4; ++y) {
+    for (int x = 0; x < 4; ++x) {
+      picture.SetPixelAt(x, y, ColorToPixel(clRed));
+      mask.SetPixelAt(x, y, x < 2 ? 0xFF000000u : 0xFFFFFFFFu);
+    }
+  }
+  HCURSOR cursor = CreateCursorFromBitmaps(picture, mask, {1, 2});
+  EXPECT_EQ(cursor->Image.PixelAt(0, 0), 0xFFFF0000u);
+  EXPECT_EQ(cursor->Image.PixelAt(3, 0), 0u);  // white mask: transparent
+  sys.SetCursor(cursor);
+  EXPECT_EQ(session.backend.Cursor(), cursor);
+  EXPECT_EQ(session.backend.Cursor()->HotSpot, (TPoint{1, 2}));
+}
+
+}  // namespace
+}  // namespace kx::test

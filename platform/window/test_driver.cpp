@@ -153,8 +153,12 @@ void TTestDriver::RunUntilIdle() {
       m_system.PostQuitMessage(static_cast<int>(msg.wParam));
       return;
     }
-    m_system.TranslateMessage(msg);
-    m_system.DispatchMessage(msg);
+    if (m_handler) {
+      m_handler(msg);
+    } else {
+      m_system.TranslateMessage(msg);
+      m_system.DispatchMessage(msg);
+    }
     if (++handled > kMaxMessages) throw ELoopStalled("the message loop never becomes idle");
   }
 }

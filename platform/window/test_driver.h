@@ -51,6 +51,9 @@ class TTestDriver {
   // Handles messages until none is waiting. Does nothing inside a scripted
   // action, where the waiting loop itself handles them.
   void RunUntilIdle();
+  // How RunUntilIdle handles each message (the default translates and dispatches);
+  // an application installs its own so that its error handling is exercised.
+  void SetMessageHandler(std::function<void(TMsg&)> handler) { m_handler = std::move(handler); }
 
   // Runs action the next time a loop waits for input (a modal dialog's loop).
   void WhenModal(std::function<void(TTestDriver&)> action);
@@ -81,6 +84,7 @@ class TTestDriver {
   TVirtualClock& m_clock;
   TPoint m_pointer{-1, -1};
   int m_actionDepth = 0;
+  std::function<void(TMsg&)> m_handler;
 };
 
 // A complete headless set-up for tests and tools: clock, backend, window system, driver.

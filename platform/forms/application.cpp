@@ -1,0 +1,98 @@
+#include "platform/forms/application.h"
+
+#include <cctype>
+#include <stdexcept>
+
+#include "platform/forms/dialogs.h"
+#include "platform/window/dialog_keys.h"
+
+namespace kx {
+
+namespace {
+TApplication* g_application = nullptr;  // the framework's application object
+}  // namespace
+
+bool HasApplication() { return g_application != nullptr; }
+
+TApplication& Application() {
+  if (!g_application) throw std::logic_error("no application object exists");
+  return *g_application;
+}
+
+std::string ApplicationTitleFromPath(const std::string& executablePath) {
+  std::string name = executablePath;
+  std::size_t slash = name.find_last_of("/\\");
+  if (slash != std::string::npos) name = name.substr(slash + 1);
+  std::size_t dot = name.find('.');
+  if (dot != std::string::npos) name.resize(dot);
+  if (!name.empty()) name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+  for (std::size_t i = 1; i < name.size(); ++i) {
+    name[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[i])));
+  }
+  return name;
+}
+
+TApplication::TApplication(TWindowSystem& system, const std::string& executablePath)
+    : TComponent(nullptr), Title(ApplicationTitleFromPath(executablePath)), m_system(system) {
+  g_application = this;
+}
+
+TApplication::~TApplication() {
+  std::vector<TComponent*> owned = Components();
+  for (auto it = owned.rbegin(); it != owned.rend(); ++it) delete *it;
+  if (g_application == this) g_application = nullptr;
+}
+
+void TApplication::Terminate() {
+  m_terminated = true;
+  m_system.PostQuitMessage(0);
+}
+
+void TApplication::HandleException(const Exception& e) {
+  if (OnException) {
+    OnException(this, e);
+    return;
+  }
+  ShowErrorBox(e.Message());
+}
+
+void TApplication::Dispatch(TMsg& msg) {
+  try {
+    TCustomForm* form = Screen().ActiveForm();
+    if (form && form->HandleAllocated() && IsDialogMessage(m_system, form->Handle(), msg)) return;
+    m_system.TranslateMessage(msg);
+    m_system.DispatchMessage(msg);
+  } catch (const Exception& e) {
+    HandleException(e);
+  }
+}
+
+bool TApplication::HandleMessage() {
+  TMsg msg;
+  if (!m_system.GetMessage(msg)) {
+    m_terminated = true;
+    return false;
+  }
+  Dispatch(msg);
+  return true;
+}
+
+void TApplication::ProcessMessages() {
+  TMsg msg;
+  while (m_system.PeekMessage(msg, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      m_terminated = true;
+      m_system.PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    Dispatch(msg);
+  }
+}
+
+void TApplication::Run() {
+  if (m_mainForm) m_mainForm->Show();
+  while (!m_terminated && HandleMessage()) {
+  }
+}
+
+}  // namespace kx

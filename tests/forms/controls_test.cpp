@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include "platform/forms/forms.h"
+#include "platform/window/test_driver.h"
+
+namespace kx {
+namespace {
+
+class TColorBox : public TGraphicControl {
+ public:
+  using TGraphicControl::TGraphicControl;
+
+ protected:
+  // Paints its left half only: the parent shows through the right half.
+  void Paint() override {
+    Canvas().Brush().Color = clRed;
+    Canvas().FillRect({0, 0, Width() / 2, Height()});
+  }
+};
+
+class FormsTest : public ::testing::Test {
+ protected:
+  THeadlessSession session;
+  TForm* form = new TForm(nullptr);
+  ~FormsTest() override { delete form; }
+
+  TWinControl* Panel(TWinControl* parent, TAlign align, int size) {
+    auto* p = new TWinControl(form);
+    p->SetBounds(0, 0, size, size);
+    p->SetAlign(align);
+    p->SetParent(parent);
+    return p;
+  }
+};
+
+TEST_F(FormsTest, AlignedControlsTakeTheirSidesInCreationOrder) {
+  form->BorderStyle = TFormBorderStyle::bsNone;
+  form->SetBounds(0, 0, 400, 300);
+  TWinControl* top = Panel(form, TAlign::alTop, 30);
+  TWinControl* hidden = Panel(form, TAlign::alTop, 40);
+  hidden->SetVisible(false);
+  TWinControl* bottom = Panel(form, TAlign::alBottom, 20);
+  TWinControl* left = Panel(form, TAlign::alLeft, 50);
+  TWinControl* client = Panel(form, TAlign::alClient, 10);
+  TWinControl* inner = Panel(client, TAlign::alTop, 15);
+  form->Show();
+  EXPECT_EQ(top->BoundsRect(), Rect(0, 0, 400, 30));
+  EXPECT_EQ(bottom->BoundsRect(), Rect(0, 280, 400, 300));
+  EXPECT_EQ(left->BoundsRect(), Rect(0, 30, 50, 280));
+  EXPECT_EQ(client->BoundsRect(), Rect(50, 30, 400, 280));
+  EXPECT_EQ(inner->BoundsRect(), Rect(0, 0, 350, 15));
+  hidden->SetVisible(true);  // now it takes its place below the first
+  EXPECT_EQ(hidden->BoundsRect(), Rect(0, 30, 400, 70));
+  EXPECT_EQ(client->BoundsRect(), Rect(50, 70, 400, 280));
+  form->SetBounds(0, 0, 500, 300);
+  EXPECT_EQ(client->BoundsRect(), Rect(50, 70, 500, 280));
+  EXPECT_EQ(inner->Width(), 450);
+  EXPECT_EQ(session.system.GetWindowRect(inner->Handle()).Width(), 450);
+}
+
+TEST_F(FormsTest, GraphicControlsArePaintedByTheirParentAndSeenThrough) {
+  form->BorderStyle = TFormBorderStyle::bsNone;
+  form->SetBounds(0, 0, 200, 200);
+  form->SetColor(clWhite);
+  auto* box = new TColorBox(form);
+  box->SetBounds(10, 10, 40, 20);
+  box->SetParent(form);
+  int clicks = 0;
+  box->OnClick = [&](TObject* sender) {
+    EXPECT_EQ(sender, box);
+    ++clicks;
+  };
+  form->Show();
+  session.driver.RunUntilIdle();
+  EXPECT_EQ(session.driver.ClientPixel(form->Handle(), {15, 15}), clRed);
+  EXPECT_EQ(session.driver.ClientPixel(form->Handle(), {45, 15}), clWhite);
+  session.driver.Click({20, 20});
+  EXPECT_EQ(clicks, 1);
+  box->SetVisible(false);
+  session.driver.RunUntilIdle();
+  EXPECT_EQ(session.driver.ClientPixel(form->Handle(), {15, 15}), clWhite);
+}
+
+TEST_F(FormsTest, MouseEnterAndLeaveReachControls) {
+  form->BorderStyle = TFormBorderStyle::bsNone;
+  form->SetBounds(0, 0, 200, 200);
+  auto* panel = new TWinControl(form);
+  panel->SetBounds(0, 0, 50, 50);
+  panel->SetParent(form);
+  auto* box = new TColorBox(form);
+  box->SetBounds(100, 100, 40, 40);
+  box->SetParent(form);
+  std::vector<std::string> events;
+  panel->OnMouseEnter = [&](TObject*) { events.push_back("panel enter"); };
+  panel->OnMouseLeave = [&](TObject*) { events.push_back("panel leave"); };
+  box->OnMouseEnter = [&](TObject*) { events.push_back("box enter"); };
+  box->OnMouseLeave = [&](TObject*) { events.push_back("box leave"); };
+  form->Show();
+  session.driver.MoveTo({10, 10});
+  session.driver.MoveTo({20, 20});
+  session.driver.MoveTo({110, 110});
+  session.driver.MoveTo({180, 10});
+  // The panel's leave is posted by the window system, the box's enter comes
+  // from the form's move at once: both arrive, the enter first.
+  EXPECT_EQ(events, (std::vector<std::string>{"panel enter", "box enter", "panel leave", "box leave"}));
+}
+
+TEST_F(FormsTest, KeyEventsComeBeforeTheControlsOwnHandling) {
+  form->SetBounds(0, 0, 200, 200);
+  auto* edit = new TWinControl(form);
+  edit->SetBounds(0, 0, 50, 20);
+  edit->TabStop = true;
+  edit->SetParent(form);
+  std::string pressed;
+  edit->OnKeyPress = [&](TObject*, char& key) {
+    pressed += key;
+    if (key == 'x') key = 0;
+  };
+  form->Show();
+  edit->SetFocus();
+  EXPECT_EQ(form->ActiveControl(), edit);
+  session.driver.TypeText("axb");
+  EXPECT_EQ(pressed, "axb");
+}
+
+}  // namespace
+}  // namespace kx

@@ -1,6 +1,7 @@
 #include "platform/forms/application.h"
 
 #include <cctype>
+#include <utility>
 #include <stdexcept>
 
 #include "platform/forms/dialogs.h"
@@ -38,6 +39,7 @@ TApplication::TApplication(TWindowSystem& system, const std::string& executableP
 }
 
 TApplication::~TApplication() {
+  CancelHint();
   std::vector<TComponent*> owned = Components();
   for (auto it = owned.rbegin(); it != owned.rend(); ++it) delete *it;
   if (g_application == this) g_application = nullptr;
@@ -56,8 +58,50 @@ void TApplication::HandleException(const Exception& e) {
   ShowErrorBox(e.Message());
 }
 
+void TApplication::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == m_hintControl) CancelHint();
+}
+
+void TApplication::CancelHint() {
+  if (m_hintTimer) m_system.KillTimer(nullptr, std::exchange(m_hintTimer, 0));
+  if (m_hintControl) RemoveFreeNotification(std::exchange(m_hintControl, nullptr));
+  m_hint.ReleaseHandle();
+}
+
+void TApplication::HintMouseMessage(const TMsg& msg) {
+  if (msg.message == WM_LBUTTONDOWN || msg.message == WM_RBUTTONDOWN || msg.message == WM_KEYDOWN ||
+      msg.message == WM_SYSKEYDOWN || msg.message == WM_MOUSEWHEEL) {
+    CancelHint();
+    return;
+  }
+  if (msg.message != WM_MOUSEMOVE) return;
+  TWinControl* window = FindControl(msg.hwnd);
+  TControl* control = window ? window->ControlAtPos(PointFromLParam(msg.lParam)) : nullptr;
+  if (control == m_hintControl) return;
+  CancelHint();
+  if (!ShowHint || !control || !control->ShowHint || control->Hint.empty()) return;
+  m_hintControl = control;
+  FreeNotification(control);
+  m_hintTimer = m_system.SetTimer(nullptr, 0, HintPause, [this] { ShowHintNow(); });
+}
+
+void TApplication::ShowHintNow() {
+  if (m_hintTimer) m_system.KillTimer(nullptr, std::exchange(m_hintTimer, 0));
+  if (!m_hintControl) return;
+  TRect r = m_hint.CalcHintRect(300, m_hintControl->Hint);
+  TPoint at = m_system.GetCursorPos() + TPoint{0, 20};
+  m_hint.Color = HintColor;
+  m_hint.ActivateHint(r.Offset(at), m_hintControl->Hint);
+  m_hintTimer = m_system.SetTimer(nullptr, 0, HintHidePause, [this] {
+    if (m_hintTimer) m_system.KillTimer(nullptr, std::exchange(m_hintTimer, 0));
+    m_hint.ReleaseHandle();
+  });
+}
+
 void TApplication::Dispatch(TMsg& msg) {
   try {
+    HintMouseMessage(msg);
     TCustomForm* form = Screen().ActiveForm();
     if (form && form->HandleAllocated() && IsDialogMessage(m_system, form->Handle(), msg)) return;
     m_system.TranslateMessage(msg);

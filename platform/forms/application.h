@@ -6,6 +6,7 @@
 #include "platform/base/color.h"
 #include "platform/base/exception.h"
 #include "platform/forms/forms.h"
+#include "platform/forms/hint_window.h"
 
 namespace kx {
 
@@ -24,6 +25,10 @@ class TApplication : public TComponent {
   std::string Title;
   bool ShowHint = true;
   TColor HintColor = clInfoBk;
+  std::uint32_t HintPause = 500;
+  std::uint32_t HintHidePause = 2500;
+  THintWindow& HintWindow() { return m_hint; }
+  void CancelHint();
   std::function<void(TObject* sender, const Exception& e)> OnException;
 
   void Initialize() {}
@@ -49,7 +54,13 @@ class TApplication : public TComponent {
 
  private:
   void Dispatch(TMsg& msg);
+  void HintMouseMessage(const TMsg& msg);
+  void ShowHintNow();
+  void Notification(TComponent* component, TOperation operation) override;
   TWindowSystem& m_system;
+  THintWindow m_hint;
+  TControl* m_hintControl = nullptr;
+  std::uintptr_t m_hintTimer = 0;
   TCustomForm* m_mainForm = nullptr;
   bool m_terminated = false;
 };

@@ -204,6 +204,18 @@ void TControl::WndProc(TMessage& m) {
   DefaultHandler(m);
 }
 
+TWinControl* FindControl(HWND hwnd) {
+  if (!hwnd || !TWindowSystem::Exists() || !Sys().IsWindow(hwnd) || !hwnd->UserData) return nullptr;
+  auto* control = reinterpret_cast<TWinControl*>(hwnd->UserData);
+  return control->m_handle == hwnd ? control : nullptr;
+}
+
+TControl* TWinControl::ControlAtPos(TPoint client) const {
+  TGraphicControl* g = GraphicControlAt(client);
+  if (g) return g;
+  return const_cast<TWinControl*>(this);
+}
+
 // ---- TGraphicControl
 
 void TGraphicControl::Invalidate() { TControl::Invalidate(); }
@@ -252,6 +264,7 @@ void TWinControl::CreateWnd() {
   HWND handle = Sys().CreateWindowEx(params);
   m_handle = handle;
   if (!m_handle) return;
+  m_handle->UserData = reinterpret_cast<std::uintptr_t>(this);
   for (TControl* c : m_controls) {
     if (auto* win = dynamic_cast<TWinControl*>(c)) win->HandleNeeded();
   }

@@ -179,6 +179,8 @@ class TWinControl : public TControl {
   void Invalidate() override;
   void InvalidateRect(const TRect& clientRect);
   void Realign();
+  // The windowless child under a client point, else this control.
+  TControl* ControlAtPos(TPoint client) const;
 
   TKeyEvent OnKeyDown;
   TKeyPressEvent OnKeyPress;
@@ -202,6 +204,7 @@ class TWinControl : public TControl {
 
  private:
   friend class TGraphicControl;
+  friend TWinControl* FindControl(HWND hwnd);
   void InsertControl(TControl* control);
   void RemoveControl(TControl* control);
   bool RouteToGraphicChild(TMessage& m);
@@ -230,5 +233,7 @@ class TCustomControl : public TWinControl {
 };
 
 TShiftState KeyboardShiftState();
+// The control whose window this is, or nullptr.
+TWinControl* FindControl(HWND hwnd);
 
 }  // namespace kx

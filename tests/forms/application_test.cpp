@@ -117,3 +117,42 @@ TEST_F(ApplicationTest, TabMovesTheFocusAmongTabStopsAndClosingTheMainFormEndsTh
 
 }  // namespace
 }  // namespace kx
+
+namespace kx {
+namespace {
+
+TEST_F(ApplicationTest, HintsShowAfterThePauseAndHideOnAClick) {
+  TForm* form = nullptr;
+  app.CreateForm(form);
+  form->BorderStyle = TFormBorderStyle::bsNone;
+  form->SetBounds(0, 0, 300, 300);
+  auto* panel = new TWinControl(form);
+  panel->SetBounds(10, 10, 100, 50);
+  panel->Hint = "Log in to the service";
+  panel->ShowHint = true;
+  panel->SetParent(form);
+  form->Show();
+  session.driver.SetMessageHandler([&](TMsg& m) { app.DispatchOne(m); });
+  session.driver.MoveTo({20, 20});
+  session.driver.Advance(499);
+  EXPECT_FALSE(app.HintWindow().Showing());
+  session.driver.Advance(1);
+  ASSERT_TRUE(app.HintWindow().Showing());
+  EXPECT_EQ(app.HintWindow().Text(), "Log in to the service");
+  TRect r = session.system.GetWindowRect(app.HintWindow().Handle());
+  EXPECT_EQ(r.TopLeft(), (TPoint{20, 40}));
+  EXPECT_EQ(session.driver.ScreenPixel({r.Left + 1, r.Bottom - 2}), ColorToRGB(clInfoBk));
+  EXPECT_EQ(session.system.GetActiveWindow(), form->Handle());  // the hint takes no focus
+  session.driver.Press();
+  EXPECT_FALSE(app.HintWindow().Showing());
+  session.driver.Release();
+  session.driver.MoveTo({200, 200});
+  session.driver.MoveTo({30, 30});
+  session.driver.Advance(500);
+  EXPECT_TRUE(app.HintWindow().Showing());
+  session.driver.Advance(2500);
+  EXPECT_FALSE(app.HintWindow().Showing());
+}
+
+}  // namespace
+}  // namespace kx

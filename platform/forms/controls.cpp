@@ -216,10 +216,6 @@ TControl* TWinControl::ControlAtPos(TPoint client) const {
   return const_cast<TWinControl*>(this);
 }
 
-// ---- TGraphicControl
-
-void TGraphicControl::Invalidate() { TControl::Invalidate(); }
-
 // ---- TWinControl
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
@@ -303,7 +299,6 @@ void TWinControl::InsertControl(TControl* control) {
 
 void TWinControl::RemoveControl(TControl* control) {
   std::erase(m_controls, control);
-  std::erase(m_tabOrder, static_cast<TWinControl*>(nullptr));
   if (auto* win = dynamic_cast<TWinControl*>(control)) std::erase(m_tabOrder, win);
   if (m_mouseCapture == control) m_mouseCapture = nullptr;
   if (m_mouseOver == control) m_mouseOver = nullptr;
@@ -486,10 +481,8 @@ void TWinControl::WndProc(TMessage& m) {
       if (!m_aligning) {
         TRect r = Sys().GetWindowRect(m_handle);
         if (Parent()) r = r.Offset(-Parent()->ClientToScreen({0, 0}).X, -Parent()->ClientToScreen({0, 0}).Y);
-        if (r.Size() != m_bounds.Size() && Parent()) {
-          m_bounds = r;
-          Resize();
-        } else if (!Parent()) {
+        bool resized = r.Size() != m_bounds.Size();
+        if (resized || !Parent()) {
           m_bounds = r;
           Resize();
         }
@@ -497,11 +490,9 @@ void TWinControl::WndProc(TMessage& m) {
       }
       break;
     case WM_MOUSEMOVE:
-      if (!MouseInControl() || m_mouseOver) {
-        if (!MouseInControl()) {
-          Sys().TrackMouseEvent(m_handle, TME_LEAVE);
-          Perform(CM_MOUSEENTER);
-        }
+      if (!MouseInControl()) {
+        Sys().TrackMouseEvent(m_handle, TME_LEAVE);
+        Perform(CM_MOUSEENTER);
       }
       if (RouteToGraphicChild(m)) return;
       break;

@@ -137,7 +137,6 @@ class TControl : public TComponent {
 class TGraphicControl : public TControl {
  public:
   using TControl::TControl;
-  void Invalidate() override;
 
  protected:
   friend class TWinControl;

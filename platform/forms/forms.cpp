@@ -163,7 +163,6 @@ void TCustomForm::WndProc(TMessage& m) {
       break;
   }
   TWinControl::WndProc(m);
-  if (m.Msg == WM_SETFOCUS || m.Msg == WM_KILLFOCUS) return;
 }
 
 }  // namespace kx

@@ -96,11 +96,7 @@ TEST_F(WindowTest, MessageFilterSeesMessagesBeforeDispatch) {
 }
 
 TEST_F(WindowTest, CaretBlinksOnTheClock) {
-  TCreateParams p;
-  p.Style = WS_POPUP | WS_VISIBLE;
-  p.Bounds = Bounds(0, 0, 100, 100);
-  p.Background = clWhite;
-  HWND w = Make(p);
+  HWND w = MakeTopWithBackground(Bounds(0, 0, 100, 100), clWhite);
   driver.RunUntilIdle();
   sys.CreateCaret(w, 2, 10);
   sys.SetCaretPos(5, 5);

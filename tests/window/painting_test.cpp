@@ -8,11 +8,7 @@ namespace {
 constexpr TColor kDesktop = 0xA56E3A;  // the headless desktop colour
 
 TEST_F(WindowTest, OverlappingChildrenPaintOnlyWhereTheyAreSeen) {
-  TCreateParams p;
-  p.Style = WS_POPUP | WS_VISIBLE;
-  p.Bounds = Bounds(0, 0, 200, 200);
-  p.Background = clWhite;
-  HWND top = Make(p);
+  HWND top = MakeTopWithBackground(Bounds(0, 0, 200, 200), clWhite);
   HWND a = MakeChild(top, Bounds(10, 10, 100, 100), WS_CHILD | WS_VISIBLE, PaintWith(clRed, sys));
   HWND b = MakeChild(top, Bounds(50, 50, 100, 100), WS_CHILD | WS_VISIBLE, PaintWith(clBlue, sys));
   driver.RunUntilIdle();
@@ -54,11 +50,7 @@ TEST_F(WindowTest, ClipChildrenKeepsTheParentOffItsChildren) {
 }
 
 TEST_F(WindowTest, WindowRegionClipsPaintingAndHitTesting) {
-  TCreateParams p;
-  p.Style = WS_POPUP | WS_VISIBLE;
-  p.Bounds = Bounds(0, 0, 200, 200);
-  p.Background = clWhite;
-  HWND top = Make(p);
+  HWND top = MakeTopWithBackground(Bounds(0, 0, 200, 200), clWhite);
   HWND round = MakeChild(top, Bounds(20, 20, 100, 100), WS_CHILD | WS_VISIBLE, PaintWith(clLime, sys));
   TRegion ellipse = TRegion::FromEllipse({0, 0, 100, 100});
   sys.SetWindowRgn(round, &ellipse, true);
@@ -73,11 +65,7 @@ TEST_F(WindowTest, WindowRegionClipsPaintingAndHitTesting) {
 }
 
 TEST_F(WindowTest, TopLevelRegionShapesTheScreenAndAlphaBlends) {
-  TCreateParams p;
-  p.Style = WS_POPUP | WS_VISIBLE;
-  p.Bounds = Bounds(100, 100, 100, 100);
-  p.Background = clWhite;
-  HWND shaped = Make(p);
+  HWND shaped = MakeTopWithBackground(Bounds(100, 100, 100, 100), clWhite);
   TRegion ellipse = TRegion::FromEllipse({0, 0, 100, 100});
   sys.SetWindowRgn(shaped, &ellipse, true);
   driver.RunUntilIdle();
@@ -85,10 +73,7 @@ TEST_F(WindowTest, TopLevelRegionShapesTheScreenAndAlphaBlends) {
   EXPECT_EQ(driver.ScreenPixel({101, 101}), kDesktop);
   EXPECT_EQ(driver.ScreenPixel({50, 50}), kDesktop);
 
-  p.ExStyle = WS_EX_LAYERED;
-  p.Bounds = Bounds(300, 100, 50, 50);
-  p.Background = clBlack;
-  HWND glass = Make(p);
+  HWND glass = MakeTopWithBackground(Bounds(300, 100, 50, 50), clBlack, WS_EX_LAYERED);
   sys.SetLayeredWindowAttributes(glass, 128, LWA_ALPHA);
   driver.RunUntilIdle();
   TColor mixed = driver.ScreenPixel({320, 120});
@@ -122,11 +107,7 @@ TEST_F(WindowTest, ScrollWindowExMovesPixelsAndInvalidatesTheUncoveredStrip) {
 }
 
 TEST_F(WindowTest, MovingAChildRepaintsWhatItUncovers) {
-  TCreateParams p;
-  p.Style = WS_POPUP | WS_VISIBLE;
-  p.Bounds = Bounds(0, 0, 200, 200);
-  p.Background = clWhite;
-  HWND top = Make(p);
+  HWND top = MakeTopWithBackground(Bounds(0, 0, 200, 200), clWhite);
   HWND child = MakeChild(top, Bounds(0, 0, 50, 50), WS_CHILD | WS_VISIBLE, PaintWith(clRed, sys));
   driver.RunUntilIdle();
   sys.MoveWindow(child, Bounds(100, 100, 50, 50));

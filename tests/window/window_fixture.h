@@ -41,6 +41,15 @@ class WindowTest : public ::testing::Test {
     return Make(p, std::move(handler));
   }
 
+  HWND MakeTopWithBackground(TRect bounds, TColor background, std::uint32_t exStyle = 0) {
+    TCreateParams p;
+    p.Style = WS_POPUP | WS_VISIBLE;
+    p.ExStyle = exStyle;
+    p.Bounds = bounds;
+    p.Background = background;
+    return Make(p);
+  }
+
   HWND MakeChild(HWND parent, TRect bounds, std::uint32_t style = WS_CHILD | WS_VISIBLE,
                  Handler handler = {}, TColor background = clBtnFace) {
     TCreateParams p;

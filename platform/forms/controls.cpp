@@ -517,16 +517,16 @@ void TWinControl::WndProc(TMessage& m) {
       std::uint16_t key = static_cast<std::uint16_t>(m.WParam);
       const TKeyEvent& handler = downKey ? OnKeyDown : OnKeyUp;
       if (handler) handler(this, key, KeyboardShiftState());
-      if (key == 0) return;
       m.WParam = key;
+      if (key == 0) return;  // swallowed: m.WParam tells a derived control
       break;
     }
     case WM_CHAR: {
       if (OnKeyPress && m.WParam < 0x100) {
         char key = static_cast<char>(m.WParam);
         OnKeyPress(this, key);
-        if (key == 0) return;
         m.WParam = static_cast<unsigned char>(key);
+        if (key == 0) return;
       }
       break;
     }
@@ -539,6 +539,23 @@ void TWinControl::WndProc(TMessage& m) {
     }
     case WM_KILLFOCUS:
       if (OnExit) OnExit(this);
+      break;
+    case WM_SETCURSOR:
+      if (reinterpret_cast<HWND>(m.WParam) == m_handle && LOWORD(m.LParam) == HTCLIENT) {
+        TControl* under = ControlAtPos(Sys().ScreenToClient(m_handle, Sys().GetCursorPos()));
+        if (under->Cursor != crDefault) {
+          Sys().SetCursor(Screen().Cursor(under->Cursor));
+          m.Result = 1;
+          return;
+        }
+      }
+      break;
+    case WM_CTLCOLOREDIT:
+      // Reflected to the asking child, which answers for itself.
+      if (TWinControl* child = FindControl(reinterpret_cast<HWND>(m.LParam)); child && child != this) {
+        m.Result = child->Perform(m.Msg + CN_BASE, m.WParam, m.LParam);
+        return;
+      }
       break;
     case WM_PAINT: {
       bool hasGraphic = std::any_of(m_controls.begin(), m_controls.end(), [](TControl* c) {

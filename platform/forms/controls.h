@@ -40,6 +40,9 @@ using TWndMethod = std::function<void(TMessage&)>;
 inline constexpr UINT CM_BASE = 0xB000;
 inline constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
 inline constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
+// Notifications a parent reflects back to the child control they concern.
+inline constexpr UINT CN_BASE = 0xBC00;
+inline constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
 
 // A visual component: a place on its parent, alignment, colour, font, caption,
 // hint and the standard events. Messages reach it through WindowProc, which a

@@ -138,6 +138,31 @@ inline constexpr UINT WM_PRINT = 0x0317;
 inline constexpr UINT WM_PRINTCLIENT = 0x0318;
 inline constexpr UINT WM_USER = 0x0400;
 
+// Edit control messages, styles and margin flags.
+inline constexpr UINT EM_GETSEL = 0x00B0;
+inline constexpr UINT EM_SETSEL = 0x00B1;
+inline constexpr UINT EM_REPLACESEL = 0x00C2;
+inline constexpr UINT EM_LIMITTEXT = 0x00C5;
+inline constexpr UINT EM_CANUNDO = 0x00C6;
+inline constexpr UINT EM_UNDO = 0x00C7;
+inline constexpr UINT EM_SETPASSWORDCHAR = 0x00CC;
+inline constexpr UINT EM_EMPTYUNDOBUFFER = 0x00CD;
+inline constexpr UINT EM_SETREADONLY = 0x00CF;
+inline constexpr UINT EM_SETMARGINS = 0x00D3;
+inline constexpr UINT EM_GETMARGINS = 0x00D4;
+inline constexpr WPARAM EC_LEFTMARGIN = 0x0001;
+inline constexpr WPARAM EC_RIGHTMARGIN = 0x0002;
+inline constexpr std::uint32_t ES_LEFT = 0x0000;
+inline constexpr std::uint32_t ES_CENTER = 0x0001;
+inline constexpr std::uint32_t ES_RIGHT = 0x0002;
+inline constexpr std::uint32_t ES_MULTILINE = 0x0004;
+inline constexpr std::uint32_t ES_UPPERCASE = 0x0008;
+inline constexpr std::uint32_t ES_LOWERCASE = 0x0010;
+inline constexpr std::uint32_t ES_PASSWORD = 0x0020;
+inline constexpr std::uint32_t ES_AUTOHSCROLL = 0x0080;
+inline constexpr std::uint32_t ES_NOHIDESEL = 0x0100;
+inline constexpr std::uint32_t ES_READONLY = 0x0800;
+
 // Key state bits of mouse messages.
 inline constexpr WPARAM MK_LBUTTON = 0x0001;
 inline constexpr WPARAM MK_RBUTTON = 0x0002;

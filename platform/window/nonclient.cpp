@@ -139,6 +139,11 @@ void TWindowSystem::DefaultNcPaint(HWND hwnd) {
     TRect e = IsFramed(hwnd) ? r.Inflated(-kFrame, -kFrame) : r;
     Edge(c, e, clBtnShadow, clBtnHighlight);
   }
+  if (hwnd->ExStyle & WS_EX_CLIENTEDGE) {
+    TRect e = hwnd->ClientInWindow.Inflated(2, 2);
+    Edge(c, e, clBtnShadow, clBtnHighlight);
+    Edge(c, e.Inflated(-1, -1), cl3DDkShadow, cl3DLight);
+  }
   if (HasCaption(hwnd)) {
     bool active = GetAncestorTopLevel(hwnd) == m_active;
     TRect caption{in.left, in.top - CaptionHeight(hwnd), hwnd->Width() - in.right, in.top};

@@ -1,4 +1,4 @@
-#include "platform/gfx/image_list.h"
+#include "platform/gfx/masked_images.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@ TEST(ImageListTest, AddSplitsAStripAndDrawsThroughTheMask) {
   strip.Canvas().Brush().Color = clBlue;
   strip.Canvas().FillRect(TRect{16, 0, 32, 16});
   strip.Canvas().SetPixel(0, 0, clFuchsia);
-  TImageList list;
+  TMaskedImages list;
   EXPECT_EQ(list.AddMasked(strip, clFuchsia), 0);
   EXPECT_EQ(list.Count(), 2);
   EXPECT_FALSE(list.Shows(0, 0, 0));

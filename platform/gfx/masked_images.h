@@ -9,10 +9,11 @@ namespace kx {
 
 class TCanvas;
 
-// A list of equal-sized images, each with a mask of the pixels that show.
-class TImageList {
+// Equal-sized images, each with a mask of the pixels that show; the storage
+// behind the image-list component.
+class TMaskedImages {
  public:
-  TImageList(int width = 16, int height = 16) : m_width(width), m_height(height) {}
+  TMaskedImages(int width = 16, int height = 16) : m_width(width), m_height(height) {}
 
   int Width() const { return m_width; }
   int Height() const { return m_height; }

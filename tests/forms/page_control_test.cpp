@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/forms/forms.h"
+#include "platform/forms/image_list.h"
 #include "platform/forms/page_control.h"
 #include "platform/window/test_driver.h"
 
@@ -144,6 +145,28 @@ TEST_F(PageControlTest, ClickingATabChangesThePageAndRaisesOnChange) {
   session.driver.ClickAt(pages->Handle(), pages->ItemRect(2).TopLeft() + TPoint{5, 5});
   EXPECT_EQ(pages->ActivePage(), sheets[1]);
   EXPECT_EQ(changes, 1);
+}
+
+TEST_F(PageControlTest, TabImagesComeFromTheImageListUntilItIsDestroyed) {
+  auto* icons = new TImageList(form);
+  TBitmap blue(16, 16);
+  blue.Canvas().Brush().Color = clBlue;
+  blue.Canvas().FillRect({0, 0, 16, 16});
+  EXPECT_EQ(icons->Add(blue, nullptr), 0);
+  pages->SetImages(icons);
+  sheets[1]->SetImageIndex(0);
+  form->Show();
+  session.driver.RunUntilIdle();
+  TRect tab = pages->ItemRect(1);
+  TBitmap image = session.driver.WindowImage(form->Handle());
+  int blueInTab = 0;
+  for (int y = tab.Top; y < tab.Bottom; ++y) {
+    for (int x = tab.Left; x < tab.Right; ++x) blueInTab += image.ColorAt(x, y) == clBlue;
+  }
+  EXPECT_EQ(blueInTab, 256);
+  delete icons;
+  EXPECT_EQ(pages->Images(), nullptr);
+  session.driver.RunUntilIdle();  // paints without the list
 }
 
 }  // namespace

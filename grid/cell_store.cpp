@@ -20,8 +20,19 @@ void TCell::SetColor(TColor color) {
   if (!m_suppressed) Changed();
 }
 
+const WideString& TCell::EmptyHint() {
+  static const WideString empty;
+  return empty;
+}
+
 void TCell::SetHint(const WideString& hint) {
-  m_hint = hint;
+  if (hint.empty()) {
+    m_hint.reset();
+  } else if (m_hint) {
+    *m_hint = hint;
+  } else {
+    m_hint = std::make_unique<WideString>(hint);
+  }
   if (!m_suppressed) Changed();
 }
 
@@ -124,14 +135,15 @@ bool TCells::AddColumn(const TCellTemplate& column) {
   return true;
 }
 
-void TCells::InsertColumn(int index, const TCellTemplate& column) {
-  if (ColumnCount() >= kMaxGridColumns) return;
+bool TCells::InsertColumn(int index, const TCellTemplate& column) {
+  if (ColumnCount() >= kMaxGridColumns) return false;
   index = std::clamp(index, 0, ColumnCount());
   ColumnList list{column, {}};
   list.cells.reserve(m_rows.size());
   for (std::size_t r = 0; r < m_rows.size(); ++r) list.cells.push_back(NewCell(column));
   m_columns.insert(m_columns.begin() + index, std::move(list));
   m_sorted = false;
+  return true;
 }
 
 void TCells::DeleteColumn(int index) {
@@ -191,6 +203,23 @@ void TCells::SwapRows(int a, int b) {
     std::swap(list.cells.at(static_cast<std::size_t>(a)), list.cells.at(static_cast<std::size_t>(b)));
   }
   std::swap(m_rows.at(static_cast<std::size_t>(a)), m_rows.at(static_cast<std::size_t>(b)));
+}
+
+void TCells::ReverseRows() {
+  for (ColumnList& list : m_columns) std::reverse(list.cells.begin(), list.cells.end());
+  std::reverse(m_rows.begin(), m_rows.end());
+}
+
+void TCells::ApplyOrder(const std::vector<int>& order) {
+  if (order.size() != m_rows.size()) return;
+  auto reorder = [&order](auto& items) {
+    std::remove_reference_t<decltype(items)> moved;
+    moved.reserve(items.size());
+    for (int from : order) moved.push_back(std::move(items[static_cast<std::size_t>(from)]));
+    items = std::move(moved);
+  };
+  for (ColumnList& list : m_columns) reorder(list.cells);
+  reorder(m_rows);
 }
 
 TCell& TCells::Cell(int column, int row) {

@@ -47,7 +47,7 @@ class TCell {
 
   TColor Color() const { return m_color; }
   void SetColor(TColor color);
-  const WideString& Hint() const { return m_hint; }
+  const WideString& Hint() const { return m_hint ? *m_hint : EmptyHint(); }
   void SetHint(const WideString& hint);
   TFontStyles FontStyle() const { return m_fontStyle; }
   void SetFontStyle(TFontStyles style) { m_fontStyle = style; }
@@ -62,7 +62,8 @@ class TCell {
   TCells& m_owner;
   TFontStyles m_fontStyle;
   TColor m_color = clWindow;
-  WideString m_hint;
+  static const WideString& EmptyHint();
+  std::unique_ptr<WideString> m_hint;  // most cells have none: kept out of line
   bool m_suppressed = true;  // while the cell is built and initialised
 };
 
@@ -145,7 +146,7 @@ class TCells {
 
   // Appends a column list with one new cell per existing row; false beyond the limit.
   bool AddColumn(const TCellTemplate& column);
-  void InsertColumn(int index, const TCellTemplate& column);
+  bool InsertColumn(int index, const TCellTemplate& column);
   void DeleteColumn(int index);
   void MoveColumn(int from, int to);
   void ClearColumns();
@@ -157,6 +158,10 @@ class TCells {
   void ClearAllRows();
   // Exchanges two whole rows: their cells and records.
   void SwapRows(int a, int b);
+  // Reverses the row order: row i and row n − 1 − i change places.
+  void ReverseRows();
+  // Moves whole rows so that position k holds the row that was at order[k].
+  void ApplyOrder(const std::vector<int>& order);
 
   // Records column and row as the last lookup and returns the cell; raises
   // EListError "List index out of bounds (%d)" for a row out of range.

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <vector>
 
 #include "platform/base/exception.h"
 
@@ -225,5 +226,106 @@ double StrToFloat(std::string_view text, char decimalSeparator) {
 
 std::int64_t RoundHalfEven(double value) { return RoundHalfEvenImpl(value); }
 std::int64_t RoundHalfEven(long double value) { return RoundHalfEvenImpl(value); }
+
+namespace {
+
+std::vector<std::string_view> MaskSections(std::string_view mask) {
+  std::vector<std::string_view> sections;
+  char quote = 0;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < mask.size(); ++i) {
+    char c = mask[i];
+    if (quote) {
+      if (c == quote) quote = 0;
+    } else if (c == '"' || c == '\'') {
+      quote = c;
+    } else if (c == ';') {
+      sections.push_back(mask.substr(start, i - start));
+      start = i + 1;
+    }
+  }
+  sections.push_back(mask.substr(start));
+  return sections;
+}
+
+struct TMaskSection {
+  std::string prefix, suffix;
+  int intZeros = 0;
+  int fracZeros = 0;
+  int fracDigits = 0;
+  bool grouping = false;
+  bool hasDigits = false;
+};
+
+TMaskSection ParseSection(std::string_view section) {
+  TMaskSection s;
+  bool inFraction = false;
+  char quote = 0;
+  for (char c : section) {
+    if (quote) {
+      if (c == quote) {
+        quote = 0;
+      } else {
+        (s.hasDigits ? s.suffix : s.prefix) += c;
+      }
+      continue;
+    }
+    if (c == '"' || c == '\'') {
+      quote = c;
+    } else if (c == '0' || c == '#') {
+      s.hasDigits = true;
+      if (inFraction) {
+        ++s.fracDigits;
+        if (c == '0') s.fracZeros = s.fracDigits;
+      } else if (c == '0') {
+        ++s.intZeros;
+      }
+    } else if (c == '.') {
+      inFraction = true;
+      s.hasDigits = true;
+    } else if (c == ',' && !inFraction) {
+      s.grouping = true;
+    } else {
+      (s.hasDigits ? s.suffix : s.prefix) += c;
+    }
+  }
+  return s;
+}
+
+}  // namespace
+
+std::string FormatFloat(std::string_view mask, double value) {
+  if (std::isnan(value) || std::isinf(value)) return FloatToStr(value);
+  std::vector<std::string_view> sections = MaskSections(mask);
+  std::string_view chosen = sections[0];
+  bool signShown = true;
+  if (value < 0 && sections.size() >= 2 && !sections[1].empty()) {
+    chosen = sections[1];
+    signShown = false;
+  } else if (value == 0 && sections.size() >= 3 && !sections[2].empty()) {
+    chosen = sections[2];
+  }
+  TMaskSection s = ParseSection(chosen);
+  if (!s.hasDigits) return s.prefix + s.suffix;
+  char buffer[400];
+  std::snprintf(buffer, sizeof buffer, "%.*f", s.fracDigits, std::fabs(value));
+  std::string fixed(buffer);
+  std::size_t point = fixed.find('.');
+  std::string integer = fixed.substr(0, point);
+  std::string fraction = point == std::string::npos ? std::string() : fixed.substr(point + 1);
+  while (static_cast<int>(fraction.size()) > s.fracZeros && !fraction.empty() && fraction.back() == '0') {
+    fraction.pop_back();
+  }
+  if (integer == "0" && s.intZeros == 0) integer.clear();
+  while (static_cast<int>(integer.size()) < s.intZeros) integer.insert(integer.begin(), '0');
+  if (s.grouping) {
+    for (int i = static_cast<int>(integer.size()) - 3; i > 0; i -= 3) integer.insert(static_cast<std::size_t>(i), 1, ',');
+  }
+  bool negative = value < 0 && signShown && (!integer.empty() || !fraction.empty()) &&
+                  (integer.find_first_not_of("0,") != std::string::npos || fraction.find_first_not_of('0') != std::string::npos);
+  std::string out = s.prefix + (negative ? "-" : "") + integer;
+  if (!fraction.empty()) out += DecimalSeparator() + fraction;
+  return out + s.suffix;
+}
 
 }  // namespace kx

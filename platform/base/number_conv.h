@@ -27,6 +27,12 @@ char DecimalSeparator();
 std::string FloatToStr(double value);
 std::string FloatToStr(double value, char decimalSeparator);
 
+// The value by a format mask: "0" a digit always shown, "#" a digit shown when
+// significant, "." the decimal separator, "," thousands grouping, quoted or other
+// characters before and after the digits as they stand, and up to three sections
+// "positive;negative;zero" separated by ";".
+std::string FormatFloat(std::string_view mask, double value);
+
 // A decimal number with the locale's decimal separator and an optional exponent,
 // surrounding blanks allowed; anything else raises EConvertError
 // "'%s' is not a valid floating point value".

@@ -1,0 +1,313 @@
+#include "grid/data_grid.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "grid/sorting.h"
+
+namespace kx {
+
+using enum TColumnChange;
+
+TDataGrid::TDataGrid(TComponent* owner)
+    : TCustomControl(owner), m_columns(std::make_unique<TDgColumns>(nullptr, static_cast<TColumnsListener&>(*this))) {
+  TabStop = true;
+  SetColor(clWindow);
+  m_cells.OnCellChanged = [this](TCells&, int col, int row) { CellChanged(col, row); };
+}
+
+TDataGrid::~TDataGrid() {
+  m_cells.OnCellChanged = nullptr;
+  m_columns.reset();
+}
+
+// ---- cells and rows
+
+WideString TDataGrid::Cells(int col, int row) const {
+  if (col < 0 || col >= m_cells.ColumnCount() || row < 0 || row >= RowCount()) return {};
+  return const_cast<TCells&>(m_cells).Cell(col, row).AsString();
+}
+
+void TDataGrid::SetCells(int col, int row, const WideString& text) {
+  if (col < 0 || col >= m_cells.ColumnCount() || row < 0 || row >= RowCount()) return;
+  m_cells.Cell(col, row).SetAsString(text);
+}
+
+TCell& TDataGrid::Cell(int col, int row) { return m_cells.Cell(col, row); }
+
+void TDataGrid::SetRowCount(int count) {
+  if (count < 0) return;
+  if (count > RowCount()) {
+    AddRow(count - RowCount());
+    return;
+  }
+  while (RowCount() > count) DeleteRow(RowCount() - 1);
+}
+
+int TDataGrid::AddRow(int count) {
+  if (count < 1) return m_lastAddedRow;
+  int oldCount = RowCount();
+  m_cells.AppendRows(count);
+  if (Options.Has(TGridOption::goUseDefaultValues)) {
+    for (int row = oldCount; row < RowCount(); ++row) {
+      for (int col = 0; col < m_columns->Count(); ++col) {
+        const WideString& value = m_columns->Items(col)->DefaultValue;
+        if (!value.empty()) SetCells(col, row, value);
+      }
+    }
+  }
+  if (!Updating()) {
+    if (oldCount > 0) InvalidateRow(oldCount - 1);
+    for (int row = oldCount; row < RowCount(); ++row) InvalidateRow(row);
+  }
+  m_lastAddedRow = RowCount() - 1;
+  if (!Updating()) UpdateScrollBars();
+  DataChange(TDataChange::dcAddRow, m_lastAddedRow);
+  return m_lastAddedRow;
+}
+
+void TDataGrid::InsertRow(int index) {
+  index = std::clamp(index, 0, RowCount());
+  m_cells.InsertRowAt(index);
+  m_lastAddedRow = index;
+  m_selectedRow += 1;
+  InvalidateBody();
+  UpdateScrollBars();
+  DataChange(TDataChange::dcInsertRow, index);
+}
+
+void TDataGrid::DeleteRow(int index) {
+  bool shown = m_cells.Row(index).Shown();  // raises the list error for a bad index
+  m_cells.DeleteRowAt(index);
+  if (shown && m_topRow > index) --m_topRow;
+  int lastShown = RowCount() - 1;
+  if (m_selectedRow > lastShown) {
+    int old = m_selectedRow;
+    if (OnDeselectCell && m_selectedColumn >= 0 && m_selectedColumn < m_columns->Count() && old >= 0) {
+      OnDeselectCell(this, m_selectedColumn, old);
+    }
+    m_selectedRow = lastShown;
+  }
+  InvalidateBody();
+  UpdateScrollBars();
+  DataChange(TDataChange::dcDeleteRow, index);
+}
+
+void TDataGrid::ClearRows() {
+  m_topRow = 0;
+  m_selectedColumn = 0;
+  m_selectedRow = -1;
+  m_cells.ClearAllRows();
+  InvalidateBody();
+  UpdateScrollBars();
+}
+
+void TDataGrid::EndUpdate() {
+  if (m_updateCount == 0) return;
+  if (--m_updateCount > 0) return;
+  InvalidateBody();
+  if (Options.Has(TGridOption::goHeader)) InvalidateHeader();
+  UpdateScrollBars();
+}
+
+void TDataGrid::CellChanged(int col, int row) {
+  if (Updating()) return;
+  if (col >= 0 && col < m_cells.ColumnCount() && row >= 0 && row < RowCount()) InvalidateCell(col, row);
+  if (OnChange) OnChange(this, col, row);
+}
+
+void TDataGrid::DataChange(TDataChange change, int index) {
+  if (OnDataChange) OnDataChange(this, change, index);
+}
+
+// ---- selection
+
+void TDataGrid::SetSelectedRow(int row) {
+  if (RowCount() > 0 && row >= -1 && row < RowCount()) SelectCell(m_selectedColumn, row);
+}
+
+void TDataGrid::SelectCell(int col, int row, TShiftState shift) {
+  (void)shift;
+  bool accept = true;
+  if (OnBeforeSelect) OnBeforeSelect(this, col, row, accept);
+  if (!accept) return;
+  if (col < 0 || col >= m_columns->Count() || !m_columns->Items(col)->Enabled) return;
+  int oldCol = m_selectedColumn;
+  int oldRow = m_selectedRow;
+  m_selectedColumn = col;
+  m_selectedRow = row;
+  bool changed = oldCol != col || oldRow != row;
+  bool oldValid = oldCol >= 0 && oldCol < m_columns->Count() && oldRow >= 0 && oldRow < RowCount();
+  if (changed && oldValid && OnDeselectCell) OnDeselectCell(this, oldCol, oldRow);
+  if (RowCount() == 0) return;
+  if (!Options.Has(TGridOption::goSelectFullRow)) {
+    if (changed) {
+      if (oldValid) InvalidateCell(oldCol, oldRow);
+      if (row >= 0) InvalidateCell(col, row);
+    }
+  } else {
+    if (oldRow != row && oldRow >= 0 && oldRow < RowCount()) {
+      m_cells.Row(oldRow).Selected = false;
+      InvalidateRow(oldRow);
+    }
+    if (row >= 0) {
+      m_cells.Row(row).Selected = true;
+      m_anchorRow = row;
+      if (!Updating()) InvalidateRow(row);
+    }
+  }
+  if (OnSelectCell) OnSelectCell(this, col, row);
+}
+
+// ---- sorting
+
+std::function<int(int, int)> TDataGrid::Comparison(int col) {
+  TDgCustomColumn* column = m_columns->Items(col);
+  int n = RowCount();
+  auto three = [](auto a, auto b) { return a < b ? -1 : (b < a ? 1 : 0); };
+  switch (column->SortType()) {
+    case TSortType::stNumeric:
+    case TSortType::stDate:
+    case TSortType::stBoolean: {
+      // Keys are read before any row moves, so a conversion error leaves the order untouched.
+      auto keys = std::make_shared<std::vector<double>>(static_cast<std::size_t>(n));
+      for (int r = 0; r < n; ++r) {
+        TCell& cell = m_cells.Cell(col, r);
+        (*keys)[static_cast<std::size_t>(r)] =
+            column->SortType() == TSortType::stBoolean ? (cell.AsBoolean() ? 1.0 : 0.0) : cell.AsFloat();
+      }
+      return [keys, three](int a, int b) { return three((*keys)[static_cast<std::size_t>(a)], (*keys)[static_cast<std::size_t>(b)]); };
+    }
+    case TSortType::stCaseInsensitive: {
+      auto keys = std::make_shared<std::vector<std::string>>(static_cast<std::size_t>(n));
+      for (int r = 0; r < n; ++r) {
+        std::string key = WideToAnsi(m_cells.Cell(col, r).AsString());
+        for (char& c : key) {
+          if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        }
+        (*keys)[static_cast<std::size_t>(r)] = std::move(key);
+      }
+      return [keys](int a, int b) {
+        return std::string_view((*keys)[static_cast<std::size_t>(a)]).compare((*keys)[static_cast<std::size_t>(b)]);
+      };
+    }
+    case TSortType::stCustom: {
+      auto cells = std::make_shared<std::vector<TCell*>>(static_cast<std::size_t>(n));
+      for (int r = 0; r < n; ++r) (*cells)[static_cast<std::size_t>(r)] = &m_cells.Cell(col, r);
+      return [this, cells](int a, int b) {
+        int result = 0;
+        if (OnCompare) OnCompare(this, *(*cells)[static_cast<std::size_t>(a)], *(*cells)[static_cast<std::size_t>(b)], result);
+        return result;
+      };
+    }
+    case TSortType::stAlphabetic:
+    case TSortType::stIP:
+      break;
+  }
+  auto keys = std::make_shared<std::vector<WideString>>(static_cast<std::size_t>(n));
+  for (int r = 0; r < n; ++r) (*keys)[static_cast<std::size_t>(r)] = m_cells.Cell(col, r).AsString();
+  return [keys](int a, int b) {
+    return std::u16string_view((*keys)[static_cast<std::size_t>(a)]).compare((*keys)[static_cast<std::size_t>(b)]);
+  };
+}
+
+void TDataGrid::SortByColumn(int col) {
+  if (col < 0 || col >= m_columns->Count()) return;
+  TDgCustomColumn* column = m_columns->Items(col);
+  if (!column->HasOption(TColumnOption::coCanSort)) return;
+  bool descending = column->SortKind() == TSortKind::skDescending;
+  if (OnSortColumn) OnSortColumn(this, col, !descending);
+  const TRow* selected = m_selectedRow >= 0 && m_selectedRow < RowCount() ? &m_cells.Row(m_selectedRow) : nullptr;
+  bool reverse = m_cells.Sorted() && m_cells.LastSortColumn() == col && m_cells.LastSortDescending() != descending &&
+                 !column->HasOption(TColumnOption::coFullResort);
+  if (reverse) {
+    m_cells.ReverseRows();
+  } else {
+    m_cells.ApplyOrder(SortOrder(RowCount(), Comparison(col), descending, m_random));
+  }
+  m_cells.SetLastSort(col, descending);
+  m_cells.SetSorted(true);
+  if (selected) {
+    for (int r = 0; r < RowCount(); ++r) {
+      if (&m_cells.Row(r) == selected) {
+        SetSelectedRow(r);
+        break;
+      }
+    }
+  }
+  InvalidateBody();
+  if (OnAfterSort) OnAfterSort(this, col);
+}
+
+// ---- columns
+
+void TDataGrid::ColumnAdded(TDgCustomColumn& column, int index) {
+  if (!m_cells.InsertColumn(index, column.CellTemplate())) return;
+  column.ParentFontChanged(Font());
+  InvalidateBody();
+  DataChange(TDataChange::dcAddColumn, index);
+}
+
+void TDataGrid::ColumnRemoved(int index) {
+  m_cells.DeleteColumn(index);
+  if (m_selectedColumn >= m_columns->Count()) m_selectedColumn = std::max(0, m_columns->Count() - 1);
+  InvalidateBody();
+  DataChange(TDataChange::dcDeleteColumn, index);
+}
+
+void TDataGrid::ColumnRefresh(TDgCustomColumn& column) {
+  if (HandleAllocated()) InvalidateColumn(column.Index());
+}
+
+void TDataGrid::ColumnChanged(TDgCustomColumn& column, TColumnChange code, int a, int b) {
+  if (!HandleAllocated()) return;
+  int col = column.Index();
+  switch (code) {
+    case Moved:
+      if (OnColumnMove) OnColumnMove(this, col, a, b);
+      Invalidate();
+      break;
+    case SortedOn:
+      InvalidateHeader();
+      SortByColumn(col);
+      break;
+    case SortChanged:
+      if (column.Sorted()) {
+        InvalidateHeader();
+        SortByColumn(col);
+      }
+      break;
+    case Look:
+      InvalidateColumn(col);
+      break;
+    case VisibleChanged:
+      UpdateScrollBars();
+      Invalidate();
+      break;
+    case SortedOff:
+      InvalidateHeader();
+      break;
+    case Resized:
+      Invalidate();
+      if (OnColumnResize) OnColumnResize(this, col);
+      UpdateScrollBars();
+      break;
+    case InputValue:
+      break;
+  }
+}
+
+void TDataGrid::FontChanged() {
+  TCustomControl::FontChanged();
+  for (int i = 0; i < m_columns->Count(); ++i) m_columns->Items(i)->ParentFontChanged(Font());
+}
+
+// ---- invalidation: whole-window until the painting knows the rectangles
+
+void TDataGrid::InvalidateCell(int, int) { Invalidate(); }
+void TDataGrid::InvalidateRow(int) { Invalidate(); }
+void TDataGrid::InvalidateColumn(int) { Invalidate(); }
+void TDataGrid::InvalidateHeader() { Invalidate(); }
+void TDataGrid::InvalidateBody() { Invalidate(); }
+
+}  // namespace kx

@@ -1,0 +1,118 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <random>
+
+#include "grid/cell_store.h"
+#include "grid/columns.h"
+#include "platform/forms/controls.h"
+
+namespace kx {
+
+enum class TGridOption {
+  goCanHideColumn, goDisableColumnMoving, goDisableKeys, goEscClearEdit, goFooter, goGrid, goHeader,
+  goIndicator, goInput, goLockFixedCols, goMultiSelect, goRowResizing, goRowMoving, goSecondClickEdit,
+  goSelectFullRow, goUseDefaultValues, goInplaceEditEvents
+};
+using TGridOptions = TSet<TGridOption>;
+
+enum class TAppearanceOption {
+  ao3DGridLines, aoAlphaBlendedSelection, aoBoldTextSelection, aoDontFillCells, aoHideFocus, aoHideSelection,
+  aoHighlightSlideCells, aoHintMarks, aoIndicateSelectedCell, aoIndicateSortedColumn
+};
+using TAppearanceOptions = TSet<TAppearanceOption>;
+
+enum class TDataChange { dcAddColumn, dcAddRow, dcInsertColumn, dcInsertRow, dcDeleteColumn, dcDeleteRow };
+
+using TCellEvent = std::function<void(TObject* sender, int col, int row)>;
+using TDataChangeEvent = std::function<void(TObject* sender, TDataChange change, int index)>;
+using TColumnEvent = std::function<void(TObject* sender, int col)>;
+using TColumnMoveEvent = std::function<void(TObject* sender, int col, int fromPos, int toPos)>;
+using TSortColumnEvent = std::function<void(TObject* sender, int col, bool ascending)>;
+using TCompareEvent = std::function<void(TObject* sender, TCell& cell1, TCell& cell2, int& compare)>;
+using TBeforeSelectEvent = std::function<void(TObject* sender, int col, int row, bool& accept)>;
+
+// The data grid: a cell store with columns, rows, selection and sorting. The
+// model works without a window; invalidation draws once the grid has one.
+class TDataGrid : public TCustomControl, private TColumnsListener {
+ public:
+  explicit TDataGrid(TComponent* owner);
+  ~TDataGrid() override;
+
+  TDgColumns& Columns() { return *m_columns; }
+  const TDgColumns& Columns() const { return *m_columns; }
+  TCells& Store() { return m_cells; }
+
+  // Cells and rows.
+  WideString Cells(int col, int row) const;
+  void SetCells(int col, int row, const WideString& text);
+  // Records the lookup for the change notification; a row out of range raises the list error.
+  TCell& Cell(int col, int row);
+  int RowCount() const { return m_cells.RowCount(); }
+  void SetRowCount(int count);
+  int AddRow(int count = 1);
+  void InsertRow(int index);
+  void DeleteRow(int index);
+  void ClearRows();
+  void BeginUpdate() { ++m_updateCount; }
+  void EndUpdate();
+  bool Updating() const { return m_updateCount > 0; }
+
+  TGridOptions Options{TGridOption::goHeader};
+  TAppearanceOptions AppearanceOptions{TAppearanceOption::aoHideSelection, TAppearanceOption::aoHighlightSlideCells};
+  int RowSize() const { return m_cells.DefaultRowHeight(); }
+  void SetRowSize(int size) { m_cells.SetDefaultRowHeight(size); }
+
+  // Selection.
+  int SelectedColumn() const { return m_selectedColumn; }
+  int SelectedRow() const { return m_selectedRow; }
+  void SetSelectedRow(int row);
+  void SelectCell(int col, int row, TShiftState shift = 0);
+  int TopRow() const { return m_topRow; }
+
+  // Sorting by a column (column index); nothing when the column cannot sort.
+  void SortByColumn(int col);
+
+  TCellEvent OnChange;
+  TDataChangeEvent OnDataChange;
+  TColumnMoveEvent OnColumnMove;
+  TColumnEvent OnColumnResize;
+  TSortColumnEvent OnSortColumn;
+  TColumnEvent OnAfterSort;
+  TCompareEvent OnCompare;
+  TBeforeSelectEvent OnBeforeSelect;
+  TCellEvent OnDeselectCell;
+  TCellEvent OnSelectCell;
+
+ protected:
+  // Invalidation of the grid's parts; without a window they do nothing.
+  virtual void InvalidateCell(int col, int row);
+  virtual void InvalidateRow(int row);
+  virtual void InvalidateColumn(int col);
+  virtual void InvalidateHeader();
+  virtual void InvalidateBody();
+  virtual void UpdateScrollBars() {}
+  void FontChanged() override;
+
+ private:
+  void ColumnChanged(TDgCustomColumn& column, TColumnChange code, int a, int b) override;
+  void ColumnRefresh(TDgCustomColumn& column) override;
+  void ColumnAdded(TDgCustomColumn& column, int index) override;
+  void ColumnRemoved(int index) override;
+  void CellChanged(int col, int row);
+  void DataChange(TDataChange change, int index);
+  std::function<int(int, int)> Comparison(int col);
+
+  TCells m_cells;
+  std::unique_ptr<TDgColumns> m_columns;
+  std::minstd_rand m_random{0x4B58};
+  int m_updateCount = 0;
+  int m_lastAddedRow = 0;
+  int m_selectedColumn = 0;
+  int m_selectedRow = -1;
+  int m_anchorRow = -1;
+  int m_topRow = 0;
+};
+
+}  // namespace kx

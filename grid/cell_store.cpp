@@ -1,6 +1,10 @@
 #include "grid/cell_store.h"
 
+#include <sys/mman.h>
+
 #include <algorithm>
+#include <cstdlib>
+#include <new>
 
 #include "platform/base/exception.h"
 #include "platform/base/number_conv.h"
@@ -9,6 +13,19 @@ namespace kx {
 namespace {
 
 std::string Narrow(const WideString& text) { return WideToAnsi(text); }
+
+// Runs parse on the text in the ANSI code page; short ASCII texts (every number
+// the program writes) go through a buffer on the stack instead of a conversion.
+template <typename Parse>
+auto ParseNarrow(const WideString& text, Parse parse) {
+  char buffer[64];
+  if (text.size() < sizeof buffer &&
+      std::all_of(text.begin(), text.end(), [](char16_t u) { return u < 0x80; })) {
+    std::copy(text.begin(), text.end(), buffer);
+    return parse(std::string_view(buffer, text.size()));
+  }
+  return parse(std::string_view(Narrow(text)));
+}
 WideString Widen(const std::string& text) { return AnsiToWide(text); }
 
 }  // namespace
@@ -45,8 +62,12 @@ bool TStringCell::AsBoolean() const {
   if (TryStrToInt(text, number)) return number != 0;
   throw EConvertError("'" + text + "' is not a valid boolean value");
 }
-double TStringCell::AsFloat() const { return StrToFloat(Narrow(m_value)); }
-int TStringCell::AsInteger() const { return StrToInt(Narrow(m_value)); }
+double TStringCell::AsFloat() const {
+  return ParseNarrow(m_value, [](std::string_view t) { return StrToFloat(t); });
+}
+int TStringCell::AsInteger() const {
+  return ParseNarrow(m_value, [](std::string_view t) { return StrToInt(t); });
+}
 void TStringCell::SetAsBoolean(bool value) {
   m_value = value ? u"True" : u"False";
   TCell::SetAsBoolean(value);
@@ -84,7 +105,7 @@ void TFloatCell::SetAsInteger(int value) {
   TCell::SetAsInteger(value);
 }
 void TFloatCell::SetAsString(const WideString& value) {
-  m_value = StrToFloat(Narrow(value));  // raises before anything changes
+  m_value = ParseNarrow(value, [](std::string_view t) { return StrToFloat(t); });  // raises before anything changes
   TCell::SetAsString(value);
 }
 void TFloatCell::Clear() {
@@ -107,7 +128,7 @@ void TIntegerCell::SetAsInteger(int value) {
   TCell::SetAsInteger(value);
 }
 void TIntegerCell::SetAsString(const WideString& value) {
-  m_value = value.empty() ? 0 : StrToInt(Narrow(value));
+  m_value = value.empty() ? 0 : ParseNarrow(value, [](std::string_view t) { return StrToInt(t); });
   TCell::SetAsString(value);
 }
 void TIntegerCell::Clear() {
@@ -115,32 +136,108 @@ void TIntegerCell::Clear() {
   Changed();
 }
 
-// The store.
-std::unique_ptr<TCell> TCells::NewCell(const TCellTemplate& column) {
-  std::unique_ptr<TCell> cell;
-  switch (column.Kind) {
-    case TCellKind::String: cell = std::make_unique<TStringCell>(*this); break;
-    case TCellKind::Float: cell = std::make_unique<TFloatCell>(*this); break;
-    case TCellKind::Integer: cell = std::make_unique<TIntegerCell>(*this); break;
+// The store's cell memory.
+TCells::TCellArena::TCellArena(std::size_t slotSize)
+    : m_slotSize((std::max(slotSize, sizeof(void*)) + alignof(TCell) - 1) / alignof(TCell) * alignof(TCell)) {}
+
+namespace {
+constexpr std::size_t kFirstBlockBytes = 4096;
+constexpr std::size_t kHugeBlockBytes = std::size_t{2} << 20;  // one huge page
+}  // namespace
+
+void TCells::TCellArena::TFree::operator()(std::byte* block) const { std::free(block); }
+
+// Blocks double from 4 KiB up to 2 MiB, so a small grid stays small; the 2 MiB
+// blocks of a big one are backed by huge pages where the system offers them,
+// which saves most of the page faults of filling it.
+void TCells::TCellArena::AddBlock() {
+  std::size_t bytes = std::min(kFirstBlockBytes << std::min<std::size_t>(m_blocks.size(), 16), kHugeBlockBytes);
+  std::byte* block = nullptr;
+  if (bytes == kHugeBlockBytes) {
+    block = static_cast<std::byte*>(std::aligned_alloc(kHugeBlockBytes, bytes));
+    if (block) madvise(block, bytes, MADV_HUGEPAGE);
+  } else {
+    block = static_cast<std::byte*>(std::malloc(bytes));
   }
-  cell->m_fontStyle = column.FontStyle;
-  cell->SetColor(column.Color);  // suppressed: no notification
+  if (!block) throw std::bad_alloc();
+  m_blocks.emplace_back(block);
+  m_slotsInLast = bytes / m_slotSize;
+  m_usedInLast = 0;
+}
+
+void* TCells::TCellArena::Allocate() {
+  if (m_free) {
+    void* slot = m_free;
+    m_free = *static_cast<void**>(slot);
+    return slot;
+  }
+  if (m_usedInLast == m_slotsInLast) AddBlock();
+  return m_blocks.back().get() + m_slotSize * m_usedInLast++;
+}
+
+void TCells::TCellArena::Release(void* slot) {
+  *static_cast<void**>(slot) = m_free;
+  m_free = slot;
+}
+
+void TCells::TCellArena::Reset() {
+  m_blocks.clear();
+  m_slotsInLast = m_usedInLast = 0;
+  m_free = nullptr;
+}
+
+namespace {
+std::size_t CellSize(TCellKind kind) {
+  switch (kind) {
+    case TCellKind::Float: return sizeof(TFloatCell);
+    case TCellKind::Integer: return sizeof(TIntegerCell);
+    case TCellKind::String: break;
+  }
+  return sizeof(TStringCell);
+}
+}  // namespace
+
+TCells::ColumnList::ColumnList(const TCellTemplate& column) : templ(column), arena(CellSize(column.Kind)) {}
+
+TCells::ColumnList::~ColumnList() { DestroyAll(); }
+
+void TCells::ColumnList::Destroy(TCell* cell) {
+  cell->~TCell();
+  arena.Release(cell);
+}
+
+void TCells::ColumnList::DestroyAll() {
+  for (TCell* cell : cells) cell->~TCell();
+  cells.clear();
+  arena.Reset();
+}
+
+// The store.
+TCell* TCells::NewCell(ColumnList& list) {
+  void* slot = list.arena.Allocate();
+  TCell* cell = nullptr;
+  switch (list.templ.Kind) {
+    case TCellKind::String: cell = new (slot) TStringCell(*this); break;
+    case TCellKind::Float: cell = new (slot) TFloatCell(*this); break;
+    case TCellKind::Integer: cell = new (slot) TIntegerCell(*this); break;
+  }
+  cell->m_fontStyle = list.templ.FontStyle;
+  cell->SetColor(list.templ.Color);  // suppressed: no notification
   cell->m_suppressed = false;
   return cell;
 }
 
 bool TCells::AddColumn(const TCellTemplate& column) {
   if (ColumnCount() >= kMaxGridColumns) return false;
-  InsertColumn(ColumnCount(), column);
-  return true;
+  return InsertColumn(ColumnCount(), column);
 }
 
 bool TCells::InsertColumn(int index, const TCellTemplate& column) {
   if (ColumnCount() >= kMaxGridColumns) return false;
   index = std::clamp(index, 0, ColumnCount());
-  ColumnList list{column, {}};
-  list.cells.reserve(m_rows.size());
-  for (std::size_t r = 0; r < m_rows.size(); ++r) list.cells.push_back(NewCell(column));
+  auto list = std::make_unique<ColumnList>(column);
+  list->cells.reserve(m_rows.size());
+  for (std::size_t r = 0; r < m_rows.size(); ++r) list->cells.push_back(NewCell(*list));
   m_columns.insert(m_columns.begin() + index, std::move(list));
   m_sorted = false;
   return true;
@@ -153,7 +250,7 @@ void TCells::DeleteColumn(int index) {
 
 void TCells::MoveColumn(int from, int to) {
   if (from < 0 || from >= ColumnCount() || to < 0 || to >= ColumnCount() || from == to) return;
-  ColumnList moving = std::move(m_columns[static_cast<std::size_t>(from)]);
+  std::unique_ptr<ColumnList> moving = std::move(m_columns[static_cast<std::size_t>(from)]);
   m_columns.erase(m_columns.begin() + from);
   m_columns.insert(m_columns.begin() + to, std::move(moving));
 }
@@ -162,20 +259,21 @@ void TCells::ClearColumns() { m_columns.clear(); }
 
 int TCells::AppendRows(int count) {
   int first = RowCount();
+  if (count <= 0) return first;
   for (int i = 0; i < count; ++i) {
     auto row = std::make_unique<TRow>();
     row->Height = m_defaultRowHeight;
     m_rows.push_back(std::move(row));
     ++m_shownRowCount;
-    for (ColumnList& list : m_columns) list.cells.push_back(NewCell(list.templ));
+    for (auto& list : m_columns) list->cells.push_back(NewCell(*list));
   }
-  if (count > 0) m_sorted = false;
+  m_sorted = false;
   return first;
 }
 
 void TCells::InsertRowAt(int index) {
   index = std::clamp(index, 0, RowCount());
-  for (ColumnList& list : m_columns) list.cells.insert(list.cells.begin() + index, NewCell(list.templ));
+  for (auto& list : m_columns) list->cells.insert(list->cells.begin() + index, NewCell(*list));
   auto row = std::make_unique<TRow>();
   row->Height = m_defaultRowHeight;
   m_rows.insert(m_rows.begin() + index, std::move(row));
@@ -185,13 +283,16 @@ void TCells::InsertRowAt(int index) {
 
 void TCells::DeleteRowAt(int index) {
   if (index < 0 || index >= RowCount()) ThrowListIndexError(index);
-  for (ColumnList& list : m_columns) list.cells.erase(list.cells.begin() + index);
+  for (auto& list : m_columns) {
+    list->Destroy(list->cells[static_cast<std::size_t>(index)]);
+    list->cells.erase(list->cells.begin() + index);
+  }
   if (m_rows[static_cast<std::size_t>(index)]->Shown()) --m_shownRowCount;
   m_rows.erase(m_rows.begin() + index);
 }
 
 void TCells::ClearAllRows() {
-  for (ColumnList& list : m_columns) list.cells.clear();
+  for (auto& list : m_columns) list->DestroyAll();
   m_rows.clear();
   m_shownRowCount = 0;
   m_sorted = false;
@@ -199,14 +300,14 @@ void TCells::ClearAllRows() {
 
 void TCells::SwapRows(int a, int b) {
   if (a == b) return;
-  for (ColumnList& list : m_columns) {
-    std::swap(list.cells.at(static_cast<std::size_t>(a)), list.cells.at(static_cast<std::size_t>(b)));
+  for (auto& list : m_columns) {
+    std::swap(list->cells.at(static_cast<std::size_t>(a)), list->cells.at(static_cast<std::size_t>(b)));
   }
   std::swap(m_rows.at(static_cast<std::size_t>(a)), m_rows.at(static_cast<std::size_t>(b)));
 }
 
 void TCells::ReverseRows() {
-  for (ColumnList& list : m_columns) std::reverse(list.cells.begin(), list.cells.end());
+  for (auto& list : m_columns) std::reverse(list->cells.begin(), list->cells.end());
   std::reverse(m_rows.begin(), m_rows.end());
 }
 
@@ -218,7 +319,7 @@ void TCells::ApplyOrder(const std::vector<int>& order) {
     for (int from : order) moved.push_back(std::move(items[static_cast<std::size_t>(from)]));
     items = std::move(moved);
   };
-  for (ColumnList& list : m_columns) reorder(list.cells);
+  for (auto& list : m_columns) reorder(list->cells);
   reorder(m_rows);
 }
 
@@ -226,7 +327,7 @@ TCell& TCells::Cell(int column, int row) {
   m_lastColumn = column;
   m_lastRow = row;
   if (row < 0 || row >= RowCount()) ThrowListIndexError(row);
-  return *m_columns.at(static_cast<std::size_t>(column)).cells[static_cast<std::size_t>(row)];
+  return *m_columns.at(static_cast<std::size_t>(column))->cells[static_cast<std::size_t>(row)];
 }
 
 void TCells::CellChangedByCell() {

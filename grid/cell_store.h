@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
@@ -59,11 +60,11 @@ class TCell {
 
  private:
   friend class TCells;
-  TCells& m_owner;
-  TFontStyles m_fontStyle;
-  TColor m_color = clWindow;
   static const WideString& EmptyHint();
+  TCells& m_owner;
   std::unique_ptr<WideString> m_hint;  // most cells have none: kept out of line
+  TColor m_color = clWindow;
+  TFontStyles m_fontStyle;
   bool m_suppressed = true;  // while the cell is built and initialised
 };
 
@@ -74,6 +75,7 @@ class TStringCell : public TCell {
   double AsFloat() const override;
   int AsInteger() const override;
   WideString AsString() const override { return m_value; }
+  const WideString& Text() const { return m_value; }
   void SetAsBoolean(bool value) override;
   void SetAsFloat(double value) override;
   void SetAsInteger(int value) override;
@@ -166,6 +168,12 @@ class TCells {
   // Records column and row as the last lookup and returns the cell; raises
   // EListError "List index out of bounds (%d)" for a row out of range.
   TCell& Cell(int column, int row);
+  // Cell for coordinates the caller has checked.
+  TCell& CellInRange(int column, int row) {
+    m_lastColumn = column;
+    m_lastRow = row;
+    return *m_columns[static_cast<std::size_t>(column)]->cells[static_cast<std::size_t>(row)];
+  }
   TRow& Row(int row) { return *m_rows.at(static_cast<std::size_t>(row)); }
   const TRow& Row(int row) const { return *m_rows.at(static_cast<std::size_t>(row)); }
   int LastColumn() const { return m_lastColumn; }
@@ -185,13 +193,40 @@ class TCells {
  private:
   friend class TCell;
   void CellChangedByCell();
-  std::unique_ptr<TCell> NewCell(const TCellTemplate& column);
 
-  struct ColumnList {
-    TCellTemplate templ;
-    std::vector<std::unique_ptr<TCell>> cells;
+  // Fixed-size slots for the cells of one column, taken from large blocks, so
+  // that a column of many cells costs few allocations and is freed in bulk.
+  class TCellArena {
+   public:
+    explicit TCellArena(std::size_t slotSize);
+    void* Allocate();
+    void Release(void* slot);  // the slot's cell is already destroyed
+    void Reset();              // every slot is free again
+   private:
+    struct TFree {
+      void operator()(std::byte* block) const;
+    };
+    void AddBlock();
+    std::size_t m_slotSize;
+    std::vector<std::unique_ptr<std::byte, TFree>> m_blocks;
+    std::size_t m_slotsInLast = 0;
+    std::size_t m_usedInLast = 0;
+    void* m_free = nullptr;  // released slots, linked through their first bytes
   };
-  std::vector<ColumnList> m_columns;
+  // The cells of one column, one per row, in row order; the list owns them.
+  struct ColumnList {
+    explicit ColumnList(const TCellTemplate& column);
+    ~ColumnList();
+    ColumnList(const ColumnList&) = delete;
+    ColumnList& operator=(const ColumnList&) = delete;
+    void Destroy(TCell* cell);
+    void DestroyAll();
+    TCellTemplate templ;
+    TCellArena arena;
+    std::vector<TCell*> cells;
+  };
+  TCell* NewCell(ColumnList& list);
+  std::vector<std::unique_ptr<ColumnList>> m_columns;
   std::vector<std::unique_ptr<TRow>> m_rows;
   int m_shownRowCount = 0;
   int m_defaultRowHeight = 16;

@@ -25,12 +25,12 @@ TDataGrid::~TDataGrid() {
 
 WideString TDataGrid::Cells(int col, int row) const {
   if (col < 0 || col >= m_cells.ColumnCount() || row < 0 || row >= RowCount()) return {};
-  return const_cast<TCells&>(m_cells).Cell(col, row).AsString();
+  return const_cast<TCells&>(m_cells).CellInRange(col, row).AsString();
 }
 
 void TDataGrid::SetCells(int col, int row, const WideString& text) {
   if (col < 0 || col >= m_cells.ColumnCount() || row < 0 || row >= RowCount()) return;
-  m_cells.Cell(col, row).SetAsString(text);
+  m_cells.CellInRange(col, row).SetAsString(text);
 }
 
 TCell& TDataGrid::Cell(int col, int row) { return m_cells.Cell(col, row); }
@@ -112,7 +112,9 @@ void TDataGrid::EndUpdate() {
 
 void TDataGrid::CellChanged(int col, int row) {
   if (Updating()) return;
-  if (col >= 0 && col < m_cells.ColumnCount() && row >= 0 && row < RowCount()) InvalidateCell(col, row);
+  if (HandleAllocated() && col >= 0 && col < m_cells.ColumnCount() && row >= 0 && row < RowCount()) {
+    InvalidateCell(col, row);
+  }
   if (OnChange) OnChange(this, col, row);
 }
 
@@ -161,54 +163,72 @@ void TDataGrid::SelectCell(int col, int row, TShiftState shift) {
 
 // ---- sorting
 
-std::function<int(int, int)> TDataGrid::Comparison(int col) {
+namespace {
+template <typename T>
+int ThreeWay(const T& a, const T& b) {
+  return a < b ? -1 : (b < a ? 1 : 0);
+}
+}  // namespace
+
+std::vector<int> TDataGrid::SortedOrder(int col, bool descending) {
   TDgCustomColumn* column = m_columns->Items(col);
-  int n = RowCount();
-  auto three = [](auto a, auto b) { return a < b ? -1 : (b < a ? 1 : 0); };
+  auto n = static_cast<std::size_t>(RowCount());
+  // Keys are read before any row moves, so a conversion error leaves the order untouched.
   switch (column->SortType()) {
     case TSortType::stNumeric:
     case TSortType::stDate:
     case TSortType::stBoolean: {
-      // Keys are read before any row moves, so a conversion error leaves the order untouched.
-      auto keys = std::make_shared<std::vector<double>>(static_cast<std::size_t>(n));
-      for (int r = 0; r < n; ++r) {
-        TCell& cell = m_cells.Cell(col, r);
-        (*keys)[static_cast<std::size_t>(r)] =
-            column->SortType() == TSortType::stBoolean ? (cell.AsBoolean() ? 1.0 : 0.0) : cell.AsFloat();
+      bool boolean = column->SortType() == TSortType::stBoolean;
+      std::vector<double> keys(n);
+      for (std::size_t r = 0; r < n; ++r) {
+        TCell& cell = m_cells.CellInRange(col, static_cast<int>(r));
+        keys[r] = boolean ? (cell.AsBoolean() ? 1.0 : 0.0) : cell.AsFloat();
       }
-      return [keys, three](int a, int b) { return three((*keys)[static_cast<std::size_t>(a)], (*keys)[static_cast<std::size_t>(b)]); };
+      return SortOrder(std::move(keys), ThreeWay<double>, descending, m_random);
     }
     case TSortType::stCaseInsensitive: {
-      auto keys = std::make_shared<std::vector<std::string>>(static_cast<std::size_t>(n));
-      for (int r = 0; r < n; ++r) {
-        std::string key = WideToAnsi(m_cells.Cell(col, r).AsString());
+      std::vector<std::string> keys(n);
+      for (std::size_t r = 0; r < n; ++r) {
+        std::string key = WideToAnsi(m_cells.CellInRange(col, static_cast<int>(r)).AsString());
         for (char& c : key) {
           if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
         }
-        (*keys)[static_cast<std::size_t>(r)] = std::move(key);
+        keys[r] = std::move(key);
       }
-      return [keys](int a, int b) {
-        return std::string_view((*keys)[static_cast<std::size_t>(a)]).compare((*keys)[static_cast<std::size_t>(b)]);
+      auto bytes = [](const std::string& a, const std::string& b) {
+        return std::string_view(a).compare(b);
       };
+      return SortOrder(std::move(keys), bytes, descending, m_random);
     }
     case TSortType::stCustom: {
-      auto cells = std::make_shared<std::vector<TCell*>>(static_cast<std::size_t>(n));
-      for (int r = 0; r < n; ++r) (*cells)[static_cast<std::size_t>(r)] = &m_cells.Cell(col, r);
-      return [this, cells](int a, int b) {
+      std::vector<TCell*> keys(n);
+      for (std::size_t r = 0; r < n; ++r) keys[r] = &m_cells.CellInRange(col, static_cast<int>(r));
+      auto custom = [this](TCell* a, TCell* b) {
         int result = 0;
-        if (OnCompare) OnCompare(this, *(*cells)[static_cast<std::size_t>(a)], *(*cells)[static_cast<std::size_t>(b)], result);
+        if (OnCompare) OnCompare(this, *a, *b, result);
         return result;
       };
+      return SortOrder(std::move(keys), custom, descending, m_random);
     }
     case TSortType::stAlphabetic:
     case TSortType::stIP:
       break;
   }
-  auto keys = std::make_shared<std::vector<WideString>>(static_cast<std::size_t>(n));
-  for (int r = 0; r < n; ++r) (*keys)[static_cast<std::size_t>(r)] = m_cells.Cell(col, r).AsString();
-  return [keys](int a, int b) {
-    return std::u16string_view((*keys)[static_cast<std::size_t>(a)]).compare((*keys)[static_cast<std::size_t>(b)]);
-  };
+  // Code unit by code unit; text cells lend their text, other kinds are converted once.
+  std::vector<WideString> converted;
+  std::vector<std::u16string_view> keys(n);
+  if (column->CellKind() != TCellKind::String) converted.resize(n);
+  for (std::size_t r = 0; r < n; ++r) {
+    TCell& cell = m_cells.CellInRange(col, static_cast<int>(r));
+    if (column->CellKind() == TCellKind::String) {
+      keys[r] = static_cast<TStringCell&>(cell).Text();
+    } else {
+      converted[r] = cell.AsString();
+      keys[r] = converted[r];
+    }
+  }
+  auto units = [](std::u16string_view a, std::u16string_view b) { return a.compare(b); };
+  return SortOrder(std::move(keys), units, descending, m_random);
 }
 
 void TDataGrid::SortByColumn(int col) {
@@ -223,7 +243,7 @@ void TDataGrid::SortByColumn(int col) {
   if (reverse) {
     m_cells.ReverseRows();
   } else {
-    m_cells.ApplyOrder(SortOrder(RowCount(), Comparison(col), descending, m_random));
+    m_cells.ApplyOrder(SortedOrder(col, descending));
   }
   m_cells.SetLastSort(col, descending);
   m_cells.SetSorted(true);

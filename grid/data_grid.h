@@ -102,7 +102,8 @@ class TDataGrid : public TCustomControl, private TColumnsListener {
   void ColumnRemoved(int index) override;
   void CellChanged(int col, int row);
   void DataChange(TDataChange change, int index);
-  std::function<int(int, int)> Comparison(int col);
+  // The new row order for sorting by the column.
+  std::vector<int> SortedOrder(int col, bool descending);
 
   TCells m_cells;
   std::unique_ptr<TDgColumns> m_columns;

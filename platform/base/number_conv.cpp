@@ -1,7 +1,9 @@
 #include "platform/base/number_conv.h"
 
+#include <algorithm>
 #include <charconv>
 #include <clocale>
+#include <langinfo.h>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -118,8 +120,9 @@ int StrToIntDef(std::string_view text, int defaultValue) {
 }
 
 char DecimalSeparator() {
-  const std::lconv* conv = std::localeconv();
-  if (conv && conv->decimal_point && conv->decimal_point[0]) return conv->decimal_point[0];
+  // nl_langinfo reads the current locale's data without building a whole lconv.
+  const char* radix = nl_langinfo(RADIXCHAR);
+  if (radix && radix[0] && !radix[1]) return radix[0];
   return '.';
 }
 
@@ -177,6 +180,17 @@ bool TryStrToFloat(std::string_view text, double& value, char decimalSeparator) 
   std::size_t end = text.size();
   while (begin < end && text[begin] == ' ') ++begin;
   while (end > begin && text[end - 1] == ' ') --end;
+  {
+    // Whole numbers of up to 15 digits are exact in a double: no parser needed.
+    std::size_t d = begin + (begin < end && (text[begin] == '+' || text[begin] == '-') ? 1 : 0);
+    if (d < end && end - d <= 15 && std::all_of(text.begin() + static_cast<std::ptrdiff_t>(d),
+                                                 text.begin() + static_cast<std::ptrdiff_t>(end), IsDigit)) {
+      std::int64_t whole = 0;
+      for (std::size_t k = d; k < end; ++k) whole = whole * 10 + (text[k] - '0');
+      value = text[begin] == '-' ? -static_cast<double>(whole) : static_cast<double>(whole);
+      return true;
+    }
+  }
   std::string normalized;
   std::size_t i = begin;
   if (i < end && (text[i] == '+' || text[i] == '-')) {

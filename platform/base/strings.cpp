@@ -1,5 +1,7 @@
 #include "platform/base/strings.h"
 
+#include <algorithm>
+
 #include <iconv.h>
 #include <langinfo.h>
 
@@ -179,6 +181,10 @@ std::string Utf16ToUtf8(std::u16string_view text) {
 }
 
 WideString AnsiToWide(std::string_view text) {
+  // ASCII reads the same in every code page the program meets: no lookup needed.
+  if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    return WideString(text.begin(), text.end());
+  }
   std::string codePage = SystemCodePage();
   if (IsUtf8Name(codePage)) return Utf8ToUtf16(text);
   std::string utf16 = IconvConvert("UTF-16LE", codePage.c_str(), text, "\xFD\xFF", 1);
@@ -191,6 +197,9 @@ WideString AnsiToWide(std::string_view text) {
 }
 
 AnsiString WideToAnsi(std::u16string_view text) {
+  if (std::all_of(text.begin(), text.end(), [](char16_t u) { return u < 0x80; })) {
+    return AnsiString(text.begin(), text.end());
+  }
   std::string codePage = SystemCodePage();
   if (IsUtf8Name(codePage)) return Utf16ToUtf8(text);
   std::string utf16;

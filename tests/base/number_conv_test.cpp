@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cmath>
+
 #include "platform/base/exception.h"
 
 namespace kx {
@@ -74,6 +77,40 @@ TEST(StrToFloatTest, DecimalNumbersWithTheGivenSeparator) {
       EXPECT_EQ(e.Message(), std::string("'") + bad + "' is not a valid floating point value");
     }
   }
+}
+
+TEST(FormatFloat, DigitsGroupingSectionsAndLiterals) {
+  EXPECT_EQ(FormatFloat("0.00", 1.5), "1.50");
+  EXPECT_EQ(FormatFloat("#.##", 0.5), ".5");
+  EXPECT_EQ(FormatFloat("#,##0", 1234567), "1,234,567");
+  EXPECT_EQ(FormatFloat("000", 7), "007");
+  EXPECT_EQ(FormatFloat("0.0", -2.26), "-2.3");
+  EXPECT_EQ(FormatFloat("0;(0);zero", -3), "(3)");
+  EXPECT_EQ(FormatFloat("0;(0);\"zero\"", 0), "zero");
+  EXPECT_EQ(FormatFloat("0 'pts'", 12), "12 pts");
+}
+
+TEST(StrToFloatTest, WholeNumbersReadExactlyWithOrWithoutTheParser) {
+  EXPECT_EQ(StrToFloat("123456789012345", '.'), 123456789012345.0);
+  EXPECT_EQ(StrToFloat("1234567890123456", '.'), 1234567890123456.0);
+  EXPECT_EQ(StrToFloat(" +42 ", '.'), 42.0);
+  EXPECT_EQ(StrToFloat("-07", '.'), -7.0);
+  EXPECT_TRUE(std::signbit(StrToFloat("-0", '.')));
+  EXPECT_THROW(StrToFloat("+", '.'), EConvertError);
+  EXPECT_THROW(StrToFloat("12 3", '.'), EConvertError);
+}
+
+TEST(DecimalSeparatorTest, FollowsTheCurrentLocale) {
+  std::string old = std::setlocale(LC_ALL, nullptr);
+  if (!std::setlocale(LC_ALL, "ru_RU.CP1251")) GTEST_SKIP() << "ru_RU.CP1251 is not installed";
+  char russian = DecimalSeparator();
+  double parsed = StrToFloat("1,5");
+  std::string text = FloatToStr(2.25);
+  std::setlocale(LC_ALL, old.c_str());
+  EXPECT_EQ(russian, ',');
+  EXPECT_EQ(parsed, 1.5);
+  EXPECT_EQ(text, "2,25");
+  EXPECT_EQ(DecimalSeparator(), '.');
 }
 
 TEST(RoundingTest, HalvesGoToTheEvenNeighbour) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "grid/data_grid.h"
-#include "platform/base/number_conv.h"
 #include "platform/forms/forms.h"
 
 namespace kx {
@@ -154,16 +153,6 @@ TEST_F(ColumnsTest, DestroyingAColumnTakesItsCellsOut) {
   EXPECT_EQ(columns[1]->Index(), 1);
 }
 
-TEST(FormatFloat, DigitsGroupingSectionsAndLiterals) {
-  EXPECT_EQ(FormatFloat("0.00", 1.5), "1.50");
-  EXPECT_EQ(FormatFloat("#.##", 0.5), ".5");
-  EXPECT_EQ(FormatFloat("#,##0", 1234567), "1,234,567");
-  EXPECT_EQ(FormatFloat("000", 7), "007");
-  EXPECT_EQ(FormatFloat("0.0", -2.26), "-2.3");
-  EXPECT_EQ(FormatFloat("0;(0);zero", -3), "(3)");
-  EXPECT_EQ(FormatFloat("0;(0);\"zero\"", 0), "zero");
-  EXPECT_EQ(FormatFloat("0 'pts'", 12), "12 pts");
-}
 
 }  // namespace
 }  // namespace kx

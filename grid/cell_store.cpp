@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <new>
 
+#include "platform/base/date_time.h"
 #include "platform/base/exception.h"
 #include "platform/base/number_conv.h"
 
@@ -62,6 +63,14 @@ bool TStringCell::AsBoolean() const {
   if (TryStrToInt(text, number)) return number != 0;
   throw EConvertError("'" + text + "' is not a valid boolean value");
 }
+double TStringCell::AsDateTime() const {
+  if (m_value.empty()) return 0;
+  return StrToDateTime(Narrow(m_value));
+}
+void TStringCell::SetAsDateTime(double value) {
+  m_value = Widen(DateTimeToStr(value));
+  TCell::SetAsDateTime(value);
+}
 double TStringCell::AsFloat() const {
   return ParseNarrow(m_value, [](std::string_view t) { return StrToFloat(t); });
 }
@@ -96,6 +105,10 @@ void TFloatCell::SetAsBoolean(bool value) {
   m_value = 0;
   TCell::SetAsBoolean(value);
 }
+void TFloatCell::SetAsDateTime(double value) {
+  m_value = value;
+  TCell::SetAsDateTime(value);
+}
 void TFloatCell::SetAsFloat(double value) {
   m_value = value;
   TCell::SetAsFloat(value);
@@ -118,6 +131,10 @@ WideString TIntegerCell::AsString() const { return Widen(IntToStr(m_value)); }
 void TIntegerCell::SetAsBoolean(bool value) {
   m_value = value ? 1 : 0;
   TCell::SetAsBoolean(value);
+}
+void TIntegerCell::SetAsDateTime(double value) {
+  m_value = 0;
+  TCell::SetAsDateTime(value);
 }
 void TIntegerCell::SetAsFloat(double value) {
   m_value = static_cast<int>(RoundHalfEven(value));

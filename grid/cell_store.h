@@ -37,10 +37,12 @@ class TCell {
   TCell& operator=(const TCell&) = delete;
 
   virtual bool AsBoolean() const = 0;
+  virtual double AsDateTime() const = 0;
   virtual double AsFloat() const = 0;
   virtual int AsInteger() const = 0;
   virtual WideString AsString() const = 0;
   virtual void SetAsBoolean(bool) { Changed(); }
+  virtual void SetAsDateTime(double) { Changed(); }
   virtual void SetAsFloat(double) { Changed(); }
   virtual void SetAsInteger(int) { Changed(); }
   virtual void SetAsString(const WideString&) { Changed(); }
@@ -72,11 +74,13 @@ class TStringCell : public TCell {
  public:
   using TCell::TCell;
   bool AsBoolean() const override;
+  double AsDateTime() const override;
   double AsFloat() const override;
   int AsInteger() const override;
   WideString AsString() const override { return m_value; }
   const WideString& Text() const { return m_value; }
   void SetAsBoolean(bool value) override;
+  void SetAsDateTime(double value) override;
   void SetAsFloat(double value) override;
   void SetAsInteger(int value) override;
   void SetAsString(const WideString& value) override;
@@ -90,11 +94,13 @@ class TFloatCell : public TCell {
  public:
   using TCell::TCell;
   bool AsBoolean() const override { return false; }
+  double AsDateTime() const override { return m_value; }
   double AsFloat() const override { return m_value; }
   int AsInteger() const override;
   WideString AsString() const override;
   // Stores 0.0 whatever the value: a number cell has no Boolean meaning.
   void SetAsBoolean(bool value) override;
+  void SetAsDateTime(double value) override;
   void SetAsFloat(double value) override;
   void SetAsInteger(int value) override;
   void SetAsString(const WideString& value) override;
@@ -108,10 +114,13 @@ class TIntegerCell : public TCell {
  public:
   using TCell::TCell;
   bool AsBoolean() const override { return m_value > 0; }
+  double AsDateTime() const override { return 0; }
   double AsFloat() const override { return m_value; }
   int AsInteger() const override { return m_value; }
   WideString AsString() const override;
   void SetAsBoolean(bool value) override;
+  // Stores 0 whatever the value: an image index has no date meaning.
+  void SetAsDateTime(double value) override;
   void SetAsFloat(double value) override;
   void SetAsInteger(int value) override;
   void SetAsString(const WideString& value) override;

@@ -4,6 +4,8 @@
 #include <cctype>
 
 #include "grid/sorting.h"
+#include "platform/forms/image_list.h"
+#include "platform/gfx/bitmap.h"
 
 namespace kx {
 
@@ -178,11 +180,13 @@ std::vector<int> TDataGrid::SortedOrder(int col, bool descending) {
     case TSortType::stNumeric:
     case TSortType::stDate:
     case TSortType::stBoolean: {
-      bool boolean = column->SortType() == TSortType::stBoolean;
+      TSortType type = column->SortType();
       std::vector<double> keys(n);
       for (std::size_t r = 0; r < n; ++r) {
         TCell& cell = m_cells.CellInRange(col, static_cast<int>(r));
-        keys[r] = boolean ? (cell.AsBoolean() ? 1.0 : 0.0) : cell.AsFloat();
+        keys[r] = type == TSortType::stBoolean ? (cell.AsBoolean() ? 1.0 : 0.0)
+                  : type == TSortType::stDate  ? cell.AsDateTime()
+                                               : cell.AsFloat();
       }
       return SortOrder(std::move(keys), ThreeWay<double>, descending, m_random);
     }
@@ -257,6 +261,39 @@ void TDataGrid::SortByColumn(int col) {
   }
   InvalidateBody();
   if (OnAfterSort) OnAfterSort(this, col);
+}
+
+// ---- content
+
+TCellInfo TDataGrid::CellInfo(int col, int row) {
+  TCellInfo info;
+  TCell& cell = m_cells.Cell(col, row);
+  switch (m_columns->Items(col)->CellKind()) {
+    case TCellKind::String: info.AsString = cell.AsString(); break;
+    case TCellKind::Float: info.AsFloat = cell.AsFloat(); break;
+    case TCellKind::Integer: info.AsInteger = cell.AsInteger(); break;
+  }
+  return info;
+}
+
+int TDataGrid::CellContentWidth(int col, int row) {
+  TDgCustomColumn* column = m_columns->Items(col);
+  if (auto* image = dynamic_cast<TDgImageColumn*>(column)) return image->Images() ? image->Images()->Width() : 0;
+  TBitmap scratch(1, 1);
+  TCanvas& canvas = scratch.Canvas();
+  canvas.Font() = column->Font();
+  canvas.Font().SetStyle(m_cells.Cell(col, row).FontStyle());
+  return canvas.TextWidthW(column->DisplayText(CellInfo(col, row)));
+}
+
+void TDataGrid::FitColumnWidth(int col) {
+  if (col < 0 || col >= m_columns->Count()) return;
+  int widest = 0;
+  for (int row = 0; row < RowCount(); ++row) {
+    if (m_cells.Row(row).Shown()) widest = std::max(widest, CellContentWidth(col, row));
+  }
+  TDgCustomColumn* column = m_columns->Items(col);
+  column->SetWidth(std::max(widest, 8) + 2 * column->Padding() + 5);
 }
 
 // ---- columns

@@ -74,6 +74,11 @@ class TDataGrid : public TCustomControl, private TColumnsListener {
   // Sorting by a column (column index); nothing when the column cannot sort.
   void SortByColumn(int col);
 
+  // The value snapshot of a cell, filled for the cell's kind.
+  TCellInfo CellInfo(int col, int row);
+  // Sets the column's width to what the widest content of its shown rows needs.
+  void FitColumnWidth(int col);
+
   TCellEvent OnChange;
   TDataChangeEvent OnDataChange;
   TColumnMoveEvent OnColumnMove;
@@ -93,6 +98,9 @@ class TDataGrid : public TCustomControl, private TColumnsListener {
   virtual void InvalidateHeader();
   virtual void InvalidateBody();
   virtual void UpdateScrollBars() {}
+  // The width a cell's content needs: its display text in the column's font with
+  // the cell's style, or the image width of an image column.
+  virtual int CellContentWidth(int col, int row);
   void FontChanged() override;
 
  private:

@@ -226,5 +226,23 @@ TEST_F(DataGridTest, ClearRowsDropsTheSelectionAndInsertRowMovesIt) {
   EXPECT_EQ(grid->SelectedRow(), 0);  // follows to the last row
 }
 
+TEST_F(DataGridTest, DateTextsSortByTheirDateAndFittingUsesTheWidestText) {
+  Fill({{u"2026-12-09 18:00", u"0"}, {u"2026-01-31", u"0"}, {u"", u"0"}});
+  EXPECT_EQ(grid->Cell(0, 2).AsDateTime(), 0);  // empty text reads as 0
+  text->SetSortType(TSortType::stDate);
+  grid->SortByColumn(0);
+  EXPECT_EQ(Column0(), (std::vector<std::u16string>{u"", u"2026-01-31", u"2026-12-09 18:00"}));
+  grid->Cell(0, 0).SetAsString(u"not a date");
+  EXPECT_THROW(grid->SortByColumn(0), EConvertError);
+
+  text->SetPadding(3);
+  grid->FitColumnWidth(0);
+  TBitmap scratch(1, 1);
+  scratch.Canvas().Font() = text->Font();
+  EXPECT_EQ(text->Width(), scratch.Canvas().TextWidth("2026-12-09 18:00") + 2 * 3 + 5);
+  grid->FitColumnWidth(2);  // an image column without images: the smallest fit
+  EXPECT_EQ(image->Width(), 8 + 5);
+}
+
 }  // namespace
 }  // namespace kx

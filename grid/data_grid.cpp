@@ -276,11 +276,9 @@ TCellInfo TDataGrid::CellInfo(int col, int row) {
   return info;
 }
 
-int TDataGrid::CellContentWidth(int col, int row) {
+int TDataGrid::CellContentWidth(int col, int row, TCanvas& canvas) {
   TDgCustomColumn* column = m_columns->Items(col);
   if (auto* image = dynamic_cast<TDgImageColumn*>(column)) return image->Images() ? image->Images()->Width() : 0;
-  TBitmap scratch(1, 1);
-  TCanvas& canvas = scratch.Canvas();
   canvas.Font() = column->Font();
   canvas.Font().SetStyle(m_cells.Cell(col, row).FontStyle());
   return canvas.TextWidthW(column->DisplayText(CellInfo(col, row)));
@@ -288,9 +286,10 @@ int TDataGrid::CellContentWidth(int col, int row) {
 
 void TDataGrid::FitColumnWidth(int col) {
   if (col < 0 || col >= m_columns->Count()) return;
+  TBitmap scratch(1, 1);
   int widest = 0;
   for (int row = 0; row < RowCount(); ++row) {
-    if (m_cells.Row(row).Shown()) widest = std::max(widest, CellContentWidth(col, row));
+    if (m_cells.Row(row).Shown()) widest = std::max(widest, CellContentWidth(col, row, scratch.Canvas()));
   }
   TDgCustomColumn* column = m_columns->Items(col);
   column->SetWidth(std::max(widest, 8) + 2 * column->Padding() + 5);

@@ -99,8 +99,8 @@ class TDataGrid : public TCustomControl, private TColumnsListener {
   virtual void InvalidateBody();
   virtual void UpdateScrollBars() {}
   // The width a cell's content needs: its display text in the column's font with
-  // the cell's style, or the image width of an image column.
-  virtual int CellContentWidth(int col, int row);
+  // the cell's style, or the image width of an image column. canvas measures.
+  virtual int CellContentWidth(int col, int row, TCanvas& canvas);
   void FontChanged() override;
 
  private:

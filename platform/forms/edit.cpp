@@ -134,8 +134,9 @@ TRect TCustomEdit::FormatRect() const {
   return r;
 }
 
-int TCustomEdit::TextX(int position) {
-  std::vector<int> widths = PrefixWidths(Font(), DisplayText());
+std::vector<int> TCustomEdit::DisplayWidths() const { return PrefixWidths(Font(), DisplayText()); }
+
+int TCustomEdit::TextX(const std::vector<int>& widths, int position) const {
   TRect f = FormatRect();
   int total = widths.back();
   int offset = 0;
@@ -147,8 +148,8 @@ int TCustomEdit::TextX(int position) {
 }
 
 int TCustomEdit::PositionAt(int x) {
-  std::vector<int> widths = PrefixWidths(Font(), DisplayText());
-  int origin = TextX(0);
+  std::vector<int> widths = DisplayWidths();
+  int origin = TextX(widths, 0);
   int best = 0;
   for (std::size_t i = 1; i < widths.size(); ++i) {
     int mid = origin + (widths[i - 1] + widths[i]) / 2;
@@ -158,7 +159,7 @@ int TCustomEdit::PositionAt(int x) {
 }
 
 void TCustomEdit::ScrollToCaret() {
-  std::vector<int> widths = PrefixWidths(Font(), DisplayText());
+  std::vector<int> widths = DisplayWidths();
   int width = FormatRect().Width();
   int caretX = widths[static_cast<std::size_t>(m_buffer.Caret())];
   int total = widths.back();
@@ -169,14 +170,14 @@ void TCustomEdit::ScrollToCaret() {
     if (caretX - m_scrollX > width - 1) m_scrollX = caretX - width + 1;
     m_scrollX = std::clamp(m_scrollX, 0, std::max(0, total - width + 1));
   }
-  PlaceCaret();
+  PlaceCaret(widths);
 }
 
-void TCustomEdit::PlaceCaret() {
+void TCustomEdit::PlaceCaret(const std::vector<int>& widths) {
   if (!Focused()) return;
   TRect f = FormatRect();
   int height = std::min(FontHeight(Font()), f.Height());
-  Sys().SetCaretPos(TextX(m_buffer.Caret()), f.Top + std::max(0, (f.Height() - height) / 2));
+  Sys().SetCaretPos(TextX(widths, m_buffer.Caret()), f.Top + std::max(0, (f.Height() - height) / 2));
 }
 
 void TCustomEdit::SelectionChanged() {
@@ -415,12 +416,13 @@ void TCustomEdit::PaintText() {
   std::string text = DisplayText();
   int height = c.TextHeight("Wg");
   int y = f.Top + std::max(0, (f.Height() - height) / 2);
-  int x0 = TextX(0);
+  std::vector<int> widths = DisplayWidths();
+  int x0 = TextX(widths, 0);
   c.TextOut(x0, y, text);
   bool showSelection = m_buffer.SelLength() > 0 && (Focused() || !HideSelection);
   if (showSelection) {
-    int left = TextX(m_buffer.SelStart());
-    int right = TextX(m_buffer.SelEnd());
+    int left = TextX(widths, m_buffer.SelStart());
+    int right = TextX(widths, m_buffer.SelEnd());
     c.Brush().Style = TBrushStyle::bsSolid;
     c.Brush().Color = clHighlight;
     c.FillRect({left, y, right, y + height});

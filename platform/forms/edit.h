@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "platform/forms/edit_buffer.h"
 #include "platform/forms/label.h"
@@ -82,8 +83,10 @@ class TCustomEdit : public TWinControl {
   bool Modify(bool changed);
   void SelectionChanged();
   void ScrollToCaret();
-  int TextX(int position);
-  void PlaceCaret();
+  // Widths of the display text's prefixes, measured once per use.
+  std::vector<int> DisplayWidths() const;
+  int TextX(const std::vector<int>& widths, int position) const;
+  void PlaceCaret(const std::vector<int>& widths);
   void ShowContextMenu(LPARAM screenPoint);
   bool HandleEditMessage(TMessage& m);
   bool HandleMouseMessage(TMessage& m);

@@ -1,0 +1,480 @@
+#include "skin/skin_control_records.h"
+
+#include <functional>
+#include <map>
+
+namespace kx {
+
+void TksDataSkinControl::LoadFromIni(const TMemIniFile& ini) {
+  TSkinKeys k(ini, IDName);
+  Keys(k);
+}
+
+void TksDataSkinControl::SaveToIni(std::vector<std::string>& lines) {
+  lines.push_back("[" + IDName + "]");
+  TSkinKeys k(lines);
+  Keys(k);
+}
+
+void TksDataSkinControl::Keys(TSkinKeys& k) {
+  k.Int("pictureindex", PictureIndex, -1);
+  k.Int("maskpictureindex", MaskPictureIndex, -1);
+  k.Int("cursorindex", CursorIndex, -1);
+  k.Rect("skinrect", SkinRect);
+}
+
+void TksDataSkinCustomControl::Keys(TSkinKeys& k) {
+  TksDataSkinControl::Keys(k);
+  k.Point("lefttoppoint", LeftTopPoint);
+  k.Point("righttoppoint", RightTopPoint);
+  k.Point("leftbottompoint", LeftBottomPoint);
+  k.Point("rightbottompoint", RightBottomPoint);
+  k.Rect("clientrect", ClientRect);
+  k.Flag("stretcheffect", StretchEffect);
+  k.Flag("leftstretch", LeftStretch);
+  k.Flag("topstretch", TopStretch);
+  k.Flag("rightstretch", RightStretch);
+  k.Flag("bottomstretch", BottomStretch);
+}
+
+void TksDataSkinStdLabelControl::Keys(TSkinKeys& k) {
+  TksDataSkinControl::Keys(k);
+  k.Font(Font);
+  k.Color("activefontcolor", ActiveFontColor, 0xFF0000);
+}
+
+void TksDataSkinTabControl::Keys(TSkinKeys& k) {
+  TksDataSkinControl::Keys(k);
+  k.Rect("tabrect", TabRect);
+  k.Rect("activetabrect", ActiveTabRect);
+  k.Rect("focustabrect", FocusTabRect);
+  k.Rect("mouseintabrect", MouseInTabRect);
+  k.Rect("clientrect", ClientRect);
+  k.Int("bgpictureindex", BGPictureIndex, -1);
+  k.Point("lefttoppoint", LeftTopPoint);
+  k.Point("righttoppoint", RightTopPoint);
+  k.Point("leftbottompoint", LeftBottomPoint);
+  k.Point("rightbottompoint", RightBottomPoint);
+  k.Int("tableftoffset", TabLeftOffset);
+  k.Int("tabrightoffset", TabRightOffset);
+  k.Rect("tabsbgrect", TabsBGRect);
+  k.Flag("tabstretcheffect", TabStretchEffect);
+  k.Flag("leftstretch", LeftStretch);
+  k.Flag("topstretch", TopStretch);
+  k.Flag("rightstretch", RightStretch);
+  k.Flag("bottomstretch", BottomStretch);
+  k.Font(Font);
+  k.Color("activefontcolor", ActiveFontColor);
+  k.Color("focusfontcolor", FocusFontColor);
+  k.Color("mouseinfontcolor", MouseInFontColor);
+  k.String("updown", UpDown);
+  k.Flag("showfocus", ShowFocus);
+  k.Int("focusoffsetx", FocusOffsetX);
+  k.Int("focusoffsety", FocusOffsetY);
+}
+
+void TksDataSkinGridControl::Keys(TSkinKeys& k) {
+  TksDataSkinControl::Keys(k);
+  k.Rect("fixedcellrect", FixedCellRect);
+  k.Rect("selectcellrect", SelectCellRect);
+  k.Rect("focuscellrect", FocusCellRect);
+  k.Int("fixedcellleftoffset", FixedCellLeftOffset);
+  k.Int("fixedcellrightoffset", FixedCellRightOffset);
+  k.Rect("fixedcelltextrect", FixedCellTextRect);
+  k.Int("cellleftoffset", CellLeftOffset);
+  k.Int("cellrightoffset", CellRightOffset);
+  k.Rect("celltextrect", CellTextRect);
+  k.Color("linescolor", LinesColor);
+  k.Color("bgcolor", BGColor);
+  k.Int("bgpictureindex", BGPictureIndex, -1);
+  k.Font(Font);
+  k.Color("selectfontcolor", SelectFontColor);
+  k.Color("focusfontcolor", FocusFontColor);
+  k.String("fixedfontname", FixedFont.Name, "Arial");
+  k.Int("fixedfontheight", FixedFont.Height, 14);
+  k.FontStyle("fixedfontstyle", FixedFont.Style);
+  k.Color("fixedfontcolor", FixedFont.Color);
+  k.Flag("cellstretcheffect", CellStretchEffect);
+  k.Flag("fixedcellstretcheffect", FixedCellStretchEffect);
+  k.Flag("showfocus", ShowFocus);
+}
+
+void TksDataSkinMainMenuBar::Keys(TSkinKeys& k) {
+  TksDataSkinControl::Keys(k);
+  k.Rect("itemsrect", ItemsRect);
+  k.String("menubaritem", MenuBarItem);
+  k.String("closebutton", CloseButton);
+  k.String("minbutton", MinButton);
+  k.String("maxbutton", MaxButton);
+  k.String("sysmenubutton", SysMenuButton);
+  k.Color("trackmarkcolor", TrackMarkColor);
+  k.Color("trackmarkactivecolor", TrackMarkActiveColor);
+}
+
+void TksDataSkinBevel::Keys(TSkinKeys& k) {
+  TksDataSkinControl::Keys(k);
+  k.Color("lightcolor", LightColor);
+  k.Color("darkcolor", DarkColor);
+}
+
+void TksDataSkinSlider::Keys(TSkinKeys& k) {
+  TksDataSkinControl::Keys(k);
+  k.Color("bgcolor", BGColor);
+  k.Rect("hrulerrect", HRulerRect);
+  k.Rect("hthumbrect", HThumbRect);
+  k.Rect("vrulerrect", VRulerRect);
+  k.Rect("vthumbrect", VThumbRect);
+  k.Int("edgesize", EdgeSize);
+  k.Color("pointscolor", PointsColor);
+}
+
+void TksDataSkinFontBGControl::Keys(TSkinKeys& k) {
+  TksDataSkinControl::Keys(k);
+  k.Font(Font);
+  k.Color("bgcolor", BGColor);
+}
+
+void TksDataSkinFrameControl::Keys(TSkinKeys& k) {
+  TksDataSkinControl::Keys(k);
+  k.Int("framescount", FramesCount, 1);
+  if (FramesCount < 1) FramesCount = 1;
+  k.FramesPlacement("framesplacement", FramesPlacement);
+}
+
+void TksDataSkinFrameRegulator::Keys(TSkinKeys& k) {
+  TksDataSkinFrameControl::Keys(k);
+  k.RegulatorKind("kind", RegulatorKind);
+}
+
+void TksDataSkinButtonControl::Keys(TSkinKeys& k) {
+  TksDataSkinCustomControl::Keys(k);
+  k.Font(Font);
+  k.Color("activefontcolor", ActiveFontColor);
+  k.Color("disabledfontcolor", DisabledFontColor);
+  k.Color("downfontcolor", DownFontColor);
+  k.Flag("morphing", Morphing);
+  k.MorphKind("morphkind", MorphKind);
+  k.Rect("activeskinrect", ActiveSkinRect);
+  k.Rect("downskinrect", DownSkinRect);
+  k.Rect("disabledskinrect", DisabledSkinRect);
+  k.Rect("animateskinrect", AnimateSkinRect);
+  k.Int("framecount", FrameCount);
+  k.Int("animateinterval", AnimateInterval, 25);
+  k.Flag("showfocus", ShowFocus);
+  k.Rect("menumarkerflatrect", MenuMarkerFlatRect);
+  k.Rect("menumarkerrect", MenuMarkerRect);
+  k.Rect("menumarkeractiverect", MenuMarkerActiveRect);
+  k.Rect("menumarkerdownrect", MenuMarkerDownRect);
+  k.Color("menumarkertransparentcolor", MenuMarkerTransparentColor);
+}
+
+void TksDataSkinMenuButtonControl::Keys(TSkinKeys& k) {
+  TksDataSkinButtonControl::Keys(k);
+  k.Rect("trackbuttonrect", TrackButtonRect);
+}
+
+void TksDataSkinCheckRadioControl::Keys(TSkinKeys& k) {
+  TksDataSkinCustomControl::Keys(k);
+  k.Font(Font);
+  k.Color("activefontcolor", ActiveFontColor);
+  k.Color("unenabledfontcolor", UnEnabledFontColor);
+  k.Color("framefontcolor", FrameFontColor);
+  k.Flag("morphing", Morphing);
+  k.MorphKind("morphkind", MorphKind);
+  k.Rect("activeskinrect", ActiveSkinRect);
+  k.Rect("checkimagearea", CheckImageArea);
+  k.Rect("textarea", TextArea);
+  k.Rect("checkimagerect", CheckImageRect);
+  k.Rect("uncheckimagerect", UnCheckImageRect);
+  k.Rect("activecheckimagerect", ActiveCheckImageRect);
+  k.Rect("activeuncheckimagerect", ActiveUnCheckImageRect);
+  k.Rect("unenabledcheckimagerect", UnEnabledCheckImageRect);
+  k.Rect("unenableduncheckimagerect", UnEnabledUnCheckImageRect);
+}
+
+void TksDataSkinPanelControl::Keys(TSkinKeys& k) {
+  TksDataSkinCustomControl::Keys(k);
+  k.Int("bgpictureindex", BGPictureIndex, -1);
+  k.Rect("captionrect", CaptionRect);
+  k.Alignment("alignment", Alignment);
+  k.Font(Font);
+  k.Rect("checkimagerect", CheckImageRect);
+  k.Rect("uncheckimagerect", UnCheckImageRect);
+  k.Rect("markframerect", MarkFrameRect);
+  k.Rect("framerect", FrameRect);
+  k.Rect("frametextrect", FrameTextRect);
+  k.Int("frameleftoffset", FrameLeftOffset);
+  k.Int("framerightoffset", FrameRightOffset);
+  k.Rect("gripperrect", GripperRect);
+  k.Flag("grippertransparent", GripperTransparent);
+  k.Color("grippertransparentcolor", GripperTransparentColor);
+}
+
+void TksDataSkinExPanelControl::Keys(TSkinKeys& k) {
+  TksDataSkinCustomControl::Keys(k);
+  k.Rect("rollhskinrect", RollHSkinRect);
+  k.Rect("rollvskinrect", RollVSkinRect);
+  k.Int("rollleftoffset", RollLeftOffset);
+  k.Int("rollrightoffset", RollRightOffset);
+  k.Int("rolltopoffset", RollTopOffset);
+  k.Int("rollbottomoffset", RollBottomOffset);
+  const std::pair<const char*, TRect*> rects[] = {
+      {"rollvcaptionrect", &RollVCaptionRect},
+      {"rollhcaptionrect", &RollHCaptionRect},
+      {"closebuttonrect", &CloseButtonRect},
+      {"closebuttonactiverect", &CloseButtonActiveRect},
+      {"closebuttondownrect", &CloseButtonDownRect},
+      {"hrollbuttonrect", &HRollButtonRect},
+      {"hrollbuttonactiverect", &HRollButtonActiveRect},
+      {"hrollbuttondownrect", &HRollButtonDownRect},
+      {"hrestorebuttonrect", &HRestoreButtonRect},
+      {"hrestorebuttonactiverect", &HRestoreButtonActiveRect},
+      {"hrestorebuttondownrect", &HRestoreButtonDownRect},
+      {"vrollbuttonrect", &VRollButtonRect},
+      {"vrollbuttonactiverect", &VRollButtonActiveRect},
+      {"vrollbuttondownrect", &VRollButtonDownRect},
+      {"vrestorebuttonrect", &VRestoreButtonRect},
+      {"vrestorebuttonactiverect", &VRestoreButtonActiveRect},
+      {"vrestorebuttondownrect", &VRestoreButtonDownRect},
+      {"captionrect", &CaptionRect},
+  };
+  for (const auto& [key, rect] : rects) k.Rect(key, *rect);
+  k.Font(Font);
+}
+
+void TksDataSkinLabelControl::Keys(TSkinKeys& k) {
+  TksDataSkinCustomControl::Keys(k);
+  k.Font(Font);
+}
+
+void TksDataSkinBitLabelControl::Keys(TSkinKeys& k) {
+  TksDataSkinCustomControl::Keys(k);
+  k.Rect("skintextrect", SkinTextRect);
+  k.Int("symbolwidth", SymbolWidth);
+  k.Int("symbolheight", SymbolHeight);
+  k.LineBlock("symbols", Symbols);
+}
+
+void TksDataSkinEditControl::Keys(TSkinKeys& k) {
+  TksDataSkinCustomControl::Keys(k);
+  k.Rect("activeskinrect", ActiveSkinRect);
+  k.Font(Font);
+  k.Color("disabledfontcolor", DisabledFontColor);
+  k.Color("activefontcolor", ActiveFontColor);
+  k.Rect("buttonrect", ButtonRect);
+  k.Rect("activebuttonrect", ActiveButtonRect);
+  k.Rect("downbuttonrect", DownButtonRect);
+  k.Rect("unenabledbuttonrect", UnEnabledButtonRect);
+}
+
+void TksDataSkinMemoControl::Keys(TSkinKeys& k) {
+  TksDataSkinEditControl::Keys(k);
+  k.Color("bgcolor", BGColor);
+  k.Color("activebgcolor", ActiveBGColor);
+}
+
+void TksSkinArrowButtons::Keys(TSkinKeys& k) {
+  k.Rect("upbuttonrect", UpButtonRect);
+  k.Rect("activeupbuttonrect", ActiveUpButtonRect);
+  k.Rect("downupbuttonrect", DownUpButtonRect);
+  k.Rect("downbuttonrect", DownButtonRect);
+  k.Rect("activedownbuttonrect", ActiveDownButtonRect);
+  k.Rect("downdownbuttonrect", DownDownButtonRect);
+}
+
+void TksDataSkinSpinEditControl::Keys(TSkinKeys& k) {
+  TksDataSkinCustomControl::Keys(k);
+  k.Rect("activeskinrect", ActiveSkinRect);
+  k.Font(Font);
+  k.Color("activefontcolor", ActiveFontColor);
+  k.Color("disabledfontcolor", DisabledFontColor);
+  Buttons.Keys(k);
+}
+
+void TksDataSkinUpDownControl::Keys(TSkinKeys& k) {
+  TksDataSkinCustomControl::Keys(k);
+  Buttons.Keys(k);
+}
+
+void TksDataSkinUpDownControl::LoadFromIni(const TMemIniFile& ini) {
+  TksDataSkinCustomControl::LoadFromIni(ini);
+  LeftTopPoint = RightTopPoint = LeftBottomPoint = RightBottomPoint = TPoint{};
+  ClientRect = TRect{};
+}
+
+void TksDataSkinScrollBarControl::Keys(TSkinKeys& k) {
+  TksDataSkinCustomControl::Keys(k);
+  k.Rect("trackarea", TrackArea);
+  Buttons.Keys(k);
+  k.Rect("thumbrect", ThumbRect);
+  k.Rect("activethumbrect", ActiveThumbRect);
+  k.Rect("downthumbrect", DownThumbRect);
+  k.Int("thumboffset1", ThumbOffset1);
+  k.Int("thumboffset2", ThumbOffset2);
+  k.Flag("thumbtransparent", ThumbTransparent);
+  k.Color("thumbtransparentcolor", ThumbTransparentColor);
+  k.Rect("glyphrect", GlyphRect);
+  k.Rect("activeglyphrect", ActiveGlyphRect);
+  k.Rect("downglyphrect", DownGlyphRect);
+}
+
+void TksDataSkinTrackBarControl::Keys(TSkinKeys& k) {
+  TksDataSkinCustomControl::Keys(k);
+  k.Rect("trackarea", TrackArea);
+  k.Rect("buttonrect", ButtonRect);
+  k.Rect("activebuttonrect", ActiveButtonRect);
+  k.Flag("vertical", Vertical);
+  k.Flag("buttontransparent", ButtonTransparent);
+  k.Color("buttontransparentcolor", ButtonTransparentColor);
+}
+
+void TksDataSkinSplitterControl::Keys(TSkinKeys& k) {
+  TksDataSkinCustomControl::Keys(k);
+  k.Rect("gripperrect", GripperRect);
+  k.Flag("grippertransparent", GripperTransparent);
+  k.Color("grippertransparentcolor", GripperTransparentColor);
+}
+
+void TksDataSkinGaugeControl::Keys(TSkinKeys& k) {
+  TksDataSkinCustomControl::Keys(k);
+  k.Rect("progressarea", ProgressArea);
+  k.Rect("progressrect", ProgressRect);
+  k.Int("beginoffset", BeginOffset);
+  k.Int("endoffset", EndOffset);
+  k.Flag("vertical", Vertical);
+  k.Font(Font);
+  k.Flag("progresstransparent", ProgressTransparent);
+  k.Color("progresstransparentcolor", ProgressTransparentColor);
+  k.Flag("progressstretch", ProgressStretch);
+}
+
+void TksDataSkinListBox::Keys(TSkinKeys& k) {
+  TksDataSkinCustomControl::Keys(k);
+  k.Rect("itemrect", ItemRect);
+  k.Rect("activeitemrect", ActiveItemRect);
+  k.Rect("focusitemrect", FocusItemRect);
+  k.Int("itemleftoffset", ItemLeftOffset);
+  k.Int("itemrightoffset", ItemRightOffset);
+  k.Rect("itemtextrect", ItemTextRect);
+  k.Font(Font);
+  k.Color("activefontcolor", ActiveFontColor);
+  k.Color("focusfontcolor", FocusFontColor);
+  k.Rect("captionrect", CaptionRect);
+  k.String("captionfontname", CaptionFont.Name, "Arial");
+  k.Int("captionfontheight", CaptionFont.Height, 14);
+  k.FontStyle("captionfontstyle", CaptionFont.Style);
+  k.Color("captionfontcolor", CaptionFont.Color);
+  Buttons.Keys(k);
+  k.Rect("checkbuttonrect", CheckButtonRect);
+  k.Rect("activecheckbuttonrect", ActiveCheckButtonRect);
+  k.Rect("downcheckbuttonrect", DownCheckButtonRect);
+  k.String("vscrollbarname", VScrollBarName, "vscrollbar");
+  k.String("hscrollbarname", HScrollBarName, "hscrollbar");
+  k.String("bothhscrollbarname", BothScrollBarName, "bothhscrollbar");
+  k.Flag("showfocus", ShowFocus);
+}
+
+void TksDataSkinCheckListBox::Keys(TSkinKeys& k) {
+  TksDataSkinListBox::Keys(k);
+  k.Rect("checkimagerect", CheckImageRect);
+  k.Rect("itemcheckrect", ItemCheckRect);
+  k.Rect("uncheckimagerect", UnCheckImageRect);
+}
+
+void TksDataSkinComboBox::Keys(TSkinKeys& k) {
+  TksDataSkinCustomControl::Keys(k);
+  k.Rect("activeskinrect", ActiveSkinRect);
+  k.Rect("itemrect", ItemRect);
+  k.Rect("activeitemrect", ActiveItemRect);
+  k.Rect("focusitemrect", FocusItemRect);
+  k.Int("itemleftoffset", ItemLeftOffset);
+  k.Int("itemrightoffset", ItemRightOffset);
+  k.Rect("itemtextrect", ItemTextRect);
+  k.Font(Font);
+  k.Color("focusfontcolor", FocusFontColor);
+  k.Color("activefontcolor", ActiveFontColor);
+  k.String("listboxname", ListBoxName);
+  k.Rect("buttonrect", ButtonRect);
+  k.Rect("activebuttonrect", ActiveButtonRect);
+  k.Rect("downbuttonrect", DownButtonRect);
+  k.Rect("unenabledbuttonrect", UnEnabledButtonRect);
+  k.Flag("itemstretcheffect", ItemStretchEffect);
+  k.Flag("focusitemstretcheffect", FocusItemStretchEffect);
+  k.Flag("showfocus", ShowFocus);
+}
+
+void TksDataSkinControlBar::Keys(TSkinKeys& k) {
+  TksDataSkinCustomControl::Keys(k);
+  k.Rect("itemrect", ItemRect);
+  k.Int("bgpictureindex", BGPictureIndex, -1);
+  k.Rect("hgriprect", HGripRect);
+  k.Rect("vgriprect", VGripRect);
+  k.Int("gripoffset1", GripOffset1);
+  k.Int("gripoffset2", GripOffset2);
+}
+
+void TksDataSkinScrollBoxControl::Keys(TSkinKeys& k) {
+  TksDataSkinCustomControl::Keys(k);
+  k.Int("bgpictureindex", BGPictureIndex, -1);
+}
+
+namespace {
+
+using TControlFactory = std::function<std::unique_ptr<TksDataSkinControl>(const std::string&)>;
+
+template <typename T>
+TControlFactory Make() {
+  return [](const std::string& name) { return std::make_unique<T>(name); };
+}
+
+const std::map<std::string, TControlFactory, std::less<>>& ControlFactories() {
+  static const std::map<std::string, TControlFactory, std::less<>> factories = {
+      {"stdlabel", Make<TksDataSkinStdLabelControl>()},
+      {"tab", Make<TksDataSkinTabControl>()},
+      {"grid", Make<TksDataSkinGridControl>()},
+      {"mainmenubar", Make<TksDataSkinMainMenuBar>()},
+      {"bevel", Make<TksDataSkinBevel>()},
+      {"slider", Make<TksDataSkinSlider>()},
+      {"treeview", Make<TksDataSkinTreeView>()},
+      {"listview", Make<TksDataSkinListView>()},
+      {"richedit", Make<TksDataSkinRichEdit>()},
+      {"animate", Make<TksDataSkinAnimateControl>()},
+      {"switch", Make<TksDataSkinSwitchControl>()},
+      {"framegauge", Make<TksDataSkinFrameGauge>()},
+      {"frameregulator", Make<TksDataSkinFrameRegulator>()},
+      {"button", Make<TksDataSkinButtonControl>()},
+      {"checkradio", Make<TksDataSkinCheckRadioControl>()},
+      {"panel", Make<TksDataSkinPanelControl>()},
+      {"expanel", Make<TksDataSkinExPanelControl>()},
+      {"label", Make<TksDataSkinLabelControl>()},
+      {"bitlabel", Make<TksDataSkinBitLabelControl>()},
+      {"edit", Make<TksDataSkinEditControl>()},
+      {"spinedit", Make<TksDataSkinSpinEditControl>()},
+      {"updown", Make<TksDataSkinUpDownControl>()},
+      {"scrollbar", Make<TksDataSkinScrollBarControl>()},
+      {"trackbar", Make<TksDataSkinTrackBarControl>()},
+      {"splitter", Make<TksDataSkinSplitterControl>()},
+      {"gauge", Make<TksDataSkinGaugeControl>()},
+      {"listbox", Make<TksDataSkinListBox>()},
+      {"combobox", Make<TksDataSkinComboBox>()},
+      {"controlbar", Make<TksDataSkinControlBar>()},
+      {"scrollbox", Make<TksDataSkinScrollBoxControl>()},
+      {"menubutton", Make<TksDataSkinMenuButtonControl>()},
+      {"memo", Make<TksDataSkinMemoControl>()},
+      {"checklistbox", Make<TksDataSkinCheckListBox>()},
+  };
+  return factories;
+}
+
+}  // namespace
+
+std::unique_ptr<TksDataSkinControl> CreateSkinControlRecord(std::string_view kind, const std::string& idName) {
+  const auto& factories = ControlFactories();
+  auto it = factories.find(kind);
+  if (it == factories.end()) return nullptr;
+  auto record = it->second(idName);
+  record->Kind = std::string(kind);
+  return record;
+}
+
+}  // namespace kx

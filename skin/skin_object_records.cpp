@@ -1,0 +1,230 @@
+#include "skin/skin_object_records.h"
+
+#include <functional>
+#include <map>
+
+namespace kx {
+
+void TksDataSkinObject::LoadFromIni(const TMemIniFile& ini) {
+  TSkinKeys k(ini, IDName);
+  Keys(k);
+}
+
+void TksDataSkinObject::SaveToIni(std::vector<std::string>& lines) {
+  lines.push_back("[" + IDName + "]");
+  TSkinKeys k(lines);
+  Keys(k);
+}
+
+void TksDataSkinObject::Keys(TSkinKeys& k) {
+  k.String("hint", Hint);
+  k.Flag("rollup", RollUp);
+  k.Int("activepictureindex", ActivePictureIndex, -1);
+  k.Flag("skinrectinapicture", SkinRectInAPicture);
+  k.Int("cursorindex", CursorIndex, -1);
+  k.Rect("skinrect", SkinRect);
+  k.Rect("activeskinrect", ActiveSkinRect);
+  k.Rect("inactiveskinrect", InActiveSkinRect);
+  k.Flag("morphing", Morphing);
+  k.MorphKind("morphkind", MorphKind);
+}
+
+void TksDataSkinButton::Keys(TSkinKeys& k) {
+  TksDataSkinObject::Keys(k);
+  k.Rect("downrect", DownRect);
+  k.Rect("disableskinrsect", DisableSkinRect);
+  k.Int("groupindex", GroupIndex, -1);
+}
+
+void TksSkinRestoreRects::Keys(TSkinKeys& k) {
+  k.Rect("restorerect", RestoreRect);
+  k.Rect("restoreactiverect", RestoreActiveRect);
+  k.Rect("restoredownrect", RestoreDownRect);
+  k.Rect("restoreinactiverect", RestoreInActiveRect);
+}
+
+void TksDataSkinStdButton::Keys(TSkinKeys& k) {
+  TksDataSkinButton::Keys(k);
+  k.Command("command", Command);
+  Restore.Keys(k);
+}
+
+void TksDataSkinCaption::Keys(TSkinKeys& k) {
+  TksDataSkinObject::Keys(k);
+  k.Flag("defaultcaption", DefaultCaption);
+  k.Rect("textrect", TextRect);
+  k.Font(Font);
+  k.Color("activefontcolor", ActiveFontColor);
+  k.Alignment("alignment", Alignment);
+  k.Flag("shadow", Shadow);
+  k.Color("shadowcolor", ShadowColor);
+  k.Flag("light", Light);
+  k.Color("lightcolor", LightColor);
+  k.Color("activelightcolor", ActiveLightColor);
+  k.Color("activeshadowcolor", ActiveShadowColor);
+  k.Rect("framerect", FrameRect);
+  k.Rect("activeframerect", ActiveFrameRect);
+  k.Rect("frametextrect", FrameTextRect);
+  k.Int("frameleftoffset", FrameLeftOffset);
+  k.Int("framerightoffset", FrameRightOffset);
+  k.Flag("stretcheffect", StretchEffect);
+  k.Rect("animateskinrect", AnimateSkinRect);
+  k.Int("framecount", FrameCount);
+  k.Int("animateinterval", AnimateInterval, 25);
+  k.Flag("inactiveanimation", InActiveAnimation);
+  k.Flag("fullframe", FullFrame);
+}
+
+void TksDataSkinAnimate::Keys(TSkinKeys& k) {
+  TksDataSkinObject::Keys(k);
+  if (k.Reading()) Morphing = false;
+  k.Int("countframes", CountFrames, 1);
+  k.Flag("cycle", Cycle);
+  k.Flag("buttonstyle", ButtonStyle);
+  k.Int("timerinterval", TimerInterval, 50);
+  k.Command("command", Command);
+  k.Rect("downskinrect", DownSkinRect);
+  Restore.Keys(k);
+}
+
+void TksDataSkinMenuItem::Keys(TSkinKeys& k) {
+  TksDataSkinObject::Keys(k);
+  k.Int("itemleftoffset", ItemLeftOffset);
+  k.Int("itemrightoffset", ItemRightOffset);
+  k.Rect("dividerrect", DividerRect);
+  k.Int("dividerleftoffset", DividerLeftOffset);
+  k.Int("dividerrightoffset", DividerRightOffset);
+  k.Rect("textrect", TextRect);
+  k.Rect("imagerect", ImageRect);
+  k.Font(Font);
+  k.Color("activefontcolor", ActiveFontColor);
+  k.Color("unenabledfontcolor", UnEnabledFontColor);
+  k.Flag("stretcheffect", StretchEffect);
+  k.Flag("inactivestretcheffect", InActiveStretchEffect);
+  k.Flag("dividerstretcheffect", DividerStretchEffect);
+  k.Rect("animateskinrect", AnimateSkinRect);
+  k.Int("framecount", FrameCount);
+  k.Int("animateinterval", AnimateInterval, 25);
+  k.Flag("inactiveanimation", InActiveAnimation);
+  k.Flag("useimagecolor", UseImageColor);
+  k.Color("imagecolor", ImageColor);
+  k.Color("activeimagecolor", ActiveImageColor);
+}
+
+void TksDataSkinMainMenuItem::Keys(TSkinKeys& k) {
+  TksDataSkinObject::Keys(k);
+  k.Int("itemleftoffset", ItemLeftOffset);
+  k.Int("itemrightoffset", ItemRightOffset);
+  k.Rect("downrect", DownRect);
+  k.Rect("textrect", TextRect);
+  k.Font(Font);
+  k.Color("activefontcolor", ActiveFontColor);
+  k.Color("downfontcolor", DownFontColor);
+  k.Color("unenabledfontColor", UnEnabledFontColor);
+  k.Flag("stretcheffect", StretchEffect);
+  k.Rect("animateskinrect", AnimateSkinRect);
+  k.Int("framecount", FrameCount);
+  k.Int("animateinterval", AnimateInterval, 25);
+  k.Flag("inactiveanimation", InActiveAnimation);
+}
+
+void TksDataSkinLabel::Keys(TSkinKeys& k) {
+  TksDataSkinObject::Keys(k);
+  k.Font(Font);
+  k.Color("activefontcolor", ActiveFontColor);
+  k.Alignment("alignment", Alignment);
+  k.String("textvalue", TextValue);
+}
+
+void TksDataSkinBitLabel::Keys(TSkinKeys& k) {
+  TksDataSkinObject::Keys(k);
+  k.String("textvalue", TextValue);
+  k.Int("symbolwidth", SymbolWidth);
+  k.Int("symbolheight", SymbolHeight);
+  k.LineBlock("symbols", Symbols);
+  k.Flag("transparent", Transparent);
+  k.Color("transparentcolor", TransparentColor, 0xFF00FF);
+}
+
+void TksDataSkinGauge::Keys(TSkinKeys& k) {
+  TksDataSkinObject::Keys(k);
+  k.Int("minvalue", MinValue);
+  k.Int("maxvalue", MaxValue);
+  k.GaugeKind("kind", GaugeKind);
+}
+
+void TksDataSkinTrackBar::Keys(TSkinKeys& k) {
+  TksDataSkinObject::Keys(k);
+  k.Rect("buttonrect", ButtonRect);
+  k.Rect("activebuttonrect", ActiveButtonRect);
+  k.Point("beginpoint", BeginPoint);
+  k.Point("endpoint", EndPoint);
+  k.Int("minvalue", MinValue);
+  k.Int("maxvalue", MaxValue);
+  k.Flag("mousedownchangevalue", MouseDownChangeValue);
+  k.Flag("buttontransparent", ButtonTransparent);
+  k.Color("buttontransparentcolor", ButtonTransparentColor);
+}
+
+void TksDataSkinFrameGaugeObject::Keys(TSkinKeys& k) {
+  TksDataSkinObject::Keys(k);
+  k.Int("minvalue", MinValue);
+  k.Int("maxvalue", MaxValue);
+  k.Int("countframes", CountFrames);
+  k.FramesPlacement("framesplacement", FramesPlacement);
+}
+
+void TksDataSkinFrameRegulatorObject::Keys(TSkinKeys& k) {
+  TksDataSkinFrameGaugeObject::Keys(k);
+  k.RegulatorKind("kind", RegulatorKind);
+}
+
+void TksDataUserObject::Keys(TSkinKeys& k) {
+  k.Flag("rollup", RollUp);
+  k.Rect("skinrect", SkinRect);
+  k.Int("cursorindex", CursorIndex, -1);
+}
+
+namespace {
+
+using TObjectFactory = std::function<std::unique_ptr<TksDataSkinObject>(const std::string&)>;
+
+template <typename T>
+TObjectFactory Make() {
+  return [](const std::string& name) { return std::make_unique<T>(name); };
+}
+
+const std::map<std::string, TObjectFactory, std::less<>>& ObjectFactories() {
+  static const std::map<std::string, TObjectFactory, std::less<>> factories = {
+      {"button", Make<TksDataSkinButton>()},
+      {"stdbutton", Make<TksDataSkinStdButton>()},
+      {"mainmenubarbutton", Make<TksDataSkinMainMenuBarButton>()},
+      {"caption", Make<TksDataSkinCaption>()},
+      {"animate", Make<TksDataSkinAnimate>()},
+      {"menuitem", Make<TksDataSkinMenuItem>()},
+      {"mainmenuitem", Make<TksDataSkinMainMenuItem>()},
+      {"mainmenubaritem", Make<TksDataSkinMainMenuBarItem>()},
+      {"label", Make<TksDataSkinLabel>()},
+      {"bitlabel", Make<TksDataSkinBitLabel>()},
+      {"gauge", Make<TksDataSkinGauge>()},
+      {"trackbar", Make<TksDataSkinTrackBar>()},
+      {"framegauge", Make<TksDataSkinFrameGaugeObject>()},
+      {"frameregulator", Make<TksDataSkinFrameRegulatorObject>()},
+      {"switch", Make<TksDataSkinSwitch>()},
+      {"userobject", Make<TksDataUserObject>()},
+  };
+  return factories;
+}
+
+}  // namespace
+
+std::unique_ptr<TksDataSkinObject> CreateSkinObjectRecord(std::string_view kind, const std::string& idName) {
+  const auto& factories = ObjectFactories();
+  auto it = factories.find(kind);
+  if (it == factories.end()) return nullptr;
+  auto record = it->second(idName);
+  record->Kind = std::string(kind);
+  return record;
+}
+
+}  // namespace kx

@@ -462,6 +462,22 @@ bool TWinControl::RouteToGraphicChild(TMessage& m) {
   return true;
 }
 
+void TGraphicControl::PaintInto(TCanvas& canvas) {
+  TCanvas* previous = m_canvas;
+  m_canvas = &canvas;
+  Paint();
+  m_canvas = previous;
+}
+
+void TCustomControl::PaintInto(TCanvas& canvas) {
+  TCanvasSaver saver(canvas);
+  canvas.Font() = Font();
+  TCanvas* previous = m_canvas;
+  m_canvas = &canvas;
+  Paint();
+  m_canvas = previous;
+}
+
 void TWinControl::PaintControls(TCanvas& canvas) {
   for (TControl* c : m_controls) {
     auto* g = dynamic_cast<TGraphicControl*>(c);

@@ -140,6 +140,8 @@ class TControl : public TComponent {
 class TGraphicControl : public TControl {
  public:
   using TControl::TControl;
+  // Paints the control on a canvas whose origin is the control's top-left corner.
+  void PaintInto(TCanvas& canvas);
 
  protected:
   friend class TWinControl;
@@ -224,6 +226,9 @@ class TWinControl : public TControl {
 class TCustomControl : public TWinControl {
  public:
   using TWinControl::TWinControl;
+  // Runs Paint on a canvas whose origin is the client's top-left corner; the
+  // windowless children are not painted.
+  void PaintInto(TCanvas& canvas);
 
  protected:
   virtual void Paint() {}

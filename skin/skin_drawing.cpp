@@ -1,0 +1,321 @@
+#include "skin/skin_drawing.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "skin/skin_control_records.h"
+
+namespace kx {
+
+TksPieceGeometry ResizedGeometry(const TksPieceGeometry& g, int w, int h, int W, int H) {
+  int dW = W - w;
+  int dH = H - h;
+  return {g.LT,
+          {g.RT.X + dW, g.RT.Y},
+          {g.LB.X, g.LB.Y + dH},
+          {g.RB.X + dW, g.RB.Y + dH},
+          {g.C.Left, g.C.Top, g.C.Right + dW, g.C.Bottom + dH}};
+}
+
+TksPieceGeometry ResizedHorizontally(const TksPieceGeometry& g, int w, int W) {
+  TksPieceGeometry r = g;
+  r.RT.X += W - w;
+  r.C.Right += W - w;
+  return r;
+}
+
+TksPieceGeometry ResizedVertically(const TksPieceGeometry& g, int h, int H) {
+  TksPieceGeometry r = g;
+  r.LB.Y += H - h;
+  r.C.Bottom += H - h;
+  return r;
+}
+
+TksPieceKind PieceKindOf(const TRect& skinRect, const TksPieceGeometry& g) {
+  if (skinRect.Width() < 1 || skinRect.Height() < 1) return TksPieceKind::pkNone;
+  if (g.RB.X != 0 && g.RB.Y != 0) return TksPieceKind::pkFramed;
+  if (g.RT.X != 0 || g.RT.Y != 0) return TksPieceKind::pkHorizontal;
+  if (g.LB.X != 0 || g.LB.Y != 0) return TksPieceKind::pkVertical;
+  return TksPieceKind::pkFixed;
+}
+
+TksPieceGeometry GeometryOf(const TksDataSkinCustomControl& r) {
+  return {r.LeftTopPoint, r.RightTopPoint, r.LeftBottomPoint, r.RightBottomPoint, r.ClientRect};
+}
+
+namespace {
+
+TRect BoundsOf(const TBitmap& b) { return {0, 0, b.Width(), b.Height()}; }
+
+TRect Intersection(const TRect& a, const TRect& b) {
+  return {std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
+          std::min(a.Bottom, b.Bottom)};
+}
+
+bool HasArea(const TRect& r) { return r.Width() > 0 && r.Height() > 0; }
+
+// Copies the piece into destRect 1:1 from its top-left corner, as much as fits.
+void CopyInto(TBitmap& dest, const TRect& destRect, const TBitmap& source, const TRect& piece) {
+  if (!HasArea(destRect) || !HasArea(piece)) return;
+  TRect cut{piece.Left, piece.Top, piece.Left + std::min(piece.Width(), destRect.Width()),
+            piece.Top + std::min(piece.Height(), destRect.Height())};
+  CopyPiece(dest, {destRect.Left, destRect.Top}, source, cut);
+}
+
+void Edge(TBitmap& dest, const TRect& destRect, const TBitmap& source, const TRect& piece, bool stretch) {
+  if (stretch)
+    StretchPiece(dest, destRect, source, piece);
+  else
+    TilePiece(dest, destRect, source, piece);
+}
+
+TBitmap WhiteBitmap(int w, int h) {
+  TBitmap b(w, h);
+  std::fill(b.PixelData().begin(), b.PixelData().end(), MakePixel(255, 255, 255));
+  return b;
+}
+
+}  // namespace
+
+void CopyPiece(TBitmap& dest, TPoint at, const TBitmap& source, const TRect& piece) {
+  TRect from = Intersection(piece, BoundsOf(source));
+  if (!HasArea(from)) return;
+  at.X += from.Left - piece.Left;
+  at.Y += from.Top - piece.Top;
+  TRect to = Intersection(TRect::FromSize(at.X, at.Y, from.Width(), from.Height()), BoundsOf(dest));
+  if (!HasArea(to)) return;
+  int sx = from.Left + (to.Left - at.X);
+  int sy = from.Top + (to.Top - at.Y);
+  for (int y = 0; y < to.Height(); ++y)
+    std::memcpy(dest.ScanLine(to.Top + y) + to.Left, source.ScanLine(sy + y) + sx,
+                static_cast<std::size_t>(to.Width()) * sizeof(Pixel32));
+}
+
+void StretchPiece(TBitmap& dest, const TRect& destRect, const TBitmap& source, const TRect& piece) {
+  if (!HasArea(destRect) || !HasArea(piece)) return;
+  TRect to = Intersection(destRect, BoundsOf(dest));
+  const std::int64_t dw = destRect.Width(), dh = destRect.Height();
+  for (int y = to.Top; y < to.Bottom; ++y) {
+    int sy = piece.Top + static_cast<int>((y - destRect.Top) * piece.Height() / dh);
+    if (sy < 0 || sy >= source.Height()) continue;
+    const Pixel32* row = source.ScanLine(sy);
+    Pixel32* out = dest.ScanLine(y);
+    for (int x = to.Left; x < to.Right; ++x) {
+      int sx = piece.Left + static_cast<int>((x - destRect.Left) * piece.Width() / dw);
+      if (sx >= 0 && sx < source.Width()) out[x] = row[sx];
+    }
+  }
+}
+
+void TilePiece(TBitmap& dest, const TRect& destRect, const TBitmap& source, const TRect& piece) {
+  TRect from = Intersection(piece, BoundsOf(source));
+  if (!HasArea(from) || !HasArea(destRect)) return;
+  for (int y = destRect.Top; y < destRect.Bottom; y += from.Height()) {
+    int rows = std::min(from.Height(), destRect.Bottom - y);
+    for (int x = destRect.Left; x < destRect.Right; x += from.Width()) {
+      int cols = std::min(from.Width(), destRect.Right - x);
+      CopyPiece(dest, {x, y}, source, TRect::FromSize(from.Left, from.Top, cols, rows));
+    }
+  }
+}
+
+namespace {
+
+void DrawTwelvePieces(TBitmap& t, const TBitmap& picture, const TRect& skinRect, const TksPieceGeometry& g,
+                      const TksPieceGeometry& r, TksStretchFlags stretch) {
+  const int w = skinRect.Width(), h = skinRect.Height(), W = t.Width(), H = t.Height();
+  auto S = [&](int l, int tp, int rt, int b) { return TRect{l, tp, rt, b}.Offset(skinRect.Left, skinRect.Top); };
+  const TRect& c = g.C;
+  const TRect& n = r.C;
+  Edge(t, {r.LT.X, 0, r.RT.X, n.Top}, picture, S(g.LT.X, 0, g.RT.X, c.Top), stretch.Top);
+  Edge(t, {r.LB.X, n.Bottom, r.RB.X, H}, picture, S(g.LB.X, c.Bottom, g.RB.X, h), stretch.Bottom);
+  Edge(t, {0, r.LT.Y, n.Left, r.LB.Y}, picture, S(0, g.LT.Y, c.Left, g.LB.Y), stretch.Left);
+  Edge(t, {n.Right, r.RT.Y, W, r.RB.Y}, picture, S(c.Right, g.RT.Y, w, g.RB.Y), stretch.Right);
+  CopyInto(t, {0, 0, r.LT.X, n.Top}, picture, S(0, 0, g.LT.X, c.Top));
+  CopyInto(t, {0, n.Top, n.Left, r.LT.Y}, picture, S(0, c.Top, c.Left, g.LT.Y));
+  CopyInto(t, {r.RT.X, 0, W, n.Top}, picture, S(g.RT.X, 0, w, c.Top));
+  CopyInto(t, {n.Right, n.Top, W, r.RT.Y}, picture, S(c.Right, c.Top, w, g.RT.Y));
+  CopyInto(t, {0, r.LB.Y, n.Left, H}, picture, S(0, g.LB.Y, c.Left, h));
+  CopyInto(t, {n.Left, n.Bottom, r.LB.X, H}, picture, S(c.Left, c.Bottom, g.LB.X, h));
+  CopyInto(t, {r.RB.X, n.Bottom, W, H}, picture, S(g.RB.X, c.Bottom, w, h));
+  CopyInto(t, {n.Right, r.RB.Y, W, n.Bottom}, picture, S(c.Right, g.RB.Y, w, c.Bottom));
+}
+
+bool DrawsNothing(const TBitmap& picture, const TksPieceGeometry& g) {
+  return g.RB.X == g.LT.X || g.RB.Y == g.LT.Y || picture.Empty();
+}
+
+}  // namespace
+
+TBitmap BuildFramedImage(const TBitmap& picture, const TRect& skinRect, const TksPieceGeometry& g,
+                         const TksPieceGeometry& resized, int W, int H, TksStretchFlags stretch, bool fillCentre) {
+  TBitmap t(std::max(W, 0), std::max(H, 0));
+  if (DrawsNothing(picture, g) || t.Empty()) return t;
+  DrawTwelvePieces(t, picture, skinRect, g, resized, stretch);
+  if (fillCentre)
+    Edge(t, resized.C, picture, g.C.Offset(skinRect.Left, skinRect.Top), stretch.Centre);
+  return t;
+}
+
+TBitmap BuildWindowFramedImage(const TBitmap& picture, const TRect& skinRect, const TksPieceGeometry& g,
+                               const TksPieceGeometry& resized, int W, int H, TksStretchFlags edges,
+                               bool fillCentre) {
+  edges.Centre = false;
+  return BuildFramedImage(picture, skinRect, g, resized, W, H, edges, fillCentre);
+}
+
+TBitmap BuildHStripImage(const TBitmap& picture, const TRect& source, int leftWidth, int rightWidth, bool stretch,
+                         int W) {
+  TBitmap t(std::max(W, 0), std::max(source.Height(), 0));
+  if (t.Empty()) return t;
+  const int top = source.Top, bottom = source.Bottom;
+  if (leftWidth != 0) CopyPiece(t, {0, 0}, picture, {source.Left, top, source.Left + leftWidth, bottom});
+  if (rightWidth != 0)
+    CopyPiece(t, {W - rightWidth, 0}, picture, {source.Right - rightWidth, top, source.Right, bottom});
+  TRect middle{source.Left + leftWidth, top, source.Right - rightWidth, bottom};
+  if (middle.Width() > 0) Edge(t, {leftWidth, 0, W - rightWidth, t.Height()}, picture, middle, stretch);
+  return t;
+}
+
+TBitmap BuildVStripImage(const TBitmap& picture, const TRect& source, int topHeight, int bottomHeight, bool stretch,
+                         int H) {
+  TBitmap t(std::max(source.Width(), 0), std::max(H, 0));
+  if (t.Empty()) return t;
+  const int left = source.Left, right = source.Right;
+  if (topHeight != 0) CopyPiece(t, {0, 0}, picture, {left, source.Top, right, source.Top + topHeight});
+  if (bottomHeight != 0)
+    CopyPiece(t, {0, H - bottomHeight}, picture, {left, source.Bottom - bottomHeight, right, source.Bottom});
+  TRect middle{left, source.Top + topHeight, right, source.Bottom - bottomHeight};
+  if (middle.Height() > 0) Edge(t, {0, topHeight, t.Width(), H - bottomHeight}, picture, middle, stretch);
+  return t;
+}
+
+namespace {
+
+// One vertical border strip: the edge rows [edgeTop, edgeBottom) stretched or
+// tiled, the fixed pieces above and below it copied to the strip's ends.
+TBitmap SideStrip(const TBitmap& picture, const TRect& source, int columnLeft, int width, int height, int ct,
+                  int cb, int edgeTop, int edgeBottom, bool stretch) {
+  TBitmap strip(width, height);
+  auto S = [&](int top, int bottom) {
+    return TRect{columnLeft, top, columnLeft + width, bottom}.Offset(source.Left, source.Top);
+  };
+  if (stretch)
+    StretchPiece(strip, {0, edgeTop - ct, width, height + edgeBottom - cb}, picture, S(edgeTop, edgeBottom));
+  else
+    TilePiece(strip, {0, 0, width, height}, picture, S(edgeTop, edgeBottom));
+  if (edgeTop > ct) CopyPiece(strip, {0, 0}, picture, S(ct, edgeTop));
+  if (cb > edgeBottom) CopyPiece(strip, {0, height - (cb - edgeBottom)}, picture, S(edgeBottom, cb));
+  return strip;
+}
+
+}  // namespace
+
+TksBorderStrips BuildBorderStrips(const TBitmap& picture, const TRect& source, const TksPieceGeometry& g,
+                                  const TksPieceGeometry& r, int W, int H, TksStretchFlags edges) {
+  TksBorderStrips strips;
+  const int w = source.Width(), h = source.Height();
+  auto S = [&](int l, int t, int rt, int b) { return TRect{l, t, rt, b}.Offset(source.Left, source.Top); };
+  const int topHeight = r.C.Top;
+  const int bottomHeight = H - r.C.Bottom;
+  if (W > 0 && topHeight > 0 && g.RT.X > g.LT.X) {
+    strips.Top = TBitmap(W, topHeight);
+    TRect edge = S(g.LT.X, 0, g.RT.X, topHeight);
+    if (edges.Top)
+      StretchPiece(strips.Top, {r.LT.X, 0, r.RT.X, topHeight}, picture, edge);
+    else
+      TilePiece(strips.Top, {0, 0, W, topHeight}, picture, edge);
+    CopyPiece(strips.Top, {0, 0}, picture, S(0, 0, g.LT.X, topHeight));
+    CopyPiece(strips.Top, {r.RT.X, 0}, picture, S(g.RT.X, 0, w, topHeight));
+  }
+  if (W > 0 && bottomHeight > 0 && g.RB.X > g.LB.X) {
+    strips.Bottom = TBitmap(W, bottomHeight);
+    const int from = h - bottomHeight;
+    TRect edge = S(g.LB.X, from, g.RB.X, h);
+    if (edges.Bottom)
+      StretchPiece(strips.Bottom, {r.LB.X, 0, r.RB.X, bottomHeight}, picture, edge);
+    else
+      TilePiece(strips.Bottom, {0, 0, W, bottomHeight}, picture, edge);
+    CopyPiece(strips.Bottom, {0, 0}, picture, S(0, from, g.LB.X, h));
+    CopyPiece(strips.Bottom, {r.RB.X, 0}, picture, S(g.RB.X, from, w, h));
+  }
+  const int sideHeight = H - topHeight - bottomHeight;
+  if (r.C.Left > 0 && sideHeight > 0 && g.LB.Y > g.LT.Y)
+    strips.Left = SideStrip(picture, source, 0, r.C.Left, sideHeight, g.C.Top, g.C.Bottom, g.LT.Y, g.LB.Y, edges.Left);
+  if (W - r.C.Right > 0 && sideHeight > 0 && g.RB.Y > g.RT.Y)
+    strips.Right = SideStrip(picture, source, g.C.Right, W - r.C.Right, sideHeight, g.C.Top, g.C.Bottom, g.RT.Y,
+                             g.RB.Y, edges.Right);
+  return strips;
+}
+
+std::optional<TRegion> MaskToRegion(const TBitmap& bitmap, int dx, int dy) {
+  if (bitmap.Empty()) return std::nullopt;
+  std::vector<TRect> runs;
+  for (int y = 0; y < bitmap.Height(); ++y) {
+    const Pixel32* row = bitmap.ScanLine(y);
+    int x = 0;
+    while (x < bitmap.Width()) {
+      if (RgbOf(row[x]) != 0) {
+        ++x;
+        continue;
+      }
+      int start = x;
+      while (x < bitmap.Width() && RgbOf(row[x]) == 0) ++x;
+      runs.push_back({start + dx, y + dy, x + dx, y + dy + 1});
+    }
+  }
+  return TRegion::FromRects(runs);
+}
+
+namespace {
+
+// A mask strip cut by tiling only: the edge piece laid over [edgeFrom, edgeTo)
+// and the two corners copied to the strip's ends (columns for horizontal strips).
+TBitmap HorizontalMaskStrip(const TBitmap& mask, int W, int top, int bottom, int edgeLeft, int edgeRight,
+                            int destLeft, int destRight) {
+  TBitmap strip = WhiteBitmap(W, bottom - top);
+  TilePiece(strip, {destLeft, 0, destRight, strip.Height()}, mask, {edgeLeft, top, edgeRight, bottom});
+  CopyPiece(strip, {0, 0}, mask, {0, top, edgeLeft, bottom});
+  CopyPiece(strip, {destRight, 0}, mask, {edgeRight, top, mask.Width(), bottom});
+  return strip;
+}
+
+TBitmap VerticalMaskStrip(const TBitmap& mask, int left, int right, int height, int ct, int cb, int edgeTop,
+                          int edgeBottom) {
+  TBitmap strip = WhiteBitmap(right - left, height);
+  TilePiece(strip, {0, 0, strip.Width(), height}, mask, {left, edgeTop, right, edgeBottom});
+  CopyPiece(strip, {0, 0}, mask, {left, ct, right, edgeTop});
+  CopyPiece(strip, {0, height - (cb - edgeBottom)}, mask, {left, edgeBottom, right, cb});
+  return strip;
+}
+
+void JoinStrip(TRegion& region, const TBitmap& strip, int dx, int dy) {
+  if (strip.Empty()) return;
+  if (auto part = MaskToRegion(strip, dx, dy)) region |= *part;
+}
+
+}  // namespace
+
+std::optional<TRegion> BuildFramedRegion(const TBitmap& mask, const TksPieceGeometry& g, const TksPieceGeometry& r,
+                                         int W, int H) {
+  (void)H;
+  if (r.RT.X < r.LT.X || r.LB.Y < r.LT.Y) return std::nullopt;
+  if (!HasArea(r.C)) return std::nullopt;
+  const int mw = mask.Width(), mh = mask.Height();
+  const TRect& c = g.C;
+  const int sideHeight = r.C.Bottom - r.C.Top;
+  TRegion region(r.C);
+  if (W > 0 && c.Top > 0)
+    JoinStrip(region, HorizontalMaskStrip(mask, W, 0, c.Top, g.LT.X, g.RT.X, r.LT.X, r.RT.X), 0, 0);
+  if (W > 0 && mh - c.Bottom > 0)
+    JoinStrip(region, HorizontalMaskStrip(mask, W, c.Bottom, mh, g.LB.X, g.RB.X, r.LB.X, r.RB.X), 0, r.C.Bottom);
+  if (c.Left > 0 && sideHeight > 0)
+    JoinStrip(region, VerticalMaskStrip(mask, 0, c.Left, sideHeight, c.Top, c.Bottom, g.LT.Y, g.LB.Y), 0, r.C.Top);
+  if (mw - c.Right > 0 && sideHeight > 0)
+    JoinStrip(region, VerticalMaskStrip(mask, c.Right, mw, sideHeight, c.Top, c.Bottom, g.RT.Y, g.RB.Y), r.C.Right,
+              r.C.Top);
+  return region;
+}
+
+}  // namespace kx

@@ -2,6 +2,7 @@
 
 #include "platform/base/exception.h"
 #include "platform/sys/files.h"
+#include "skin/skin_authoring.h"
 #include "skin/skin_container.h"
 
 namespace kx {
@@ -32,6 +33,14 @@ bool TksCompressedStoredSkin::ImportCompressedSkinFile(const std::string& path) 
   if (length < 0 || file.size() - 8 < static_cast<std::size_t>(length)) throw EReadError("Stream read error");
   m_compressed.Write(file.data() + 8, static_cast<std::size_t>(length));
   m_compressed.SetPosition(0);
+  return true;
+}
+
+bool TksCompressedStoredSkin::ImportSkinDefinitionFile(const std::string& path) {
+  std::optional<TSkinContainer> container = ReadSkinDefinitionFolder(path, 2);
+  if (!container) return false;
+  m_fileName = WithoutFolder(path);
+  SetCompressedData(CompressSkinContainer(*container));
   return true;
 }
 

@@ -29,6 +29,10 @@ class TksCompressedStoredSkin : public TComponent {
   // false, with the stream emptied, when its kind is 4 or more. A file that is
   // shorter than it says raises EReadError.
   bool ImportCompressedSkinFile(const std::string& path);
+  // Imports a definition file and the pictures beside it as a container of
+  // kind 2 at level 9: false, with nothing changed, when the file is no skin
+  // definition.
+  bool ImportSkinDefinitionFile(const std::string& path);
 
  private:
   std::string m_fileName;

@@ -32,6 +32,24 @@ TksPieceGeometry ResizedVertically(const TksPieceGeometry& g, int h, int H) {
   return r;
 }
 
+TRect PlaceFrameObject(const TRect& r, const TksPieceGeometry& g, int w, int h, int W, int H) {
+  const int dW = W - w, dH = H - h;
+  const TRect z1{0, 0, g.LT.X, g.LT.Y}, z2{g.RT.X, 0, w, g.RT.Y}, z3{0, g.LB.Y, g.LB.X, h}, z4{g.RB.X, g.RB.Y, w, h};
+  auto in = [](const TRect& z, TPoint p) { return p.X >= z.Left && p.X < z.Right && p.Y >= z.Top && p.Y < z.Bottom; };
+  const TPoint p1{r.Left, r.Top}, p2{r.Right, r.Bottom};
+  auto both = [&](const TRect& z) { return in(z, p1) && in(z, p2); };
+  if (both(z1)) return r;
+  if (both(z2)) return r.Offset(dW, 0);
+  if (both(z3)) return r.Offset(0, dH);
+  if (both(z4)) return r.Offset(dW, dH);
+  if (in(z1, p1) && in(z4, p2)) return {r.Left, r.Top, r.Right + dW, r.Bottom + dH};
+  if (in(z1, p1) && in(z2, p2)) return {r.Left, r.Top, r.Right + dW, r.Bottom};
+  if (in(z3, p1) && in(z4, p2)) return {r.Left, r.Top + dH, r.Right + dW, r.Bottom + dH};
+  if (in(z1, p1) && in(z3, p2)) return {r.Left, r.Top, r.Right, r.Bottom + dH};
+  if (in(z2, p1) && in(z4, p2)) return {r.Left + dW, r.Top, r.Right + dW, r.Bottom + dH};
+  return r;
+}
+
 TksPieceKind PieceKindOf(const TRect& skinRect, const TksPieceGeometry& g) {
   if (skinRect.Width() < 1 || skinRect.Height() < 1) return TksPieceKind::pkNone;
   if (g.RB.X != 0 && g.RB.Y != 0) return TksPieceKind::pkFramed;

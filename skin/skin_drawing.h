@@ -25,6 +25,11 @@ TksPieceGeometry ResizedGeometry(const TksPieceGeometry& g, int w, int h, int W,
 TksPieceGeometry ResizedHorizontally(const TksPieceGeometry& g, int w, int W);
 TksPieceGeometry ResizedVertically(const TksPieceGeometry& g, int h, int H);
 
+// Where a rectangle of the frame picture (w x h) lies on a window of W x H:
+// rectangles in a corner zone move with that corner, rectangles that span two
+// zones grow with the edge between them.
+TRect PlaceFrameObject(const TRect& r, const TksPieceGeometry& g, int w, int h, int W, int H);
+
 enum class TksPieceKind { pkNone, pkFramed, pkHorizontal, pkVertical, pkFixed };
 TksPieceKind PieceKindOf(const TRect& skinRect, const TksPieceGeometry& g);
 TksPieceGeometry GeometryOf(const TksDataSkinCustomControl& record);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "skin/skin_container.h"
+
+namespace kx {
+
+// The authoring direction of a stored skin: a definition file and the BMP files
+// its [PICTURES] section names, read into a container of the given kind. The
+// pictures are taken from the definition file's folder. nullopt when the file
+// lacks one of [VERSION], [PICTURES], [FORMINFO], [SKINOBJECTS] and
+// [SKINCONTROLS]; a missing or unreadable picture raises its error.
+std::optional<TSkinContainer> ReadSkinDefinitionFolder(const std::string& definitionPath, std::int32_t kind = 2);
+
+// The container compressed at level 9: the stored skin's zlib stream.
+std::vector<std::uint8_t> CompressSkinContainer(const TSkinContainer& container);
+
+// The [PICTURES] names of the five frame pictures, in container order
+// (main, inactive, mask, rolled-up picture, rolled-up mask).
+std::vector<std::string> FramePictureNames(const TSkinContainer& container);
+std::vector<std::string> ActivePictureNames(const TSkinContainer& container);
+
+}  // namespace kx

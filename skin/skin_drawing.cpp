@@ -8,32 +8,49 @@
 
 namespace kx {
 
+namespace {
+
+// Skin values may be as large as an int holds; the routines work on values
+// bounded far beyond any picture, so that their arithmetic cannot overflow.
+constexpr int kCoordinateLimit = 1 << 20;
+
+int Bounded(long long v) { return static_cast<int>(std::clamp<long long>(v, -kCoordinateLimit, kCoordinateLimit)); }
+TPoint Bounded(TPoint p) { return {Bounded(p.X), Bounded(p.Y)}; }
+TRect Bounded(const TRect& r) { return {Bounded(r.Left), Bounded(r.Top), Bounded(r.Right), Bounded(r.Bottom)}; }
+TksPieceGeometry Bounded(const TksPieceGeometry& g) {
+  return {Bounded(g.LT), Bounded(g.RT), Bounded(g.LB), Bounded(g.RB), Bounded(g.C)};
+}
+
+}  // namespace
+
 TksPieceGeometry ResizedGeometry(const TksPieceGeometry& g, int w, int h, int W, int H) {
-  int dW = W - w;
-  int dH = H - h;
-  return {g.LT,
-          {g.RT.X + dW, g.RT.Y},
-          {g.LB.X, g.LB.Y + dH},
-          {g.RB.X + dW, g.RB.Y + dH},
-          {g.C.Left, g.C.Top, g.C.Right + dW, g.C.Bottom + dH}};
+  const long long dW = static_cast<long long>(W) - w;
+  const long long dH = static_cast<long long>(H) - h;
+  return Bounded(TksPieceGeometry{g.LT,
+                                  {Bounded(g.RT.X + dW), g.RT.Y},
+                                  {g.LB.X, Bounded(g.LB.Y + dH)},
+                                  {Bounded(g.RB.X + dW), Bounded(g.RB.Y + dH)},
+                                  {g.C.Left, g.C.Top, Bounded(g.C.Right + dW), Bounded(g.C.Bottom + dH)}});
 }
 
 TksPieceGeometry ResizedHorizontally(const TksPieceGeometry& g, int w, int W) {
-  TksPieceGeometry r = g;
-  r.RT.X += W - w;
-  r.C.Right += W - w;
+  TksPieceGeometry r = Bounded(g);
+  r.RT.X = Bounded(r.RT.X + static_cast<long long>(W) - w);
+  r.C.Right = Bounded(r.C.Right + static_cast<long long>(W) - w);
   return r;
 }
 
 TksPieceGeometry ResizedVertically(const TksPieceGeometry& g, int h, int H) {
-  TksPieceGeometry r = g;
-  r.LB.Y += H - h;
-  r.C.Bottom += H - h;
+  TksPieceGeometry r = Bounded(g);
+  r.LB.Y = Bounded(r.LB.Y + static_cast<long long>(H) - h);
+  r.C.Bottom = Bounded(r.C.Bottom + static_cast<long long>(H) - h);
   return r;
 }
 
-TRect PlaceFrameObject(const TRect& r, const TksPieceGeometry& g, int w, int h, int W, int H) {
-  const int dW = W - w, dH = H - h;
+TRect PlaceFrameObject(const TRect& rect, const TksPieceGeometry& geometry, int w, int h, int W, int H) {
+  const TRect r = Bounded(rect);
+  const TksPieceGeometry g = Bounded(geometry);
+  const int dW = Bounded(static_cast<long long>(W) - w), dH = Bounded(static_cast<long long>(H) - h);
   const TRect z1{0, 0, g.LT.X, g.LT.Y}, z2{g.RT.X, 0, w, g.RT.Y}, z3{0, g.LB.Y, g.LB.X, h}, z4{g.RB.X, g.RB.Y, w, h};
   auto in = [](const TRect& z, TPoint p) { return p.X >= z.Left && p.X < z.Right && p.Y >= z.Top && p.Y < z.Bottom; };
   const TPoint p1{r.Left, r.Top}, p2{r.Right, r.Bottom};
@@ -96,7 +113,9 @@ TBitmap WhiteBitmap(int w, int h) {
 
 }  // namespace
 
-void CopyPiece(TBitmap& dest, TPoint at, const TBitmap& source, const TRect& piece) {
+void CopyPiece(TBitmap& dest, TPoint position, const TBitmap& source, const TRect& sourcePiece) {
+  const TRect piece = Bounded(sourcePiece);
+  TPoint at = Bounded(position);
   TRect from = Intersection(piece, BoundsOf(source));
   if (!HasArea(from)) return;
   at.X += from.Left - piece.Left;
@@ -110,7 +129,9 @@ void CopyPiece(TBitmap& dest, TPoint at, const TBitmap& source, const TRect& pie
                 static_cast<std::size_t>(to.Width()) * sizeof(Pixel32));
 }
 
-void StretchPiece(TBitmap& dest, const TRect& destRect, const TBitmap& source, const TRect& piece) {
+void StretchPiece(TBitmap& dest, const TRect& area, const TBitmap& source, const TRect& sourcePiece) {
+  const TRect destRect = Bounded(area);
+  const TRect piece = Bounded(sourcePiece);
   if (!HasArea(destRect) || !HasArea(piece)) return;
   TRect to = Intersection(destRect, BoundsOf(dest));
   const std::int64_t dw = destRect.Width(), dh = destRect.Height();
@@ -126,12 +147,19 @@ void StretchPiece(TBitmap& dest, const TRect& destRect, const TBitmap& source, c
   }
 }
 
-void TilePiece(TBitmap& dest, const TRect& destRect, const TBitmap& source, const TRect& piece) {
-  TRect from = Intersection(piece, BoundsOf(source));
+void TilePiece(TBitmap& dest, const TRect& area, const TBitmap& source, const TRect& piece) {
+  TRect from = Intersection(Bounded(piece), BoundsOf(source));
+  const TRect destRect = Bounded(area);
   if (!HasArea(from) || !HasArea(destRect)) return;
-  for (int y = destRect.Top; y < destRect.Bottom; y += from.Height()) {
+  // Only the copies that reach into the bitmap are made; they keep the phase
+  // of a tiling that starts at the area's corner.
+  const TRect visible = Intersection(destRect, BoundsOf(dest));
+  if (!HasArea(visible)) return;
+  const int firstX = destRect.Left + (visible.Left - destRect.Left) / from.Width() * from.Width();
+  const int firstY = destRect.Top + (visible.Top - destRect.Top) / from.Height() * from.Height();
+  for (int y = firstY; y < visible.Bottom; y += from.Height()) {
     int rows = std::min(from.Height(), destRect.Bottom - y);
-    for (int x = destRect.Left; x < destRect.Right; x += from.Width()) {
+    for (int x = firstX; x < visible.Right; x += from.Width()) {
       int cols = std::min(from.Width(), destRect.Right - x);
       CopyPiece(dest, {x, y}, source, TRect::FromSize(from.Left, from.Top, cols, rows));
     }
@@ -166,8 +194,10 @@ bool DrawsNothing(const TBitmap& picture, const TksPieceGeometry& g) {
 
 }  // namespace
 
-TBitmap BuildFramedImage(const TBitmap& picture, const TRect& skinRect, const TksPieceGeometry& g,
-                         const TksPieceGeometry& resized, int W, int H, TksStretchFlags stretch, bool fillCentre) {
+TBitmap BuildFramedImage(const TBitmap& picture, const TRect& skinRectIn, const TksPieceGeometry& gIn,
+                         const TksPieceGeometry& resizedIn, int W, int H, TksStretchFlags stretch, bool fillCentre) {
+  const TRect skinRect = Bounded(skinRectIn);
+  const TksPieceGeometry g = Bounded(gIn), resized = Bounded(resizedIn);
   TBitmap t(std::max(W, 0), std::max(H, 0));
   if (DrawsNothing(picture, g) || t.Empty()) return t;
   DrawTwelvePieces(t, picture, skinRect, g, resized, stretch);
@@ -183,8 +213,10 @@ TBitmap BuildWindowFramedImage(const TBitmap& picture, const TRect& skinRect, co
   return BuildFramedImage(picture, skinRect, g, resized, W, H, edges, fillCentre);
 }
 
-TBitmap BuildHStripImage(const TBitmap& picture, const TRect& source, int leftWidth, int rightWidth, bool stretch,
+TBitmap BuildHStripImage(const TBitmap& picture, const TRect& sourceIn, int leftIn, int rightIn, bool stretch,
                          int W) {
+  const TRect source = Bounded(sourceIn);
+  const int leftWidth = Bounded(leftIn), rightWidth = Bounded(rightIn);
   TBitmap t(std::max(W, 0), std::max(source.Height(), 0));
   if (t.Empty()) return t;
   const int top = source.Top, bottom = source.Bottom;
@@ -196,8 +228,10 @@ TBitmap BuildHStripImage(const TBitmap& picture, const TRect& source, int leftWi
   return t;
 }
 
-TBitmap BuildVStripImage(const TBitmap& picture, const TRect& source, int topHeight, int bottomHeight, bool stretch,
+TBitmap BuildVStripImage(const TBitmap& picture, const TRect& sourceIn, int topIn, int bottomIn, bool stretch,
                          int H) {
+  const TRect source = Bounded(sourceIn);
+  const int topHeight = Bounded(topIn), bottomHeight = Bounded(bottomIn);
   TBitmap t(std::max(source.Width(), 0), std::max(H, 0));
   if (t.Empty()) return t;
   const int left = source.Left, right = source.Right;
@@ -230,13 +264,16 @@ TBitmap SideStrip(const TBitmap& picture, const TRect& source, int columnLeft, i
 
 }  // namespace
 
-TksBorderStrips BuildBorderStrips(const TBitmap& picture, const TRect& source, const TksPieceGeometry& g,
-                                  const TksPieceGeometry& r, int W, int H, TksStretchFlags edges) {
+TksBorderStrips BuildBorderStrips(const TBitmap& picture, const TRect& sourceIn, const TksPieceGeometry& gIn,
+                                  const TksPieceGeometry& rIn, int W, int H, TksStretchFlags edges) {
+  const TRect source = Bounded(sourceIn);
+  const TksPieceGeometry g = Bounded(gIn), r = Bounded(rIn);
   TksBorderStrips strips;
   const int w = source.Width(), h = source.Height();
   auto S = [&](int l, int t, int rt, int b) { return TRect{l, t, rt, b}.Offset(source.Left, source.Top); };
-  const int topHeight = r.C.Top;
-  const int bottomHeight = H - r.C.Bottom;
+  // Strips never reach beyond the window, whatever the geometry says.
+  const int topHeight = std::min(r.C.Top, H);
+  const int bottomHeight = std::min(H - r.C.Bottom, H);
   if (W > 0 && topHeight > 0 && g.RT.X > g.LT.X) {
     strips.Top = TBitmap(W, topHeight);
     TRect edge = S(g.LT.X, 0, g.RT.X, topHeight);
@@ -260,9 +297,9 @@ TksBorderStrips BuildBorderStrips(const TBitmap& picture, const TRect& source, c
   }
   const int sideHeight = H - topHeight - bottomHeight;
   if (r.C.Left > 0 && sideHeight > 0 && g.LB.Y > g.LT.Y)
-    strips.Left = SideStrip(picture, source, 0, r.C.Left, sideHeight, g.C.Top, g.C.Bottom, g.LT.Y, g.LB.Y, edges.Left);
+    strips.Left = SideStrip(picture, source, 0, std::min(r.C.Left, W), sideHeight, g.C.Top, g.C.Bottom, g.LT.Y, g.LB.Y, edges.Left);
   if (W - r.C.Right > 0 && sideHeight > 0 && g.RB.Y > g.RT.Y)
-    strips.Right = SideStrip(picture, source, g.C.Right, W - r.C.Right, sideHeight, g.C.Top, g.C.Bottom, g.RT.Y,
+    strips.Right = SideStrip(picture, source, g.C.Right, std::min(W - r.C.Right, W), sideHeight, g.C.Top, g.C.Bottom, g.RT.Y,
                              g.RB.Y, edges.Right);
   return strips;
 }
@@ -315,14 +352,15 @@ void JoinStrip(TRegion& region, const TBitmap& strip, int dx, int dy) {
 
 }  // namespace
 
-std::optional<TRegion> BuildFramedRegion(const TBitmap& mask, const TksPieceGeometry& g, const TksPieceGeometry& r,
-                                         int W, int H) {
-  (void)H;
+std::optional<TRegion> BuildFramedRegion(const TBitmap& mask, const TksPieceGeometry& gIn,
+                                         const TksPieceGeometry& rIn, int W, int H) {
+  const TksPieceGeometry g = Bounded(gIn), r = Bounded(rIn);
   if (r.RT.X < r.LT.X || r.LB.Y < r.LT.Y) return std::nullopt;
   if (!HasArea(r.C)) return std::nullopt;
   const int mw = mask.Width(), mh = mask.Height();
-  const TRect& c = g.C;
-  const int sideHeight = r.C.Bottom - r.C.Top;
+  // Strips are cut from the mask: none is larger than the mask or the window.
+  const TRect c{std::min(g.C.Left, mw), std::min(g.C.Top, mh), std::max(g.C.Right, 0), std::max(g.C.Bottom, 0)};
+  const int sideHeight = std::min(r.C.Bottom - r.C.Top, H);
   TRegion region(r.C);
   if (W > 0 && c.Top > 0)
     JoinStrip(region, HorizontalMaskStrip(mask, W, 0, c.Top, g.LT.X, g.RT.X, r.LT.X, r.RT.X), 0, 0);

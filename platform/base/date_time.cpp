@@ -100,7 +100,7 @@ std::string DateTimeToStr(TDateTime value) {
   unsigned m = 0;
   unsigned d = 0;
   CivilFromDays(static_cast<long>(day) - kDaysFrom1970To1899, y, m, d);
-  char buffer[48];
+  char buffer[96];  // room for any year the type can hold
   if (seconds == 0) {
     std::snprintf(buffer, sizeof buffer, "%04ld-%02u-%02u", y, m, d);
   } else {

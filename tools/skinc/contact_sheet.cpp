@@ -245,7 +245,7 @@ int Tabs(TSheet& sheet, const TksSkinData& data, int x, int y) {
 }
 
 int PopupAndHint(TSheet& sheet, const TksSkinData& data, int x, int y) {
-  sheet.Caption(x, y, "popup window 100 x 141 with the edit's menu; hint window 180 x 21");
+  sheet.Caption(x, y, "popup window 100 x 141, hint window 180 x 21");
   TBitmap none;
   const TksDataSkinPopupWindow& pw = data.PopupWindow;
   const TBitmap& frame = PictureOr(data, pw.WindowPictureIndex, none);

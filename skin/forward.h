@@ -6,4 +6,13 @@ class TCompressionStream;
 class TDecompressionStream;
 struct TSkinContainer;
 class TksCompressedStoredSkin;
+class TksResourceStrData;
+class TksSkinData;
+class TksDataSkinControl;
+class TksDataSkinCustomControl;
+class TksDataSkinObject;
+class TksEffectBmp;
+struct TksPieceGeometry;
+struct TksBorderStrips;
+class TSkinKeys;
 }  // namespace kx

@@ -6,6 +6,7 @@
 #include "platform/forms/forms.h"
 #include "platform/window/api.h"
 #include "skin/compressed_stored_skin.h"
+#include "skin/resource_str_data.h"
 #include "skin/skin_container.h"
 #include "skin/zlib_streams.h"
 
@@ -16,6 +17,14 @@ TksSkinData::TksSkinData(TComponent* owner) : TComponent(owner) {}
 TksSkinData::~TksSkinData() {
   m_empty = true;
   if (m_storedSkin) m_storedSkin->RemoveFreeNotification(this);
+  if (m_resourceStrData) m_resourceStrData->RemoveFreeNotification(this);
+}
+
+void TksSkinData::SetResourceStrData(TksResourceStrData* strings) {
+  if (m_resourceStrData) m_resourceStrData->RemoveFreeNotification(this);
+  m_resourceStrData = strings;
+  if (m_resourceStrData) m_resourceStrData->FreeNotification(this);
+  SendSkinMessage(SkinMsgStringsChanged);
 }
 
 void TksSkinData::SetCompressedStoredSkin(TksCompressedStoredSkin* storedSkin) {
@@ -28,7 +37,9 @@ void TksSkinData::SetCompressedStoredSkin(TksCompressedStoredSkin* storedSkin) {
 
 void TksSkinData::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
-  if (operation == TOperation::opRemove && component == m_storedSkin) m_storedSkin = nullptr;
+  if (operation != TOperation::opRemove) return;
+  if (component == m_storedSkin) m_storedSkin = nullptr;
+  if (component == m_resourceStrData) m_resourceStrData = nullptr;
 }
 
 void TksSkinData::ClearSkin() {

@@ -16,6 +16,7 @@
 namespace kx {
 
 class TksCompressedStoredSkin;
+class TksResourceStrData;
 struct TSkinContainer;
 
 inline constexpr UINT SkinMsgBeforeChange = WM_USER + 201;
@@ -54,6 +55,10 @@ class TksSkinData : public TComponent {
   // Stores the reference and, when it is not null, loads the skin at once.
   void SetCompressedStoredSkin(TksCompressedStoredSkin* storedSkin);
   void LoadCompressedStoredSkin(TksCompressedStoredSkin& storedSkin);
+
+  TksResourceStrData* ResourceStrData() const { return m_resourceStrData; }
+  // Stores the reference and tells every window with SkinMsgStringsChanged.
+  void SetResourceStrData(TksResourceStrData* strings);
   void ClearSkin();
 
   // Reads [VERSION], [PICTURES] and the records from a parsed definition text.
@@ -80,6 +85,7 @@ class TksSkinData : public TComponent {
   bool m_empty = true;
   bool m_changingSkin = false;
   TksCompressedStoredSkin* m_storedSkin = nullptr;
+  TksResourceStrData* m_resourceStrData = nullptr;
 };
 
 }  // namespace kx

@@ -7,6 +7,7 @@
 #include "platform/gfx/canvas.h"
 #include "platform/window/test_driver.h"
 #include "skin/compressed_stored_skin.h"
+#include "skin/resource_str_data.h"
 #include "skin/skin_container.h"
 #include "skin/zlib_streams.h"
 
@@ -33,7 +34,8 @@ class TLoggingForm : public TForm {
 
  protected:
   void WndProc(TMessage& m) override {
-    if (g_log && m.Msg >= SkinMsgBeforeChange && m.Msg <= SkinMsgAfterChange)
+    bool skinMessage = (m.Msg >= SkinMsgBeforeChange && m.Msg <= SkinMsgAfterChange) || m.Msg == SkinMsgStringsChanged;
+    if (g_log && skinMessage)
       g_log->push_back({Name(), m.Msg, m.WParam, m.LParam, Watched->ChangingSkin(), Watched->Empty()});
     TForm::WndProc(m);
   }
@@ -197,6 +199,20 @@ TEST_F(SkinDataTest, DamagedDataEndsTheLoadInTheChangingState) {
   EXPECT_TRUE(data->ChangingSkin());
   EXPECT_TRUE(data->SkinControls.empty());
   EXPECT_EQ(log.size(), 2u);
+}
+
+TEST_F(SkinDataTest, AssigningResourceStringsTellsEveryWindow) {
+  auto* strings = new TksResourceStrData(main);
+  strings->ResStrings["CLOSEBUTTON_HINT"] = "Schliessen";
+  data->SetResourceStrData(strings);
+  EXPECT_EQ(data->ResourceStrData(), strings);
+  std::vector<TSkinEvent> expected = {{"main", SkinMsgStringsChanged, Self(), 1000, false, true},
+                                      {"other", SkinMsgStringsChanged, Self(), 1000, false, true}};
+  EXPECT_EQ(log, expected);
+  EXPECT_EQ(strings->GetResStr("CLOSEBUTTON_HINT", "Close"), "Schliessen");
+  EXPECT_EQ(strings->GetResStr("MAXBUTTON_HINT", "Maximize"), "Maximize");
+  delete strings;
+  EXPECT_EQ(data->ResourceStrData(), nullptr);
 }
 
 TEST_F(SkinDataTest, TheReferenceIsClearedWhenTheStoredSkinGoes) {

@@ -6,6 +6,7 @@
 #include "platform/forms/forms.h"
 #include "platform/gfx/canvas.h"
 #include "platform/window/test_driver.h"
+#include "platform/window/window.h"
 #include "skin/skin_graphics.h"
 
 namespace kx {
@@ -251,6 +252,20 @@ TEST(SkinGraphics, TheParentBackgroundShowsTheFormAndTheSiblingsBelow) {
   EXPECT_EQ(surface.ColorAt(9, 9), clRed);
   EXPECT_EQ(surface.ColorAt(10, 10), clWhite);  // the form's background
   EXPECT_EQ(surface.ColorAt(2, 2), clRed);     // the sibling above is not painted
+}
+
+TEST(SkinGraphics, AlphaAndWorkAreaGoThroughTheWindowSystem) {
+  THeadlessSession session;
+  TForm form(nullptr);
+  form.SetBounds(10, 10, 200, 100);
+  HWND window = form.Handle();
+  EXPECT_TRUE(SetWindowAlphaLevel(window, 128));
+  EXPECT_EQ(window->Alpha, 128);
+  EXPECT_EQ(GetWorkArea(window, true), (TRect{0, 0, 1920, 1080}));
+  EXPECT_EQ(GetWorkArea(window, false), (TRect{0, 0, 1920, 1080}));
+  TWinControl child(&form);
+  child.SetParent(&form);
+  EXPECT_FALSE(SetWindowAlphaLevel(child.Handle(), 128));  // only top-level windows are layered
 }
 
 }  // namespace

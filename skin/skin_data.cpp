@@ -93,6 +93,9 @@ void TksSkinData::TakePictures(TSkinContainer& container) {
 }
 
 void TksSkinData::LoadDefinition(const TMemIniFile& ini) {
+  SkinObjects.clear();
+  SkinControls.clear();
+  SkinAreas.clear();
   SkinName = ini.ReadString("VERSION", "skinname", "");
   SkinAuthor = ini.ReadString("VERSION", "skinauthor", "");
   AuthorEmail = ini.ReadString("VERSION", "authoremail", "");

@@ -61,7 +61,8 @@ class TksSkinData : public TComponent {
   void SetResourceStrData(TksResourceStrData* strings);
   void ClearSkin();
 
-  // Reads [VERSION], [PICTURES] and the records from a parsed definition text.
+  // Reads [VERSION], [PICTURES] and the records from a parsed definition text,
+  // replacing the records of an earlier reading.
   void LoadDefinition(const TMemIniFile& ini);
 
   // The position of the first record whose IDName equals name exactly; -1 when none.

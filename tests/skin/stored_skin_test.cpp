@@ -151,9 +151,9 @@ TEST_F(StoredSkinTest, ControlValues) {
   EXPECT_EQ(panel.Font.Height, 12);
   const auto& label = Control<TksDataSkinLabelControl>("label");
   EXPECT_EQ(label.SkinRect, (TRect{200, 287, 225, 302}));
-  const auto& std = Control<TksDataSkinStdLabelControl>("stdlabel");
-  EXPECT_EQ(std.PictureIndex, -1);
-  EXPECT_EQ(std.ActiveFontColor, 4802996u);
+  const auto& stdLabel = Control<TksDataSkinStdLabelControl>("stdlabel");
+  EXPECT_EQ(stdLabel.PictureIndex, -1);
+  EXPECT_EQ(stdLabel.ActiveFontColor, 4802996u);
 }
 
 TEST_F(StoredSkinTest, CaptionAndButtons) {

@@ -21,7 +21,7 @@ constexpr TColor kSilver = 12632256;    // 0xC0C0C0
 constexpr TColor kWhiteText = 16777215;
 
 TRect Strip(TPoint at, int w, int h, int frames) { return TRect::FromSize(at.X, at.Y, w * frames, h); }
-TRect Frame(TPoint at, int w, int h, int n) { return TRect::FromSize(at.X + (n - 1) * w, at.Y, w, h); }
+TRect StripFrame(TPoint at, int w, int h, int n) { return TRect::FromSize(at.X + (n - 1) * w, at.Y, w, h); }
 TRect Cell(TPoint at, int state, int w = kArrowSize, int h = kArrowSize) {
   return TRect::FromSize(at.X + state * (w + 2), at.Y, w, h);
 }
@@ -52,7 +52,7 @@ void AddAnimatedButton(TObjectList& list, const std::string& name, const TRect& 
   b.TimerInterval = 50;
   b.ButtonStyle = true;
   b.Command = command;
-  b.DownSkinRect = Frame(strip, w, h, kAnimationFrames);
+  b.DownSkinRect = StripFrame(strip, w, h, kAnimationFrames);
 }
 
 void AddBarButton(TObjectList& list, const std::string& name, int y, TksStdCommand command) {
@@ -220,9 +220,9 @@ TControlList Controls() {
   expanel.CaptionRect = {2, 2, 57, 20};
   auto& label = AddControl<TksDataSkinLabelControl>(list, "label", "label");
   SetPieces(label, kLabel, {4, 8}, {20, 7}, {}, {}, {2, 2, 23, 13});
-  auto& std = AddControl<TksDataSkinStdLabelControl>(list, "stdlabel", "stdlabel");
-  std.PictureIndex = -1;
-  std.ActiveFontColor = 4802996;
+  auto& stdLabel = AddControl<TksDataSkinStdLabelControl>(list, "stdlabel", "stdlabel");
+  stdLabel.PictureIndex = -1;
+  stdLabel.ActiveFontColor = 4802996;
   auto& edit = AddControl<TksDataSkinEditControl>(list, "edit", "edit");
   EditPieces(edit);
   edit.DisabledFontColor = kGrayText;
@@ -406,8 +406,7 @@ TControlList Controls() {
   AddButton(list, "smallbutton");
   auto& toolbar = AddControl<TksDataSkinPanelControl>(list, "toolbar", "panel");
   SetPieces(toolbar, kStatusBar, {4, 0}, {55, 0}, {}, {}, {2, 2, 57, 18});
-  auto& resize = AddButton(list, "resizebutton");
-  (void)resize;
+  AddButton(list, "resizebutton");
   auto& big = AddControl<TksDataSkinButtonControl>(list, "resizetoolbutton", "button");  // index 59
   SetPieces(big, kBigButton, {6, 7}, {31, 8}, {7, 31}, {31, 31}, {4, 5, 35, 34});
   big.LeftStretch = big.TopStretch = big.RightStretch = big.BottomStretch = big.StretchEffect = true;

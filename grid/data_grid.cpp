@@ -83,7 +83,7 @@ void TDataGrid::DeleteRow(int index) {
   m_cells.DeleteRowAt(index);
   if (shown && m_topRow > index) --m_topRow;
   int lastShown = RowCount() - 1;
-  if (m_selectedRow > lastShown) {
+  if (m_selectedRow >= lastShown) {
     int old = m_selectedRow;
     if (OnDeselectCell && m_selectedColumn >= 0 && m_selectedColumn < m_columns->Count() && old >= 0) {
       OnDeselectCell(this, m_selectedColumn, old);

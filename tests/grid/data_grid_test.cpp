@@ -226,6 +226,21 @@ TEST_F(DataGridTest, ClearRowsDropsTheSelectionAndInsertRowMovesIt) {
   EXPECT_EQ(grid->SelectedRow(), 0);  // follows to the last row
 }
 
+TEST_F(DataGridTest, DeletingARowDeselectsASelectionNotBelowTheNewLastRow) {
+  std::vector<std::pair<int, int>> deselected;
+  grid->OnDeselectCell = [&](TObject*, int col, int row) { deselected.push_back({col, row}); };
+  grid->AddRow(4);
+  grid->SetSelectedRow(0);
+  deselected.clear();
+  grid->DeleteRow(3);  // the selection lies above the new last row
+  EXPECT_TRUE(deselected.empty());
+  grid->SetSelectedRow(1);
+  deselected.clear();
+  grid->DeleteRow(0);  // the selection now equals the new last row
+  EXPECT_EQ(deselected, (std::vector<std::pair<int, int>>{{grid->SelectedColumn(), 1}}));
+  EXPECT_EQ(grid->SelectedRow(), 1);
+}
+
 TEST_F(DataGridTest, DateTextsSortByTheirDateAndFittingUsesTheWidestText) {
   Fill({{u"2026-12-09 18:00", u"0"}, {u"2026-01-31", u"0"}, {u"", u"0"}});
   EXPECT_EQ(grid->Cell(0, 2).AsDateTime(), 0);  // empty text reads as 0

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 #include "platform/base/exception.h"
@@ -113,6 +114,44 @@ TEST(CompressedStoredSkin, ImportsACompressedSkinFileUnlessItsKindIsTooHigh) {
   write(shortFile);
   EXPECT_THROW(stored.ImportCompressedSkinFile(path), EReadError);
   std::remove(path.c_str());
+}
+
+TEST(CompressedStoredSkin, ImportsADefinitionFileWithThePicturesBesideIt) {
+  std::string dir = ::testing::TempDir() + "/skin_authoring";
+  std::filesystem::create_directories(dir);
+  Filled(6, 4, clRed).SaveToFile(dir + "/main.bmp");
+  Filled(6, 4, clBlack).SaveToFile(dir + "/mask.bmp");
+  Filled(3, 3, clBlue).SaveToFile(dir + "/a.bmp");
+  const std::string text =
+      "[VERSION]\nskinname=A\n[PICTURES]\npicture=main.bmp\ninactivepicture=\nmask=mask.bmp\n"
+      "activepicturescount=2\n0=a.bmp\n1=a.bmp\n[FORMINFO]\n[SKINOBJECTS]\n[SKINCONTROLS]";
+  std::ofstream(dir + "/skin.ini", std::ios::binary) << text;
+  TksCompressedStoredSkin stored(nullptr);
+  ASSERT_TRUE(stored.ImportSkinDefinitionFile(dir + "/skin.ini"));
+  EXPECT_EQ(stored.FileName(), "skin.ini");
+  EXPECT_EQ(stored.CompressedStream().Bytes().at(1), 0xDA);  // level 9
+  stored.CompressedStream().SetPosition(0);
+  std::optional<TSkinContainer> c = ReadSkinContainer(InflateAll(stored.CompressedStream()));
+  ASSERT_TRUE(c);
+  EXPECT_EQ(c->Kind, 2);
+  EXPECT_EQ(c->Picture.ColorAt(0, 0), clRed);
+  EXPECT_TRUE(c->InActivePicture.Empty());
+  EXPECT_EQ(c->Mask.Width(), 6);
+  ASSERT_EQ(c->ActivePictures.size(), 2u);
+  EXPECT_EQ(c->ActivePictures[1].ColorAt(2, 2), clBlue);
+  EXPECT_EQ(c->Lines.back(), "[SKINCONTROLS]");  // the last line needs no line break
+  EXPECT_EQ(c->Lines.size(), 12u);
+
+  // Without one of the five sections nothing is imported and nothing changes.
+  std::ofstream(dir + "/skin.ini", std::ios::binary) << "[VERSION]\n[PICTURES]\n[FORMINFO]\n[SKINOBJECTS]\n";
+  std::vector<std::uint8_t> before = stored.CompressedStream().Bytes();
+  EXPECT_FALSE(stored.ImportSkinDefinitionFile(dir + "/skin.ini"));
+  EXPECT_EQ(stored.CompressedStream().Bytes(), before);
+  // A picture that is not there is an error of its own.
+  std::ofstream(dir + "/skin.ini", std::ios::binary)
+      << "[VERSION]\n[PICTURES]\npicture=gone.bmp\n[FORMINFO]\n[SKINOBJECTS]\n[SKINCONTROLS]\n";
+  EXPECT_THROW(stored.ImportSkinDefinitionFile(dir + "/skin.ini"), Exception);
+  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

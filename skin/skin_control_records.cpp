@@ -1,7 +1,6 @@
 #include "skin/skin_control_records.h"
 
-#include <functional>
-#include <map>
+#include "skin/record_factory.h"
 
 namespace kx {
 
@@ -420,61 +419,51 @@ void TksDataSkinScrollBoxControl::Keys(TSkinKeys& k) {
 
 namespace {
 
-using TControlFactory = std::function<std::unique_ptr<TksDataSkinControl>(const std::string&)>;
+using F = TRecordFactory<TksDataSkinControl>;
 
-template <typename T>
-TControlFactory Make() {
-  return [](const std::string& name) { return std::make_unique<T>(name); };
-}
-
-const std::map<std::string, TControlFactory, std::less<>>& ControlFactories() {
-  static const std::map<std::string, TControlFactory, std::less<>> factories = {
-      {"stdlabel", Make<TksDataSkinStdLabelControl>()},
-      {"tab", Make<TksDataSkinTabControl>()},
-      {"grid", Make<TksDataSkinGridControl>()},
-      {"mainmenubar", Make<TksDataSkinMainMenuBar>()},
-      {"bevel", Make<TksDataSkinBevel>()},
-      {"slider", Make<TksDataSkinSlider>()},
-      {"treeview", Make<TksDataSkinTreeView>()},
-      {"listview", Make<TksDataSkinListView>()},
-      {"richedit", Make<TksDataSkinRichEdit>()},
-      {"animate", Make<TksDataSkinAnimateControl>()},
-      {"switch", Make<TksDataSkinSwitchControl>()},
-      {"framegauge", Make<TksDataSkinFrameGauge>()},
-      {"frameregulator", Make<TksDataSkinFrameRegulator>()},
-      {"button", Make<TksDataSkinButtonControl>()},
-      {"checkradio", Make<TksDataSkinCheckRadioControl>()},
-      {"panel", Make<TksDataSkinPanelControl>()},
-      {"expanel", Make<TksDataSkinExPanelControl>()},
-      {"label", Make<TksDataSkinLabelControl>()},
-      {"bitlabel", Make<TksDataSkinBitLabelControl>()},
-      {"edit", Make<TksDataSkinEditControl>()},
-      {"spinedit", Make<TksDataSkinSpinEditControl>()},
-      {"updown", Make<TksDataSkinUpDownControl>()},
-      {"scrollbar", Make<TksDataSkinScrollBarControl>()},
-      {"trackbar", Make<TksDataSkinTrackBarControl>()},
-      {"splitter", Make<TksDataSkinSplitterControl>()},
-      {"gauge", Make<TksDataSkinGaugeControl>()},
-      {"listbox", Make<TksDataSkinListBox>()},
-      {"combobox", Make<TksDataSkinComboBox>()},
-      {"controlbar", Make<TksDataSkinControlBar>()},
-      {"scrollbox", Make<TksDataSkinScrollBoxControl>()},
-      {"menubutton", Make<TksDataSkinMenuButtonControl>()},
-      {"memo", Make<TksDataSkinMemoControl>()},
-      {"checklistbox", Make<TksDataSkinCheckListBox>()},
+const F& Factory() {
+  static const F factory = {
+      {"stdlabel", F::Of<TksDataSkinStdLabelControl>()},
+      {"tab", F::Of<TksDataSkinTabControl>()},
+      {"grid", F::Of<TksDataSkinGridControl>()},
+      {"mainmenubar", F::Of<TksDataSkinMainMenuBar>()},
+      {"bevel", F::Of<TksDataSkinBevel>()},
+      {"slider", F::Of<TksDataSkinSlider>()},
+      {"treeview", F::Of<TksDataSkinTreeView>()},
+      {"listview", F::Of<TksDataSkinListView>()},
+      {"richedit", F::Of<TksDataSkinRichEdit>()},
+      {"animate", F::Of<TksDataSkinAnimateControl>()},
+      {"switch", F::Of<TksDataSkinSwitchControl>()},
+      {"framegauge", F::Of<TksDataSkinFrameGauge>()},
+      {"frameregulator", F::Of<TksDataSkinFrameRegulator>()},
+      {"button", F::Of<TksDataSkinButtonControl>()},
+      {"checkradio", F::Of<TksDataSkinCheckRadioControl>()},
+      {"panel", F::Of<TksDataSkinPanelControl>()},
+      {"expanel", F::Of<TksDataSkinExPanelControl>()},
+      {"label", F::Of<TksDataSkinLabelControl>()},
+      {"bitlabel", F::Of<TksDataSkinBitLabelControl>()},
+      {"edit", F::Of<TksDataSkinEditControl>()},
+      {"spinedit", F::Of<TksDataSkinSpinEditControl>()},
+      {"updown", F::Of<TksDataSkinUpDownControl>()},
+      {"scrollbar", F::Of<TksDataSkinScrollBarControl>()},
+      {"trackbar", F::Of<TksDataSkinTrackBarControl>()},
+      {"splitter", F::Of<TksDataSkinSplitterControl>()},
+      {"gauge", F::Of<TksDataSkinGaugeControl>()},
+      {"listbox", F::Of<TksDataSkinListBox>()},
+      {"combobox", F::Of<TksDataSkinComboBox>()},
+      {"controlbar", F::Of<TksDataSkinControlBar>()},
+      {"scrollbox", F::Of<TksDataSkinScrollBoxControl>()},
+      {"menubutton", F::Of<TksDataSkinMenuButtonControl>()},
+      {"memo", F::Of<TksDataSkinMemoControl>()},
+      {"checklistbox", F::Of<TksDataSkinCheckListBox>()},
   };
-  return factories;
+  return factory;
 }
 
 }  // namespace
 
 std::unique_ptr<TksDataSkinControl> CreateSkinControlRecord(std::string_view kind, const std::string& idName) {
-  const auto& factories = ControlFactories();
-  auto it = factories.find(kind);
-  if (it == factories.end()) return nullptr;
-  auto record = it->second(idName);
-  record->Kind = std::string(kind);
-  return record;
+  return Factory().Create(kind, idName);
 }
 
 }  // namespace kx

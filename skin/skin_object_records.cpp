@@ -1,7 +1,6 @@
 #include "skin/skin_object_records.h"
 
-#include <functional>
-#include <map>
+#include "skin/record_factory.h"
 
 namespace kx {
 
@@ -187,44 +186,34 @@ void TksDataUserObject::Keys(TSkinKeys& k) {
 
 namespace {
 
-using TObjectFactory = std::function<std::unique_ptr<TksDataSkinObject>(const std::string&)>;
+using F = TRecordFactory<TksDataSkinObject>;
 
-template <typename T>
-TObjectFactory Make() {
-  return [](const std::string& name) { return std::make_unique<T>(name); };
-}
-
-const std::map<std::string, TObjectFactory, std::less<>>& ObjectFactories() {
-  static const std::map<std::string, TObjectFactory, std::less<>> factories = {
-      {"button", Make<TksDataSkinButton>()},
-      {"stdbutton", Make<TksDataSkinStdButton>()},
-      {"mainmenubarbutton", Make<TksDataSkinMainMenuBarButton>()},
-      {"caption", Make<TksDataSkinCaption>()},
-      {"animate", Make<TksDataSkinAnimate>()},
-      {"menuitem", Make<TksDataSkinMenuItem>()},
-      {"mainmenuitem", Make<TksDataSkinMainMenuItem>()},
-      {"mainmenubaritem", Make<TksDataSkinMainMenuBarItem>()},
-      {"label", Make<TksDataSkinLabel>()},
-      {"bitlabel", Make<TksDataSkinBitLabel>()},
-      {"gauge", Make<TksDataSkinGauge>()},
-      {"trackbar", Make<TksDataSkinTrackBar>()},
-      {"framegauge", Make<TksDataSkinFrameGaugeObject>()},
-      {"frameregulator", Make<TksDataSkinFrameRegulatorObject>()},
-      {"switch", Make<TksDataSkinSwitch>()},
-      {"userobject", Make<TksDataUserObject>()},
+const F& Factory() {
+  static const F factory = {
+      {"button", F::Of<TksDataSkinButton>()},
+      {"stdbutton", F::Of<TksDataSkinStdButton>()},
+      {"mainmenubarbutton", F::Of<TksDataSkinMainMenuBarButton>()},
+      {"caption", F::Of<TksDataSkinCaption>()},
+      {"animate", F::Of<TksDataSkinAnimate>()},
+      {"menuitem", F::Of<TksDataSkinMenuItem>()},
+      {"mainmenuitem", F::Of<TksDataSkinMainMenuItem>()},
+      {"mainmenubaritem", F::Of<TksDataSkinMainMenuBarItem>()},
+      {"label", F::Of<TksDataSkinLabel>()},
+      {"bitlabel", F::Of<TksDataSkinBitLabel>()},
+      {"gauge", F::Of<TksDataSkinGauge>()},
+      {"trackbar", F::Of<TksDataSkinTrackBar>()},
+      {"framegauge", F::Of<TksDataSkinFrameGaugeObject>()},
+      {"frameregulator", F::Of<TksDataSkinFrameRegulatorObject>()},
+      {"switch", F::Of<TksDataSkinSwitch>()},
+      {"userobject", F::Of<TksDataUserObject>()},
   };
-  return factories;
+  return factory;
 }
 
 }  // namespace
 
 std::unique_ptr<TksDataSkinObject> CreateSkinObjectRecord(std::string_view kind, const std::string& idName) {
-  const auto& factories = ObjectFactories();
-  auto it = factories.find(kind);
-  if (it == factories.end()) return nullptr;
-  auto record = it->second(idName);
-  record->Kind = std::string(kind);
-  return record;
+  return Factory().Create(kind, idName);
 }
 
 }  // namespace kx

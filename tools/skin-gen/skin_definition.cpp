@@ -31,13 +31,19 @@ TRect Mark(int x, int y) { return TRect::FromSize(x, y, kMarkSize, kMarkSize); }
 
 using TObjectList = std::vector<std::unique_ptr<TksDataSkinObject>>;
 
-template <typename T>
-T& AddObject(TObjectList& list, const std::string& name, const std::string& kind) {
+// Appends a record of class T, listed under the kind word, and returns it.
+template <typename T, typename List>
+T& Add(List& list, const std::string& name, const std::string& kind) {
   auto record = std::make_unique<T>(name);
   record->Kind = kind;
   T& ref = *record;
   list.push_back(std::move(record));
   return ref;
+}
+
+template <typename T>
+T& AddObject(TObjectList& list, const std::string& name, const std::string& kind) {
+  return Add<T>(list, name, kind);
 }
 
 void AddAnimatedButton(TObjectList& list, const std::string& name, const TRect& place, TPoint strip,
@@ -114,14 +120,12 @@ TObjectList Objects() {
 
 using TControlList = std::vector<std::unique_ptr<TksDataSkinControl>>;
 
+// A control record on the controls picture.
 template <typename T>
 T& AddControl(TControlList& list, const std::string& name, const std::string& kind) {
-  auto record = std::make_unique<T>(name);
-  record->Kind = kind;
-  record->PictureIndex = kControls;
-  T& ref = *record;
-  list.push_back(std::move(record));
-  return ref;
+  T& record = Add<T>(list, name, kind);
+  record.PictureIndex = kControls;
+  return record;
 }
 
 void SetPieces(TksDataSkinCustomControl& r, const TRect& skin, TPoint lt, TPoint rt, TPoint lb, TPoint rb,

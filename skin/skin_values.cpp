@@ -2,10 +2,10 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 #include "platform/base/exception.h"
 #include "platform/base/strings.h"
-#include <algorithm>
 
 namespace kx {
 
@@ -41,9 +41,9 @@ std::array<int, N> Pieces(std::string_view text) {
   return values;
 }
 
-template <typename T, std::size_t N>
-T FromWords(std::string_view text, const std::array<std::string_view, N>& words, T other) {
-  for (std::size_t i = 0; i < N; ++i)
+template <typename T>
+T FromWords(std::string_view text, std::span<const std::string_view> words, T other) {
+  for (std::size_t i = 0; i < words.size(); ++i)
     if (text == words[i]) return static_cast<T>(i);
   return other;
 }
@@ -85,17 +85,16 @@ TAlignment ParseSkinAlignment(std::string_view text) {
 }
 
 TksMorphKind ParseSkinMorphKind(std::string_view text) {
-  return FromWords(text, kMorphWords, TksMorphKind::mkDefault);
+  return FromWords(text, std::span(kMorphWords), TksMorphKind::mkDefault);
 }
 
 TksInActiveEffect ParseSkinInActiveEffect(std::string_view text) {
-  return FromWords(text, kEffectWords, TksInActiveEffect::ieGrayscale);
+  return FromWords(text, std::span(kEffectWords), TksInActiveEffect::ieGrayscale);
 }
 
 TksStdCommand ParseSkinCommand(std::string_view text) {
-  std::array<std::string_view, 6> six{};
-  std::copy_n(kCommandWords.begin(), 6, six.begin());
-  return FromWords(text, six, TksStdCommand::cmMinimizeToTray);
+  // The engine's own word for 6 is not read: every other text gives 6.
+  return FromWords(text, std::span(kCommandWords).first(6), TksStdCommand::cmMinimizeToTray);
 }
 
 std::string SkinRectText(const TRect& r) {

@@ -7,7 +7,7 @@ packages=(
   build-essential g++ cmake ninja-build pkg-config git
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libfreetype-dev libfontconfig-dev fontconfig fonts-liberation2 fonts-dejavu-core
-  zlib1g-dev libjpeg-dev libpng-dev libsdl2-dev libx11-dev libcurl4-openssl-dev
+  zlib1g-dev libjpeg-dev libpng-dev libsdl2-dev libx11-dev libxext-dev libcurl4-openssl-dev
   clang libclang-rt-14-dev
   xvfb xdotool curl python3 locales
 )

@@ -1,14 +1,15 @@
 #include "platform/window/sdl_backend.h"
 
 #include <SDL.h>
-#include <SDL_shape.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "platform/base/exception.h"
 #include "platform/base/strings.h"
 #include "platform/window/window_system.h"
+#include "platform/window/x11_shape.h"
 
 namespace kx {
 
@@ -169,23 +170,19 @@ HWND TSdlBackend::FromWindowId(unsigned id) const {
   return it == m_byId.end() ? nullptr : it->second;
 }
 
-void TSdlBackend::MakeWindow(HWND hwnd, TNative& native, bool shaped) {
+void TSdlBackend::MakeWindow(HWND hwnd, TNative& native) {
   Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
   native.popup = IsPopup(hwnd);
   if (native.popup) flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
   if (hwnd->ExStyle & WS_EX_TOPMOST) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
   int w = std::max(1, hwnd->Width());
   int h = std::max(1, hwnd->Height());
-  SDL_Window* window = nullptr;
-  if (shaped) {
-    window = SDL_CreateShapedWindow(hwnd->Text.c_str(), static_cast<unsigned>(std::max(0, hwnd->Rect.Left)),
-                                    static_cast<unsigned>(std::max(0, hwnd->Rect.Top)),
-                                    static_cast<unsigned>(w), static_cast<unsigned>(h), flags);
-  }
-  native.shaped = window != nullptr;
-  if (!window) window = SDL_CreateWindow(hwnd->Text.c_str(), hwnd->Rect.Left, hwnd->Rect.Top, w, h, flags);
+  SDL_Window* window = SDL_CreateWindow(hwnd->Text.c_str(), hwnd->Rect.Left, hwnd->Rect.Top, w, h, flags);
   if (!window) throw Exception(std::string("Cannot create a window: ") + SDL_GetError());
   native.window = window;
+  // SDL replaces the X window behind an SDL window when it first gives out the
+  // window's surface, which would drop a shape set before; settle it now.
+  SDL_GetWindowSurface(window);
   SDL_SetWindowPosition(window, hwnd->Rect.Left, hwnd->Rect.Top);
   SDL_SetWindowHitTest(window, HitTestCallback, this);
   m_byId[SDL_GetWindowID(window)] = hwnd;
@@ -193,7 +190,7 @@ void TSdlBackend::MakeWindow(HWND hwnd, TNative& native, bool shaped) {
 
 void TSdlBackend::CreateNative(HWND hwnd) {
   TNative native;
-  MakeWindow(hwnd, native, false);
+  MakeWindow(hwnd, native);
   m_natives.emplace(hwnd, std::move(native));
 }
 
@@ -230,43 +227,22 @@ void TSdlBackend::ShowNative(HWND hwnd, bool visible) {
 }
 
 void TSdlBackend::ApplyShape(HWND hwnd, TNative& native) {
-  if (!native.shaped || !native.region) return;
-  int w = std::max(1, hwnd->Width());
-  int h = std::max(1, hwnd->Height());
-  SDL_Surface* mask = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
-  if (!mask) return;
-  SDL_FillRect(mask, nullptr, 0);
-  for (const TRect& r : native.region->Rects()) {
-    SDL_Rect s{r.Left, r.Top, r.Width(), r.Height()};
-    SDL_FillRect(mask, &s, 0xFFFFFFFFu);
+  if (!native.region) {
+    SetX11WindowShape(native.window, nullptr);
+    return;
   }
-  SDL_WindowShapeMode mode;
-  mode.mode = ShapeModeBinarizeAlpha;
-  mode.parameters.binarizationCutoff = 128;
-  SDL_SetWindowShape(native.window, mask, &mode);
-  SDL_FreeSurface(mask);
+  const TRect bounds{0, 0, std::max(1, hwnd->Width()), std::max(1, hwnd->Height())};
+  std::vector<TRect> rects;
+  for (const TRect& r : native.region->Rects())
+    if (TRect c = r.Intersected(bounds); !c.IsEmpty()) rects.push_back(c);
+  SetX11WindowShape(native.window, &rects);
 }
 
 void TSdlBackend::SetNativeShape(HWND hwnd, const TRegion* region) {
   TNative* native = Find(hwnd);
   if (!native) return;
   native->region = region ? std::make_unique<TRegion>(*region) : nullptr;
-  if (region && !native->shaped) {
-    // Only windows created as shaped can take a shape: make it anew.
-    bool wasShown = (SDL_GetWindowFlags(native->window) & SDL_WINDOW_SHOWN) != 0;
-    m_byId.erase(SDL_GetWindowID(native->window));
-    SDL_DestroyWindow(native->window);
-    MakeWindow(hwnd, *native, true);
-    if (wasShown) SDL_ShowWindow(native->window);
-  }
-  if (native->region) {
-    ApplyShape(hwnd, *native);
-  } else if (native->shaped) {
-    TRegion whole(hwnd->WindowBounds());
-    native->region = std::make_unique<TRegion>(whole);
-    ApplyShape(hwnd, *native);
-    native->region.reset();
-  }
+  ApplyShape(hwnd, *native);
   if (m_system) m_system->MarkDirty(hwnd, hwnd->WindowBounds());
 }
 

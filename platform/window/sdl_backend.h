@@ -53,14 +53,13 @@ class TSdlBackend final : public TBackend {
  private:
   struct TNative {
     SDL_Window* window = nullptr;
-    bool shaped = false;
     bool popup = false;
     std::unique_ptr<TRegion> region;
   };
   void Handle(const SDL_Event& event);
   HWND FromWindowId(unsigned id) const;
   TNative* Find(HWND hwnd);
-  void MakeWindow(HWND hwnd, TNative& native, bool shaped);
+  void MakeWindow(HWND hwnd, TNative& native);
   void ApplyShape(HWND hwnd, TNative& native);
   TPoint ToScreen(unsigned windowId, int x, int y) const;
 

@@ -42,4 +42,13 @@ if [ "$pixel" != "CCE8FF" ]; then
   echo "the X screen shows $pixel at ($x, $y), not the grid's first cell (CCE8FF)" >&2
   exit 1
 fi
-echo "window demo: click reached the grid, screen pixel $pixel; screenshot $out/window-demo-x11.png"
+# The shaped window (an ellipse in 200 x 160 at (800, 120)): its teal inside
+# shows, and its bounding box's corner shows the same screen as the empty
+# place at (1100, 122) beside it.
+shape=$("$bin/xshot" "$out/window-demo-shape.png" 830 200 802 122 1100 122 | tr '\n' ' ')
+read -r inside corner beside <<<"$shape"
+if [ "$inside" != "008080" ] || [ "$corner" != "$beside" ]; then
+  echo "the shaped window is not shaped on the X screen: inside $inside, corner $corner, beside $beside" >&2
+  exit 1
+fi
+echo "window demo: click reached the grid, screen pixel $pixel; the shaped window is an ellipse; screenshot $out/window-demo-x11.png"

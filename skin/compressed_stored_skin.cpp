@@ -9,10 +9,10 @@ namespace kx {
 
 namespace {
 
-std::int32_t Int32At(const std::string& bytes, std::size_t at) {
+std::int32_t Int32At(std::span<const std::uint8_t> bytes, std::size_t at) {
   if (bytes.size() < at + 4) throw EReadError("Stream read error");
   std::uint32_t v = 0;
-  for (std::size_t i = 0; i < 4; ++i) v |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + i])) << (8 * i);
+  for (std::size_t i = 0; i < 4; ++i) v |= static_cast<std::uint32_t>(bytes[at + i]) << (8 * i);
   return static_cast<std::int32_t>(v);
 }
 
@@ -25,8 +25,12 @@ std::string WithoutFolder(const std::string& path) {
 
 bool TksCompressedStoredSkin::ImportCompressedSkinFile(const std::string& path) {
   std::string file = ReadWholeFile(path);
-  m_compressed.Clear();
   m_compressedFileName = WithoutFolder(path);
+  return LoadCompressedSkinFile(std::span(reinterpret_cast<const std::uint8_t*>(file.data()), file.size()));
+}
+
+bool TksCompressedStoredSkin::LoadCompressedSkinFile(std::span<const std::uint8_t> file) {
+  m_compressed.Clear();
   std::int32_t kind = Int32At(file, 0);
   if (kind < 0 || kind > kMaxSkinContainerKind) return false;
   std::int32_t length = Int32At(file, 4);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "platform/base/stream.h"
 #include "platform/forms/component.h"
@@ -29,6 +32,8 @@ class TksCompressedStoredSkin : public TComponent {
   // false, with the stream emptied, when its kind is 4 or more. A file that is
   // shorter than it says raises EReadError.
   bool ImportCompressedSkinFile(const std::string& path);
+  // The same from the bytes of such a file, for a skin the program carries.
+  bool LoadCompressedSkinFile(std::span<const std::uint8_t> file);
   // Imports a definition file and the pictures beside it as a container of
   // kind 2 at level 9: false, with nothing changed, when the file is no skin
   // definition.

@@ -2,6 +2,9 @@
 // values the frame and the controls rely on, and the frame it yields.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "assets/embedded_skin.h"
 #include "platform/base/mem_ini_file.h"
 #include "platform/sys/files.h"
 #include "skin/compressed_stored_skin.h"
@@ -38,6 +41,16 @@ class StoredSkinTest : public ::testing::Test {
 
 TksCompressedStoredSkin* StoredSkinTest::stored = nullptr;
 TksSkinData* StoredSkinTest::data = nullptr;
+
+TEST_F(StoredSkinTest, TheProgramCarriesTheBuiltSkin) {
+  std::string file = ReadWholeFile(KESTRIX_RED_SKN);
+  std::span<const std::uint8_t> embedded = KestrixRedSkinFile();
+  ASSERT_EQ(embedded.size(), file.size());
+  EXPECT_TRUE(std::equal(embedded.begin(), embedded.end(), reinterpret_cast<const std::uint8_t*>(file.data())));
+  TksCompressedStoredSkin carried(nullptr);
+  ASSERT_TRUE(carried.LoadCompressedSkinFile(embedded));
+  EXPECT_EQ(carried.CompressedStream().Bytes(), stored->CompressedStream().Bytes());
+}
 
 TEST_F(StoredSkinTest, TheContainerHasKindThreeAndThePicturesInOrder) {
   const auto& zlib = stored->CompressedStream().Bytes();

@@ -56,18 +56,12 @@ std::vector<std::uint8_t> CompressSkinContainer(const TSkinContainer& container)
   return DeflateAll(WriteSkinContainer(container), TCompressionLevel::clMax);
 }
 
-std::vector<std::string> FramePictureNames(const TSkinContainer& container) {
+TSkinPictureNames PictureNames(const TSkinContainer& container) {
   TMemIniFile ini(JoinedLines(container.Lines));
-  std::vector<std::string> names;
-  for (const char* key : kFramePictureKeys) names.push_back(ini.ReadString("PICTURES", key, ""));
-  return names;
-}
-
-std::vector<std::string> ActivePictureNames(const TSkinContainer& container) {
-  TMemIniFile ini(JoinedLines(container.Lines));
-  std::vector<std::string> names;
+  TSkinPictureNames names;
+  for (const char* key : kFramePictureKeys) names.Frame.push_back(ini.ReadString("PICTURES", key, ""));
   TSkinKeys pictures(ini, "PICTURES");
-  pictures.List("activepictures", names);
+  pictures.List("activepictures", names.Active);
   return names;
 }
 

@@ -19,9 +19,13 @@ std::optional<TSkinContainer> ReadSkinDefinitionFolder(const std::string& defini
 // The container compressed at level 9: the stored skin's zlib stream.
 std::vector<std::uint8_t> CompressSkinContainer(const TSkinContainer& container);
 
-// The [PICTURES] names of the five frame pictures, in container order
-// (main, inactive, mask, rolled-up picture, rolled-up mask).
-std::vector<std::string> FramePictureNames(const TSkinContainer& container);
-std::vector<std::string> ActivePictureNames(const TSkinContainer& container);
+// The [PICTURES] names of a container's text: the five frame pictures in
+// container order (main, inactive, mask, rolled-up picture, rolled-up mask)
+// and the list of active pictures.
+struct TSkinPictureNames {
+  std::vector<std::string> Frame;
+  std::vector<std::string> Active;
+};
+TSkinPictureNames PictureNames(const TSkinContainer& container);
 
 }  // namespace kx

@@ -56,8 +56,11 @@ void Compile(const std::string& definitionPath, const std::string& outPath, std:
 void Info(const std::string& skinPath, const std::vector<std::string>& lookups) {
   TSkinFile file = ReadSkinFile(skinPath);
   const TSkinContainer& c = file.Container;
-  std::vector<std::string> frameNames = FramePictureNames(c);
-  std::vector<std::string> activeNames = ActivePictureNames(c);
+  TksSkinData data(nullptr);
+  data.LoadDefinition(TMemIniFile(Text(c)));
+  const std::string* frameNames[] = {&data.PictureName, &data.InActivePictureName, &data.MaskName,
+                                     &data.RollUpPictureName, &data.RollUpMaskName};
+  const std::vector<std::string>& activeNames = data.ActivePictureNames;
   std::printf("file kind: %d\n", file.FileKind);
   std::printf("container kind: %d\n", c.Kind);
   std::printf("compressed size: %zu\n", file.CompressedSize);
@@ -70,15 +73,13 @@ void Info(const std::string& skinPath, const std::vector<std::string>& lookups) 
   for (std::size_t i = 0; i < 5; ++i) {
     bool carried = i == 0 || i == 2 || (i == 1 && HasInActivePicture(c.Kind)) || (i > 2 && HasRollUpPictures(c.Kind));
     std::printf("%s: %s\n", frame[i].first,
-                carried ? Describe(*frame[i].second, frameNames[i]).c_str() : "not carried by this kind");
+                carried ? Describe(*frame[i].second, *frameNames[i]).c_str() : "not carried by this kind");
   }
   std::printf("active pictures: %zu\n", c.ActivePictures.size());
   for (std::size_t i = 0; i < c.ActivePictures.size(); ++i)
     std::printf("active picture %zu: %s\n", i,
                 Describe(c.ActivePictures[i], i < activeNames.size() ? activeNames[i] : "").c_str());
   std::printf("definition text size: %zu\n", c.TextSize);
-  TksSkinData data(nullptr);
-  data.LoadDefinition(TMemIniFile(Text(c)));
   std::printf("skin name: %s\n", data.SkinName.c_str());
   std::printf("objects: %zu\n", data.SkinObjects.size());
   std::printf("controls: %zu\n", data.SkinControls.size());
@@ -93,14 +94,15 @@ void Extract(const std::string& skinPath, const std::string& dir) {
   const TSkinContainer& c = file.Container;
   std::filesystem::create_directories(dir);
   const std::string folder = dir + "/";
-  std::vector<std::string> frameNames = FramePictureNames(c);
+  const TSkinPictureNames names = PictureNames(c);
+  const std::vector<std::string>& frameNames = names.Frame;
   const TBitmap* frame[] = {&c.Picture, &c.InActivePicture, &c.Mask, &c.RollUpPicture, &c.RollUpMask};
   for (std::size_t i = 0; i < 5; ++i) {
     if (frame[i]->Empty()) continue;
     if (frameNames[i].empty()) throw Exception("a frame picture has no name in [PICTURES]");
     Write(folder + frameNames[i], frame[i]->SaveToBytes());
   }
-  std::vector<std::string> activeNames = ActivePictureNames(c);
+  const std::vector<std::string>& activeNames = names.Active;
   if (activeNames.size() != c.ActivePictures.size())
     throw Exception("[PICTURES] names " + std::to_string(activeNames.size()) + " active pictures, the container holds " +
                     std::to_string(c.ActivePictures.size()));

@@ -8,12 +8,10 @@
 #include "platform/gfx/draw_text.h"
 #include "platform/gfx/png_writer.h"
 #include "skin/compressed_stored_skin.h"
-#include "skin/skin_authoring.h"
 #include "skin/skin_data.h"
 #include "skin/skin_drawing.h"
 #include "skin/skin_graphics.h"
 #include "tools/skinc/commands.h"
-#include "tools/skinc/skin_file.h"
 
 namespace kx::skinc {
 
@@ -313,9 +311,9 @@ void Sheet(const std::string& skinPath, const std::string& pngPath) {
   TksSkinData data(nullptr);
   data.LoadCompressedStoredSkin(stored);
   if (data.Empty()) throw Exception(skinPath + ": the skin could not be loaded");
-  TSkinFile file = ReadSkinFile(skinPath);
-  std::vector<std::string> frameNames = FramePictureNames(file.Container);
-  std::vector<std::string> activeNames = ActivePictureNames(file.Container);
+  const std::string* frameNames[] = {&data.PictureName, &data.InActivePictureName, &data.MaskName,
+                                     &data.RollUpPictureName, &data.RollUpMaskName};
+  const std::vector<std::string>& activeNames = data.ActivePictureNames;
 
   TSheet sheet;
   int y = 10;
@@ -327,7 +325,7 @@ void Sheet(const std::string& skinPath, const std::string& pngPath) {
   int column = 0;
   for (std::size_t i = 0; i < 5; ++i) {
     if (frame[i].first->Empty()) continue;
-    y = sheet.Picture(*frame[i].first, 10, y, frame[i].second + " " + frameNames[i]);
+    y = sheet.Picture(*frame[i].first, 10, y, frame[i].second + " " + *frameNames[i]);
   }
   int x = 10;
   for (std::size_t i = 0; i < data.ActivePictures.size(); ++i) {

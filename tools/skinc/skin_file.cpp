@@ -9,13 +9,14 @@
 namespace kx::skinc {
 
 TSkinFile ReadSkinFile(const std::string& path) {
-  TksCompressedStoredSkin stored(nullptr);
-  if (!stored.ImportCompressedSkinFile(path)) throw Exception(path + ": the container kind is not one of 0 to 3");
   std::string file = ReadWholeFile(path);
+  TksCompressedStoredSkin stored(nullptr);
+  if (!stored.LoadCompressedSkinFile(std::span(reinterpret_cast<const std::uint8_t*>(file.data()), file.size())))
+    throw Exception(path + ": the container kind is not one of 0 to 3");
   TSkinFile result;
-  result.FileKind = static_cast<std::int32_t>(static_cast<unsigned char>(file[0]) | (static_cast<unsigned char>(file[1]) << 8) |
-                                              (static_cast<unsigned char>(file[2]) << 16) |
-                                              (static_cast<unsigned char>(file[3]) << 24));
+  // The file's kind is its first Int32, little-endian; loading checked it is there.
+  for (int i = 3; i >= 0; --i)
+    result.FileKind = (result.FileKind << 8) | static_cast<unsigned char>(file[static_cast<std::size_t>(i)]);
   result.CompressedSize = stored.CompressedStream().Bytes().size();
   stored.CompressedStream().SetPosition(0);
   std::vector<std::uint8_t> inflated = InflateAll(stored.CompressedStream());

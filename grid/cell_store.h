@@ -10,10 +10,9 @@
 #include "platform/base/color.h"
 #include "platform/base/strings.h"
 #include "platform/gfx/font.h"
+#include "grid/forward.h"
 
 namespace kx {
-
-class TCells;
 
 inline constexpr int kMaxGridColumns = 1025;
 

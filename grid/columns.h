@@ -7,13 +7,13 @@
 #include "grid/cell_store.h"
 #include "platform/base/set.h"
 #include "platform/forms/component.h"
-#include "platform/forms/label.h"
+#include "platform/gfx/alignment.h"
 #include "platform/gfx/bitmap.h"
+#include "platform/gfx/font.h"
+#include "grid/forward.h"
+#include "platform/forms/forward.h"
 
 namespace kx {
-
-class TCustomImageList;
-class TDgColumns;
 
 enum class TColumnOption {
   coAutoSize, coCanClick, coCanInput, coCanSort, coDisableMoving, coDontHighlight, coEditing,
@@ -53,7 +53,6 @@ struct TCellInfo {
   const void* AsObject = nullptr;
 };
 
-class TDgCustomColumn;
 
 // The part of a header or footer common to both.
 class TColumnPart {

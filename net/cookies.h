@@ -8,10 +8,9 @@
 #include <vector>
 
 #include "net/internet_date.h"
+#include "net/forward.h"
 
 namespace kx {
-
-class TNetHeaderList;
 
 enum class TNetCookieKind { SetCookie = 1, SetCookie2 = 2 };
 

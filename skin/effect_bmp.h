@@ -6,11 +6,9 @@
 
 #include "platform/base/color.h"
 #include "skin/skin_values.h"
+#include "platform/gfx/forward.h"
 
 namespace kx {
-
-class TBitmap;
-class TCanvas;
 
 // A working bitmap of 24 bits per pixel, top-down, rows of 3 x Width bytes
 // padded to a multiple of 4, each pixel blue, green, red. Every effect rounds

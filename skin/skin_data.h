@@ -12,12 +12,9 @@
 #include "skin/skin_control_records.h"
 #include "skin/skin_object_records.h"
 #include "skin/skin_window_records.h"
+#include "skin/forward.h"
 
 namespace kx {
-
-class TksCompressedStoredSkin;
-class TksResourceStrData;
-struct TSkinContainer;
 
 inline constexpr UINT SkinMsgBeforeChange = WM_USER + 201;
 inline constexpr UINT SkinMsgChange = WM_USER + 202;

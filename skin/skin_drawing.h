@@ -5,10 +5,9 @@
 #include "platform/base/geometry.h"
 #include "platform/gfx/bitmap.h"
 #include "platform/gfx/region.h"
+#include "skin/forward.h"
 
 namespace kx {
-
-class TksDataSkinCustomControl;
 
 // The pieces of a skin image: corner points and client rectangle, relative to
 // the top-left corner of the image.

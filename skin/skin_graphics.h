@@ -6,12 +6,10 @@
 
 #include "platform/base/geometry.h"
 #include "platform/window/window_system.h"
+#include "platform/forms/forward.h"
+#include "platform/gfx/forward.h"
 
 namespace kx {
-
-class TBitmap;
-class TCanvas;
-class TControl;
 
 // Draws frame n (from 1) of k frames laid side by side in picture at (x, y),
 // with the colour of the frame's bottom-left pixel transparent.

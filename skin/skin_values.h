@@ -7,7 +7,7 @@
 #include "platform/base/color.h"
 #include "platform/base/geometry.h"
 #include "platform/base/mem_ini_file.h"
-#include "platform/forms/label.h"
+#include "platform/gfx/alignment.h"
 #include "platform/gfx/font.h"
 
 namespace kx {

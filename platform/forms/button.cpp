@@ -1,6 +1,7 @@
 #include "platform/forms/button.h"
 
 #include "platform/gfx/draw_text.h"
+#include "platform/window/api.h"
 #include "platform/window/frame_drawing.h"
 
 namespace kx {
@@ -28,35 +29,49 @@ void TButton::Paint() {
   if (Focused()) c.DrawFocusRect(r.Inflated(-4, -4));
 }
 
+void TButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  TCustomControl::MouseDown(button, shift, x, y);
+  // The second press of a double click neither presses nor clicks the button.
+  if (button != TMouseButton::mbLeft || (shift & ssDouble)) return;
+  SetFocus();
+  SetPressed(true);
+  WindowSystem().SetCapture(Handle());
+}
+
+void TButton::MouseMove(TShiftState shift, int x, int y) {
+  TCustomControl::MouseMove(shift, x, y);
+  if (shift & ssLeft) SetPressed(ClientRect().Contains(TPoint{x, y}));
+}
+
+void TButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  // Click follows from the framework when the release is over the button.
+  TCustomControl::MouseUp(button, shift, x, y);
+  if (button != TMouseButton::mbLeft) return;
+  SetPressed(false);
+  if (WindowSystem().GetCapture() == Handle()) WindowSystem().ReleaseCapture();
+}
+
+void TButton::KeyDown(std::uint16_t& key, TShiftState shift) {
+  TCustomControl::KeyDown(key, shift);
+  if (key == VK_SPACE || key == VK_RETURN) Click();
+}
+
+void TButton::DoEnter() {
+  TCustomControl::DoEnter();
+  Invalidate();
+}
+
+void TButton::DoExit() {
+  TCustomControl::DoExit();
+  Invalidate();
+}
+
 void TButton::WndProc(TMessage& m) {
-  switch (m.Msg) {
-    case WM_LBUTTONDOWN:
-      SetFocus();
-      SetPressed(true);
-      TWindowSystem::Current().SetCapture(Handle());
-      break;
-    case WM_MOUSEMOVE:
-      if (KeyboardShiftState() & ssLeft) SetPressed(ClientRect().Contains(PointFromLParam(m.LParam)));
-      break;
-    case WM_LBUTTONUP:
-      SetPressed(false);
-      if (TWindowSystem::Current().GetCapture() == Handle()) TWindowSystem::Current().ReleaseCapture();
-      break;
-    case WM_GETDLGCODE:
-      m.Result = 0;
-      return;
-    case WM_KEYDOWN:
-      TCustomControl::WndProc(m);
-      if (m.WParam == VK_SPACE || m.WParam == VK_RETURN) Click();
-      return;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      Invalidate();
-      break;
-    default:
-      break;
+  if (m.Msg == WM_GETDLGCODE) {
+    m.Result = 0;
+    return;
   }
-  TCustomControl::WndProc(m);  // TControl turns press and release over the button into Click
+  TCustomControl::WndProc(m);
 }
 
 }  // namespace kx

@@ -13,6 +13,12 @@ class TButton : public TCustomControl {
  protected:
   void Paint() override;
   void WndProc(TMessage& m) override;
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void KeyDown(std::uint16_t& key, TShiftState shift) override;
+  void DoEnter() override;
+  void DoExit() override;
 
  private:
   void SetPressed(bool pressed);

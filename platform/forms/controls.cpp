@@ -2,23 +2,21 @@
 
 #include <algorithm>
 
+#include "platform/base/assert.h"
 #include "platform/forms/forms.h"
+#include "platform/window/api.h"
 
 namespace kx {
 
-namespace {
-TWindowSystem& Sys() { return TWindowSystem::Current(); }
-}  // namespace
-
 TShiftState KeyboardShiftState() {
-  if (!TWindowSystem::Exists()) return 0;
+  if (!WindowSystemExists()) return 0;
   TShiftState s = 0;
-  if (Sys().GetKeyState(VK_SHIFT) < 0) s |= ssShift;
-  if (Sys().GetKeyState(VK_CONTROL) < 0) s |= ssCtrl;
-  if (Sys().GetKeyState(VK_MENU) < 0) s |= ssAlt;
-  if (Sys().GetKeyState(VK_LBUTTON) < 0) s |= ssLeft;
-  if (Sys().GetKeyState(VK_RBUTTON) < 0) s |= ssRight;
-  if (Sys().GetKeyState(VK_MBUTTON) < 0) s |= ssMiddle;
+  if (WindowSystem().GetKeyState(VK_SHIFT) < 0) s |= ssShift;
+  if (WindowSystem().GetKeyState(VK_CONTROL) < 0) s |= ssCtrl;
+  if (WindowSystem().GetKeyState(VK_MENU) < 0) s |= ssAlt;
+  if (WindowSystem().GetKeyState(VK_LBUTTON) < 0) s |= ssLeft;
+  if (WindowSystem().GetKeyState(VK_RBUTTON) < 0) s |= ssRight;
+  if (WindowSystem().GetKeyState(VK_MBUTTON) < 0) s |= ssMiddle;
   return s;
 }
 
@@ -139,7 +137,7 @@ void TControl::Invalidate() {
 
 void TControl::Repaint() {
   Invalidate();
-  if (m_parent && m_parent->HandleAllocated()) Sys().UpdateWindow(m_parent->Handle());
+  if (m_parent && m_parent->HandleAllocated()) WindowSystem().UpdateWindow(m_parent->Handle());
 }
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -156,57 +154,125 @@ void TControl::DblClick() {
   if (OnDblClick) OnDblClick(this);
 }
 
-void TControl::HandleMouse(TMessage& m) {
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
+}
+
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
+}
+
+void TControl::MouseMove(TShiftState shift, int x, int y) {
+  if (OnMouseMove) OnMouseMove(this, shift, x, y);
+}
+
+void TControl::MouseEnter() {
+  if (OnMouseEnter) OnMouseEnter(this);
+}
+
+void TControl::MouseLeave() {
+  if (OnMouseLeave) OnMouseLeave(this);
+}
+
+bool TControl::MouseWheel(TShiftState shift, int delta, int x, int y) {
+  bool handled = false;
+  if (OnMouseWheel) OnMouseWheel(this, shift, delta, TPoint{x, y}, handled);
+  return handled;
+}
+
+void TControl::ContextPopup(int x, int y, bool& handled) {
+  if (OnContextPopup) OnContextPopup(this, TPoint{x, y}, handled);
+}
+
+namespace {
+
+TMouseButton ButtonOf(UINT msg) {
+  switch (msg) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+      return TMouseButton::mbRight;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:
+      return TMouseButton::mbMiddle;
+    default:
+      return TMouseButton::mbLeft;
+  }
+}
+
+}  // namespace
+
+void TControl::DecodeMouse(TMessage& m) {
   TPoint p = PointFromLParam(m.LParam);
   TShiftState shift = KeyboardShiftState();
-  auto button = [&](UINT msg) {
-    if (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONUP || msg == WM_RBUTTONDBLCLK) return TMouseButton::mbRight;
-    if (msg == WM_MBUTTONDOWN || msg == WM_MBUTTONUP || msg == WM_MBUTTONDBLCLK) return TMouseButton::mbMiddle;
-    return TMouseButton::mbLeft;
-  };
+  TMouseButton button = ButtonOf(m.Msg);
   switch (m.Msg) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
       if (m.Msg == WM_LBUTTONDOWN) m_clicked = true;
-      if (m.Msg == WM_LBUTTONDBLCLK) shift |= ssDouble;
-      if (OnMouseDown) OnMouseDown(this, button(m.Msg), shift, p.X, p.Y);
-      if (m.Msg == WM_LBUTTONDBLCLK) DblClick();
+      MouseDown(button, shift, p.X, p.Y);
+      break;
+    case WM_LBUTTONDBLCLK:
+      MouseDown(button, shift | ssDouble, p.X, p.Y);
+      DblClick();
       break;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP: {
       bool click = m.Msg == WM_LBUTTONUP && m_clicked && ClientRect().Contains(p);
       if (m.Msg == WM_LBUTTONUP) m_clicked = false;
-      if (OnMouseUp) OnMouseUp(this, button(m.Msg), shift, p.X, p.Y);
+      MouseUp(button, shift, p.X, p.Y);
       if (click) Click();
       break;
     }
     case WM_MOUSEMOVE:
-      if (OnMouseMove) OnMouseMove(this, shift, p.X, p.Y);
+      MouseMove(shift, p.X, p.Y);
       break;
     default:
       break;
   }
 }
 
+bool TControl::DecodeWheel(TMessage& m) {
+  auto delta = static_cast<std::int16_t>(HIWORD(m.WParam));
+  TPoint p = ScreenToClient(PointFromLParam(m.LParam));
+  if (!MouseWheel(KeyboardShiftState(), delta, p.X, p.Y)) return false;
+  m.Result = 1;
+  return true;
+}
+
+bool TControl::DecodeContextMenu(TMessage& m) {
+  // A request from the keyboard carries no position.
+  TPoint p{-1, -1};
+  if (m.LParam != static_cast<LPARAM>(-1)) p = ScreenToClient(PointFromLParam(m.LParam));
+  bool handled = false;
+  ContextPopup(p.X, p.Y, handled);
+  return handled;
+}
+
 void TControl::WndProc(TMessage& m) {
   if (m.Msg >= WM_MOUSEFIRST && m.Msg <= WM_MBUTTONDBLCLK) {
-    HandleMouse(m);
+    DecodeMouse(m);
+  } else if (m.Msg == WM_MOUSEWHEEL) {
+    if (DecodeWheel(m)) return;
+  } else if (m.Msg == WM_CONTEXTMENU) {
+    if (DecodeContextMenu(m)) return;
   } else if (m.Msg == CM_MOUSEENTER) {
     m_mouseInControl = true;
-    if (OnMouseEnter) OnMouseEnter(this);
+    MouseEnter();
   } else if (m.Msg == CM_MOUSELEAVE) {
     m_mouseInControl = false;
-    if (OnMouseLeave) OnMouseLeave(this);
+    MouseLeave();
   }
   DefaultHandler(m);
 }
 
 TWinControl* FindControl(HWND hwnd) {
-  if (!hwnd || !TWindowSystem::Exists() || !Sys().IsWindow(hwnd) || !hwnd->UserData) return nullptr;
-  auto* control = reinterpret_cast<TWinControl*>(hwnd->UserData);
+  if (!hwnd || !WindowSystemExists()) return nullptr;
+  auto* control = reinterpret_cast<TWinControl*>(WindowSystem().GetWindowUserData(hwnd));
+  if (!control) return nullptr;
   return control->m_handle == hwnd ? control : nullptr;
 }
 
@@ -257,15 +323,15 @@ void TWinControl::CreateWnd() {
     if (!m_handle) m_handle = hwnd;  // messages of the creation itself
     WindowProc(m);
   };
-  HWND handle = Sys().CreateWindowEx(params);
+  HWND handle = WindowSystem().CreateWindowEx(params);
   m_handle = handle;
   if (!m_handle) return;
-  m_handle->UserData = reinterpret_cast<std::uintptr_t>(this);
+  WindowSystem().SetWindowUserData(m_handle, reinterpret_cast<std::uintptr_t>(this));
   for (TControl* c : m_controls) {
     if (auto* win = dynamic_cast<TWinControl*>(c)) win->HandleNeeded();
   }
   Realign();
-  if (show && Parent()) Sys().ShowWindow(m_handle, SW_SHOWNA);
+  if (show && Parent()) WindowSystem().ShowWindow(m_handle, SW_SHOWNA);
 }
 
 void TWinControl::DestroyWnd() {
@@ -275,9 +341,9 @@ void TWinControl::DestroyWnd() {
     if (auto* win = dynamic_cast<TWinControl*>(c)) win->m_handle = nullptr;
   }
   m_handle = nullptr;
-  if (TWindowSystem::Exists() && Sys().IsWindow(handle)) {
-    Sys().SetWindowProc(handle, {});
-    Sys().DestroyWindow(handle);
+  if (WindowSystemExists() && WindowSystem().IsWindow(handle)) {
+    WindowSystem().SetWindowProc(handle, {});
+    WindowSystem().DestroyWindow(handle);
   }
 }
 
@@ -307,7 +373,7 @@ void TWinControl::RemoveControl(TControl* control) {
 }
 
 TRect TWinControl::ClientRect() const {
-  if (m_handle && TWindowSystem::Exists()) return Sys().GetClientRect(m_handle);
+  if (m_handle && WindowSystemExists()) return WindowSystem().GetClientRect(m_handle);
   return TControl::ClientRect();
 }
 
@@ -343,44 +409,44 @@ bool TWinControl::CanFocus() const {
   return true;
 }
 
-bool TWinControl::Focused() const { return m_handle && Sys().GetFocus() == m_handle; }
+bool TWinControl::Focused() const { return m_handle && WindowSystem().GetFocus() == m_handle; }
 
 void TWinControl::SetFocus() {
-  if (CanFocus()) Sys().SetFocus(Handle());
+  if (CanFocus()) WindowSystem().SetFocus(Handle());
 }
 
 void TWinControl::SetVisible(bool visible) {
   if (visible == Visible()) return;
   TControl::SetVisible(visible);
-  if (m_handle) Sys().ShowWindow(m_handle, visible ? (Parent() ? SW_SHOWNA : SW_SHOW) : SW_HIDE);
+  if (m_handle) WindowSystem().ShowWindow(m_handle, visible ? (Parent() ? SW_SHOWNA : SW_SHOW) : SW_HIDE);
 }
 
 void TWinControl::SetEnabled(bool enabled) {
   TControl::SetEnabled(enabled);
-  if (m_handle) Sys().EnableWindow(m_handle, enabled);
+  if (m_handle) WindowSystem().EnableWindow(m_handle, enabled);
 }
 
 void TWinControl::SetColor(TColor color) {
-  if (m_handle) m_handle->ClassBackground = color;
+  if (m_handle) WindowSystem().SetClassBackground(m_handle, color);
   TControl::SetColor(color);
 }
 
 void TWinControl::SetCaption(const std::string& caption) {
   TControl::SetCaption(caption);
-  if (m_handle) Sys().SetWindowText(m_handle, caption);
+  if (m_handle) WindowSystem().SetWindowText(m_handle, caption);
 }
 
 void TWinControl::Invalidate() {
-  if (m_handle) Sys().InvalidateRect(m_handle, nullptr, true);
+  if (m_handle) WindowSystem().InvalidateRect(m_handle, nullptr, true);
 }
 
 void TWinControl::InvalidateRect(const TRect& rect) {
-  if (m_handle) Sys().InvalidateRect(m_handle, &rect, true);
+  if (m_handle) WindowSystem().InvalidateRect(m_handle, &rect, true);
 }
 
 void TWinControl::BoundsChanged(const TRect& old) {
   (void)old;
-  if (m_handle) Sys().MoveWindow(m_handle, m_bounds);
+  if (m_handle) WindowSystem().MoveWindow(m_handle, m_bounds);
 }
 
 void TWinControl::Realign() {
@@ -451,15 +517,20 @@ bool TWinControl::RouteToGraphicChild(TMessage& m) {
   bool up = m.Msg == WM_LBUTTONUP || m.Msg == WM_RBUTTONUP || m.Msg == WM_MBUTTONUP;
   if (down) {
     m_mouseCapture = target;
-    Sys().SetCapture(m_handle);
+    WindowSystem().SetCapture(m_handle);
   }
   TPoint local = p - target->BoundsRect().TopLeft();
   m.Result = target->Perform(m.Msg, m.WParam, LParamFromPoint(local));
   if (up && !(KeyboardShiftState() & (ssLeft | ssRight | ssMiddle))) {
     m_mouseCapture = nullptr;
-    if (Sys().GetCapture() == m_handle) Sys().ReleaseCapture();
+    if (WindowSystem().GetCapture() == m_handle) WindowSystem().ReleaseCapture();
   }
   return true;
+}
+
+TCanvas& TGraphicControl::Canvas() {
+  KX_ASSERT(m_canvas != nullptr);  // only inside Paint
+  return *m_canvas;
 }
 
 void TGraphicControl::PaintInto(TCanvas& canvas) {
@@ -467,6 +538,11 @@ void TGraphicControl::PaintInto(TCanvas& canvas) {
   m_canvas = &canvas;
   Paint();
   m_canvas = previous;
+}
+
+TCanvas& TCustomControl::Canvas() {
+  KX_ASSERT(m_canvas != nullptr);  // only inside Paint
+  return *m_canvas;
 }
 
 void TCustomControl::PaintInto(TCanvas& canvas) {
@@ -491,23 +567,68 @@ void TWinControl::PaintControls(TCanvas& canvas) {
   }
 }
 
+void TWinControl::KeyDown(std::uint16_t& key, TShiftState shift) {
+  if (OnKeyDown) OnKeyDown(this, key, shift);
+}
+
+void TWinControl::KeyUp(std::uint16_t& key, TShiftState shift) {
+  if (OnKeyUp) OnKeyUp(this, key, shift);
+}
+
+void TWinControl::KeyPress(char& key) {
+  if (OnKeyPress) OnKeyPress(this, key);
+}
+
+void TWinControl::DoEnter() {
+  if (OnEnter) OnEnter(this);
+}
+
+void TWinControl::DoExit() {
+  if (OnExit) OnExit(this);
+}
+
+bool TWinControl::DecodeKey(TMessage& m) {
+  auto key = static_cast<std::uint16_t>(m.WParam);
+  if (m.Msg == WM_KEYDOWN || m.Msg == WM_SYSKEYDOWN) {
+    KeyDown(key, KeyboardShiftState());
+  } else {
+    KeyUp(key, KeyboardShiftState());
+  }
+  m.WParam = key;
+  return key == 0;
+}
+
+bool TWinControl::DecodeChar(TMessage& m) {
+  if (m.WParam >= 0x100) return false;
+  char key = static_cast<char>(m.WParam);
+  KeyPress(key);
+  m.WParam = static_cast<unsigned char>(key);
+  return key == 0;
+}
+
+void TWinControl::DecodeSize() {
+  if (m_aligning) return;
+  TRect r = WindowSystem().GetWindowRect(m_handle);
+  if (Parent()) {
+    TPoint origin = Parent()->ClientToScreen({0, 0});
+    r = r.Offset(-origin.X, -origin.Y);
+  }
+  bool resized = r.Size() != m_bounds.Size();
+  if (resized || !Parent()) {
+    m_bounds = r;
+    Resize();
+  }
+  Realign();
+}
+
 void TWinControl::WndProc(TMessage& m) {
   switch (m.Msg) {
     case WM_SIZE:
-      if (!m_aligning) {
-        TRect r = Sys().GetWindowRect(m_handle);
-        if (Parent()) r = r.Offset(-Parent()->ClientToScreen({0, 0}).X, -Parent()->ClientToScreen({0, 0}).Y);
-        bool resized = r.Size() != m_bounds.Size();
-        if (resized || !Parent()) {
-          m_bounds = r;
-          Resize();
-        }
-        Realign();
-      }
+      DecodeSize();
       break;
     case WM_MOUSEMOVE:
       if (!MouseInControl()) {
-        Sys().TrackMouseEvent(m_handle, TME_LEAVE);
+        WindowSystem().TrackMouseEvent(m_handle, TME_LEAVE);
         Perform(CM_MOUSEENTER);
       }
       if (RouteToGraphicChild(m)) return;
@@ -528,39 +649,27 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
     case WM_KEYUP:
-    case WM_SYSKEYUP: {
-      bool downKey = m.Msg == WM_KEYDOWN || m.Msg == WM_SYSKEYDOWN;
-      std::uint16_t key = static_cast<std::uint16_t>(m.WParam);
-      const TKeyEvent& handler = downKey ? OnKeyDown : OnKeyUp;
-      if (handler) handler(this, key, KeyboardShiftState());
-      m.WParam = key;
-      if (key == 0) return;  // swallowed: m.WParam tells a derived control
+    case WM_SYSKEYUP:
+      if (DecodeKey(m)) return;  // consumed: m.WParam is 0
       break;
-    }
-    case WM_CHAR: {
-      if (OnKeyPress && m.WParam < 0x100) {
-        char key = static_cast<char>(m.WParam);
-        OnKeyPress(this, key);
-        m.WParam = static_cast<unsigned char>(key);
-        if (key == 0) return;
-      }
+    case WM_CHAR:
+      if (DecodeChar(m)) return;
       break;
-    }
     case WM_SETFOCUS: {
       TControl* top = this;
       while (top->Parent()) top = top->Parent();
       if (auto* form = dynamic_cast<TCustomForm*>(top); form && form != this) form->m_activeControl = this;
-      if (OnEnter) OnEnter(this);
+      DoEnter();
       break;
     }
     case WM_KILLFOCUS:
-      if (OnExit) OnExit(this);
+      DoExit();
       break;
     case WM_SETCURSOR:
       if (reinterpret_cast<HWND>(m.WParam) == m_handle && LOWORD(m.LParam) == HTCLIENT) {
-        TControl* under = ControlAtPos(Sys().ScreenToClient(m_handle, Sys().GetCursorPos()));
+        TControl* under = ControlAtPos(WindowSystem().ScreenToClient(m_handle, WindowSystem().GetCursorPos()));
         if (under->Cursor != crDefault) {
-          Sys().SetCursor(Screen().Cursor(under->Cursor));
+          WindowSystem().SetCursor(Screen().Cursor(under->Cursor));
           m.Result = 1;
           return;
         }
@@ -579,9 +688,9 @@ void TWinControl::WndProc(TMessage& m) {
       });
       if (hasGraphic) {
         TPaintStruct ps;
-        TCanvas& canvas = Sys().BeginPaint(m_handle, ps);
+        TCanvas& canvas = WindowSystem().BeginPaint(m_handle, ps);
         PaintControls(canvas);
-        Sys().EndPaint(m_handle, ps);
+        WindowSystem().EndPaint(m_handle, ps);
         return;
       }
       break;
@@ -593,7 +702,7 @@ void TWinControl::WndProc(TMessage& m) {
 }
 
 void TWinControl::DefaultHandler(TMessage& m) {
-  if (m_handle && TWindowSystem::Exists()) Sys().DefWindowProc(m_handle, m);
+  if (m_handle && WindowSystemExists()) WindowSystem().DefWindowProc(m_handle, m);
 }
 
 // ---- TCustomControl
@@ -601,13 +710,13 @@ void TWinControl::DefaultHandler(TMessage& m) {
 void TCustomControl::WndProc(TMessage& m) {
   if (m.Msg == WM_PAINT && HandleAllocated()) {
     TPaintStruct ps;
-    TCanvas& canvas = TWindowSystem::Current().BeginPaint(Handle(), ps);
+    TCanvas& canvas = WindowSystem().BeginPaint(Handle(), ps);
     canvas.Font() = Font();
     m_canvas = &canvas;
     Paint();
     PaintControls(canvas);
     m_canvas = nullptr;
-    TWindowSystem::Current().EndPaint(Handle(), ps);
+    WindowSystem().EndPaint(Handle(), ps);
     return;
   }
   TWinControl::WndProc(m);

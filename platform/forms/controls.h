@@ -11,10 +11,9 @@
 #include "platform/gfx/canvas.h"
 #include "platform/gfx/font.h"
 #include "platform/window/window_system.h"
+#include "platform/forms/forward.h"
 
 namespace kx {
-
-class TWinControl;
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
@@ -34,6 +33,9 @@ using TMouseEvent = std::function<void(TObject* sender, TMouseButton, TShiftStat
 using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState, int x, int y)>;
 using TKeyEvent = std::function<void(TObject* sender, std::uint16_t& key, TShiftState)>;
 using TKeyPressEvent = std::function<void(TObject* sender, char& key)>;
+using TMouseWheelEvent =
+    std::function<void(TObject* sender, TShiftState, int wheelDelta, TPoint mousePos, bool& handled)>;
+using TContextPopupEvent = std::function<void(TObject* sender, TPoint mousePos, bool& handled)>;
 using TWndMethod = std::function<void(TMessage&)>;
 
 // Control messages of the framework.
@@ -47,6 +49,11 @@ inline constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
 // A visual component: a place on its parent, alignment, colour, font, caption,
 // hint and the standard events. Messages reach it through WindowProc, which a
 // component may replace while keeping the previous one for default handling.
+//
+// Input is decoded in one place (WndProc) and handed to one protected virtual
+// per kind. The base version of each raises the matching public event and does
+// nothing else, so an override calls the base first and then does its own
+// handling: the public event always runs before the control's own reaction.
 class TControl : public TComponent {
  public:
   explicit TControl(TComponent* owner);
@@ -106,14 +113,56 @@ class TControl : public TComponent {
   TMouseEvent OnMouseUp;
   TNotifyEvent OnMouseEnter;
   TNotifyEvent OnMouseLeave;
+  TMouseWheelEvent OnMouseWheel;
+  TContextPopupEvent OnContextPopup;
   TNotifyEvent OnResize;
 
  protected:
+  // Decodes the input messages into the virtuals below and passes every message
+  // on to DefaultHandler. Override it only for messages that have no virtual
+  // (non-client, dialog codes, control and skin messages), and call the base
+  // for every message the override does not consume.
   virtual void WndProc(TMessage& m);
+  // What a message gets when no control class consumes it: nothing for a
+  // windowless control, the window system's default processing for a windowed one.
   virtual void DefaultHandler(TMessage&) {}
+
+  // A mouse button went down over the control (client coordinates). A double
+  // click arrives as a second MouseDown with ssDouble in shift, followed by
+  // DblClick. The base raises OnMouseDown.
+  virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  // A mouse button was released over the control, or anywhere while the control
+  // holds the mouse capture (which a control takes in MouseDown when it wants to
+  // see the release). The base raises OnMouseUp.
+  virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  // The pointer moved over the control, or anywhere while the control holds the
+  // mouse. The base raises OnMouseMove.
+  virtual void MouseMove(TShiftState shift, int x, int y);
+  // The left button was pressed and released over the control, called after
+  // MouseUp; controls that click by key call it themselves. The base raises OnClick.
   virtual void Click();
+  // The second press of a double click, after its MouseDown. The base raises OnDblClick.
   virtual void DblClick();
+  // The pointer entered the control (MouseInControl is already true). The base
+  // raises OnMouseEnter.
+  virtual void MouseEnter();
+  // The pointer left the control (MouseInControl is already false). The base
+  // raises OnMouseLeave.
+  virtual void MouseLeave();
+  // The wheel turned while the control had the focus; delta is in wheel units
+  // (120 a notch, positive away from the user) and x, y are client coordinates.
+  // Returns true when the wheel was used; otherwise the parent gets it. The base
+  // raises OnMouseWheel and returns what its handler said.
+  virtual bool MouseWheel(TShiftState shift, int delta, int x, int y);
+  // A context menu was asked for: by the right button at x, y (client
+  // coordinates) or by the keyboard (x = y = -1). Set handled when a menu was
+  // shown or the request is to go no further; otherwise the parent gets it. The
+  // base raises OnContextPopup.
+  virtual void ContextPopup(int x, int y, bool& handled);
+  // The control's size changed, through SetBounds, alignment or its window. The
+  // base raises OnResize.
   virtual void Resize();
+  // The bounds changed (old is where the control was); the base repaints both places.
   virtual void BoundsChanged(const TRect& old);
   virtual void FontChanged();
   void RequestAlign();
@@ -121,7 +170,10 @@ class TControl : public TComponent {
 
  private:
   friend class TWinControl;
-  void HandleMouse(TMessage& m);
+  void DecodeMouse(TMessage& m);
+  // True when the message was consumed.
+  bool DecodeWheel(TMessage& m);
+  bool DecodeContextMenu(TMessage& m);
 
   TWinControl* m_parent = nullptr;
   TAlign m_align = TAlign::alNone;
@@ -145,8 +197,10 @@ class TGraphicControl : public TControl {
 
  protected:
   friend class TWinControl;
+  // Draws the control when its parent paints; Canvas() is valid only inside,
+  // with its origin at the control's top-left corner. The base draws nothing.
   virtual void Paint() {}
-  TCanvas& Canvas() { return *m_canvas; }
+  TCanvas& Canvas();
   bool HasCanvas() const { return m_canvas != nullptr; }
 
  private:
@@ -194,6 +248,22 @@ class TWinControl : public TControl {
 
  protected:
   friend class TControl;
+  // A key went down while the control had the focus (also with Alt held). key is
+  // the virtual-key code; setting it to 0 consumes the key, so nothing after the
+  // caller sees it (derived controls check it after calling the base). The base
+  // raises OnKeyDown.
+  virtual void KeyDown(std::uint16_t& key, TShiftState shift);
+  // A key was released; the same rules as KeyDown. The base raises OnKeyUp.
+  virtual void KeyUp(std::uint16_t& key, TShiftState shift);
+  // A character was typed (an 8-bit code: control characters below 32 included).
+  // Setting key to 0 consumes it. The base raises OnKeyPress.
+  virtual void KeyPress(char& key);
+  // The control received the focus; the form's ActiveControl already names it.
+  // The base raises OnEnter.
+  virtual void DoEnter();
+  // The control lost the focus. The base raises OnExit.
+  virtual void DoExit();
+
   virtual void CreateParams(TCreateParams& params);
   virtual void CreateWnd();
   virtual void DestroyWnd();
@@ -212,6 +282,10 @@ class TWinControl : public TControl {
   void InsertControl(TControl* control);
   void RemoveControl(TControl* control);
   bool RouteToGraphicChild(TMessage& m);
+  // True when the key or character was consumed.
+  bool DecodeKey(TMessage& m);
+  bool DecodeChar(TMessage& m);
+  void DecodeSize();
   void UpdateMouseEnterLeave(TControl* under);
 
   HWND m_handle = nullptr;
@@ -231,8 +305,11 @@ class TCustomControl : public TWinControl {
   void PaintInto(TCanvas& canvas);
 
  protected:
+  // Draws the client area on WM_PAINT, before the windowless children; Canvas()
+  // is valid only inside, clipped to the update region, with the control's font.
+  // The base draws nothing.
   virtual void Paint() {}
-  TCanvas& Canvas() { return *m_canvas; }
+  TCanvas& Canvas();
   void WndProc(TMessage& m) override;
 
  private:

@@ -1,5 +1,7 @@
 #include "platform/forms/dialogs.h"
 
+#include "platform/window/api.h"
+
 #include <algorithm>
 #include <memory>
 #include <vector>
@@ -58,7 +60,7 @@ void ButtonProc(TWindowSystem& sys, const std::shared_ptr<TBoxState>& state, HWN
       c.Font() = DialogFont();
       c.Brush().Style = TBrushStyle::bsClear;
       TRect text = r.Offset(state->pressed ? 1 : 0, state->pressed ? 1 : 0);
-      DrawText(c, h->Text, text, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+      DrawText(c, sys.GetWindowText(h), text, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
       if (sys.GetFocus() == h) c.DrawFocusRect(r.Inflated(-4, -4));
       sys.EndPaint(h, ps);
       return;
@@ -101,7 +103,7 @@ std::string ErrorBoxText(const std::string& message) {
 }
 
 void MessageBox(const std::string& text, const std::string& caption, TMsgDlgIcon icon) {
-  TWindowSystem& sys = TWindowSystem::Current();
+  TWindowSystem& sys = WindowSystem();
   auto state = std::make_shared<TBoxState>();
   TRect textSize = MeasureText(text);
   int textLeft = kMargin + (icon == TMsgDlgIcon::Stop ? kIconSize + kMargin : 0);

@@ -6,12 +6,11 @@
 #include "platform/base/strings.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/menus.h"
+#include "platform/window/api.h"
 
 namespace kx {
 
 namespace {
-
-TWindowSystem& Sys() { return TWindowSystem::Current(); }
 
 // Widths of the text's prefixes: entry i is the width of the first i characters.
 std::vector<int> PrefixWidths(const TFont& font, const std::string& text) {
@@ -81,8 +80,8 @@ void TCustomEdit::SetCharCase(TEditCharCase value) {
 void TCustomEdit::SetReadOnly(bool value) {
   m_readOnly = value;
   if (HandleAllocated()) {
-    std::uint32_t style = Sys().GetStyle(Handle());
-    Sys().SetStyle(Handle(), value ? (style | ES_READONLY) : (style & ~ES_READONLY));
+    std::uint32_t style = WindowSystem().GetStyle(Handle());
+    WindowSystem().SetStyle(Handle(), value ? (style | ES_READONLY) : (style & ~ES_READONLY));
   }
 }
 
@@ -177,7 +176,7 @@ void TCustomEdit::PlaceCaret(const std::vector<int>& widths) {
   if (!Focused()) return;
   TRect f = FormatRect();
   int height = std::min(FontHeight(Font()), f.Height());
-  Sys().SetCaretPos(TextX(widths, m_buffer.Caret()), f.Top + std::max(0, (f.Height() - height) / 2));
+  WindowSystem().SetCaretPos(TextX(widths, m_buffer.Caret()), f.Top + std::max(0, (f.Height() - height) / 2));
 }
 
 void TCustomEdit::SelectionChanged() {
@@ -198,7 +197,7 @@ void TCustomEdit::TypeChar(char c) {
   Modify(m_buffer.ReplaceSelection(std::string(1, c)));
 }
 
-void TCustomEdit::KeyDown(int vk, TShiftState shift) {
+void TCustomEdit::EditKey(int vk, TShiftState shift) {
   bool extend = shift & ssShift;
   bool ctrl = shift & ssCtrl;
   int caret = m_buffer.Caret();
@@ -244,16 +243,16 @@ bool TCustomEdit::HandleEditMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_CUT:
       if (!m_readOnly && m_buffer.SelLength() > 0 && !m_passwordChar) {
-        Sys().SetClipboardText(AnsiToWide(m_buffer.SelText()));
+        WindowSystem().SetClipboardText(AnsiToWide(m_buffer.SelText()));
         Modify(m_buffer.DeleteSelection());
       }
       return true;
     case WM_COPY:
-      if (m_buffer.SelLength() > 0 && !m_passwordChar) Sys().SetClipboardText(AnsiToWide(m_buffer.SelText()));
+      if (m_buffer.SelLength() > 0 && !m_passwordChar) WindowSystem().SetClipboardText(AnsiToWide(m_buffer.SelText()));
       return true;
     case WM_PASTE:
-      if (!m_readOnly && Sys().HasClipboardText()) {
-        std::string text = WideToAnsi(Sys().GetClipboardText());
+      if (!m_readOnly && WindowSystem().HasClipboardText()) {
+        std::string text = WideToAnsi(WindowSystem().GetClipboardText());
         text = text.substr(0, text.find_first_of("\r\n"));
         Modify(m_buffer.ReplaceSelection(text));
       }
@@ -306,47 +305,50 @@ bool TCustomEdit::HandleEditMessage(TMessage& m) {
   }
 }
 
-bool TCustomEdit::HandleMouseMessage(TMessage& m) {
-  TPoint p = PointFromLParam(m.LParam);
-  switch (m.Msg) {
-    case WM_LBUTTONDOWN: {
-      bool hadFocus = Focused();
-      m_focusedByMouse = !hadFocus;
-      if (!hadFocus) SetFocus();
-      m_focusedByMouse = false;
-      m_buffer.MoveCaret(PositionAt(p.X), (KeyboardShiftState() & ssShift) != 0);
-      m_selecting = true;
-      Sys().SetCapture(Handle());
-      SelectionChanged();
-      return true;
-    }
-    case WM_MOUSEMOVE:
-      if (m_selecting) {
-        m_buffer.MoveCaret(PositionAt(p.X), true);
-        SelectionChanged();
-      }
-      return true;
-    case WM_LBUTTONUP:
-      if (m_selecting) {
-        m_selecting = false;
-        if (Sys().GetCapture() == Handle()) Sys().ReleaseCapture();
-      }
-      return true;
-    case WM_LBUTTONDBLCLK: {
-      int at = PositionAt(p.X);
-      int start = m_buffer.WordLeft(std::min(at + 1, m_buffer.Length()));
-      m_buffer.SetSel(start, m_buffer.WordRight(start));
-      SelectionChanged();
-      return true;
-    }
-    default:
-      return false;
+void TCustomEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  TWinControl::MouseDown(button, shift, x, y);
+  if (button != TMouseButton::mbLeft) return;
+  if (shift & ssDouble) {
+    int at = PositionAt(x);
+    int start = m_buffer.WordLeft(std::min(at + 1, m_buffer.Length()));
+    m_buffer.SetSel(start, m_buffer.WordRight(start));
+    SelectionChanged();
+    return;
   }
+  bool hadFocus = Focused();
+  m_focusedByMouse = !hadFocus;
+  if (!hadFocus) SetFocus();
+  m_focusedByMouse = false;
+  m_buffer.MoveCaret(PositionAt(x), (shift & ssShift) != 0);
+  m_selecting = true;
+  WindowSystem().SetCapture(Handle());
+  SelectionChanged();
 }
 
-void TCustomEdit::ShowContextMenu(LPARAM screenPoint) {
-  TPoint at = PointFromLParam(screenPoint);
-  if (screenPoint == static_cast<LPARAM>(-1)) at = ClientToScreen({Width() / 2, Height() / 2});
+void TCustomEdit::MouseMove(TShiftState shift, int x, int y) {
+  TWinControl::MouseMove(shift, x, y);
+  if (!m_selecting) return;
+  m_buffer.MoveCaret(PositionAt(x), true);
+  SelectionChanged();
+}
+
+void TCustomEdit::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  TWinControl::MouseUp(button, shift, x, y);
+  if (button != TMouseButton::mbLeft || !m_selecting) return;
+  m_selecting = false;
+  if (WindowSystem().GetCapture() == Handle()) WindowSystem().ReleaseCapture();
+}
+
+void TCustomEdit::ContextPopup(int x, int y, bool& handled) {
+  TWinControl::ContextPopup(x, y, handled);
+  if (handled) return;
+  ShowContextMenu(x, y);
+  handled = true;
+}
+
+void TCustomEdit::ShowContextMenu(int x, int y) {
+  // A request from the keyboard (-1, -1) opens the menu at the middle of the edit.
+  TPoint at = x == -1 && y == -1 ? ClientToScreen({Width() / 2, Height() / 2}) : ClientToScreen({x, y});
   if (auto* menu = dynamic_cast<TPopupMenu*>(PopupMenu)) {
     menu->PopupComponent = this;
     menu->Popup(at.X, at.Y);
@@ -365,7 +367,7 @@ void TCustomEdit::ShowContextMenu(LPARAM screenPoint) {
       {"-", true, 0},
       {"Cu&t", selected && !m_readOnly && !m_passwordChar, WM_CUT},
       {"&Copy", selected && !m_passwordChar, WM_COPY},
-      {"&Paste", Sys().HasClipboardText() && !m_readOnly, WM_PASTE},
+      {"&Paste", WindowSystem().HasClipboardText() && !m_readOnly, WM_PASTE},
       {"&Delete", selected && !m_readOnly, WM_CLEAR},
       {"-", true, 0},
       {"Select &All", !m_buffer.AllSelected(), EM_SETSEL},
@@ -392,12 +394,12 @@ void TCustomEdit::ShowContextMenu(LPARAM screenPoint) {
 
 void TCustomEdit::PaintText() {
   TPaintStruct ps;
-  TCanvas& c = Sys().BeginPaint(Handle(), ps);
+  TCanvas& c = WindowSystem().BeginPaint(Handle(), ps);
   TCtlColorRequest colors;
   colors.TextColor = Font().Color();
   colors.BackColor = Color();
   if (Parent() && Parent()->HandleAllocated()) {
-    Sys().SendMessage(Parent()->Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(&colors),
+    WindowSystem().SendMessage(Parent()->Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(&colors),
                       reinterpret_cast<LPARAM>(Handle()));
   } else {
     Perform(CN_CTLCOLOREDIT, reinterpret_cast<WPARAM>(&colors), reinterpret_cast<LPARAM>(Handle()));
@@ -431,7 +433,56 @@ void TCustomEdit::PaintText() {
     c.TextOut(left, y, std::string_view(text).substr(static_cast<std::size_t>(m_buffer.SelStart()),
                                                      static_cast<std::size_t>(m_buffer.SelLength())));
   }
-  Sys().EndPaint(Handle(), ps);
+  WindowSystem().EndPaint(Handle(), ps);
+}
+
+void TCustomEdit::DoEnter() {
+  TWinControl::DoEnter();
+  TRect f = FormatRect();
+  WindowSystem().CreateCaret(Handle(), 1, std::min(FontHeight(Font()), f.Height()));
+  if (AutoSelect && !m_focusedByMouse) m_buffer.SelectAll();
+  ScrollToCaret();
+  WindowSystem().ShowCaret(Handle());
+  Invalidate();
+}
+
+void TCustomEdit::DoExit() {
+  TWinControl::DoExit();
+  WindowSystem().DestroyCaret();
+  m_selecting = false;
+  Invalidate();
+}
+
+void TCustomEdit::Resize() {
+  TWinControl::Resize();
+  if (HandleAllocated()) ScrollToCaret();
+}
+
+void TCustomEdit::KeyDown(std::uint16_t& key, TShiftState shift) {
+  TWinControl::KeyDown(key, shift);  // a handler of OnKeyDown can consume the key
+  // The edit moves and deletes on plain keys only; Alt belongs to the menus.
+  if (key != 0 && !(shift & ssAlt)) EditKey(key, shift);
+}
+
+void TCustomEdit::KeyPress(char& key) {
+  TWinControl::KeyPress(key);
+  auto c = static_cast<unsigned char>(key);
+  if (c == 0) return;
+  if (c == 8) {
+    if (!m_readOnly) Modify(m_buffer.DeleteBackward());
+  } else if (c == 1) {
+    SelectAll();
+  } else if (c == 3) {
+    Perform(WM_COPY);
+  } else if (c == 0x16) {
+    Perform(WM_PASTE);
+  } else if (c == 0x18) {
+    Perform(WM_CUT);
+  } else if (c == 0x1A) {
+    Perform(WM_UNDO);
+  } else if (c >= 32 && c != 127) {
+    TypeChar(key);
+  }
 }
 
 void TCustomEdit::WndProc(TMessage& m) {
@@ -447,64 +498,9 @@ void TCustomEdit::WndProc(TMessage& m) {
       m.Result = 1;
       return;
     }
-    case WM_SETFOCUS: {
-      TWinControl::WndProc(m);
-      TRect f = FormatRect();
-      Sys().CreateCaret(Handle(), 1, std::min(FontHeight(Font()), f.Height()));
-      if (AutoSelect && !m_focusedByMouse) m_buffer.SelectAll();
-      ScrollToCaret();
-      Sys().ShowCaret(Handle());
-      Invalidate();
-      return;
-    }
-    case WM_KILLFOCUS:
-      TWinControl::WndProc(m);
-      Sys().DestroyCaret();
-      m_selecting = false;
-      Invalidate();
-      return;
-    case WM_CONTEXTMENU:
-      ShowContextMenu(m.LParam);
-      return;
-    case WM_SIZE:
-      TWinControl::WndProc(m);
-      ScrollToCaret();
-      return;
-    case WM_KEYDOWN: {
-      TWinControl::WndProc(m);  // OnKeyDown first; a handler can swallow the key
-      if (m.WParam) KeyDown(static_cast<int>(m.WParam), KeyboardShiftState());
-      return;
-    }
-    case WM_CHAR: {
-      TWinControl::WndProc(m);  // OnKeyPress first
-      auto c = static_cast<unsigned>(m.WParam);
-      if (c == 0) return;
-      if (c == 8) {
-        if (!m_readOnly) Modify(m_buffer.DeleteBackward());
-      } else if (c == 1) {
-        SelectAll();
-      } else if (c == 3) {
-        Perform(WM_COPY);
-      } else if (c == 0x16) {
-        Perform(WM_PASTE);
-      } else if (c == 0x18) {
-        Perform(WM_CUT);
-      } else if (c == 0x1A) {
-        Perform(WM_UNDO);
-      } else if (c >= 32 && c < 0x100 && c != 127) {
-        TypeChar(static_cast<char>(c));
-      }
-      return;
-    }
     default:
-      break;
+      TWinControl::WndProc(m);
   }
-  if (m.Msg >= WM_MOUSEFIRST && m.Msg <= WM_MBUTTONDBLCLK) {
-    TWinControl::WndProc(m);  // the mouse events first
-    HandleMouseMessage(m);
-    return;
-  }
-  TWinControl::WndProc(m);
 }
 
 }  // namespace kx

@@ -5,10 +5,9 @@
 
 #include "platform/forms/edit_buffer.h"
 #include "platform/forms/label.h"
+#include "platform/forms/forward.h"
 
 namespace kx {
-
-class TPopupMenu;
 
 // The colour request an edit sends to its parent (WM_CTLCOLOREDIT, wParam points
 // here, lParam is the edit's window) before it paints its text. Transparent: the
@@ -66,6 +65,15 @@ class TCustomEdit : public TWinControl {
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
   void WndProc(TMessage& m) override;
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void ContextPopup(int x, int y, bool& handled) override;
+  void KeyDown(std::uint16_t& key, TShiftState shift) override;
+  void KeyPress(char& key) override;
+  void DoEnter() override;
+  void DoExit() override;
+  void Resize() override;
   void FontChanged() override;
   virtual void Change();
   // The rectangle the text is laid out in, client coordinates.
@@ -78,7 +86,8 @@ class TCustomEdit : public TWinControl {
 
  private:
   void PaintText();
-  void KeyDown(int vk, TShiftState shift);
+  // The edit's own reaction to a key: caret moves, selection, deletion, clipboard.
+  void EditKey(int vk, TShiftState shift);
   void TypeChar(char c);
   bool Modify(bool changed);
   void SelectionChanged();
@@ -87,9 +96,9 @@ class TCustomEdit : public TWinControl {
   std::vector<int> DisplayWidths() const;
   int TextX(const std::vector<int>& widths, int position) const;
   void PlaceCaret(const std::vector<int>& widths);
-  void ShowContextMenu(LPARAM screenPoint);
+  // Shows PopupMenu, or the default context menu, at a client point (-1, -1: keyboard).
+  void ShowContextMenu(int x, int y);
   bool HandleEditMessage(TMessage& m);
-  bool HandleMouseMessage(TMessage& m);
 
   TEditBuffer m_buffer;
   bool m_readOnly = false;

@@ -1,15 +1,13 @@
 #include "platform/forms/forms.h"
 
+#include "platform/window/api.h"
+
 #include <algorithm>
 #include <utility>
 
 #include "platform/forms/application.h"
 
 namespace kx {
-
-namespace {
-TWindowSystem& Sys() { return TWindowSystem::Current(); }
-}  // namespace
 
 TScreen& Screen() {
   static TScreen screen;  // the framework's screen object
@@ -36,8 +34,8 @@ HCURSOR TScreen::Cursor(int id) const {
 }
 
 TCustomForm* TScreen::ActiveForm() const {
-  if (!TWindowSystem::Exists()) return nullptr;
-  HWND active = Sys().GetActiveWindow();
+  if (!WindowSystemExists()) return nullptr;
+  HWND active = WindowSystem().GetActiveWindow();
   for (TCustomForm* f : m_forms) {
     if (f->HandleAllocated() && f->Handle() == active) return f;
   }
@@ -45,7 +43,7 @@ TCustomForm* TScreen::ActiveForm() const {
 }
 
 TRect TScreen::WorkAreaRect() const {
-  return TWindowSystem::Exists() ? Sys().Backend().WorkArea({0, 0}) : TRect{};
+  return WindowSystemExists() ? WindowSystem().Backend().WorkArea({0, 0}) : TRect{};
 }
 
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
@@ -115,12 +113,12 @@ void TCustomForm::Show() {
   }
   m_positioned = true;
   SetVisible(true);
-  Sys().ShowWindow(Handle(), SW_SHOW);
+  WindowSystem().ShowWindow(Handle(), SW_SHOW);
   if (m_activeControl && m_activeControl->CanFocus()) m_activeControl->SetFocus();
 }
 
 void TCustomForm::Close() {
-  if (HandleAllocated()) Sys().SendMessage(Handle(), WM_CLOSE);
+  if (HandleAllocated()) WindowSystem().SendMessage(Handle(), WM_CLOSE);
 }
 
 bool TCustomForm::Active() const {
@@ -147,7 +145,7 @@ void TCustomForm::WndProc(TMessage& m) {
         return;
       }
       if (action == TCloseAction::caMinimize) {
-        Sys().ShowWindow(Handle(), SW_MINIMIZE);
+        WindowSystem().ShowWindow(Handle(), SW_MINIMIZE);
       } else {
         Hide();
       }

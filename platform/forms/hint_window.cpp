@@ -1,5 +1,7 @@
 #include "platform/forms/hint_window.h"
 
+#include "platform/window/api.h"
+
 #include "platform/gfx/draw_text.h"
 
 namespace kx {
@@ -24,7 +26,7 @@ TRect THintWindow::CalcHintRect(int maxWidth, const std::string& text) const {
 }
 
 void THintWindow::ActivateHint(const TRect& rect, const std::string& text) {
-  TWindowSystem& sys = TWindowSystem::Current();
+  TWindowSystem& sys = WindowSystem();
   m_text = text;
   if (!sys.IsWindow(m_handle)) {
     TCreateParams p;
@@ -43,31 +45,31 @@ void THintWindow::ActivateHint(const TRect& rect, const std::string& text) {
         m.Result = HTTRANSPARENT;
         return;
       }
-      TWindowSystem::Current().DefWindowProc(h, m);
+      WindowSystem().DefWindowProc(h, m);
     };
     m_handle = sys.CreateWindowEx(p);
   }
   if (!m_handle) return;
-  m_handle->ClassBackground = Color;
-  m_handle->Text = text;
+  sys.SetClassBackground(m_handle, Color);
+  sys.SetWindowText(m_handle, text);
   sys.SetWindowPos(m_handle, HWND_TOPMOST, rect.Left, rect.Top, rect.Width(), rect.Height(),
                    SWP_NOACTIVATE | SWP_SHOWWINDOW);
   sys.InvalidateRect(m_handle, nullptr, true);
 }
 
 void THintWindow::ReleaseHandle() {
-  if (!TWindowSystem::Exists()) return;
-  TWindowSystem& sys = TWindowSystem::Current();
+  if (!WindowSystemExists()) return;
+  TWindowSystem& sys = WindowSystem();
   if (sys.IsWindow(m_handle)) sys.DestroyWindow(m_handle);
   m_handle = nullptr;
 }
 
 bool THintWindow::Showing() const {
-  return TWindowSystem::Exists() && TWindowSystem::Current().IsWindowVisible(m_handle);
+  return WindowSystemExists() && WindowSystem().IsWindowVisible(m_handle);
 }
 
 void THintWindow::Paint(HWND hwnd) {
-  TWindowSystem& sys = TWindowSystem::Current();
+  TWindowSystem& sys = WindowSystem();
   TPaintStruct ps;
   TCanvas& c = sys.BeginPaint(hwnd, ps);
   c.Font() = HintFont();

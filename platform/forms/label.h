@@ -1,11 +1,9 @@
 #pragma once
 
 #include "platform/forms/controls.h"
+#include "platform/gfx/alignment.h"
 
 namespace kx {
-
-enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
-enum class TTextLayout { tlTop, tlCenter, tlBottom };
 
 // Text on its parent: transparent unless told otherwise, sized to its text
 // with AutoSize (measured with DT_CALCRECT), "&" marking an accelerator.

@@ -1,6 +1,8 @@
 // The plain popup of a menu that no skin draws: one top-level popup window per
 // open level, tracked in a loop of its own like the platform's popup menus.
 #include <algorithm>
+
+#include "platform/window/api.h"
 #include <memory>
 
 #include "platform/forms/image_list.h"
@@ -22,7 +24,7 @@ TFont MenuFont() { return TFont("MS Sans Serif", -11, {}, clMenuText); }
 class TPlainPopup {
  public:
   TPlainPopup(TMenu& menu, const TMenuItem& parent, TPoint at, bool submenu)
-      : m_sys(TWindowSystem::Current()), m_menu(menu), m_items(parent.ShownItems()), m_submenu(submenu) {
+      : m_sys(WindowSystem()), m_menu(menu), m_items(parent.ShownItems()), m_submenu(submenu) {
     Layout();
     Create(Place(at, submenu));
   }

@@ -7,11 +7,9 @@
 
 #include "platform/forms/controls.h"
 #include "platform/gfx/bitmap.h"
+#include "platform/forms/forward.h"
 
 namespace kx {
-
-class TCustomImageList;
-class TMenu;
 
 // A key with its modifiers: the virtual key in the low byte, scShift/scCtrl/scAlt above.
 using TShortCut = std::uint16_t;

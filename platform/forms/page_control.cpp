@@ -1,5 +1,7 @@
 #include "platform/forms/page_control.h"
 
+#include "platform/window/api.h"
+
 #include <algorithm>
 
 #include "platform/forms/image_list.h"
@@ -128,7 +130,7 @@ void TPageControl::ShowOnly(TTabSheet* page) {
   if (page) {
     page->SetVisible(true);
     if (page->HandleAllocated()) {
-      TWindowSystem::Current().SetWindowPos(page->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      WindowSystem().SetWindowPos(page->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
   }
   if (previous && previous != page) previous->SetVisible(false);
@@ -365,32 +367,32 @@ void TPageControl::WndProc(TMessage& m) {
     case WM_GETDLGCODE:
       m.Result = DLGC_WANTARROWS;
       return;
-    case WM_LBUTTONDOWN: {
-      TCustomControl::WndProc(m);
-      TPoint p = PointFromLParam(m.LParam);
-      int tab = IndexOfTabAt(p.X, p.Y);
-      TTabSheet* page = PageForTab(tab);
-      if (page && page->Enabled() && tab != m_tabIndex) {
-        SetTabIndex(tab);
-        Change();
-      }
-      return;
-    }
-    case WM_KEYDOWN: {
-      TCustomControl::WndProc(m);
-      int step = m.WParam == VK_LEFT ? -1 : m.WParam == VK_RIGHT ? 1 : 0;
-      int next = m_tabIndex + step;
-      if (step != 0 && next >= 0 && next < TabCount()) {
-        SetTabIndex(next);
-        Change();
-      }
-      return;
-    }
     case WM_ERASEBKGND:
       m.Result = 1;  // Paint covers everything
       return;
     default:
       TCustomControl::WndProc(m);
+  }
+}
+
+void TPageControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  TCustomControl::MouseDown(button, shift, x, y);
+  if (button != TMouseButton::mbLeft || (shift & ssDouble)) return;
+  int tab = IndexOfTabAt(x, y);
+  TTabSheet* page = PageForTab(tab);
+  if (page && page->Enabled() && tab != m_tabIndex) {
+    SetTabIndex(tab);
+    Change();
+  }
+}
+
+void TPageControl::KeyDown(std::uint16_t& key, TShiftState shift) {
+  TCustomControl::KeyDown(key, shift);
+  int step = key == VK_LEFT ? -1 : key == VK_RIGHT ? 1 : 0;
+  int next = m_tabIndex + step;
+  if (step != 0 && next >= 0 && next < TabCount()) {
+    SetTabIndex(next);
+    Change();
   }
 }
 

@@ -3,11 +3,9 @@
 #include <vector>
 
 #include "platform/forms/controls.h"
+#include "platform/forms/forward.h"
 
 namespace kx {
-
-class TCustomImageList;
-class TPageControl;
 
 // The tab control's messages: the item size (wParam 0, lParam width | height << 16),
 // a tab's rectangle (wParam tab index, lParam points to a TRect), and the page area
@@ -88,6 +86,8 @@ class TPageControl : public TCustomControl {
 
  protected:
   void WndProc(TMessage& m) override;
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void KeyDown(std::uint16_t& key, TShiftState shift) override;
   void Paint() override;
   void AdjustClientRect(TRect& rect) const override;
   void Notification(TComponent* component, TOperation operation) override;

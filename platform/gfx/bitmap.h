@@ -9,10 +9,9 @@
 #include "platform/base/color.h"
 #include "platform/base/exception.h"
 #include "platform/gfx/pixel.h"
+#include "platform/gfx/forward.h"
 
 namespace kx {
-
-class TCanvas;
 
 enum class TPixelFormat { pf1bit, pf4bit, pf8bit, pf24bit, pf32bit };
 enum class TTransparentMode { tmAuto, tmFixed };

@@ -3,10 +3,9 @@
 #include <cstdint>
 #include <span>
 #include <vector>
+#include "platform/gfx/forward.h"
 
 namespace kx {
-
-class TBitmap;
 
 // Limits that keep hostile headers from asking for absurd allocations.
 inline constexpr int kMaxBitmapDimension = 32768;

@@ -12,11 +12,9 @@
 #include "platform/gfx/font.h"
 #include "platform/gfx/pixel.h"
 #include "platform/gfx/region.h"
+#include "platform/gfx/forward.h"
 
 namespace kx {
-
-class TBitmap;
-class FontFace;
 
 enum class TPenMode { pmCopy, pmNot, pmXor, pmBlack, pmWhite, pmNop, pmMerge, pmMask, pmNotCopy };
 enum class TPenStyle { psSolid, psDash, psDot, psClear };

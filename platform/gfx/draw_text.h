@@ -4,10 +4,9 @@
 #include <string_view>
 
 #include "platform/base/geometry.h"
+#include "platform/gfx/forward.h"
 
 namespace kx {
-
-class TCanvas;
 
 inline constexpr std::uint32_t DT_TOP = 0x0000;
 inline constexpr std::uint32_t DT_LEFT = 0x0000;

@@ -4,10 +4,9 @@
 
 #include "platform/base/color.h"
 #include "platform/gfx/bitmap.h"
+#include "platform/gfx/forward.h"
 
 namespace kx {
-
-class TCanvas;
 
 // Equal-sized images, each with a mask of the pixels that show; the storage
 // behind the image-list component.

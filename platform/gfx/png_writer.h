@@ -3,10 +3,9 @@
 #include <cstdint>
 #include <string>
 #include <vector>
+#include "platform/gfx/forward.h"
 
 namespace kx {
-
-class TBitmap;
 
 // Encodes the bitmap as an 8-bit RGB PNG (screenshots). Raises EFCreateError
 // when the file cannot be written.

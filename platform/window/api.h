@@ -1,12 +1,17 @@
 #pragma once
 
-// The platform's window functions under their own names, for code written
+// The way the layers above the window core reach it: WindowSystem() for the
+// current window system (one exists while a session or the application runs),
+// and the platform's window functions under their own names for code written
 // against them (controls, the skin engine). Each reaches the current window system.
 #include "platform/window/window_system.h"
 
 namespace kx {
 
 inline TWindowSystem& WindowSystem() { return TWindowSystem::Current(); }
+// False before the window system starts and after it ends (for destructors that
+// may run then).
+inline bool WindowSystemExists() { return TWindowSystem::Exists(); }
 
 inline LRESULT SendMessage(HWND h, UINT m, WPARAM w = 0, LPARAM l = 0) {
   return WindowSystem().SendMessage(h, m, w, l);

@@ -567,6 +567,22 @@ bool TWindowSystem::SetLayeredWindowAttributes(HWND hwnd, std::uint8_t alpha, UI
   return true;
 }
 
+std::uint8_t TWindowSystem::GetLayeredWindowAlpha(HWND hwnd) const {
+  return IsWindow(hwnd) ? hwnd->Alpha : std::uint8_t{255};
+}
+
+void TWindowSystem::SetWindowUserData(HWND hwnd, std::uintptr_t data) {
+  if (IsWindow(hwnd)) hwnd->UserData = data;
+}
+
+std::uintptr_t TWindowSystem::GetWindowUserData(HWND hwnd) const {
+  return IsWindow(hwnd) ? hwnd->UserData : 0;
+}
+
+void TWindowSystem::SetClassBackground(HWND hwnd, TColor color) {
+  if (IsWindow(hwnd)) hwnd->ClassBackground = color;
+}
+
 bool TWindowSystem::IsIconic(HWND hwnd) const { return IsWindow(hwnd) && hwnd->Minimized; }
 bool TWindowSystem::IsZoomed(HWND hwnd) const { return IsWindow(hwnd) && hwnd->Maximized; }
 

@@ -102,6 +102,12 @@ class TWindowSystem {
   void SetWindowRgn(HWND hwnd, const TRegion* region, bool redraw);
   const TRegion* GetWindowRgn(HWND hwnd) const;
   bool SetLayeredWindowAttributes(HWND hwnd, std::uint8_t alpha, UINT flags);
+  std::uint8_t GetLayeredWindowAlpha(HWND hwnd) const;  // 255 for an unknown window
+  // A value the window's owner keeps with the window (the framework: its control).
+  void SetWindowUserData(HWND hwnd, std::uintptr_t data);
+  std::uintptr_t GetWindowUserData(HWND hwnd) const;  // 0 for an unknown window
+  // The erase colour of the default WM_ERASEBKGND; clNone erases nothing.
+  void SetClassBackground(HWND hwnd, TColor color);
   bool IsIconic(HWND hwnd) const;
   bool IsZoomed(HWND hwnd) const;
   TRect MonitorWorkArea(HWND hwnd) const;

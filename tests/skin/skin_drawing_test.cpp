@@ -5,6 +5,7 @@
 #include "platform/forms/controls.h"
 #include "platform/forms/forms.h"
 #include "platform/gfx/canvas.h"
+#include "platform/window/api.h"
 #include "platform/window/test_driver.h"
 #include "platform/window/window.h"
 #include "skin/skin_graphics.h"
@@ -260,7 +261,7 @@ TEST(SkinGraphics, AlphaAndWorkAreaGoThroughTheWindowSystem) {
   form.SetBounds(10, 10, 200, 100);
   HWND window = form.Handle();
   EXPECT_TRUE(SetWindowAlphaLevel(window, 128));
-  EXPECT_EQ(window->Alpha, 128);
+  EXPECT_EQ(WindowSystem().GetLayeredWindowAlpha(window), 128);
   EXPECT_EQ(GetWorkArea(window, true), (TRect{0, 0, 1920, 1080}));
   EXPECT_EQ(GetWorkArea(window, false), (TRect{0, 0, 1920, 1080}));
   TWinControl child(&form);

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/window/headless_backend.h"
-#include "platform/window/sdl_backend.h"
+#include "platform/window/backend/headless/headless_backend.h"
+#include "platform/window/backend/sdl/sdl_backend.h"
 
 namespace kx {
 

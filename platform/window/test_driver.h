@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/window/clock.h"
-#include "platform/window/headless_backend.h"
+#include "platform/window/backend/headless/headless_backend.h"
 #include "platform/window/window_system.h"
 
 namespace kx {

@@ -7,7 +7,7 @@
 
 #include "platform/base/exception.h"
 #include "platform/window/backend_select.h"
-#include "platform/window/headless_backend.h"
+#include "platform/window/backend/headless/headless_backend.h"
 #include "platform/window/test_driver.h"
 #include "tools/window-demo/demo_windows.h"
 

@@ -1,6 +1,8 @@
 // Grabs the whole X screen into a PNG and prints the colours of the given
 // points as RRGGBB, one line each: the end-to-end tests check what really
-// reached the display with it.
+// reached the display with it. With --unpainted X Y W H it prints instead how
+// many 8 x 8 blocks of that rectangle are wholly black, the colour of a window
+// that nothing was presented to.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -9,12 +11,40 @@
 #include <string>
 
 #include "platform/base/exception.h"
+#include "platform/base/geometry.h"
 #include "platform/gfx/bitmap.h"
 #include "platform/gfx/png_writer.h"
 
+namespace {
+
+constexpr int kBlock = 8;
+
+bool BlockIsBlack(const kx::TBitmap& shot, int left, int top) {
+  for (int y = top; y < top + kBlock; ++y) {
+    for (int x = left; x < left + kBlock; ++x) {
+      if ((shot.PixelAt(x, y) & 0xFFFFFF) != 0) return false;
+    }
+  }
+  return true;
+}
+
+int CountUnpaintedBlocks(const kx::TBitmap& shot, const kx::TRect& area) {
+  kx::TRect r = area.Intersected({0, 0, shot.Width(), shot.Height()});
+  int count = 0;
+  for (int y = r.Top; y + kBlock <= r.Bottom; y += kBlock) {
+    for (int x = r.Left; x + kBlock <= r.Right; x += kBlock) {
+      if (BlockIsBlack(shot, x, y)) ++count;
+    }
+  }
+  return count;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  if (argc < 2 || argc % 2 != 0) {
-    std::fprintf(stderr, "usage: xshot OUT.png [X Y]...\n");
+  bool unpainted = argc == 7 && std::string(argv[2]) == "--unpainted";
+  if (!unpainted && (argc < 2 || argc % 2 != 0)) {
+    std::fprintf(stderr, "usage: xshot OUT.png [X Y]...\n       xshot OUT.png --unpainted X Y W H\n");
     return 2;
   }
   Display* display = XOpenDisplay(nullptr);
@@ -46,6 +76,12 @@ int main(int argc, char** argv) {
   } catch (const kx::Exception& e) {
     std::fprintf(stderr, "xshot: %s\n", e.Message().c_str());
     return 1;
+  }
+  if (unpainted) {
+    kx::TRect area = kx::Bounds(std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
+                                std::atoi(argv[6]));
+    std::printf("%d\n", CountUnpaintedBlocks(shot, area));
+    return 0;
   }
   for (int i = 2; i + 1 < argc; i += 2) {
     int x = std::atoi(argv[i]);

@@ -1,6 +1,6 @@
 // Kept apart so that the X headers' macros (None, Bool, Status …) stay out of
 // the rest of the backend.
-#include "platform/window/x11_shape.h"
+#include "platform/window/backend/sdl/x11_shape.h"
 
 #include <SDL.h>
 #include <SDL_syswm.h>

@@ -1,4 +1,4 @@
-#include "platform/window/headless_backend.h"
+#include "platform/window/backend/headless/headless_backend.h"
 
 #include <chrono>
 #include <thread>

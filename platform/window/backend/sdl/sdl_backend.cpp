@@ -1,4 +1,4 @@
-#include "platform/window/sdl_backend.h"
+#include "platform/window/backend/sdl/sdl_backend.h"
 
 #include <SDL.h>
 
@@ -9,7 +9,7 @@
 #include "platform/base/exception.h"
 #include "platform/base/strings.h"
 #include "platform/window/window_system.h"
-#include "platform/window/x11_shape.h"
+#include "platform/window/backend/sdl/x11_shape.h"
 
 namespace kx {
 
@@ -124,6 +124,11 @@ bool TSdlBackend::DisplayAvailable() {
 TSdlBackend::TSdlBackend() {
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  // The window surface goes straight to the window system. Through a renderer
+  // (SDL's default where OpenGL exists) a window resized before its first
+  // presentation keeps the viewport of its first size, and shows a shifted,
+  // cut-off picture until something repaints it.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     throw Exception(std::string("Cannot start the display: ") + SDL_GetError());
   }
@@ -406,6 +411,10 @@ void TSdlBackend::Handle(const SDL_Event& e) {
           m_system->PostMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
           break;
         case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SHOWN:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+          // A new or resized window gets a new surface that holds nothing yet:
+          // everything that was presented to the old one is presented again.
           m_system->MarkDirty(hwnd, hwnd->WindowBounds());
           break;
         case SDL_WINDOWEVENT_MOVED:

@@ -1,14 +1,14 @@
 #include "grid/cell_store.h"
 
-#include <sys/mman.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <new>
 
+#include "platform/base/assert.h"
 #include "platform/base/date_time.h"
 #include "platform/base/exception.h"
 #include "platform/base/number_conv.h"
+#include "platform/sys/memory.h"
 
 namespace kx {
 namespace {
@@ -154,7 +154,7 @@ void TIntegerCell::Clear() {
 }
 
 // The store's cell memory.
-TCells::TCellArena::TCellArena(std::size_t slotSize)
+TCells::CellArena::CellArena(std::size_t slotSize)
     : m_slotSize((std::max(slotSize, sizeof(void*)) + alignof(TCell) - 1) / alignof(TCell) * alignof(TCell)) {}
 
 namespace {
@@ -162,17 +162,17 @@ constexpr std::size_t kFirstBlockBytes = 4096;
 constexpr std::size_t kHugeBlockBytes = std::size_t{2} << 20;  // one huge page
 }  // namespace
 
-void TCells::TCellArena::TFree::operator()(std::byte* block) const { std::free(block); }
+void TCells::CellArena::FreeCell::operator()(std::byte* block) const { std::free(block); }
 
 // Blocks double from 4 KiB up to 2 MiB, so a small grid stays small; the 2 MiB
 // blocks of a big one are backed by huge pages where the system offers them,
 // which saves most of the page faults of filling it.
-void TCells::TCellArena::AddBlock() {
+void TCells::CellArena::AddBlock() {
   std::size_t bytes = std::min(kFirstBlockBytes << std::min<std::size_t>(m_blocks.size(), 16), kHugeBlockBytes);
   std::byte* block = nullptr;
   if (bytes == kHugeBlockBytes) {
     block = static_cast<std::byte*>(std::aligned_alloc(kHugeBlockBytes, bytes));
-    if (block) madvise(block, bytes, MADV_HUGEPAGE);
+    AdviseHugePages(block, bytes);
   } else {
     block = static_cast<std::byte*>(std::malloc(bytes));
   }
@@ -182,7 +182,7 @@ void TCells::TCellArena::AddBlock() {
   m_usedInLast = 0;
 }
 
-void* TCells::TCellArena::Allocate() {
+void* TCells::CellArena::Allocate() {
   if (m_free) {
     void* slot = m_free;
     m_free = *static_cast<void**>(slot);
@@ -192,12 +192,12 @@ void* TCells::TCellArena::Allocate() {
   return m_blocks.back().get() + m_slotSize * m_usedInLast++;
 }
 
-void TCells::TCellArena::Release(void* slot) {
+void TCells::CellArena::Release(void* slot) {
   *static_cast<void**>(slot) = m_free;
   m_free = slot;
 }
 
-void TCells::TCellArena::Reset() {
+void TCells::CellArena::Reset() {
   m_blocks.clear();
   m_slotsInLast = m_usedInLast = 0;
   m_free = nullptr;
@@ -214,7 +214,7 @@ std::size_t CellSize(TCellKind kind) {
 }
 }  // namespace
 
-TCells::ColumnList::ColumnList(const TCellTemplate& column) : templ(column), arena(CellSize(column.Kind)) {}
+TCells::ColumnList::ColumnList(const CellKindTemplate& column) : templ(column), arena(CellSize(column.Kind)) {}
 
 TCells::ColumnList::~ColumnList() { DestroyAll(); }
 
@@ -244,12 +244,12 @@ TCell* TCells::NewCell(ColumnList& list) {
   return cell;
 }
 
-bool TCells::AddColumn(const TCellTemplate& column) {
+bool TCells::AddColumn(const CellKindTemplate& column) {
   if (ColumnCount() >= kMaxGridColumns) return false;
   return InsertColumn(ColumnCount(), column);
 }
 
-bool TCells::InsertColumn(int index, const TCellTemplate& column) {
+bool TCells::InsertColumn(int index, const CellKindTemplate& column) {
   if (ColumnCount() >= kMaxGridColumns) return false;
   index = std::clamp(index, 0, ColumnCount());
   auto list = std::make_unique<ColumnList>(column);
@@ -329,6 +329,7 @@ void TCells::ReverseRows() {
 }
 
 void TCells::ApplyOrder(const std::vector<int>& order) {
+  KX_ASSERT(order.size() == m_rows.size());
   if (order.size() != m_rows.size()) return;
   auto reorder = [&order](auto& items) {
     std::remove_reference_t<decltype(items)> moved;

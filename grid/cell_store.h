@@ -19,7 +19,7 @@ inline constexpr int kMaxGridColumns = 1025;
 enum class TCellKind { String, Float, Integer };
 
 // What a new cell of a column takes over: its kind, colour and font style.
-struct TCellTemplate {
+struct CellKindTemplate {
   TCellKind Kind = TCellKind::String;
   TColor Color = clWindow;
   TFontStyles FontStyle;
@@ -155,8 +155,8 @@ class TCells {
   void SetDefaultRowHeight(int height) { m_defaultRowHeight = height; }
 
   // Appends a column list with one new cell per existing row; false beyond the limit.
-  bool AddColumn(const TCellTemplate& column);
-  bool InsertColumn(int index, const TCellTemplate& column);
+  bool AddColumn(const CellKindTemplate& column);
+  bool InsertColumn(int index, const CellKindTemplate& column);
   void DeleteColumn(int index);
   void MoveColumn(int from, int to);
   void ClearColumns();
@@ -204,33 +204,33 @@ class TCells {
 
   // Fixed-size slots for the cells of one column, taken from large blocks, so
   // that a column of many cells costs few allocations and is freed in bulk.
-  class TCellArena {
+  class CellArena {
    public:
-    explicit TCellArena(std::size_t slotSize);
+    explicit CellArena(std::size_t slotSize);
     void* Allocate();
     void Release(void* slot);  // the slot's cell is already destroyed
     void Reset();              // every slot is free again
    private:
-    struct TFree {
+    struct FreeCell {
       void operator()(std::byte* block) const;
     };
     void AddBlock();
     std::size_t m_slotSize;
-    std::vector<std::unique_ptr<std::byte, TFree>> m_blocks;
+    std::vector<std::unique_ptr<std::byte, FreeCell>> m_blocks;
     std::size_t m_slotsInLast = 0;
     std::size_t m_usedInLast = 0;
     void* m_free = nullptr;  // released slots, linked through their first bytes
   };
   // The cells of one column, one per row, in row order; the list owns them.
   struct ColumnList {
-    explicit ColumnList(const TCellTemplate& column);
+    explicit ColumnList(const CellKindTemplate& column);
     ~ColumnList();
     ColumnList(const ColumnList&) = delete;
     ColumnList& operator=(const ColumnList&) = delete;
     void Destroy(TCell* cell);
     void DestroyAll();
-    TCellTemplate templ;
-    TCellArena arena;
+    CellKindTemplate templ;
+    CellArena arena;
     std::vector<TCell*> cells;
   };
   TCell* NewCell(ColumnList& list);

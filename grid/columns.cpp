@@ -84,8 +84,8 @@ void TDgCustomColumn::SetCollection(TDgColumns* columns) {
 
 int TDgCustomColumn::Index() const { return m_collection ? m_collection->IndexOf(this) : -1; }
 
-void TDgCustomColumn::Changed(TColumnChange code, int a, int b) {
-  if (m_collection) m_collection->m_listener.ColumnChanged(*this, code, a, b);
+void TDgCustomColumn::Changed(const ColumnChange& change) {
+  if (m_collection) m_collection->m_listener.ColumnChanged(*this, change);
 }
 
 void TDgCustomColumn::Refresh() {
@@ -163,7 +163,7 @@ void TDgCustomColumn::SetPosition(int position) {
   position = std::clamp(position, 0, m_collection->Count() - 1);
   if (from == position) return;
   m_collection->MovePosition(from, position);
-  Changed(Moved, from, position);
+  Changed(ColumnChange{.Code = Moved, .FromPosition = from, .ToPosition = position});
 }
 
 void TDgCustomColumn::SetSorted(bool value) {
@@ -207,7 +207,7 @@ void TDgCustomColumn::SetWidth(int value) {
   int difference = value - m_width;
   m_width = value;
   if (m_collection) m_collection->Layout();
-  Changed(Resized, difference);
+  Changed(ColumnChange{.Code = Resized, .WidthDelta = difference});
 }
 
 void TDgCustomColumn::SetWrapKind(TWrapKind value) {
@@ -307,7 +307,7 @@ void TDgImageColumn::Notification(TComponent* component, TOperation operation) {
 
 // ---- the collection
 
-TDgColumns::TDgColumns(TComponent* owner, TColumnsListener& listener) : TComponent(owner), m_listener(listener) {}
+TDgColumns::TDgColumns(TComponent* owner, ColumnsListener& listener) : TComponent(owner), m_listener(listener) {}
 
 TDgColumns::~TDgColumns() {
   m_destroying = true;

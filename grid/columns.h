@@ -42,6 +42,19 @@ enum class TColumnChange : int {
   Resized = 9
 };
 
+// One change of a column, with the values that its code carries.
+struct ColumnChange {
+  TColumnChange Code = TColumnChange::Look;
+  int FromPosition = 0;  // Moved: the display position it left
+  int ToPosition = 0;    // Moved: the display position it took
+  int WidthDelta = 0;    // Resized: new width minus old width
+};
+
+// What a column class can do. The values are the bit numbers of the class
+// capability set (2 has an editor, 4 cannot be sorted, 8 width fits).
+enum class TColumnCapability { HasEditor = 1, CannotSort = 2, WidthFits = 3 };
+using TColumnCapabilities = TSet<TColumnCapability>;
+
 // The value snapshot of a cell that a column formats: only the member of the
 // column's cell kind is filled.
 struct TCellInfo {
@@ -127,7 +140,7 @@ class TDgCustomColumn : public TComponent {
   void SetCollection(TDgColumns* columns);
   int Index() const;  // the column index; −1 outside a collection
   TCellKind CellKind() const { return m_cellKind; }
-  TCellTemplate CellTemplate() const { return {m_cellKind, m_color, m_font.Style()}; }
+  CellKindTemplate CellTemplate() const { return {m_cellKind, m_color, m_font.Style()}; }
 
   TAlignment Alignment() const { return m_alignment; }
   void SetAlignment(TAlignment value);
@@ -183,16 +196,17 @@ class TDgCustomColumn : public TComponent {
   int LeftEdge() const { return m_left; }
   int DisplayIndex() const { return m_displayIndex; }
 
-  // Class capabilities: 2 has an editor, 4 cannot be sorted, 8 width fits to content.
-  virtual int Capabilities() const { return 0; }
-  bool CanSort() const { return (Capabilities() & 4) == 0; }
+  // What the column's class can do; the base column can do none of it.
+  virtual TColumnCapabilities Capabilities() const { return {}; }
+  bool CanSort() const { return !Capabilities().Has(TColumnCapability::CannotSort); }
   virtual int TextWidthNeeded(int textWidth) const { return std::max(textWidth + 6, 8); }
   virtual bool IsMultiLine() const { return false; }
   virtual WideString DisplayText(const TCellInfo& info) const { return info.AsString; }
 
   // Asks the grid to refresh this column's header or cells.
   void Refresh();
-  void Changed(TColumnChange code, int a = 0, int b = 0);
+  void Changed(TColumnChange code) { Changed(ColumnChange{code}); }
+  void Changed(const ColumnChange& change);
 
  protected:
   void SetDefaultAlignment(TAlignment a) { m_alignment = a; }
@@ -242,7 +256,9 @@ class TDgTextColumn : public TDgCustomColumn {
   const WideString& TextBefore() const { return m_textBefore; }
   void SetTextBefore(const WideString& value);
 
-  int Capabilities() const override { return 2 | 8; }
+  TColumnCapabilities Capabilities() const override {
+    return {TColumnCapability::HasEditor, TColumnCapability::WidthFits};
+  }
   int TextWidthNeeded(int textWidth) const override { return textWidth + 5; }
   bool IsMultiLine() const override { return m_multiLine; }
   WideString DisplayText(const TCellInfo& info) const override;
@@ -274,7 +290,9 @@ class TDgNumberColumn : public TDgCustomColumn {
   int Precision = 0;
   bool SpinButtons = true;
 
-  int Capabilities() const override { return 2 | 8; }
+  TColumnCapabilities Capabilities() const override {
+    return {TColumnCapability::HasEditor, TColumnCapability::WidthFits};
+  }
   WideString DisplayText(const TCellInfo& info) const override;
 
  private:
@@ -291,7 +309,7 @@ class TDgImageColumn : public TDgCustomColumn {
   TCustomImageList* Images() const { return m_images; }
   void SetImages(TCustomImageList* images);
   bool Transparent = true;
-  int Capabilities() const override { return 8; }
+  TColumnCapabilities Capabilities() const override { return {TColumnCapability::WidthFits}; }
 
  protected:
   void Notification(TComponent* component, TOperation operation) override;
@@ -301,10 +319,10 @@ class TDgImageColumn : public TDgCustomColumn {
 };
 
 // What a grid learns from its columns.
-class TColumnsListener {
+class ColumnsListener {
  public:
-  virtual ~TColumnsListener() = default;
-  virtual void ColumnChanged(TDgCustomColumn& column, TColumnChange code, int a, int b) = 0;
+  virtual ~ColumnsListener() = default;
+  virtual void ColumnChanged(TDgCustomColumn& column, const ColumnChange& change) = 0;
   virtual void ColumnRefresh(TDgCustomColumn& column) = 0;
   virtual void ColumnAdded(TDgCustomColumn& column, int index) = 0;
   virtual void ColumnRemoved(int index) = 0;
@@ -313,7 +331,7 @@ class TColumnsListener {
 // The grid's columns in creation order (the column index) and in display order (Position).
 class TDgColumns : public TComponent {
  public:
-  TDgColumns(TComponent* owner, TColumnsListener& listener);
+  TDgColumns(TComponent* owner, ColumnsListener& listener);
   ~TDgColumns() override;
 
   int Count() const { return static_cast<int>(m_items.size()); }
@@ -341,7 +359,7 @@ class TDgColumns : public TComponent {
   void Insert(TDgCustomColumn* column);
   void Remove(TDgCustomColumn* column);
 
-  TColumnsListener& m_listener;
+  ColumnsListener& m_listener;
   std::vector<TDgCustomColumn*> m_items;      // creation order
   std::vector<TDgCustomColumn*> m_positions;  // display order
   int m_fixedColumns = 0;

@@ -12,7 +12,7 @@ namespace kx {
 using enum TColumnChange;
 
 TDataGrid::TDataGrid(TComponent* owner)
-    : TCustomControl(owner), m_columns(std::make_unique<TDgColumns>(nullptr, static_cast<TColumnsListener&>(*this))) {
+    : TCustomControl(owner), m_columns(std::make_unique<TDgColumns>(nullptr, static_cast<ColumnsListener&>(*this))) {
   TabStop = true;
   SetColor(clWindow);
   m_cells.OnCellChanged = [this](TCells&, int col, int row) { CellChanged(col, row); };
@@ -315,12 +315,12 @@ void TDataGrid::ColumnRefresh(TDgCustomColumn& column) {
   if (HandleAllocated()) InvalidateColumn(column.Index());
 }
 
-void TDataGrid::ColumnChanged(TDgCustomColumn& column, TColumnChange code, int a, int b) {
+void TDataGrid::ColumnChanged(TDgCustomColumn& column, const ColumnChange& change) {
   if (!HandleAllocated()) return;
   int col = column.Index();
-  switch (code) {
+  switch (change.Code) {
     case Moved:
-      if (OnColumnMove) OnColumnMove(this, col, a, b);
+      if (OnColumnMove) OnColumnMove(this, col, change.FromPosition, change.ToPosition);
       Invalidate();
       break;
     case SortedOn:

@@ -35,7 +35,7 @@ using TBeforeSelectEvent = std::function<void(TObject* sender, int col, int row,
 
 // The data grid: a cell store with columns, rows, selection and sorting. The
 // model works without a window; invalidation draws once the grid has one.
-class TDataGrid : public TCustomControl, private TColumnsListener {
+class TDataGrid : public TCustomControl, private ColumnsListener {
  public:
   explicit TDataGrid(TComponent* owner);
   ~TDataGrid() override;
@@ -104,7 +104,7 @@ class TDataGrid : public TCustomControl, private TColumnsListener {
   void FontChanged() override;
 
  private:
-  void ColumnChanged(TDgCustomColumn& column, TColumnChange code, int a, int b) override;
+  void ColumnChanged(TDgCustomColumn& column, const ColumnChange& change) override;
   void ColumnRefresh(TDgCustomColumn& column) override;
   void ColumnAdded(TDgCustomColumn& column, int index) override;
   void ColumnRemoved(int index) override;

@@ -12,11 +12,11 @@ namespace kx {
 // it round. Returns the new order: entry k holds the row that goes to position k.
 template <typename Key, typename Compare>
 std::vector<int> SortOrder(std::vector<Key> keys, Compare compare, bool descending, std::minstd_rand& random) {
-  struct TItem {
+  struct SortItem {
     Key key;
     int row;
   };
-  std::vector<TItem> items;
+  std::vector<SortItem> items;
   items.reserve(keys.size());
   for (std::size_t r = 0; r < keys.size(); ++r) items.push_back({std::move(keys[r]), static_cast<int>(r)});
   auto order = [&](const Key& a, const Key& b) {
@@ -49,7 +49,7 @@ std::vector<int> SortOrder(std::vector<Key> keys, Compare compare, bool descendi
   sort(sort, 0, static_cast<int>(items.size()) - 1);
   std::vector<int> result;
   result.reserve(items.size());
-  for (const TItem& item : items) result.push_back(item.row);
+  for (const SortItem& item : items) result.push_back(item.row);
   return result;
 }
 

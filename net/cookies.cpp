@@ -1,7 +1,5 @@
 #include "net/cookies.h"
 
-#include <arpa/inet.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -10,14 +8,10 @@
 #include "net/header_list.h"
 #include "platform/base/number_conv.h"
 #include "platform/base/strings.h"
+#include "platform/sys/address.h"
 
 namespace kx {
 namespace {
-
-bool IsDottedIPv4(const std::string& host) {
-  in_addr parsed{};
-  return inet_pton(AF_INET, host.c_str(), &parsed) == 1;
-}
 
 std::string StripQuotes(std::string value) {
   if (!value.empty() && value.front() == '"') value.erase(0, 1);

@@ -41,7 +41,7 @@ bool TksCompressedStoredSkin::LoadCompressedSkinFile(std::span<const std::uint8_
 }
 
 bool TksCompressedStoredSkin::ImportSkinDefinitionFile(const std::string& path) {
-  std::optional<TSkinContainer> container = ReadSkinDefinitionFolder(path, 2);
+  std::optional<SkinContainer> container = ReadSkinDefinitionFolder(path, 2);
   if (!container) return false;
   m_fileName = WithoutFolder(path);
   SetCompressedData(CompressSkinContainer(*container));

@@ -1,10 +1,10 @@
 #pragma once
 
 namespace kx {
-class TCustomZlibStream;
+class CustomZlibStream;
 class TCompressionStream;
 class TDecompressionStream;
-struct TSkinContainer;
+struct SkinContainer;
 class TksCompressedStoredSkin;
 class TksResourceStrData;
 class TksSkinData;
@@ -14,5 +14,5 @@ class TksDataSkinObject;
 class TksEffectBmp;
 struct TksPieceGeometry;
 struct TksBorderStrips;
-class TSkinKeys;
+class SkinKeys;
 }  // namespace kx

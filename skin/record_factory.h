@@ -12,16 +12,16 @@ namespace kx {
 
 // The record classes of one list of a skin definition, by kind word.
 template <typename Base>
-class TRecordFactory {
+class RecordFactory {
  public:
-  using TCreate = std::function<std::unique_ptr<Base>(const std::string&)>;
+  using Creator = std::function<std::unique_ptr<Base>(const std::string&)>;
 
   template <typename T>
-  static TCreate Of() {
+  static Creator Of() {
     return [](const std::string& idName) { return std::make_unique<T>(idName); };
   }
 
-  TRecordFactory(std::initializer_list<std::pair<const std::string, TCreate>> kinds) : m_kinds(kinds) {}
+  RecordFactory(std::initializer_list<std::pair<const std::string, Creator>> kinds) : m_kinds(kinds) {}
 
   // A record of the kind with its IDName and Kind set; null for a kind not in the table.
   std::unique_ptr<Base> Create(std::string_view kind, const std::string& idName) const {
@@ -33,7 +33,7 @@ class TRecordFactory {
   }
 
  private:
-  std::map<std::string, TCreate, std::less<>> m_kinds;
+  std::map<std::string, Creator, std::less<>> m_kinds;
 };
 
 }  // namespace kx

@@ -32,7 +32,7 @@ std::string JoinedLines(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-std::optional<TSkinContainer> ReadSkinDefinitionFolder(const std::string& definitionPath, std::int32_t kind) {
+std::optional<SkinContainer> ReadSkinDefinitionFolder(const std::string& definitionPath, std::int32_t kind) {
   std::string file = ReadWholeFile(definitionPath);
   std::vector<std::string> lines =
       SplitSkinLines(std::span(reinterpret_cast<const std::uint8_t*>(file.data()), file.size()));
@@ -40,27 +40,27 @@ std::optional<TSkinContainer> ReadSkinDefinitionFolder(const std::string& defini
   for (const char* section : {"VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS", "SKINCONTROLS"})
     if (!ini.SectionExists(section)) return std::nullopt;
   const std::string folder = FolderOf(definitionPath);
-  TSkinContainer c;
+  SkinContainer c;
   c.Kind = kind;
   TBitmap* frame[] = {&c.Picture, &c.InActivePicture, &c.Mask, &c.RollUpPicture, &c.RollUpMask};
   for (std::size_t i = 0; i < 5; ++i) *frame[i] = PictureFrom(folder, ini.ReadString("PICTURES", kFramePictureKeys[i], ""));
   std::vector<std::string> names;
-  TSkinKeys pictures(ini, "PICTURES");
+  SkinKeys pictures(ini, "PICTURES");
   pictures.List("activepictures", names);
   for (const std::string& name : names) c.ActivePictures.push_back(PictureFrom(folder, name));
   c.Lines = std::move(lines);
   return c;
 }
 
-std::vector<std::uint8_t> CompressSkinContainer(const TSkinContainer& container) {
+std::vector<std::uint8_t> CompressSkinContainer(const SkinContainer& container) {
   return DeflateAll(WriteSkinContainer(container), TCompressionLevel::clMax);
 }
 
-TSkinPictureNames PictureNames(const TSkinContainer& container) {
+SkinPictureNames PictureNames(const SkinContainer& container) {
   TMemIniFile ini(JoinedLines(container.Lines));
-  TSkinPictureNames names;
+  SkinPictureNames names;
   for (const char* key : kFramePictureKeys) names.Frame.push_back(ini.ReadString("PICTURES", key, ""));
-  TSkinKeys pictures(ini, "PICTURES");
+  SkinKeys pictures(ini, "PICTURES");
   pictures.List("activepictures", names.Active);
   return names;
 }

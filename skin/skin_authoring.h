@@ -14,18 +14,18 @@ namespace kx {
 // pictures are taken from the definition file's folder. nullopt when the file
 // lacks one of [VERSION], [PICTURES], [FORMINFO], [SKINOBJECTS] and
 // [SKINCONTROLS]; a missing or unreadable picture raises its error.
-std::optional<TSkinContainer> ReadSkinDefinitionFolder(const std::string& definitionPath, std::int32_t kind = 2);
+std::optional<SkinContainer> ReadSkinDefinitionFolder(const std::string& definitionPath, std::int32_t kind = 2);
 
 // The container compressed at level 9: the stored skin's zlib stream.
-std::vector<std::uint8_t> CompressSkinContainer(const TSkinContainer& container);
+std::vector<std::uint8_t> CompressSkinContainer(const SkinContainer& container);
 
 // The [PICTURES] names of a container's text: the five frame pictures in
 // container order (main, inactive, mask, rolled-up picture, rolled-up mask)
 // and the list of active pictures.
-struct TSkinPictureNames {
+struct SkinPictureNames {
   std::vector<std::string> Frame;
   std::vector<std::string> Active;
 };
-TSkinPictureNames PictureNames(const TSkinContainer& container);
+SkinPictureNames PictureNames(const SkinContainer& container);
 
 }  // namespace kx

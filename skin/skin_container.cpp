@@ -10,9 +10,9 @@ namespace kx {
 namespace {
 
 // Reads the container front to back, checking every length before it reads.
-class TContainerReader {
+class ContainerReader {
  public:
-  explicit TContainerReader(std::span<const std::uint8_t> bytes) : m_bytes(bytes) {}
+  explicit ContainerReader(std::span<const std::uint8_t> bytes) : m_bytes(bytes) {}
 
   std::int32_t Int32() {
     Need(4);
@@ -72,9 +72,9 @@ std::vector<std::string> SplitSkinLines(std::span<const std::uint8_t> text) {
   return lines;
 }
 
-std::optional<TSkinContainer> ReadSkinContainer(std::span<const std::uint8_t> bytes) {
-  TContainerReader reader(bytes);
-  TSkinContainer c;
+std::optional<SkinContainer> ReadSkinContainer(std::span<const std::uint8_t> bytes) {
+  ContainerReader reader(bytes);
+  SkinContainer c;
   c.Kind = reader.Int32();
   // A negative kind is no more a container than one of 4 or more.
   if (c.Kind < 0 || c.Kind > kMaxSkinContainerKind) return std::nullopt;
@@ -95,7 +95,7 @@ std::optional<TSkinContainer> ReadSkinContainer(std::span<const std::uint8_t> by
   return c;
 }
 
-std::vector<std::uint8_t> WriteSkinContainer(const TSkinContainer& c) {
+std::vector<std::uint8_t> WriteSkinContainer(const SkinContainer& c) {
   std::vector<std::uint8_t> out;
   PutInt32(out, c.Kind);
   PutOptionalPicture(out, c.Picture);

@@ -12,7 +12,7 @@ namespace kx {
 
 // The inflated bytes of a stored skin: the frame pictures the container kind
 // carries (empty when absent), the active pictures and the definition text.
-struct TSkinContainer {
+struct SkinContainer {
   std::int32_t Kind = 2;
   TBitmap Picture;
   TBitmap InActivePicture;  // kinds 2 and 3
@@ -34,9 +34,9 @@ bool HasRollUpPictures(std::int32_t kind);
 
 // Reads a container; nullopt when its kind is not one of 0 … 3. A truncated
 // container raises EReadError, a picture that is no BMP EInvalidGraphic.
-std::optional<TSkinContainer> ReadSkinContainer(std::span<const std::uint8_t> bytes);
+std::optional<SkinContainer> ReadSkinContainer(std::span<const std::uint8_t> bytes);
 // Writes the container in the layout of its kind, each line followed by CR LF.
-std::vector<std::uint8_t> WriteSkinContainer(const TSkinContainer& container);
+std::vector<std::uint8_t> WriteSkinContainer(const SkinContainer& container);
 
 // Lines ended by CR LF, a lone CR or a lone LF; a last line without an end counts.
 std::vector<std::string> SplitSkinLines(std::span<const std::uint8_t> text);

@@ -5,24 +5,24 @@
 namespace kx {
 
 void TksDataSkinControl::LoadFromIni(const TMemIniFile& ini) {
-  TSkinKeys k(ini, IDName);
+  SkinKeys k(ini, IDName);
   Keys(k);
 }
 
 void TksDataSkinControl::SaveToIni(std::vector<std::string>& lines) {
   lines.push_back("[" + IDName + "]");
-  TSkinKeys k(lines);
+  SkinKeys k(lines);
   Keys(k);
 }
 
-void TksDataSkinControl::Keys(TSkinKeys& k) {
+void TksDataSkinControl::Keys(SkinKeys& k) {
   k.Int("pictureindex", PictureIndex, -1);
   k.Int("maskpictureindex", MaskPictureIndex, -1);
   k.Int("cursorindex", CursorIndex, -1);
   k.Rect("skinrect", SkinRect);
 }
 
-void TksDataSkinCustomControl::Keys(TSkinKeys& k) {
+void TksDataSkinCustomControl::Keys(SkinKeys& k) {
   TksDataSkinControl::Keys(k);
   k.Point("lefttoppoint", LeftTopPoint);
   k.Point("righttoppoint", RightTopPoint);
@@ -36,13 +36,13 @@ void TksDataSkinCustomControl::Keys(TSkinKeys& k) {
   k.Flag("bottomstretch", BottomStretch);
 }
 
-void TksDataSkinStdLabelControl::Keys(TSkinKeys& k) {
+void TksDataSkinStdLabelControl::Keys(SkinKeys& k) {
   TksDataSkinControl::Keys(k);
   k.Font(Font);
   k.Color("activefontcolor", ActiveFontColor, 0xFF0000);
 }
 
-void TksDataSkinTabControl::Keys(TSkinKeys& k) {
+void TksDataSkinTabControl::Keys(SkinKeys& k) {
   TksDataSkinControl::Keys(k);
   k.Rect("tabrect", TabRect);
   k.Rect("activetabrect", ActiveTabRect);
@@ -72,7 +72,7 @@ void TksDataSkinTabControl::Keys(TSkinKeys& k) {
   k.Int("focusoffsety", FocusOffsetY);
 }
 
-void TksDataSkinGridControl::Keys(TSkinKeys& k) {
+void TksDataSkinGridControl::Keys(SkinKeys& k) {
   TksDataSkinControl::Keys(k);
   k.Rect("fixedcellrect", FixedCellRect);
   k.Rect("selectcellrect", SelectCellRect);
@@ -98,7 +98,7 @@ void TksDataSkinGridControl::Keys(TSkinKeys& k) {
   k.Flag("showfocus", ShowFocus);
 }
 
-void TksDataSkinMainMenuBar::Keys(TSkinKeys& k) {
+void TksDataSkinMainMenuBar::Keys(SkinKeys& k) {
   TksDataSkinControl::Keys(k);
   k.Rect("itemsrect", ItemsRect);
   k.String("menubaritem", MenuBarItem);
@@ -110,13 +110,13 @@ void TksDataSkinMainMenuBar::Keys(TSkinKeys& k) {
   k.Color("trackmarkactivecolor", TrackMarkActiveColor);
 }
 
-void TksDataSkinBevel::Keys(TSkinKeys& k) {
+void TksDataSkinBevel::Keys(SkinKeys& k) {
   TksDataSkinControl::Keys(k);
   k.Color("lightcolor", LightColor);
   k.Color("darkcolor", DarkColor);
 }
 
-void TksDataSkinSlider::Keys(TSkinKeys& k) {
+void TksDataSkinSlider::Keys(SkinKeys& k) {
   TksDataSkinControl::Keys(k);
   k.Color("bgcolor", BGColor);
   k.Rect("hrulerrect", HRulerRect);
@@ -127,25 +127,25 @@ void TksDataSkinSlider::Keys(TSkinKeys& k) {
   k.Color("pointscolor", PointsColor);
 }
 
-void TksDataSkinFontBGControl::Keys(TSkinKeys& k) {
+void TksDataSkinFontBGControl::Keys(SkinKeys& k) {
   TksDataSkinControl::Keys(k);
   k.Font(Font);
   k.Color("bgcolor", BGColor);
 }
 
-void TksDataSkinFrameControl::Keys(TSkinKeys& k) {
+void TksDataSkinFrameControl::Keys(SkinKeys& k) {
   TksDataSkinControl::Keys(k);
   k.Int("framescount", FramesCount, 1);
   if (FramesCount < 1) FramesCount = 1;
   k.FramesPlacement("framesplacement", FramesPlacement);
 }
 
-void TksDataSkinFrameRegulator::Keys(TSkinKeys& k) {
+void TksDataSkinFrameRegulator::Keys(SkinKeys& k) {
   TksDataSkinFrameControl::Keys(k);
   k.RegulatorKind("kind", RegulatorKind);
 }
 
-void TksDataSkinButtonControl::Keys(TSkinKeys& k) {
+void TksDataSkinButtonControl::Keys(SkinKeys& k) {
   TksDataSkinCustomControl::Keys(k);
   k.Font(Font);
   k.Color("activefontcolor", ActiveFontColor);
@@ -167,12 +167,12 @@ void TksDataSkinButtonControl::Keys(TSkinKeys& k) {
   k.Color("menumarkertransparentcolor", MenuMarkerTransparentColor);
 }
 
-void TksDataSkinMenuButtonControl::Keys(TSkinKeys& k) {
+void TksDataSkinMenuButtonControl::Keys(SkinKeys& k) {
   TksDataSkinButtonControl::Keys(k);
   k.Rect("trackbuttonrect", TrackButtonRect);
 }
 
-void TksDataSkinCheckRadioControl::Keys(TSkinKeys& k) {
+void TksDataSkinCheckRadioControl::Keys(SkinKeys& k) {
   TksDataSkinCustomControl::Keys(k);
   k.Font(Font);
   k.Color("activefontcolor", ActiveFontColor);
@@ -191,7 +191,7 @@ void TksDataSkinCheckRadioControl::Keys(TSkinKeys& k) {
   k.Rect("unenableduncheckimagerect", UnEnabledUnCheckImageRect);
 }
 
-void TksDataSkinPanelControl::Keys(TSkinKeys& k) {
+void TksDataSkinPanelControl::Keys(SkinKeys& k) {
   TksDataSkinCustomControl::Keys(k);
   k.Int("bgpictureindex", BGPictureIndex, -1);
   k.Rect("captionrect", CaptionRect);
@@ -209,7 +209,7 @@ void TksDataSkinPanelControl::Keys(TSkinKeys& k) {
   k.Color("grippertransparentcolor", GripperTransparentColor);
 }
 
-void TksDataSkinExPanelControl::Keys(TSkinKeys& k) {
+void TksDataSkinExPanelControl::Keys(SkinKeys& k) {
   TksDataSkinCustomControl::Keys(k);
   k.Rect("rollhskinrect", RollHSkinRect);
   k.Rect("rollvskinrect", RollVSkinRect);
@@ -241,12 +241,12 @@ void TksDataSkinExPanelControl::Keys(TSkinKeys& k) {
   k.Font(Font);
 }
 
-void TksDataSkinLabelControl::Keys(TSkinKeys& k) {
+void TksDataSkinLabelControl::Keys(SkinKeys& k) {
   TksDataSkinCustomControl::Keys(k);
   k.Font(Font);
 }
 
-void TksDataSkinBitLabelControl::Keys(TSkinKeys& k) {
+void TksDataSkinBitLabelControl::Keys(SkinKeys& k) {
   TksDataSkinCustomControl::Keys(k);
   k.Rect("skintextrect", SkinTextRect);
   k.Int("symbolwidth", SymbolWidth);
@@ -254,7 +254,7 @@ void TksDataSkinBitLabelControl::Keys(TSkinKeys& k) {
   k.LineBlock("symbols", Symbols);
 }
 
-void TksDataSkinEditControl::Keys(TSkinKeys& k) {
+void TksDataSkinEditControl::Keys(SkinKeys& k) {
   TksDataSkinCustomControl::Keys(k);
   k.Rect("activeskinrect", ActiveSkinRect);
   k.Font(Font);
@@ -266,13 +266,13 @@ void TksDataSkinEditControl::Keys(TSkinKeys& k) {
   k.Rect("unenabledbuttonrect", UnEnabledButtonRect);
 }
 
-void TksDataSkinMemoControl::Keys(TSkinKeys& k) {
+void TksDataSkinMemoControl::Keys(SkinKeys& k) {
   TksDataSkinEditControl::Keys(k);
   k.Color("bgcolor", BGColor);
   k.Color("activebgcolor", ActiveBGColor);
 }
 
-void TksSkinArrowButtons::Keys(TSkinKeys& k) {
+void TksSkinArrowButtons::Keys(SkinKeys& k) {
   k.Rect("upbuttonrect", UpButtonRect);
   k.Rect("activeupbuttonrect", ActiveUpButtonRect);
   k.Rect("downupbuttonrect", DownUpButtonRect);
@@ -281,7 +281,7 @@ void TksSkinArrowButtons::Keys(TSkinKeys& k) {
   k.Rect("downdownbuttonrect", DownDownButtonRect);
 }
 
-void TksDataSkinSpinEditControl::Keys(TSkinKeys& k) {
+void TksDataSkinSpinEditControl::Keys(SkinKeys& k) {
   TksDataSkinCustomControl::Keys(k);
   k.Rect("activeskinrect", ActiveSkinRect);
   k.Font(Font);
@@ -290,7 +290,7 @@ void TksDataSkinSpinEditControl::Keys(TSkinKeys& k) {
   Buttons.Keys(k);
 }
 
-void TksDataSkinUpDownControl::Keys(TSkinKeys& k) {
+void TksDataSkinUpDownControl::Keys(SkinKeys& k) {
   TksDataSkinCustomControl::Keys(k);
   Buttons.Keys(k);
 }
@@ -301,7 +301,7 @@ void TksDataSkinUpDownControl::LoadFromIni(const TMemIniFile& ini) {
   ClientRect = TRect{};
 }
 
-void TksDataSkinScrollBarControl::Keys(TSkinKeys& k) {
+void TksDataSkinScrollBarControl::Keys(SkinKeys& k) {
   TksDataSkinCustomControl::Keys(k);
   k.Rect("trackarea", TrackArea);
   Buttons.Keys(k);
@@ -317,7 +317,7 @@ void TksDataSkinScrollBarControl::Keys(TSkinKeys& k) {
   k.Rect("downglyphrect", DownGlyphRect);
 }
 
-void TksDataSkinTrackBarControl::Keys(TSkinKeys& k) {
+void TksDataSkinTrackBarControl::Keys(SkinKeys& k) {
   TksDataSkinCustomControl::Keys(k);
   k.Rect("trackarea", TrackArea);
   k.Rect("buttonrect", ButtonRect);
@@ -327,14 +327,14 @@ void TksDataSkinTrackBarControl::Keys(TSkinKeys& k) {
   k.Color("buttontransparentcolor", ButtonTransparentColor);
 }
 
-void TksDataSkinSplitterControl::Keys(TSkinKeys& k) {
+void TksDataSkinSplitterControl::Keys(SkinKeys& k) {
   TksDataSkinCustomControl::Keys(k);
   k.Rect("gripperrect", GripperRect);
   k.Flag("grippertransparent", GripperTransparent);
   k.Color("grippertransparentcolor", GripperTransparentColor);
 }
 
-void TksDataSkinGaugeControl::Keys(TSkinKeys& k) {
+void TksDataSkinGaugeControl::Keys(SkinKeys& k) {
   TksDataSkinCustomControl::Keys(k);
   k.Rect("progressarea", ProgressArea);
   k.Rect("progressrect", ProgressRect);
@@ -347,7 +347,7 @@ void TksDataSkinGaugeControl::Keys(TSkinKeys& k) {
   k.Flag("progressstretch", ProgressStretch);
 }
 
-void TksDataSkinListBox::Keys(TSkinKeys& k) {
+void TksDataSkinListBox::Keys(SkinKeys& k) {
   TksDataSkinCustomControl::Keys(k);
   k.Rect("itemrect", ItemRect);
   k.Rect("activeitemrect", ActiveItemRect);
@@ -373,14 +373,14 @@ void TksDataSkinListBox::Keys(TSkinKeys& k) {
   k.Flag("showfocus", ShowFocus);
 }
 
-void TksDataSkinCheckListBox::Keys(TSkinKeys& k) {
+void TksDataSkinCheckListBox::Keys(SkinKeys& k) {
   TksDataSkinListBox::Keys(k);
   k.Rect("checkimagerect", CheckImageRect);
   k.Rect("itemcheckrect", ItemCheckRect);
   k.Rect("uncheckimagerect", UnCheckImageRect);
 }
 
-void TksDataSkinComboBox::Keys(TSkinKeys& k) {
+void TksDataSkinComboBox::Keys(SkinKeys& k) {
   TksDataSkinCustomControl::Keys(k);
   k.Rect("activeskinrect", ActiveSkinRect);
   k.Rect("itemrect", ItemRect);
@@ -402,7 +402,7 @@ void TksDataSkinComboBox::Keys(TSkinKeys& k) {
   k.Flag("showfocus", ShowFocus);
 }
 
-void TksDataSkinControlBar::Keys(TSkinKeys& k) {
+void TksDataSkinControlBar::Keys(SkinKeys& k) {
   TksDataSkinCustomControl::Keys(k);
   k.Rect("itemrect", ItemRect);
   k.Int("bgpictureindex", BGPictureIndex, -1);
@@ -412,14 +412,14 @@ void TksDataSkinControlBar::Keys(TSkinKeys& k) {
   k.Int("gripoffset2", GripOffset2);
 }
 
-void TksDataSkinScrollBoxControl::Keys(TSkinKeys& k) {
+void TksDataSkinScrollBoxControl::Keys(SkinKeys& k) {
   TksDataSkinCustomControl::Keys(k);
   k.Int("bgpictureindex", BGPictureIndex, -1);
 }
 
 namespace {
 
-using F = TRecordFactory<TksDataSkinControl>;
+using F = RecordFactory<TksDataSkinControl>;
 
 const F& Factory() {
   static const F factory = {

@@ -31,7 +31,7 @@ class TksDataSkinControl {
   TRect SkinRect;
 
  protected:
-  virtual void Keys(TSkinKeys& k);
+  virtual void Keys(SkinKeys& k);
 };
 
 // Base of the framed records: corner points, client rectangle, stretch flags.
@@ -43,7 +43,7 @@ class TksDataSkinCustomControl : public TksDataSkinControl {
   bool StretchEffect = false, LeftStretch = false, TopStretch = false, RightStretch = false, BottomStretch = false;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinStdLabelControl : public TksDataSkinControl {
@@ -53,7 +53,7 @@ class TksDataSkinStdLabelControl : public TksDataSkinControl {
   TColor ActiveFontColor = 0xFF0000;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinTabControl : public TksDataSkinControl {
@@ -72,7 +72,7 @@ class TksDataSkinTabControl : public TksDataSkinControl {
   int FocusOffsetX = 0, FocusOffsetY = 0;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinGridControl : public TksDataSkinControl {
@@ -91,7 +91,7 @@ class TksDataSkinGridControl : public TksDataSkinControl {
   bool CellStretchEffect = false, FixedCellStretchEffect = false, ShowFocus = false;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinMainMenuBar : public TksDataSkinControl {
@@ -102,7 +102,7 @@ class TksDataSkinMainMenuBar : public TksDataSkinControl {
   TColor TrackMarkColor = 0, TrackMarkActiveColor = 0;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinBevel : public TksDataSkinControl {
@@ -111,7 +111,7 @@ class TksDataSkinBevel : public TksDataSkinControl {
   TColor LightColor = 0, DarkColor = 0;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinSlider : public TksDataSkinControl {
@@ -123,7 +123,7 @@ class TksDataSkinSlider : public TksDataSkinControl {
   TColor PointsColor = 0;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 // Tree view, list view and rich edit: a font and a background colour.
@@ -134,7 +134,7 @@ class TksDataSkinFontBGControl : public TksDataSkinControl {
   TColor BGColor = 0;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 class TksDataSkinTreeView : public TksDataSkinFontBGControl {
   using TksDataSkinFontBGControl::TksDataSkinFontBGControl;
@@ -154,7 +154,7 @@ class TksDataSkinFrameControl : public TksDataSkinControl {
   TksFramesPlacement FramesPlacement = TksFramesPlacement::fpHorizontal;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 class TksDataSkinAnimateControl : public TksDataSkinFrameControl {
   using TksDataSkinFrameControl::TksDataSkinFrameControl;
@@ -171,7 +171,7 @@ class TksDataSkinFrameRegulator : public TksDataSkinFrameControl {
   TksRegulatorKind RegulatorKind = TksRegulatorKind::rkRound;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinButtonControl : public TksDataSkinCustomControl {
@@ -189,7 +189,7 @@ class TksDataSkinButtonControl : public TksDataSkinCustomControl {
   TColor MenuMarkerTransparentColor = 0;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinMenuButtonControl : public TksDataSkinButtonControl {
@@ -198,7 +198,7 @@ class TksDataSkinMenuButtonControl : public TksDataSkinButtonControl {
   TRect TrackButtonRect;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinCheckRadioControl : public TksDataSkinCustomControl {
@@ -212,7 +212,7 @@ class TksDataSkinCheckRadioControl : public TksDataSkinCustomControl {
       ActiveUnCheckImageRect, UnEnabledCheckImageRect, UnEnabledUnCheckImageRect;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinPanelControl : public TksDataSkinCustomControl {
@@ -229,7 +229,7 @@ class TksDataSkinPanelControl : public TksDataSkinCustomControl {
   TColor GripperTransparentColor = 0;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinExPanelControl : public TksDataSkinCustomControl {
@@ -244,7 +244,7 @@ class TksDataSkinExPanelControl : public TksDataSkinCustomControl {
   TksSkinFont Font;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinLabelControl : public TksDataSkinCustomControl {
@@ -253,7 +253,7 @@ class TksDataSkinLabelControl : public TksDataSkinCustomControl {
   TksSkinFont Font;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinBitLabelControl : public TksDataSkinCustomControl {
@@ -264,7 +264,7 @@ class TksDataSkinBitLabelControl : public TksDataSkinCustomControl {
   std::vector<std::string> Symbols;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinEditControl : public TksDataSkinCustomControl {
@@ -276,7 +276,7 @@ class TksDataSkinEditControl : public TksDataSkinCustomControl {
   TRect ButtonRect, ActiveButtonRect, DownButtonRect, UnEnabledButtonRect;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinMemoControl : public TksDataSkinEditControl {
@@ -285,13 +285,13 @@ class TksDataSkinMemoControl : public TksDataSkinEditControl {
   TColor BGColor = 0, ActiveBGColor = 0;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 // The six rectangles of a pair of arrow buttons.
 struct TksSkinArrowButtons {
   TRect UpButtonRect, ActiveUpButtonRect, DownUpButtonRect, DownButtonRect, ActiveDownButtonRect, DownDownButtonRect;
-  void Keys(TSkinKeys& k);
+  void Keys(SkinKeys& k);
 };
 
 class TksDataSkinSpinEditControl : public TksDataSkinCustomControl {
@@ -303,7 +303,7 @@ class TksDataSkinSpinEditControl : public TksDataSkinCustomControl {
   TksSkinArrowButtons Buttons;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinUpDownControl : public TksDataSkinCustomControl {
@@ -313,7 +313,7 @@ class TksDataSkinUpDownControl : public TksDataSkinCustomControl {
   TksSkinArrowButtons Buttons;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinScrollBarControl : public TksDataSkinCustomControl {
@@ -328,7 +328,7 @@ class TksDataSkinScrollBarControl : public TksDataSkinCustomControl {
   TRect GlyphRect, ActiveGlyphRect, DownGlyphRect;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinTrackBarControl : public TksDataSkinCustomControl {
@@ -339,7 +339,7 @@ class TksDataSkinTrackBarControl : public TksDataSkinCustomControl {
   TColor ButtonTransparentColor = 0;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinSplitterControl : public TksDataSkinCustomControl {
@@ -350,7 +350,7 @@ class TksDataSkinSplitterControl : public TksDataSkinCustomControl {
   TColor GripperTransparentColor = 0;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinGaugeControl : public TksDataSkinCustomControl {
@@ -365,7 +365,7 @@ class TksDataSkinGaugeControl : public TksDataSkinCustomControl {
   bool ProgressStretch = false;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinListBox : public TksDataSkinCustomControl {
@@ -384,7 +384,7 @@ class TksDataSkinListBox : public TksDataSkinCustomControl {
   bool ShowFocus = false;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinCheckListBox : public TksDataSkinListBox {
@@ -393,7 +393,7 @@ class TksDataSkinCheckListBox : public TksDataSkinListBox {
   TRect CheckImageRect, ItemCheckRect, UnCheckImageRect;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinComboBox : public TksDataSkinCustomControl {
@@ -409,7 +409,7 @@ class TksDataSkinComboBox : public TksDataSkinCustomControl {
   bool ItemStretchEffect = false, FocusItemStretchEffect = false, ShowFocus = false;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinControlBar : public TksDataSkinCustomControl {
@@ -421,7 +421,7 @@ class TksDataSkinControlBar : public TksDataSkinCustomControl {
   int GripOffset1 = 0, GripOffset2 = 0;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinScrollBoxControl : public TksDataSkinCustomControl {
@@ -430,7 +430,7 @@ class TksDataSkinScrollBoxControl : public TksDataSkinCustomControl {
   int BGPictureIndex = -1;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 // The control record for a kind word of [SKINCONTROLS]; null for an unknown kind.

@@ -65,7 +65,7 @@ void TksSkinData::LoadCompressedStoredSkin(TksCompressedStoredSkin& storedSkin) 
   ClearSkin();
   TMemoryStream& compressed = storedSkin.CompressedStream();
   compressed.SetPosition(0);
-  std::optional<TSkinContainer> container;
+  std::optional<SkinContainer> container;
   {
     std::vector<std::uint8_t> inflated = InflateAll(compressed);
     container = ReadSkinContainer(inflated);
@@ -82,7 +82,7 @@ void TksSkinData::LoadCompressedStoredSkin(TksCompressedStoredSkin& storedSkin) 
   SendSkinMessage(SkinMsgAfterChange);
 }
 
-void TksSkinData::TakePictures(TSkinContainer& container) {
+void TksSkinData::TakePictures(SkinContainer& container) {
   Picture = std::move(container.Picture);
   InActivePicture = std::move(container.InActivePicture);
   Mask = std::move(container.Mask);
@@ -106,31 +106,31 @@ void TksSkinData::LoadDefinition(const TMemIniFile& ini) {
   MaskName = ini.ReadString("PICTURES", "mask", "");
   RollUpPictureName = ini.ReadString("PICTURES", "rolluppicture", "");
   RollUpMaskName = ini.ReadString("PICTURES", "rollupmask", "");
-  TSkinKeys pictures(ini, "PICTURES");
+  SkinKeys pictures(ini, "PICTURES");
   pictures.List("activepictures", ActivePictureNames);
 
-  TSkinKeys formInfo(ini, "FORMINFO");
+  SkinKeys formInfo(ini, "FORMINFO");
   FormInfo.Keys(formInfo, !MaskName.empty());
-  TSkinKeys popup(ini, "POPUPWINDOW");
+  SkinKeys popup(ini, "POPUPWINDOW");
   PopupWindow.Keys(popup);
-  TSkinKeys hint(ini, "HINTWINDOW");
+  SkinKeys hint(ini, "HINTWINDOW");
   HintWindow.Keys(hint);
-  TSkinKeys colors(ini, "SKINCOLORS");
+  SkinKeys colors(ini, "SKINCOLORS");
   SkinColors.Keys(colors);
   ReadRecordLists(ini);
 }
 
 namespace {
 
-struct TListEntry {
+struct ListEntry {
   std::string name;
   std::string kind;
 };
 
 // The entries of a record list section: "count" and the keys "0" … "n-1",
 // each value cut at its first ":" (no ":" gives an empty name and kind).
-std::vector<TListEntry> ListEntries(const TMemIniFile& ini, std::string_view section) {
-  std::vector<TListEntry> entries;
+std::vector<ListEntry> ListEntries(const TMemIniFile& ini, std::string_view section) {
+  std::vector<ListEntry> entries;
   int count = ini.ReadInteger(section, "count", 0);
   for (int i = 0; i < count; ++i) {
     std::string value = ini.ReadString(section, std::to_string(i), "");
@@ -146,17 +146,17 @@ std::vector<TListEntry> ListEntries(const TMemIniFile& ini, std::string_view sec
 }  // namespace
 
 void TksSkinData::ReadRecordLists(const TMemIniFile& ini) {
-  for (TListEntry& entry : ListEntries(ini, "SKINAREAS")) {
+  for (ListEntry& entry : ListEntries(ini, "SKINAREAS")) {
     if (entry.name.empty() && entry.kind.empty()) continue;
     SkinAreas.push_back({entry.name, ParseSkinRect(entry.kind)});
   }
-  for (TListEntry& entry : ListEntries(ini, "SKINOBJECTS")) {
+  for (ListEntry& entry : ListEntries(ini, "SKINOBJECTS")) {
     auto record = CreateSkinObjectRecord(entry.kind, entry.name);
     if (!record) continue;
     SkinObjects.push_back(std::move(record));
     SkinObjects.back()->LoadFromIni(ini);
   }
-  for (TListEntry& entry : ListEntries(ini, "SKINCONTROLS")) {
+  for (ListEntry& entry : ListEntries(ini, "SKINCONTROLS")) {
     auto record = CreateSkinControlRecord(entry.kind, entry.name);
     if (!record) continue;
     SkinControls.push_back(std::move(record));

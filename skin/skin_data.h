@@ -77,7 +77,7 @@ class TksSkinData : public TComponent {
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
-  void TakePictures(TSkinContainer& container);
+  void TakePictures(SkinContainer& container);
   void ReadRecordLists(const TMemIniFile& ini);
 
   bool m_empty = true;

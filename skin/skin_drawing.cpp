@@ -23,9 +23,9 @@ TksPieceGeometry Bounded(const TksPieceGeometry& g) {
 
 }  // namespace
 
-TksPieceGeometry ResizedGeometry(const TksPieceGeometry& g, int w, int h, int W, int H) {
-  const long long dW = static_cast<long long>(W) - w;
-  const long long dH = static_cast<long long>(H) - h;
+TksPieceGeometry ResizedGeometry(const TksPieceGeometry& g, int skinWidth, int skinHeight, int targetWidth, int targetHeight) {
+  const long long dW = static_cast<long long>(targetWidth) - skinWidth;
+  const long long dH = static_cast<long long>(targetHeight) - skinHeight;
   return Bounded(TksPieceGeometry{g.LT,
                                   {Bounded(g.RT.X + dW), g.RT.Y},
                                   {g.LB.X, Bounded(g.LB.Y + dH)},
@@ -33,25 +33,25 @@ TksPieceGeometry ResizedGeometry(const TksPieceGeometry& g, int w, int h, int W,
                                   {g.C.Left, g.C.Top, Bounded(g.C.Right + dW), Bounded(g.C.Bottom + dH)}});
 }
 
-TksPieceGeometry ResizedHorizontally(const TksPieceGeometry& g, int w, int W) {
+TksPieceGeometry ResizedHorizontally(const TksPieceGeometry& g, int skinWidth, int targetWidth) {
   TksPieceGeometry r = Bounded(g);
-  r.RT.X = Bounded(r.RT.X + static_cast<long long>(W) - w);
-  r.C.Right = Bounded(r.C.Right + static_cast<long long>(W) - w);
+  r.RT.X = Bounded(r.RT.X + static_cast<long long>(targetWidth) - skinWidth);
+  r.C.Right = Bounded(r.C.Right + static_cast<long long>(targetWidth) - skinWidth);
   return r;
 }
 
-TksPieceGeometry ResizedVertically(const TksPieceGeometry& g, int h, int H) {
+TksPieceGeometry ResizedVertically(const TksPieceGeometry& g, int skinHeight, int targetHeight) {
   TksPieceGeometry r = Bounded(g);
-  r.LB.Y = Bounded(r.LB.Y + static_cast<long long>(H) - h);
-  r.C.Bottom = Bounded(r.C.Bottom + static_cast<long long>(H) - h);
+  r.LB.Y = Bounded(r.LB.Y + static_cast<long long>(targetHeight) - skinHeight);
+  r.C.Bottom = Bounded(r.C.Bottom + static_cast<long long>(targetHeight) - skinHeight);
   return r;
 }
 
-TRect PlaceFrameObject(const TRect& rect, const TksPieceGeometry& geometry, int w, int h, int W, int H) {
+TRect PlaceFrameObject(const TRect& rect, const TksPieceGeometry& geometry, int skinWidth, int skinHeight, int targetWidth, int targetHeight) {
   const TRect r = Bounded(rect);
   const TksPieceGeometry g = Bounded(geometry);
-  const int dW = Bounded(static_cast<long long>(W) - w), dH = Bounded(static_cast<long long>(H) - h);
-  const TRect z1{0, 0, g.LT.X, g.LT.Y}, z2{g.RT.X, 0, w, g.RT.Y}, z3{0, g.LB.Y, g.LB.X, h}, z4{g.RB.X, g.RB.Y, w, h};
+  const int dW = Bounded(static_cast<long long>(targetWidth) - skinWidth), dH = Bounded(static_cast<long long>(targetHeight) - skinHeight);
+  const TRect z1{0, 0, g.LT.X, g.LT.Y}, z2{g.RT.X, 0, skinWidth, g.RT.Y}, z3{0, g.LB.Y, g.LB.X, skinHeight}, z4{g.RB.X, g.RB.Y, skinWidth, skinHeight};
   auto in = [](const TRect& z, TPoint p) { return p.X >= z.Left && p.X < z.Right && p.Y >= z.Top && p.Y < z.Bottom; };
   const TPoint p1{r.Left, r.Top}, p2{r.Right, r.Bottom};
   auto both = [&](const TRect& z) { return in(z, p1) && in(z, p2); };
@@ -105,8 +105,8 @@ void Edge(TBitmap& dest, const TRect& destRect, const TBitmap& source, const TRe
     TilePiece(dest, destRect, source, piece);
 }
 
-TBitmap WhiteBitmap(int w, int h) {
-  TBitmap b(w, h);
+TBitmap WhiteBitmap(int width, int height) {
+  TBitmap b(width, height);
   std::fill(b.PixelData().begin(), b.PixelData().end(), MakePixel(255, 255, 255));
   return b;
 }
@@ -170,22 +170,22 @@ namespace {
 
 void DrawTwelvePieces(TBitmap& t, const TBitmap& picture, const TRect& skinRect, const TksPieceGeometry& g,
                       const TksPieceGeometry& r, TksStretchFlags stretch) {
-  const int w = skinRect.Width(), h = skinRect.Height(), W = t.Width(), H = t.Height();
+  const int skinWidth = skinRect.Width(), skinHeight = skinRect.Height(), targetWidth = t.Width(), targetHeight = t.Height();
   auto S = [&](int l, int tp, int rt, int b) { return TRect{l, tp, rt, b}.Offset(skinRect.Left, skinRect.Top); };
   const TRect& c = g.C;
   const TRect& n = r.C;
   Edge(t, {r.LT.X, 0, r.RT.X, n.Top}, picture, S(g.LT.X, 0, g.RT.X, c.Top), stretch.Top);
-  Edge(t, {r.LB.X, n.Bottom, r.RB.X, H}, picture, S(g.LB.X, c.Bottom, g.RB.X, h), stretch.Bottom);
+  Edge(t, {r.LB.X, n.Bottom, r.RB.X, targetHeight}, picture, S(g.LB.X, c.Bottom, g.RB.X, skinHeight), stretch.Bottom);
   Edge(t, {0, r.LT.Y, n.Left, r.LB.Y}, picture, S(0, g.LT.Y, c.Left, g.LB.Y), stretch.Left);
-  Edge(t, {n.Right, r.RT.Y, W, r.RB.Y}, picture, S(c.Right, g.RT.Y, w, g.RB.Y), stretch.Right);
+  Edge(t, {n.Right, r.RT.Y, targetWidth, r.RB.Y}, picture, S(c.Right, g.RT.Y, skinWidth, g.RB.Y), stretch.Right);
   CopyInto(t, {0, 0, r.LT.X, n.Top}, picture, S(0, 0, g.LT.X, c.Top));
   CopyInto(t, {0, n.Top, n.Left, r.LT.Y}, picture, S(0, c.Top, c.Left, g.LT.Y));
-  CopyInto(t, {r.RT.X, 0, W, n.Top}, picture, S(g.RT.X, 0, w, c.Top));
-  CopyInto(t, {n.Right, n.Top, W, r.RT.Y}, picture, S(c.Right, c.Top, w, g.RT.Y));
-  CopyInto(t, {0, r.LB.Y, n.Left, H}, picture, S(0, g.LB.Y, c.Left, h));
-  CopyInto(t, {n.Left, n.Bottom, r.LB.X, H}, picture, S(c.Left, c.Bottom, g.LB.X, h));
-  CopyInto(t, {r.RB.X, n.Bottom, W, H}, picture, S(g.RB.X, c.Bottom, w, h));
-  CopyInto(t, {n.Right, r.RB.Y, W, n.Bottom}, picture, S(c.Right, g.RB.Y, w, c.Bottom));
+  CopyInto(t, {r.RT.X, 0, targetWidth, n.Top}, picture, S(g.RT.X, 0, skinWidth, c.Top));
+  CopyInto(t, {n.Right, n.Top, targetWidth, r.RT.Y}, picture, S(c.Right, c.Top, skinWidth, g.RT.Y));
+  CopyInto(t, {0, r.LB.Y, n.Left, targetHeight}, picture, S(0, g.LB.Y, c.Left, skinHeight));
+  CopyInto(t, {n.Left, n.Bottom, r.LB.X, targetHeight}, picture, S(c.Left, c.Bottom, g.LB.X, skinHeight));
+  CopyInto(t, {r.RB.X, n.Bottom, targetWidth, targetHeight}, picture, S(g.RB.X, c.Bottom, skinWidth, skinHeight));
+  CopyInto(t, {n.Right, r.RB.Y, targetWidth, n.Bottom}, picture, S(c.Right, g.RB.Y, skinWidth, c.Bottom));
 }
 
 bool DrawsNothing(const TBitmap& picture, const TksPieceGeometry& g) {
@@ -195,10 +195,10 @@ bool DrawsNothing(const TBitmap& picture, const TksPieceGeometry& g) {
 }  // namespace
 
 TBitmap BuildFramedImage(const TBitmap& picture, const TRect& skinRectIn, const TksPieceGeometry& gIn,
-                         const TksPieceGeometry& resizedIn, int W, int H, TksStretchFlags stretch, bool fillCentre) {
+                         const TksPieceGeometry& resizedIn, int targetWidth, int targetHeight, TksStretchFlags stretch, bool fillCentre) {
   const TRect skinRect = Bounded(skinRectIn);
   const TksPieceGeometry g = Bounded(gIn), resized = Bounded(resizedIn);
-  TBitmap t(std::max(W, 0), std::max(H, 0));
+  TBitmap t(std::max(targetWidth, 0), std::max(targetHeight, 0));
   if (DrawsNothing(picture, g) || t.Empty()) return t;
   DrawTwelvePieces(t, picture, skinRect, g, resized, stretch);
   if (fillCentre)
@@ -207,39 +207,39 @@ TBitmap BuildFramedImage(const TBitmap& picture, const TRect& skinRectIn, const 
 }
 
 TBitmap BuildWindowFramedImage(const TBitmap& picture, const TRect& skinRect, const TksPieceGeometry& g,
-                               const TksPieceGeometry& resized, int W, int H, TksStretchFlags edges,
+                               const TksPieceGeometry& resized, int targetWidth, int targetHeight, TksStretchFlags edges,
                                bool fillCentre) {
   edges.Centre = false;
-  return BuildFramedImage(picture, skinRect, g, resized, W, H, edges, fillCentre);
+  return BuildFramedImage(picture, skinRect, g, resized, targetWidth, targetHeight, edges, fillCentre);
 }
 
 TBitmap BuildHStripImage(const TBitmap& picture, const TRect& sourceIn, int leftIn, int rightIn, bool stretch,
-                         int W) {
+                         int targetWidth) {
   const TRect source = Bounded(sourceIn);
   const int leftWidth = Bounded(leftIn), rightWidth = Bounded(rightIn);
-  TBitmap t(std::max(W, 0), std::max(source.Height(), 0));
+  TBitmap t(std::max(targetWidth, 0), std::max(source.Height(), 0));
   if (t.Empty()) return t;
   const int top = source.Top, bottom = source.Bottom;
   if (leftWidth != 0) CopyPiece(t, {0, 0}, picture, {source.Left, top, source.Left + leftWidth, bottom});
   if (rightWidth != 0)
-    CopyPiece(t, {W - rightWidth, 0}, picture, {source.Right - rightWidth, top, source.Right, bottom});
+    CopyPiece(t, {targetWidth - rightWidth, 0}, picture, {source.Right - rightWidth, top, source.Right, bottom});
   TRect middle{source.Left + leftWidth, top, source.Right - rightWidth, bottom};
-  if (middle.Width() > 0) Edge(t, {leftWidth, 0, W - rightWidth, t.Height()}, picture, middle, stretch);
+  if (middle.Width() > 0) Edge(t, {leftWidth, 0, targetWidth - rightWidth, t.Height()}, picture, middle, stretch);
   return t;
 }
 
 TBitmap BuildVStripImage(const TBitmap& picture, const TRect& sourceIn, int topIn, int bottomIn, bool stretch,
-                         int H) {
+                         int targetHeight) {
   const TRect source = Bounded(sourceIn);
   const int topHeight = Bounded(topIn), bottomHeight = Bounded(bottomIn);
-  TBitmap t(std::max(source.Width(), 0), std::max(H, 0));
+  TBitmap t(std::max(source.Width(), 0), std::max(targetHeight, 0));
   if (t.Empty()) return t;
   const int left = source.Left, right = source.Right;
   if (topHeight != 0) CopyPiece(t, {0, 0}, picture, {left, source.Top, right, source.Top + topHeight});
   if (bottomHeight != 0)
-    CopyPiece(t, {0, H - bottomHeight}, picture, {left, source.Bottom - bottomHeight, right, source.Bottom});
+    CopyPiece(t, {0, targetHeight - bottomHeight}, picture, {left, source.Bottom - bottomHeight, right, source.Bottom});
   TRect middle{left, source.Top + topHeight, right, source.Bottom - bottomHeight};
-  if (middle.Height() > 0) Edge(t, {0, topHeight, t.Width(), H - bottomHeight}, picture, middle, stretch);
+  if (middle.Height() > 0) Edge(t, {0, topHeight, t.Width(), targetHeight - bottomHeight}, picture, middle, stretch);
   return t;
 }
 
@@ -265,41 +265,41 @@ TBitmap SideStrip(const TBitmap& picture, const TRect& source, int columnLeft, i
 }  // namespace
 
 TksBorderStrips BuildBorderStrips(const TBitmap& picture, const TRect& sourceIn, const TksPieceGeometry& gIn,
-                                  const TksPieceGeometry& rIn, int W, int H, TksStretchFlags edges) {
+                                  const TksPieceGeometry& rIn, int targetWidth, int targetHeight, TksStretchFlags edges) {
   const TRect source = Bounded(sourceIn);
   const TksPieceGeometry g = Bounded(gIn), r = Bounded(rIn);
   TksBorderStrips strips;
-  const int w = source.Width(), h = source.Height();
+  const int skinWidth = source.Width(), skinHeight = source.Height();
   auto S = [&](int l, int t, int rt, int b) { return TRect{l, t, rt, b}.Offset(source.Left, source.Top); };
   // Strips never reach beyond the window, whatever the geometry says.
-  const int topHeight = std::min(r.C.Top, H);
-  const int bottomHeight = std::min(H - r.C.Bottom, H);
-  if (W > 0 && topHeight > 0 && g.RT.X > g.LT.X) {
-    strips.Top = TBitmap(W, topHeight);
+  const int topHeight = std::min(r.C.Top, targetHeight);
+  const int bottomHeight = std::min(targetHeight - r.C.Bottom, targetHeight);
+  if (targetWidth > 0 && topHeight > 0 && g.RT.X > g.LT.X) {
+    strips.Top = TBitmap(targetWidth, topHeight);
     TRect edge = S(g.LT.X, 0, g.RT.X, topHeight);
     if (edges.Top)
       StretchPiece(strips.Top, {r.LT.X, 0, r.RT.X, topHeight}, picture, edge);
     else
-      TilePiece(strips.Top, {0, 0, W, topHeight}, picture, edge);
+      TilePiece(strips.Top, {0, 0, targetWidth, topHeight}, picture, edge);
     CopyPiece(strips.Top, {0, 0}, picture, S(0, 0, g.LT.X, topHeight));
-    CopyPiece(strips.Top, {r.RT.X, 0}, picture, S(g.RT.X, 0, w, topHeight));
+    CopyPiece(strips.Top, {r.RT.X, 0}, picture, S(g.RT.X, 0, skinWidth, topHeight));
   }
-  if (W > 0 && bottomHeight > 0 && g.RB.X > g.LB.X) {
-    strips.Bottom = TBitmap(W, bottomHeight);
-    const int from = h - bottomHeight;
-    TRect edge = S(g.LB.X, from, g.RB.X, h);
+  if (targetWidth > 0 && bottomHeight > 0 && g.RB.X > g.LB.X) {
+    strips.Bottom = TBitmap(targetWidth, bottomHeight);
+    const int from = skinHeight - bottomHeight;
+    TRect edge = S(g.LB.X, from, g.RB.X, skinHeight);
     if (edges.Bottom)
       StretchPiece(strips.Bottom, {r.LB.X, 0, r.RB.X, bottomHeight}, picture, edge);
     else
-      TilePiece(strips.Bottom, {0, 0, W, bottomHeight}, picture, edge);
-    CopyPiece(strips.Bottom, {0, 0}, picture, S(0, from, g.LB.X, h));
-    CopyPiece(strips.Bottom, {r.RB.X, 0}, picture, S(g.RB.X, from, w, h));
+      TilePiece(strips.Bottom, {0, 0, targetWidth, bottomHeight}, picture, edge);
+    CopyPiece(strips.Bottom, {0, 0}, picture, S(0, from, g.LB.X, skinHeight));
+    CopyPiece(strips.Bottom, {r.RB.X, 0}, picture, S(g.RB.X, from, skinWidth, skinHeight));
   }
-  const int sideHeight = H - topHeight - bottomHeight;
+  const int sideHeight = targetHeight - topHeight - bottomHeight;
   if (r.C.Left > 0 && sideHeight > 0 && g.LB.Y > g.LT.Y)
-    strips.Left = SideStrip(picture, source, 0, std::min(r.C.Left, W), sideHeight, g.C.Top, g.C.Bottom, g.LT.Y, g.LB.Y, edges.Left);
-  if (W - r.C.Right > 0 && sideHeight > 0 && g.RB.Y > g.RT.Y)
-    strips.Right = SideStrip(picture, source, g.C.Right, std::min(W - r.C.Right, W), sideHeight, g.C.Top, g.C.Bottom, g.RT.Y,
+    strips.Left = SideStrip(picture, source, 0, std::min(r.C.Left, targetWidth), sideHeight, g.C.Top, g.C.Bottom, g.LT.Y, g.LB.Y, edges.Left);
+  if (targetWidth - r.C.Right > 0 && sideHeight > 0 && g.RB.Y > g.RT.Y)
+    strips.Right = SideStrip(picture, source, g.C.Right, std::min(targetWidth - r.C.Right, targetWidth), sideHeight, g.C.Top, g.C.Bottom, g.RT.Y,
                              g.RB.Y, edges.Right);
   return strips;
 }
@@ -327,9 +327,9 @@ namespace {
 
 // A mask strip cut by tiling only: the edge piece laid over [edgeFrom, edgeTo)
 // and the two corners copied to the strip's ends (columns for horizontal strips).
-TBitmap HorizontalMaskStrip(const TBitmap& mask, int W, int top, int bottom, int edgeLeft, int edgeRight,
+TBitmap HorizontalMaskStrip(const TBitmap& mask, int targetWidth, int top, int bottom, int edgeLeft, int edgeRight,
                             int destLeft, int destRight) {
-  TBitmap strip = WhiteBitmap(W, bottom - top);
+  TBitmap strip = WhiteBitmap(targetWidth, bottom - top);
   TilePiece(strip, {destLeft, 0, destRight, strip.Height()}, mask, {edgeLeft, top, edgeRight, bottom});
   CopyPiece(strip, {0, 0}, mask, {0, top, edgeLeft, bottom});
   CopyPiece(strip, {destRight, 0}, mask, {edgeRight, top, mask.Width(), bottom});
@@ -353,19 +353,19 @@ void JoinStrip(TRegion& region, const TBitmap& strip, int dx, int dy) {
 }  // namespace
 
 std::optional<TRegion> BuildFramedRegion(const TBitmap& mask, const TksPieceGeometry& gIn,
-                                         const TksPieceGeometry& rIn, int W, int H) {
+                                         const TksPieceGeometry& rIn, int targetWidth, int targetHeight) {
   const TksPieceGeometry g = Bounded(gIn), r = Bounded(rIn);
   if (r.RT.X < r.LT.X || r.LB.Y < r.LT.Y) return std::nullopt;
   if (!HasArea(r.C)) return std::nullopt;
   const int mw = mask.Width(), mh = mask.Height();
   // Strips are cut from the mask: none is larger than the mask or the window.
   const TRect c{std::min(g.C.Left, mw), std::min(g.C.Top, mh), std::max(g.C.Right, 0), std::max(g.C.Bottom, 0)};
-  const int sideHeight = std::min(r.C.Bottom - r.C.Top, H);
+  const int sideHeight = std::min(r.C.Bottom - r.C.Top, targetHeight);
   TRegion region(r.C);
-  if (W > 0 && c.Top > 0)
-    JoinStrip(region, HorizontalMaskStrip(mask, W, 0, c.Top, g.LT.X, g.RT.X, r.LT.X, r.RT.X), 0, 0);
-  if (W > 0 && mh - c.Bottom > 0)
-    JoinStrip(region, HorizontalMaskStrip(mask, W, c.Bottom, mh, g.LB.X, g.RB.X, r.LB.X, r.RB.X), 0, r.C.Bottom);
+  if (targetWidth > 0 && c.Top > 0)
+    JoinStrip(region, HorizontalMaskStrip(mask, targetWidth, 0, c.Top, g.LT.X, g.RT.X, r.LT.X, r.RT.X), 0, 0);
+  if (targetWidth > 0 && mh - c.Bottom > 0)
+    JoinStrip(region, HorizontalMaskStrip(mask, targetWidth, c.Bottom, mh, g.LB.X, g.RB.X, r.LB.X, r.RB.X), 0, r.C.Bottom);
   if (c.Left > 0 && sideHeight > 0)
     JoinStrip(region, VerticalMaskStrip(mask, 0, c.Left, sideHeight, c.Top, c.Bottom, g.LT.Y, g.LB.Y), 0, r.C.Top);
   if (mw - c.Right > 0 && sideHeight > 0)

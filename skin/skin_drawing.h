@@ -18,16 +18,17 @@ struct TksPieceGeometry {
 };
 
 // The resizing rule: corners keep their size, edges and centre take up the
-// difference between the skin size w x h and the target W x H.
-TksPieceGeometry ResizedGeometry(const TksPieceGeometry& g, int w, int h, int W, int H);
+// difference between the skin size and the target size.
+TksPieceGeometry ResizedGeometry(const TksPieceGeometry& g, int skinWidth, int skinHeight, int targetWidth, int targetHeight);
 // For the strip kinds only one direction moves.
-TksPieceGeometry ResizedHorizontally(const TksPieceGeometry& g, int w, int W);
-TksPieceGeometry ResizedVertically(const TksPieceGeometry& g, int h, int H);
+TksPieceGeometry ResizedHorizontally(const TksPieceGeometry& g, int skinWidth, int targetWidth);
+TksPieceGeometry ResizedVertically(const TksPieceGeometry& g, int skinHeight, int targetHeight);
 
-// Where a rectangle of the frame picture (w x h) lies on a window of W x H:
+// Where a rectangle of the frame picture (skinWidth x skinHeight) lies on a window of
+// targetWidth x targetHeight:
 // rectangles in a corner zone move with that corner, rectangles that span two
 // zones grow with the edge between them.
-TRect PlaceFrameObject(const TRect& r, const TksPieceGeometry& g, int w, int h, int W, int H);
+TRect PlaceFrameObject(const TRect& r, const TksPieceGeometry& g, int skinWidth, int skinHeight, int targetWidth, int targetHeight);
 
 enum class TksPieceKind { pkNone, pkFramed, pkHorizontal, pkVertical, pkFixed };
 TksPieceKind PieceKindOf(const TRect& skinRect, const TksPieceGeometry& g);
@@ -44,30 +45,30 @@ void CopyPiece(TBitmap& dest, TPoint at, const TBitmap& source, const TRect& pie
 void StretchPiece(TBitmap& dest, const TRect& destRect, const TBitmap& source, const TRect& piece);
 void TilePiece(TBitmap& dest, const TRect& destRect, const TBitmap& source, const TRect& piece);
 
-// The nine-area image of W x H from skinRect of picture.
+// The nine-area image of targetWidth x targetHeight from skinRect of picture.
 TBitmap BuildFramedImage(const TBitmap& picture, const TRect& skinRect, const TksPieceGeometry& g,
-                         const TksPieceGeometry& resized, int W, int H, TksStretchFlags stretch, bool fillCentre);
+                         const TksPieceGeometry& resized, int targetWidth, int targetHeight, TksStretchFlags stretch, bool fillCentre);
 // The same pieces with the centre always tiled: the hint and popup windows.
 TBitmap BuildWindowFramedImage(const TBitmap& picture, const TRect& skinRect, const TksPieceGeometry& g,
-                               const TksPieceGeometry& resized, int W, int H, TksStretchFlags edges,
+                               const TksPieceGeometry& resized, int targetWidth, int targetHeight, TksStretchFlags edges,
                                bool fillCentre);
 TBitmap BuildHStripImage(const TBitmap& picture, const TRect& source, int leftWidth, int rightWidth, bool stretch,
-                         int W);
+                         int targetWidth);
 TBitmap BuildVStripImage(const TBitmap& picture, const TRect& source, int topHeight, int bottomHeight, bool stretch,
-                         int H);
+                         int targetHeight);
 
 // The window frame's four border bitmaps; a strip that is not made stays empty.
 struct TksBorderStrips {
   TBitmap Top, Bottom, Left, Right;
 };
 TksBorderStrips BuildBorderStrips(const TBitmap& picture, const TRect& source, const TksPieceGeometry& g,
-                                  const TksPieceGeometry& resized, int W, int H, TksStretchFlags edges);
+                                  const TksPieceGeometry& resized, int targetWidth, int targetHeight, TksStretchFlags edges);
 
 // The black pixels of bitmap as a region at (dx, dy); none for an empty bitmap.
 std::optional<TRegion> MaskToRegion(const TBitmap& bitmap, int dx, int dy);
 // The region of a framed target cut from a mask picture; none when the geometry
 // is inverted or the client rectangle is empty.
 std::optional<TRegion> BuildFramedRegion(const TBitmap& mask, const TksPieceGeometry& g,
-                                         const TksPieceGeometry& resized, int W, int H);
+                                         const TksPieceGeometry& resized, int targetWidth, int targetHeight);
 
 }  // namespace kx

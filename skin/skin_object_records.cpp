@@ -5,17 +5,17 @@
 namespace kx {
 
 void TksDataSkinObject::LoadFromIni(const TMemIniFile& ini) {
-  TSkinKeys k(ini, IDName);
+  SkinKeys k(ini, IDName);
   Keys(k);
 }
 
 void TksDataSkinObject::SaveToIni(std::vector<std::string>& lines) {
   lines.push_back("[" + IDName + "]");
-  TSkinKeys k(lines);
+  SkinKeys k(lines);
   Keys(k);
 }
 
-void TksDataSkinObject::Keys(TSkinKeys& k) {
+void TksDataSkinObject::Keys(SkinKeys& k) {
   k.String("hint", Hint);
   k.Flag("rollup", RollUp);
   k.Int("activepictureindex", ActivePictureIndex, -1);
@@ -28,27 +28,27 @@ void TksDataSkinObject::Keys(TSkinKeys& k) {
   k.MorphKind("morphkind", MorphKind);
 }
 
-void TksDataSkinButton::Keys(TSkinKeys& k) {
+void TksDataSkinButton::Keys(SkinKeys& k) {
   TksDataSkinObject::Keys(k);
   k.Rect("downrect", DownRect);
   k.Rect("disableskinrsect", DisableSkinRect);
   k.Int("groupindex", GroupIndex, -1);
 }
 
-void TksSkinRestoreRects::Keys(TSkinKeys& k) {
+void TksSkinRestoreRects::Keys(SkinKeys& k) {
   k.Rect("restorerect", RestoreRect);
   k.Rect("restoreactiverect", RestoreActiveRect);
   k.Rect("restoredownrect", RestoreDownRect);
   k.Rect("restoreinactiverect", RestoreInActiveRect);
 }
 
-void TksDataSkinStdButton::Keys(TSkinKeys& k) {
+void TksDataSkinStdButton::Keys(SkinKeys& k) {
   TksDataSkinButton::Keys(k);
   k.Command("command", Command);
   Restore.Keys(k);
 }
 
-void TksDataSkinCaption::Keys(TSkinKeys& k) {
+void TksDataSkinCaption::Keys(SkinKeys& k) {
   TksDataSkinObject::Keys(k);
   k.Flag("defaultcaption", DefaultCaption);
   k.Rect("textrect", TextRect);
@@ -74,7 +74,7 @@ void TksDataSkinCaption::Keys(TSkinKeys& k) {
   k.Flag("fullframe", FullFrame);
 }
 
-void TksDataSkinAnimate::Keys(TSkinKeys& k) {
+void TksDataSkinAnimate::Keys(SkinKeys& k) {
   TksDataSkinObject::Keys(k);
   if (k.Reading()) Morphing = false;
   k.Int("countframes", CountFrames, 1);
@@ -86,7 +86,7 @@ void TksDataSkinAnimate::Keys(TSkinKeys& k) {
   Restore.Keys(k);
 }
 
-void TksDataSkinMenuItem::Keys(TSkinKeys& k) {
+void TksDataSkinMenuItem::Keys(SkinKeys& k) {
   TksDataSkinObject::Keys(k);
   k.Int("itemleftoffset", ItemLeftOffset);
   k.Int("itemrightoffset", ItemRightOffset);
@@ -110,7 +110,7 @@ void TksDataSkinMenuItem::Keys(TSkinKeys& k) {
   k.Color("activeimagecolor", ActiveImageColor);
 }
 
-void TksDataSkinMainMenuItem::Keys(TSkinKeys& k) {
+void TksDataSkinMainMenuItem::Keys(SkinKeys& k) {
   TksDataSkinObject::Keys(k);
   k.Int("itemleftoffset", ItemLeftOffset);
   k.Int("itemrightoffset", ItemRightOffset);
@@ -127,7 +127,7 @@ void TksDataSkinMainMenuItem::Keys(TSkinKeys& k) {
   k.Flag("inactiveanimation", InActiveAnimation);
 }
 
-void TksDataSkinLabel::Keys(TSkinKeys& k) {
+void TksDataSkinLabel::Keys(SkinKeys& k) {
   TksDataSkinObject::Keys(k);
   k.Font(Font);
   k.Color("activefontcolor", ActiveFontColor);
@@ -135,7 +135,7 @@ void TksDataSkinLabel::Keys(TSkinKeys& k) {
   k.String("textvalue", TextValue);
 }
 
-void TksDataSkinBitLabel::Keys(TSkinKeys& k) {
+void TksDataSkinBitLabel::Keys(SkinKeys& k) {
   TksDataSkinObject::Keys(k);
   k.String("textvalue", TextValue);
   k.Int("symbolwidth", SymbolWidth);
@@ -145,14 +145,14 @@ void TksDataSkinBitLabel::Keys(TSkinKeys& k) {
   k.Color("transparentcolor", TransparentColor, 0xFF00FF);
 }
 
-void TksDataSkinGauge::Keys(TSkinKeys& k) {
+void TksDataSkinGauge::Keys(SkinKeys& k) {
   TksDataSkinObject::Keys(k);
   k.Int("minvalue", MinValue);
   k.Int("maxvalue", MaxValue);
   k.GaugeKind("kind", GaugeKind);
 }
 
-void TksDataSkinTrackBar::Keys(TSkinKeys& k) {
+void TksDataSkinTrackBar::Keys(SkinKeys& k) {
   TksDataSkinObject::Keys(k);
   k.Rect("buttonrect", ButtonRect);
   k.Rect("activebuttonrect", ActiveButtonRect);
@@ -165,7 +165,7 @@ void TksDataSkinTrackBar::Keys(TSkinKeys& k) {
   k.Color("buttontransparentcolor", ButtonTransparentColor);
 }
 
-void TksDataSkinFrameGaugeObject::Keys(TSkinKeys& k) {
+void TksDataSkinFrameGaugeObject::Keys(SkinKeys& k) {
   TksDataSkinObject::Keys(k);
   k.Int("minvalue", MinValue);
   k.Int("maxvalue", MaxValue);
@@ -173,12 +173,12 @@ void TksDataSkinFrameGaugeObject::Keys(TSkinKeys& k) {
   k.FramesPlacement("framesplacement", FramesPlacement);
 }
 
-void TksDataSkinFrameRegulatorObject::Keys(TSkinKeys& k) {
+void TksDataSkinFrameRegulatorObject::Keys(SkinKeys& k) {
   TksDataSkinFrameGaugeObject::Keys(k);
   k.RegulatorKind("kind", RegulatorKind);
 }
 
-void TksDataUserObject::Keys(TSkinKeys& k) {
+void TksDataUserObject::Keys(SkinKeys& k) {
   k.Flag("rollup", RollUp);
   k.Rect("skinrect", SkinRect);
   k.Int("cursorindex", CursorIndex, -1);
@@ -186,7 +186,7 @@ void TksDataUserObject::Keys(TSkinKeys& k) {
 
 namespace {
 
-using F = TRecordFactory<TksDataSkinObject>;
+using F = RecordFactory<TksDataSkinObject>;
 
 const F& Factory() {
   static const F factory = {

@@ -33,7 +33,7 @@ class TksDataSkinObject {
   TksMorphKind MorphKind = TksMorphKind::mkDefault;
 
  protected:
-  virtual void Keys(TSkinKeys& k);
+  virtual void Keys(SkinKeys& k);
 };
 
 class TksDataSkinButton : public TksDataSkinObject {
@@ -43,13 +43,13 @@ class TksDataSkinButton : public TksDataSkinObject {
   int GroupIndex = -1;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 // The images a command button shows while the window is in the state it undoes.
 struct TksSkinRestoreRects {
   TRect RestoreRect, RestoreActiveRect, RestoreDownRect, RestoreInActiveRect;
-  void Keys(TSkinKeys& k);
+  void Keys(SkinKeys& k);
 };
 
 class TksDataSkinStdButton : public TksDataSkinButton {
@@ -59,7 +59,7 @@ class TksDataSkinStdButton : public TksDataSkinButton {
   TksSkinRestoreRects Restore;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinMainMenuBarButton : public TksDataSkinStdButton {
@@ -87,7 +87,7 @@ class TksDataSkinCaption : public TksDataSkinObject {
   bool InActiveAnimation = false, FullFrame = false;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinAnimate : public TksDataSkinObject {
@@ -101,7 +101,7 @@ class TksDataSkinAnimate : public TksDataSkinObject {
   TksSkinRestoreRects Restore;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinMenuItem : public TksDataSkinObject {
@@ -121,7 +121,7 @@ class TksDataSkinMenuItem : public TksDataSkinObject {
   TColor ImageColor = 0, ActiveImageColor = 0;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinMainMenuItem : public TksDataSkinObject {
@@ -138,7 +138,7 @@ class TksDataSkinMainMenuItem : public TksDataSkinObject {
   bool InActiveAnimation = false;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinMainMenuBarItem : public TksDataSkinMainMenuItem {
@@ -154,7 +154,7 @@ class TksDataSkinLabel : public TksDataSkinObject {
   std::string TextValue;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinBitLabel : public TksDataSkinObject {
@@ -167,7 +167,7 @@ class TksDataSkinBitLabel : public TksDataSkinObject {
   TColor TransparentColor = 0xFF00FF;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinGauge : public TksDataSkinObject {
@@ -177,7 +177,7 @@ class TksDataSkinGauge : public TksDataSkinObject {
   TksGaugeKind GaugeKind = TksGaugeKind::gkHorizontal;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinTrackBar : public TksDataSkinObject {
@@ -190,7 +190,7 @@ class TksDataSkinTrackBar : public TksDataSkinObject {
   TColor ButtonTransparentColor = 0;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinFrameGaugeObject : public TksDataSkinObject {
@@ -200,7 +200,7 @@ class TksDataSkinFrameGaugeObject : public TksDataSkinObject {
   TksFramesPlacement FramesPlacement = TksFramesPlacement::fpHorizontal;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinFrameRegulatorObject : public TksDataSkinFrameGaugeObject {
@@ -209,7 +209,7 @@ class TksDataSkinFrameRegulatorObject : public TksDataSkinFrameGaugeObject {
   TksRegulatorKind RegulatorKind = TksRegulatorKind::rkRound;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 class TksDataSkinSwitch : public TksDataSkinObject {
@@ -222,7 +222,7 @@ class TksDataUserObject : public TksDataSkinObject {
   using TksDataSkinObject::TksDataSkinObject;
 
  protected:
-  void Keys(TSkinKeys& k) override;
+  void Keys(SkinKeys& k) override;
 };
 
 // The object record for a kind word of [SKINOBJECTS]; null for an unknown kind.

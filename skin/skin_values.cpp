@@ -124,87 +124,87 @@ std::string_view SkinMorphKindWord(TksMorphKind k) { return kMorphWords[static_c
 std::string_view SkinInActiveEffectWord(TksInActiveEffect e) { return kEffectWords[static_cast<std::size_t>(e)]; }
 std::string_view SkinCommandWord(TksStdCommand c) { return kCommandWords[static_cast<std::size_t>(c)]; }
 
-TSkinKeys::TSkinKeys(const TMemIniFile& ini, std::string section) : m_ini(&ini), m_section(std::move(section)) {}
+SkinKeys::SkinKeys(const TMemIniFile& ini, std::string section) : m_ini(&ini), m_section(std::move(section)) {}
 
-TSkinKeys::TSkinKeys(std::vector<std::string>& lines) : m_lines(&lines) {}
+SkinKeys::SkinKeys(std::vector<std::string>& lines) : m_lines(&lines) {}
 
-std::optional<std::string> TSkinKeys::Find(std::string_view key) const { return m_ini->Find(m_section, key); }
+std::optional<std::string> SkinKeys::Find(std::string_view key) const { return m_ini->Find(m_section, key); }
 
-void TSkinKeys::Put(std::string_view key, std::string_view value) {
+void SkinKeys::Put(std::string_view key, std::string_view value) {
   m_lines->push_back(std::string(key) + "=" + std::string(value));
 }
 
-void TSkinKeys::Int(std::string_view key, int& value, int defaultValue) {
+void SkinKeys::Int(std::string_view key, int& value, int defaultValue) {
   if (!Reading()) return Put(key, std::to_string(value));
   auto text = Find(key);
   value = text ? ParseIniInteger(*text).value_or(defaultValue) : defaultValue;
 }
 
-void TSkinKeys::Color(std::string_view key, TColor& value, TColor defaultValue) {
+void SkinKeys::Color(std::string_view key, TColor& value, TColor defaultValue) {
   int v = static_cast<int>(value);
   Int(key, v, static_cast<int>(defaultValue));
   value = static_cast<TColor>(v);
 }
 
-void TSkinKeys::Flag(std::string_view key, bool& value) {
+void SkinKeys::Flag(std::string_view key, bool& value) {
   int v = value ? 1 : 0;
   Int(key, v, 0);
   value = v == 1;
 }
 
-void TSkinKeys::String(std::string_view key, std::string& value, std::string_view defaultValue) {
+void SkinKeys::String(std::string_view key, std::string& value, std::string_view defaultValue) {
   if (!Reading()) return Put(key, value);
   value = Find(key).value_or(std::string(defaultValue));
 }
 
-void TSkinKeys::Rect(std::string_view key, TRect& value) {
+void SkinKeys::Rect(std::string_view key, TRect& value) {
   if (!Reading()) return Put(key, SkinRectText(value));
   auto text = Find(key);
   value = text ? ParseSkinRect(*text) : TRect{};
 }
 
-void TSkinKeys::Point(std::string_view key, TPoint& value) {
+void SkinKeys::Point(std::string_view key, TPoint& value) {
   if (!Reading()) return Put(key, SkinPointText(value));
   auto text = Find(key);
   value = text ? ParseSkinPoint(*text) : TPoint{};
 }
 
-void TSkinKeys::FontStyle(std::string_view key, TFontStyles& value) {
+void SkinKeys::FontStyle(std::string_view key, TFontStyles& value) {
   if (!Reading()) return Put(key, SkinFontStyleText(value));
   value = ParseSkinFontStyle(Find(key).value_or(""));
 }
 
 template <typename Parse, typename Word, typename T>
-void TSkinKeys::Enumeration(std::string_view key, T& value, T defaultValue, Parse parse, Word word) {
+void SkinKeys::Enumeration(std::string_view key, T& value, T defaultValue, Parse parse, Word word) {
   if (!Reading()) return Put(key, word(value));
   auto text = Find(key);
   value = text ? parse(*text) : defaultValue;
 }
 
-void TSkinKeys::Alignment(std::string_view key, TAlignment& value) {
+void SkinKeys::Alignment(std::string_view key, TAlignment& value) {
   Enumeration(key, value, TAlignment::taCenter, ParseSkinAlignment, SkinAlignmentWord);
 }
 
-void TSkinKeys::MorphKind(std::string_view key, TksMorphKind& value) {
+void SkinKeys::MorphKind(std::string_view key, TksMorphKind& value) {
   Enumeration(key, value, TksMorphKind::mkDefault, ParseSkinMorphKind, SkinMorphKindWord);
 }
 
-void TSkinKeys::InActiveEffect(std::string_view key, TksInActiveEffect& value) {
+void SkinKeys::InActiveEffect(std::string_view key, TksInActiveEffect& value) {
   Enumeration(key, value, TksInActiveEffect::ieBrightness, ParseSkinInActiveEffect, SkinInActiveEffectWord);
 }
 
-void TSkinKeys::Command(std::string_view key, TksStdCommand& value) {
+void SkinKeys::Command(std::string_view key, TksStdCommand& value) {
   Enumeration(key, value, TksStdCommand::cmDefault, ParseSkinCommand, SkinCommandWord);
 }
 
-void TSkinKeys::FramesPlacement(std::string_view key, TksFramesPlacement& value) {
+void SkinKeys::FramesPlacement(std::string_view key, TksFramesPlacement& value) {
   Enumeration(
       key, value, TksFramesPlacement::fpHorizontal,
       [](std::string_view t) { return t == "fphorizontal" ? TksFramesPlacement::fpHorizontal : TksFramesPlacement::fpVertical; },
       [](TksFramesPlacement p) { return p == TksFramesPlacement::fpHorizontal ? "fphorizontal" : "fpvertical"; });
 }
 
-void TSkinKeys::RegulatorKind(std::string_view key, TksRegulatorKind& value) {
+void SkinKeys::RegulatorKind(std::string_view key, TksRegulatorKind& value) {
   Enumeration(
       key, value, TksRegulatorKind::rkRound,
       [](std::string_view t) {
@@ -221,21 +221,21 @@ void TSkinKeys::RegulatorKind(std::string_view key, TksRegulatorKind& value) {
       });
 }
 
-void TSkinKeys::GaugeKind(std::string_view key, TksGaugeKind& value) {
+void SkinKeys::GaugeKind(std::string_view key, TksGaugeKind& value) {
   Enumeration(
       key, value, TksGaugeKind::gkHorizontal,
       [](std::string_view t) { return t == "gkhorizontal" ? TksGaugeKind::gkHorizontal : TksGaugeKind::gkVertical; },
       [](TksGaugeKind k) { return k == TksGaugeKind::gkHorizontal ? "gkhorizontal" : "gkvertical"; });
 }
 
-void TSkinKeys::Font(TksSkinFont& font) {
+void SkinKeys::Font(TksSkinFont& font) {
   String("fontname", font.Name, "Arial");
   Int("fontheight", font.Height, 14);
   FontStyle("fontstyle", font.Style);
   Color("fontcolor", font.Color, 0);
 }
 
-void TSkinKeys::List(std::string_view key, std::vector<std::string>& items) {
+void SkinKeys::List(std::string_view key, std::vector<std::string>& items) {
   std::string countKey = std::string(key) + "count";
   int count = static_cast<int>(items.size());
   Int(countKey, count, 0);
@@ -247,7 +247,7 @@ void TSkinKeys::List(std::string_view key, std::vector<std::string>& items) {
   for (int i = 0; i < count; ++i) items.push_back(Find(std::to_string(i)).value_or(""));
 }
 
-void TSkinKeys::LineBlock(std::string_view key, std::vector<std::string>& lines) {
+void SkinKeys::LineBlock(std::string_view key, std::vector<std::string>& lines) {
   std::string countKey = std::string(key) + "linecount";
   int count = static_cast<int>(lines.size());
   Int(countKey, count, 0);

@@ -49,12 +49,12 @@ struct TksSkinFont {
 // The keys of one section, read from a parsed text or written to a new one.
 // Records describe their keys once through this class, so reading and writing
 // always agree on names, forms, defaults and order.
-class TSkinKeys {
+class SkinKeys {
  public:
   // Reads the section of ini.
-  TSkinKeys(const TMemIniFile& ini, std::string section);
+  SkinKeys(const TMemIniFile& ini, std::string section);
   // Appends "key=value" lines to lines.
-  explicit TSkinKeys(std::vector<std::string>& lines);
+  explicit SkinKeys(std::vector<std::string>& lines);
 
   bool Reading() const { return m_ini != nullptr; }
 

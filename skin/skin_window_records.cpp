@@ -4,14 +4,14 @@
 
 namespace kx {
 
-void TksSkinWindowCorners::Keys(TSkinKeys& k) {
+void TksSkinWindowCorners::Keys(SkinKeys& k) {
   k.Point("lefttoppoint", LeftTopPoint);
   k.Point("righttoppoint", RightTopPoint);
   k.Point("leftbottompoint", LeftBottomPoint);
   k.Point("rightbottompoint", RightBottomPoint);
 }
 
-void TksDataSkinPopupWindow::Keys(TSkinKeys& k) {
+void TksDataSkinPopupWindow::Keys(SkinKeys& k) {
   k.Int("windowpictureindex", WindowPictureIndex, -1);
   k.Int("maskpictureindex", MaskPictureIndex, -1);
   Corners.Keys(k);
@@ -25,7 +25,7 @@ void TksDataSkinPopupWindow::Keys(TSkinKeys& k) {
   k.Flag("bottomstretch", BottomStretch);
 }
 
-void TksDataSkinHintWindow::Keys(TSkinKeys& k) {
+void TksDataSkinHintWindow::Keys(SkinKeys& k) {
   k.Int("windowpictureindex", WindowPictureIndex, -1);
   k.Int("maskpictureindex", MaskPictureIndex, -1);
   Corners.Keys(k);
@@ -37,7 +37,7 @@ void TksDataSkinHintWindow::Keys(TSkinKeys& k) {
   k.Flag("bottomstretch", BottomStretch);
 }
 
-void TksSkinColors::Keys(TSkinKeys& k) {
+void TksSkinColors::Keys(SkinKeys& k) {
   k.Color("cbtnface", cBtnFace);
   k.Color("cbtntext", cBtnText);
   k.Color("cwindow", cWindow);
@@ -65,7 +65,7 @@ void TakeWhenOnAxis(TPoint& hitTest, TPoint corner) {
 
 }  // namespace
 
-void TksSkinFrameValues::Keys(TSkinKeys& k, bool maskNamed) {
+void TksSkinFrameValues::Keys(SkinKeys& k, bool maskNamed) {
   k.Point("lefttoppoint", LTPoint);
   k.Point("righttoppoint", RTPoint);
   k.Point("leftbottompoint", LBPoint);

@@ -18,7 +18,7 @@ struct TksDataSkinArea {
 // Corner points of a window picture, shared by the popup and hint records.
 struct TksSkinWindowCorners {
   TPoint LeftTopPoint, RightTopPoint, LeftBottomPoint, RightBottomPoint;
-  void Keys(TSkinKeys& k);
+  void Keys(SkinKeys& k);
 };
 
 // [POPUPWINDOW]: the frame of the skinned popup menu window.
@@ -30,7 +30,7 @@ struct TksDataSkinPopupWindow {
   TRect ItemsRect;
   TColor ScrollMarkerColor = 0, ScrollMarkerActiveColor = 0;
   bool LeftStretch = false, RightStretch = false, TopStretch = false, BottomStretch = false;
-  void Keys(TSkinKeys& k);
+  void Keys(SkinKeys& k);
 };
 
 // [HINTWINDOW]: the frame and font of the skinned hint window.
@@ -41,7 +41,7 @@ struct TksDataSkinHintWindow {
   TRect ClientRect;
   TksSkinFont Font;
   bool LeftStretch = false, RightStretch = false, TopStretch = false, BottomStretch = false;
-  void Keys(TSkinKeys& k);
+  void Keys(SkinKeys& k);
 };
 
 // [SKINCOLORS]: the colours skinned controls use in place of the system ones.
@@ -50,7 +50,7 @@ struct TksSkinColors {
          cHighLight = clHighlight, cHighLightText = clHighlightText, cBtnHighLight = clBtnHighlight,
          cBtnShadow = clBtnShadow, c3DLight = cl3DLight, c3DDkShadow = cl3DDkShadow;
   void SetColorsToDefault() { *this = TksSkinColors(); }
-  void Keys(TSkinKeys& k);
+  void Keys(SkinKeys& k);
 };
 
 // [FORMINFO]: the values of the skinned window frame.
@@ -76,7 +76,7 @@ struct TksSkinFrameValues {
 
   // Reads the section with its completion rules; maskNamed says whether the
   // [PICTURES] "mask" name is not empty.
-  void Keys(TSkinKeys& k, bool maskNamed);
+  void Keys(SkinKeys& k, bool maskNamed);
 };
 
 }  // namespace kx

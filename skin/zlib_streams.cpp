@@ -13,7 +13,7 @@ constexpr const char* kDecompressFailed = "compression error";
 // ---- compression
 
 TCompressionStream::TCompressionStream(TCompressionLevel level, TStream& destination)
-    : TCustomZlibStream(destination) {
+    : CustomZlibStream(destination) {
   if (deflateInit(&m_z, static_cast<int>(level)) != Z_OK) throw ECompressionError(kCompressFailed);
   m_z.next_out = m_buffer.data();
   m_z.avail_out = kBufferSize;
@@ -70,7 +70,7 @@ std::int64_t TCompressionStream::Seek(std::int64_t offset, TSeekOrigin origin) {
 
 // ---- decompression
 
-TDecompressionStream::TDecompressionStream(TStream& source) : TCustomZlibStream(source) {
+TDecompressionStream::TDecompressionStream(TStream& source) : CustomZlibStream(source) {
   if (inflateInit(&m_z) != Z_OK) throw EDecompressionError(kDecompressFailed);
   m_z.next_in = m_buffer.data();
   m_z.avail_in = 0;
@@ -132,7 +132,7 @@ std::vector<std::uint8_t> InflateAll(TStream& source, std::size_t limit) {
   source.SetPosition(0);
   TDecompressionStream inflater(source);
   std::vector<std::uint8_t> out;
-  std::array<std::uint8_t, TCustomZlibStream::kBufferSize> block{};
+  std::array<std::uint8_t, CustomZlibStream::kBufferSize> block{};
   for (;;) {
     std::size_t n = inflater.Read(block.data(), block.size());
     if (n == 0) break;

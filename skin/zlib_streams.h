@@ -22,13 +22,13 @@ enum class TCompressionLevel { clNone = 0, clFastest = 1, clDefault = -1, clMax 
 
 // The common part of the two directions: the underlying stream, the position in
 // it where the zlib stream works, the 4,096-byte buffer and the progress notice.
-class TCustomZlibStream : public TStream {
+class CustomZlibStream : public TStream {
  public:
   static constexpr std::size_t kBufferSize = 4096;
   std::function<void()> OnProgress;  // each time the buffer is refilled or flushed
 
  protected:
-  explicit TCustomZlibStream(TStream& stream) : m_stream(stream), m_streamPosition(stream.Position()) {}
+  explicit CustomZlibStream(TStream& stream) : m_stream(stream), m_streamPosition(stream.Position()) {}
   void Progress() {
     if (OnProgress) OnProgress();
   }
@@ -39,7 +39,7 @@ class TCustomZlibStream : public TStream {
 };
 
 // Writes a zlib stream of what is written to it into the destination.
-class TCompressionStream : public TCustomZlibStream {
+class TCompressionStream : public CustomZlibStream {
  public:
   TCompressionStream(TCompressionLevel level, TStream& destination);
   ~TCompressionStream() override;  // finishes the stream
@@ -56,7 +56,7 @@ class TCompressionStream : public TCustomZlibStream {
 };
 
 // Reads the bytes of the zlib stream found in the source at its current position.
-class TDecompressionStream : public TCustomZlibStream {
+class TDecompressionStream : public CustomZlibStream {
  public:
   explicit TDecompressionStream(TStream& source);
   ~TDecompressionStream() override;

@@ -24,11 +24,11 @@ constexpr int kHomeColumn = 3;
 constexpr int kPercentColumn = 31;
 
 // The match table's column kinds: id text, flag image, six texts, 24 numbers.
-struct TMatchTable {
+struct MatchTable {
   TForm form{nullptr};
   TDataGrid* grid = new TDataGrid(&form);  // owned by the form
 
-  TMatchTable() {
+  MatchTable() {
     for (int c = 0; c < kColumns; ++c) {
       TDgCustomColumn* column = nullptr;
       if (c == 1) {
@@ -43,10 +43,10 @@ struct TMatchTable {
   }
 
   // The texts of the rows, converted once as the client converts each feed field once.
-  struct TTexts {
+  struct MatchTexts {
     std::vector<std::u16string> ids, flags, teams, odds, numbers;
     std::vector<int> picks;  // pseudo-random choices, in the order Fill reads them
-    TTexts() {
+    MatchTexts() {
       for (int r = 0; r < kRows; ++r) ids.push_back(AnsiToWide(std::to_string(700000 + r)));
       for (int i = 0; i < 60; ++i) flags.push_back(AnsiToWide(std::to_string(i)));
       for (int i = 0; i < 500; ++i) teams.push_back(u"Team " + AnsiToWide(std::to_string(i * 37 % 1000)) + u" FC");
@@ -58,7 +58,7 @@ struct TMatchTable {
     }
   };
 
-  void Fill(const TTexts& t) {
+  void Fill(const MatchTexts& t) {
     const int* pick = t.picks.data();
     auto choose = [&pick](const std::vector<std::u16string>& from) -> const std::u16string& {
       return from[static_cast<std::size_t>(*pick++) % from.size()];
@@ -88,8 +88,8 @@ std::size_t HeapInUse() {
   return info.uordblks + info.hblkhd;  // small blocks and mapped ones
 }
 
-const TMatchTable::TTexts& Texts() {
-  static const TMatchTable::TTexts texts;
+const MatchTable::MatchTexts& Texts() {
+  static const MatchTable::MatchTexts texts;
   return texts;
 }
 
@@ -97,7 +97,7 @@ void BM_FillMatchTable(benchmark::State& state) {
   double bytesPerCell = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    auto table = std::make_unique<TMatchTable>();
+    auto table = std::make_unique<MatchTable>();
     std::size_t before = HeapInUse();
     state.ResumeTiming();
     table->Fill(Texts());
@@ -114,7 +114,7 @@ BENCHMARK(BM_FillMatchTable)->Unit(benchmark::kMillisecond)->Iterations(3);
 void BM_AddRowsOnly(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
-    auto table = std::make_unique<TMatchTable>();
+    auto table = std::make_unique<MatchTable>();
     state.ResumeTiming();
     for (int r = 0; r < kRows; ++r) table->grid->AddRow(1);
     state.PauseTiming();
@@ -125,7 +125,7 @@ void BM_AddRowsOnly(benchmark::State& state) {
 BENCHMARK(BM_AddRowsOnly)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void SortBenchmark(benchmark::State& state, int column) {
-  TMatchTable table;
+  MatchTable table;
   table.Fill(Texts());
   TDgCustomColumn* sorted = table.grid->Columns().Items(column);
   sorted->SetOptions(sorted->Options() + TColumnOption::coFullResort);
@@ -146,7 +146,7 @@ BENCHMARK(BM_SortByTextColumn)->Unit(benchmark::kMillisecond)->Iterations(5);
 void BM_ClearRows(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
-    TMatchTable table;
+    MatchTable table;
     table.Fill(Texts());
     state.ResumeTiming();
     table.grid->ClearRows();

@@ -11,11 +11,11 @@ namespace {
 
 using namespace kx;
 
-struct TBenchScene {
-  THeadlessSession session;
+struct BenchScene {
+  HeadlessSession session;
   HWND top = nullptr;
 
-  TBenchScene() {
+  BenchScene() {
     TCreateParams p;
     p.Style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE;
     p.Bounds = Bounds(50, 50, 813, 634);
@@ -49,7 +49,7 @@ struct TBenchScene {
 };
 
 void BM_FullRepaint(benchmark::State& state) {
-  TBenchScene scene;
+  BenchScene scene;
   for (auto _ : state) {
     scene.session.system.RedrawWindow(scene.top, nullptr, nullptr,
                                       RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
@@ -59,7 +59,7 @@ void BM_FullRepaint(benchmark::State& state) {
 BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMillisecond);
 
 void BM_MouseMove(benchmark::State& state) {
-  TBenchScene scene;
+  BenchScene scene;
   int step = 0;
   for (auto _ : state) {
     step = (step + 1) % 400;

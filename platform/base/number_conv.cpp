@@ -262,7 +262,7 @@ std::vector<std::string_view> MaskSections(std::string_view mask) {
   return sections;
 }
 
-struct TMaskSection {
+struct MaskSection {
   std::string prefix, suffix;
   int intZeros = 0;
   int fracZeros = 0;
@@ -271,8 +271,8 @@ struct TMaskSection {
   bool hasDigits = false;
 };
 
-TMaskSection ParseSection(std::string_view section) {
-  TMaskSection s;
+MaskSection ParseSection(std::string_view section) {
+  MaskSection s;
   bool inFraction = false;
   char quote = 0;
   for (char c : section) {
@@ -319,7 +319,7 @@ std::string FormatFloat(std::string_view mask, double value) {
   } else if (value == 0 && sections.size() >= 3 && !sections[2].empty()) {
     chosen = sections[2];
   }
-  TMaskSection s = ParseSection(chosen);
+  MaskSection s = ParseSection(chosen);
   if (!s.hasDigits) return s.prefix + s.suffix;
   char buffer[400];
   std::snprintf(buffer, sizeof buffer, "%.*f", s.fracDigits, std::fabs(value));

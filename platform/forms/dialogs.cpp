@@ -45,12 +45,12 @@ void DrawStopIcon(TCanvas& c, TPoint at) {
   }
 }
 
-struct TBoxState {
+struct BoxState {
   bool done = false;
   bool pressed = false;
 };
 
-void ButtonProc(TWindowSystem& sys, const std::shared_ptr<TBoxState>& state, HWND h, TMessage& m) {
+void ButtonProc(TWindowSystem& sys, const std::shared_ptr<BoxState>& state, HWND h, TMessage& m) {
   switch (m.Msg) {
     case WM_PAINT: {
       TPaintStruct ps;
@@ -104,7 +104,7 @@ std::string ErrorBoxText(const std::string& message) {
 
 void MessageBox(const std::string& text, const std::string& caption, TMsgDlgIcon icon) {
   TWindowSystem& sys = WindowSystem();
-  auto state = std::make_shared<TBoxState>();
+  auto state = std::make_shared<BoxState>();
   TRect textSize = MeasureText(text);
   int textLeft = kMargin + (icon == TMsgDlgIcon::Stop ? kIconSize + kMargin : 0);
   int bodyHeight = std::max(textSize.Height(), icon == TMsgDlgIcon::Stop ? kIconSize : 0);
@@ -163,12 +163,12 @@ void MessageBox(const std::string& text, const std::string& caption, TMsgDlgIcon
   }
   sys.ShowWindow(dialog, SW_SHOW);
   sys.SetFocus(button);
-  struct TRestore {
+  struct FocusRestore {
     TWindowSystem& sys;
     std::vector<HWND>& disabled;
     HWND dialog;
     HWND previous;
-    ~TRestore() {
+    ~FocusRestore() {
       for (HWND t : disabled) sys.EnableWindow(t, true);
       sys.DestroyWindow(dialog);
       if (sys.IsWindow(previous)) sys.SetActiveWindow(previous);

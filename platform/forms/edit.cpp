@@ -357,12 +357,12 @@ void TCustomEdit::ShowContextMenu(int x, int y) {
   delete m_contextMenu;
   m_contextMenu = new TPopupMenu(this);  // owned by this edit
   bool selected = m_buffer.SelLength() > 0;
-  struct TEntry {
+  struct MenuEntry {
     const char* caption;
     bool enabled;
     UINT message;
   };
-  const TEntry entries[] = {
+  const MenuEntry entries[] = {
       {"&Undo", m_buffer.CanUndo() && !m_readOnly, WM_UNDO},
       {"-", true, 0},
       {"Cu&t", selected && !m_readOnly && !m_passwordChar, WM_CUT},
@@ -372,7 +372,7 @@ void TCustomEdit::ShowContextMenu(int x, int y) {
       {"-", true, 0},
       {"Select &All", !m_buffer.AllSelected(), EM_SETSEL},
   };
-  for (const TEntry& e : entries) {
+  for (const MenuEntry& e : entries) {
     auto* item = new TMenuItem(m_contextMenu);  // owned by the menu
     item->Caption = e.caption;
     item->Enabled = e.enabled;
@@ -395,7 +395,7 @@ void TCustomEdit::ShowContextMenu(int x, int y) {
 void TCustomEdit::PaintText() {
   TPaintStruct ps;
   TCanvas& c = WindowSystem().BeginPaint(Handle(), ps);
-  TCtlColorRequest colors;
+  CtlColorRequest colors;
   colors.TextColor = Font().Color();
   colors.BackColor = Color();
   if (Parent() && Parent()->HandleAllocated()) {
@@ -492,7 +492,7 @@ void TCustomEdit::WndProc(TMessage& m) {
       PaintText();
       return;
     case CN_CTLCOLOREDIT: {
-      auto* colors = reinterpret_cast<TCtlColorRequest*>(m.WParam);
+      auto* colors = reinterpret_cast<CtlColorRequest*>(m.WParam);
       colors->TextColor = Font().Color();
       colors->BackColor = Color();
       m.Result = 1;

@@ -12,7 +12,7 @@ namespace kx {
 // The colour request an edit sends to its parent (WM_CTLCOLOREDIT, wParam points
 // here, lParam is the edit's window) before it paints its text. Transparent: the
 // text is drawn without a background, over what the erase left.
-struct TCtlColorRequest {
+struct CtlColorRequest {
   TColor TextColor = clWindowText;
   TColor BackColor = clWindow;
   bool Transparent = false;
@@ -82,7 +82,7 @@ class TCustomEdit : public TWinControl {
   std::string DisplayText() const;
   // The caret position under a client x.
   int PositionAt(int x);
-  const TEditBuffer& Buffer() const { return m_buffer; }
+  const EditBuffer& Buffer() const { return m_buffer; }
 
  private:
   void PaintText();
@@ -100,7 +100,7 @@ class TCustomEdit : public TWinControl {
   void ShowContextMenu(int x, int y);
   bool HandleEditMessage(TMessage& m);
 
-  TEditBuffer m_buffer;
+  EditBuffer m_buffer;
   bool m_readOnly = false;
   char m_passwordChar = 0;
   TAlignment m_alignment = TAlignment::taLeftJustify;

@@ -20,39 +20,39 @@ std::string ApplyCharCase(const std::string& text, TEditCharCase charCase) {
   return out;
 }
 
-void TEditBuffer::SetText(const std::string& text) {
+void EditBuffer::SetText(const std::string& text) {
   m_text = ApplyCharCase(text, CharCase);
   m_anchor = m_caret = 0;
   m_hasUndo = false;
   m_typing = false;
 }
 
-int TEditBuffer::Clamp(int position) const { return std::clamp(position, 0, Length()); }
+int EditBuffer::Clamp(int position) const { return std::clamp(position, 0, Length()); }
 
-std::string TEditBuffer::SelText() const {
+std::string EditBuffer::SelText() const {
   return m_text.substr(static_cast<std::size_t>(SelStart()), static_cast<std::size_t>(SelLength()));
 }
 
-void TEditBuffer::SetSel(int start, int end) {
+void EditBuffer::SetSel(int start, int end) {
   m_anchor = start < 0 ? 0 : Clamp(start);
   m_caret = end < 0 ? Length() : Clamp(end);
   m_typing = false;
 }
 
-void TEditBuffer::MoveCaret(int position, bool extend) {
+void EditBuffer::MoveCaret(int position, bool extend) {
   m_caret = Clamp(position);
   if (!extend) m_anchor = m_caret;
   m_typing = false;
 }
 
-int TEditBuffer::WordLeft(int position) const {
+int EditBuffer::WordLeft(int position) const {
   int p = Clamp(position);
   while (p > 0 && IsSpace(m_text[static_cast<std::size_t>(p - 1)])) --p;
   while (p > 0 && !IsSpace(m_text[static_cast<std::size_t>(p - 1)])) --p;
   return p;
 }
 
-int TEditBuffer::WordRight(int position) const {
+int EditBuffer::WordRight(int position) const {
   int p = Clamp(position);
   int n = Length();
   while (p < n && !IsSpace(m_text[static_cast<std::size_t>(p)])) ++p;
@@ -60,7 +60,7 @@ int TEditBuffer::WordRight(int position) const {
   return p;
 }
 
-void TEditBuffer::Remember(bool typing) {
+void EditBuffer::Remember(bool typing) {
   if (!(typing && m_typing && m_hasUndo)) {
     m_undo = {m_text, m_anchor, m_caret};
     m_hasUndo = true;
@@ -68,7 +68,7 @@ void TEditBuffer::Remember(bool typing) {
   m_typing = typing;
 }
 
-bool TEditBuffer::ReplaceSelection(const std::string& text) {
+bool EditBuffer::ReplaceSelection(const std::string& text) {
   std::string insert = ApplyCharCase(text, CharCase);
   int start = SelStart();
   int removed = SelLength();
@@ -84,23 +84,23 @@ bool TEditBuffer::ReplaceSelection(const std::string& text) {
   return true;
 }
 
-bool TEditBuffer::DeleteForward() {
+bool EditBuffer::DeleteForward() {
   if (SelLength() > 0) return DeleteSelection();
   if (m_caret >= Length()) return false;
   m_anchor = m_caret + 1;
   return ReplaceSelection({});
 }
 
-bool TEditBuffer::DeleteBackward() {
+bool EditBuffer::DeleteBackward() {
   if (SelLength() > 0) return DeleteSelection();
   if (m_caret <= 0) return false;
   m_anchor = m_caret - 1;
   return ReplaceSelection({});
 }
 
-bool TEditBuffer::Undo() {
+bool EditBuffer::Undo() {
   if (!m_hasUndo) return false;
-  TState current{m_text, m_anchor, m_caret};
+  Snapshot current{m_text, m_anchor, m_caret};
   m_text = std::move(m_undo.text);
   m_anchor = Clamp(m_undo.anchor);
   m_caret = Clamp(m_undo.caret);

@@ -11,7 +11,7 @@ std::string ApplyCharCase(const std::string& text, TEditCharCase charCase);
 // The text of a single-line edit with its caret, selection and one level of
 // undo. Positions are character indexes 0 … length; the selection runs from
 // the anchor to the caret.
-class TEditBuffer {
+class EditBuffer {
  public:
   const std::string& Text() const { return m_text; }
   int Length() const { return static_cast<int>(m_text.size()); }
@@ -52,7 +52,7 @@ class TEditBuffer {
   TEditCharCase CharCase = TEditCharCase::ecNormal;
 
  private:
-  struct TState {
+  struct Snapshot {
     std::string text;
     int anchor = 0;
     int caret = 0;
@@ -63,7 +63,7 @@ class TEditBuffer {
   std::string m_text;
   int m_anchor = 0;
   int m_caret = 0;
-  TState m_undo;
+  Snapshot m_undo;
   bool m_hasUndo = false;
   bool m_typing = false;  // the last change was typing at the caret, grouped for undo
 };

@@ -14,15 +14,15 @@ class TCustomImageList : public TComponent {
   int Width() const { return m_images.Width(); }
   int Height() const { return m_images.Height(); }
   int Count() const { return m_images.Count(); }
-  // See TMaskedImages::Add: white mask pixels are transparent; a wider bitmap adds several.
+  // See MaskedImages::Add: white mask pixels are transparent; a wider bitmap adds several.
   int Add(const TBitmap& image, const TBitmap* mask);
   int AddMasked(const TBitmap& image, TColor transparentColor);
   void Clear();
   void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true) const;
-  const TMaskedImages& Images() const { return m_images; }
+  const MaskedImages& Images() const { return m_images; }
 
  private:
-  TMaskedImages m_images;
+  MaskedImages m_images;
 };
 
 class TImageList : public TCustomImageList {

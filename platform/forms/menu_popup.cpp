@@ -21,18 +21,18 @@ constexpr int kArrowColumn = 16;
 
 TFont MenuFont() { return TFont("MS Sans Serif", -11, {}, clMenuText); }
 
-class TPlainPopup {
+class PlainPopup {
  public:
-  TPlainPopup(TMenu& menu, const TMenuItem& parent, TPoint at, bool submenu)
+  PlainPopup(TMenu& menu, const TMenuItem& parent, TPoint at, bool submenu)
       : m_sys(WindowSystem()), m_menu(menu), m_items(parent.ShownItems()), m_submenu(submenu) {
     Layout();
     Create(Place(at, submenu));
   }
-  ~TPlainPopup() {
+  ~PlainPopup() {
     if (m_sys.IsWindow(m_hwnd)) m_sys.DestroyWindow(m_hwnd);
   }
-  TPlainPopup(const TPlainPopup&) = delete;
-  TPlainPopup& operator=(const TPlainPopup&) = delete;
+  PlainPopup(const PlainPopup&) = delete;
+  PlainPopup& operator=(const PlainPopup&) = delete;
 
   // Tracks the menu until an item is chosen (returned) or it is dismissed (nullptr).
   TMenuItem* Track();
@@ -66,7 +66,7 @@ class TPlainPopup {
   TMenuItem* m_chosen = nullptr;
 };
 
-void TPlainPopup::Layout() {
+void PlainPopup::Layout() {
   TBitmap scratch(1, 1);
   TCanvas& c = scratch.Canvas();
   c.Font() = MenuFont();
@@ -89,7 +89,7 @@ void TPlainPopup::Layout() {
   m_size = {std::max(width, 60), y + kFrame};
 }
 
-TRect TPlainPopup::Place(TPoint at, bool submenu) const {
+TRect PlainPopup::Place(TPoint at, bool submenu) const {
   TRect work = m_sys.Backend().WorkArea(at);
   int x = at.X;
   int y = at.Y;
@@ -98,7 +98,7 @@ TRect TPlainPopup::Place(TPoint at, bool submenu) const {
   return Bounds(std::max(x, work.Left), y, m_size.cx, m_size.cy);
 }
 
-void TPlainPopup::Create(const TRect& bounds) {
+void PlainPopup::Create(const TRect& bounds) {
   if (m_items.empty()) return;
   TCreateParams p;
   p.ClassName = "TPopupMenuWindow";
@@ -133,26 +133,26 @@ void TPlainPopup::Create(const TRect& bounds) {
   if (m_hwnd) m_sys.SetWindowPos(m_hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
-bool TPlainPopup::Selectable(int index) const {
+bool PlainPopup::Selectable(int index) const {
   const TMenuItem* item = m_items[static_cast<std::size_t>(index)];
   return !item->IsLine() && item->Enabled;
 }
 
-int TPlainPopup::ItemAt(TPoint client) const {
+int PlainPopup::ItemAt(TPoint client) const {
   for (std::size_t i = 0; i < m_rects.size(); ++i) {
     if (m_rects[i].Contains(client)) return static_cast<int>(i);
   }
   return -1;
 }
 
-void TPlainPopup::SetActive(int index) {
+void PlainPopup::SetActive(int index) {
   if (index == m_active) return;
   if (m_active >= 0) m_sys.InvalidateRect(m_hwnd, &m_rects[static_cast<std::size_t>(m_active)], false);
   m_active = index;
   if (m_active >= 0) m_sys.InvalidateRect(m_hwnd, &m_rects[static_cast<std::size_t>(m_active)], false);
 }
 
-void TPlainPopup::Step(int direction) {
+void PlainPopup::Step(int direction) {
   int count = static_cast<int>(m_items.size());
   int start = m_active < 0 ? (direction > 0 ? -1 : count) : m_active;
   for (int n = 1; n <= count; ++n) {
@@ -164,7 +164,7 @@ void TPlainPopup::Step(int direction) {
   }
 }
 
-void TPlainPopup::Choose(int index) {
+void PlainPopup::Choose(int index) {
   TMenuItem* item = m_items[static_cast<std::size_t>(index)];
   SetActive(index);
   if (item->Count() == 0) {
@@ -174,7 +174,7 @@ void TPlainPopup::Choose(int index) {
   }
   TRect r = m_rects[static_cast<std::size_t>(index)];
   TPoint at = m_sys.ClientToScreen(m_hwnd, {r.Right, r.Top - kFrame});
-  TPlainPopup sub(m_menu, *item, at, true);
+  PlainPopup sub(m_menu, *item, at, true);
   if (sub.Empty()) return;
   m_childOpen = true;
   TMenuItem* chosen = sub.Track();
@@ -183,7 +183,7 @@ void TPlainPopup::Choose(int index) {
   m_done = chosen != nullptr || !sub.m_closedByKey;
 }
 
-bool TPlainPopup::FilterMessage(TMsg& msg) {
+bool PlainPopup::FilterMessage(TMsg& msg) {
   switch (msg.message) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
@@ -241,20 +241,20 @@ bool TPlainPopup::FilterMessage(TMsg& msg) {
   }
 }
 
-TMenuItem* TPlainPopup::Track() {
+TMenuItem* PlainPopup::Track() {
   if (Empty()) return nullptr;
   Step(1);
   int filter = m_sys.AddMessageFilter([this](TMsg& msg) { return !m_done && !m_childOpen && FilterMessage(msg); });
-  struct TFilterGuard {
+  struct FilterGuard {
     TWindowSystem& sys;
     int id;
-    ~TFilterGuard() { sys.RemoveMessageFilter(id); }
+    ~FilterGuard() { sys.RemoveMessageFilter(id); }
   } guard{m_sys, filter};
   m_sys.ModalLoop([this] { return m_done || !m_sys.IsWindow(m_hwnd); });
   return m_chosen;
 }
 
-void TPlainPopup::Paint() {
+void PlainPopup::Paint() {
   TPaintStruct ps;
   TCanvas& c = m_sys.BeginPaint(m_hwnd, ps);
   TRect all{0, 0, m_size.cx, m_size.cy};
@@ -267,7 +267,7 @@ void TPlainPopup::Paint() {
   m_sys.EndPaint(m_hwnd, ps);
 }
 
-void TPlainPopup::PaintItem(TCanvas& c, int index) {
+void PlainPopup::PaintItem(TCanvas& c, int index) {
   const TMenuItem& item = *m_items[static_cast<std::size_t>(index)];
   TRect r = m_rects[static_cast<std::size_t>(index)];
   c.Brush().Style = TBrushStyle::bsSolid;
@@ -325,7 +325,7 @@ void TPopupMenu::Popup(int x, int y) {
   if (OnPopup) OnPopup(this);
   TMenuItem* chosen = nullptr;
   {
-    TPlainPopup popup(*this, Items(), {x, y}, false);
+    PlainPopup popup(*this, Items(), {x, y}, false);
     chosen = popup.Track();
   }
   if (chosen) DispatchCommand(chosen->Command());

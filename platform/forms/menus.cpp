@@ -11,12 +11,12 @@ namespace kx {
 
 namespace {
 
-struct TKeyName {
+struct KeyNameEntry {
   std::uint16_t key;
   const char* name;
 };
 
-constexpr std::array<TKeyName, 15> kKeyNames{{
+constexpr std::array<KeyNameEntry, 15> kKeyNames{{
     {VK_BACK, "BkSp"},
     {VK_TAB, "Tab"},
     {VK_ESCAPE, "Esc"},
@@ -35,7 +35,7 @@ constexpr std::array<TKeyName, 15> kKeyNames{{
 }};
 
 std::string KeyName(std::uint16_t key) {
-  for (const TKeyName& k : kKeyNames) {
+  for (const KeyNameEntry& k : kKeyNames) {
     if (k.key == key) return k.name;
   }
   if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) return std::string(1, static_cast<char>(key));

@@ -5,7 +5,7 @@ class TBitmap;
 class TCanvas;
 class TFont;
 class TRegion;
-class TMaskedImages;
+class MaskedImages;
 class TJPEGImage;
 class FontFace;
 class FontEngine;

@@ -4,7 +4,7 @@
 
 namespace kx {
 
-int TMaskedImages::Add(const TBitmap& image, const TBitmap* mask) {
+int MaskedImages::Add(const TBitmap& image, const TBitmap* mask) {
   int first = Count();
   int pieces = std::max(1, image.Width() / std::max(1, m_width));
   for (int piece = 0; piece < pieces; ++piece) {
@@ -27,7 +27,7 @@ int TMaskedImages::Add(const TBitmap& image, const TBitmap* mask) {
   return first;
 }
 
-int TMaskedImages::AddMasked(const TBitmap& image, TColor transparentColor) {
+int MaskedImages::AddMasked(const TBitmap& image, TColor transparentColor) {
   TBitmap mask(image.Width(), image.Height(), TPixelFormat::pf1bit);
   Pixel32 key = RgbOf(AnyColorToPixel(transparentColor));
   for (int y = 0; y < image.Height(); ++y) {
@@ -39,12 +39,12 @@ int TMaskedImages::AddMasked(const TBitmap& image, TColor transparentColor) {
   return Add(image, &mask);
 }
 
-bool TMaskedImages::Shows(int index, int x, int y) const {
+bool MaskedImages::Shows(int index, int x, int y) const {
   if (index < 0 || index >= Count() || x < 0 || y < 0 || x >= m_width || y >= m_height) return false;
   return m_images[static_cast<std::size_t>(index)].shows[static_cast<std::size_t>(y) * m_width + x];
 }
 
-void TMaskedImages::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) const {
+void MaskedImages::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) const {
   if (index < 0 || index >= Count()) return;
   const Entry& e = m_images[static_cast<std::size_t>(index)];
   for (int row = 0; row < m_height; ++row) {

@@ -10,9 +10,9 @@ namespace kx {
 
 // Equal-sized images, each with a mask of the pixels that show; the storage
 // behind the image-list component.
-class TMaskedImages {
+class MaskedImages {
  public:
-  TMaskedImages(int width = 16, int height = 16) : m_width(width), m_height(height) {}
+  MaskedImages(int width = 16, int height = 16) : m_width(width), m_height(height) {}
 
   int Width() const { return m_width; }
   int Height() const { return m_height; }

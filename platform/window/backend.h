@@ -16,9 +16,9 @@ class TWindowSystem;
 // What the window system needs of the screen it runs on. A backend shows the
 // top-level windows (their back buffers), reports input to the system and
 // offers the clipboard and cursors. Child windows never reach the backend.
-class TBackend {
+class WindowBackend {
  public:
-  virtual ~TBackend() = default;
+  virtual ~WindowBackend() = default;
   virtual const char* Name() const = 0;
   virtual void Attach(TWindowSystem& system) = 0;
   virtual void Detach() = 0;

@@ -8,13 +8,13 @@
 
 namespace kx {
 
-std::unique_ptr<TBackend> CreateBackendFromEnvironment() {
+std::unique_ptr<WindowBackend> CreateBackendFromEnvironment() {
   const char* choice = std::getenv("KESTRIX_BACKEND");
   std::string name = choice ? choice : "";
-  if (name == "headless") return std::make_unique<THeadlessBackend>();
-  if (name == "sdl") return std::make_unique<TSdlBackend>();
-  if (TSdlBackend::DisplayAvailable()) return std::make_unique<TSdlBackend>();
-  return std::make_unique<THeadlessBackend>();
+  if (name == "headless") return std::make_unique<HeadlessBackend>();
+  if (name == "sdl") return std::make_unique<SdlBackend>();
+  if (SdlBackend::DisplayAvailable()) return std::make_unique<SdlBackend>();
+  return std::make_unique<HeadlessBackend>();
 }
 
 }  // namespace kx

@@ -8,6 +8,6 @@ namespace kx {
 
 // KESTRIX_BACKEND=sdl or headless chooses; without it, sdl when a display is
 // available, else headless.
-std::unique_ptr<TBackend> CreateBackendFromEnvironment();
+std::unique_ptr<WindowBackend> CreateBackendFromEnvironment();
 
 }  // namespace kx

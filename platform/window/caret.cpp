@@ -5,7 +5,7 @@ namespace kx {
 bool TWindowSystem::CreateCaret(HWND hwnd, int width, int height) {
   if (!IsWindow(hwnd)) return false;
   DestroyCaret();
-  m_caret = TCaret{hwnd, Bounds(0, 0, width > 0 ? width : 1, height > 0 ? height : 1), 1, false, 0};
+  m_caret = CaretState{hwnd, Bounds(0, 0, width > 0 ? width : 1, height > 0 ? height : 1), 1, false, 0};
   return true;
 }
 
@@ -15,7 +15,7 @@ bool TWindowSystem::DestroyCaret() {
     MarkDirty(GetAncestorTopLevel(m_caret.hwnd), m_caret.rect.Offset(OffsetInTopLevel(m_caret.hwnd) +
                                                                       m_caret.hwnd->ClientInWindow.TopLeft()));
   }
-  m_caret = TCaret{};
+  m_caret = CaretState{};
   return true;
 }
 

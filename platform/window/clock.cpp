@@ -12,9 +12,9 @@ std::int64_t SteadyNs() {
 }
 }  // namespace
 
-TRealClock::TRealClock() : m_startNs(SteadyNs()) {}
+RealClock::RealClock() : m_startNs(SteadyNs()) {}
 
-std::uint32_t TRealClock::Now() const {
+std::uint32_t RealClock::Now() const {
   // Starts at 1000 so that "long ago" (time 0) never looks recent.
   return static_cast<std::uint32_t>((SteadyNs() - m_startNs) / 1000000 + 1000);
 }

@@ -5,18 +5,18 @@
 namespace kx {
 
 // The millisecond clock of the message loop: timers, double clicks, caret blinking.
-class TClock {
+class LoopClock {
  public:
-  virtual ~TClock() = default;
+  virtual ~LoopClock() = default;
   virtual std::uint32_t Now() const = 0;
   // True when waiting lets time pass by itself (the real clock); a virtual clock
   // moves only when a test advances it.
   virtual bool Runs() const = 0;
 };
 
-class TRealClock final : public TClock {
+class RealClock final : public LoopClock {
  public:
-  TRealClock();
+  RealClock();
   std::uint32_t Now() const override;
   bool Runs() const override { return true; }
 
@@ -24,9 +24,9 @@ class TRealClock final : public TClock {
   std::int64_t m_startNs;
 };
 
-class TVirtualClock final : public TClock {
+class VirtualClock final : public LoopClock {
  public:
-  explicit TVirtualClock(std::uint32_t start = 1000) : m_now(start) {}
+  explicit VirtualClock(std::uint32_t start = 1000) : m_now(start) {}
   std::uint32_t Now() const override { return m_now; }
   bool Runs() const override { return false; }
   void Advance(std::uint32_t ms) { m_now += ms; }

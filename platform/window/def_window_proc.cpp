@@ -89,7 +89,7 @@ void TWindowSystem::DefWindowProc(HWND hwnd, TMessage& m) {
       break;
     case WM_NCCALCSIZE: {
       auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(m.LParam);
-      TFrameInsets in = DefaultFrameInsets(hwnd);
+      FrameInsets in = DefaultFrameInsets(hwnd);
       TRect& r = params->rgrc[0];
       r = {r.Left + in.left, r.Top + in.top, r.Right - in.right, r.Bottom - in.bottom};
       if (hwnd->Style & WS_VSCROLL) r.Right -= std::min(GetSystemMetrics(SM_CXVSCROLL), std::max(0, r.Width()));
@@ -178,7 +178,7 @@ void TWindowSystem::DefWindowProc(HWND hwnd, TMessage& m) {
       if (m_capture == hwnd) ReleaseCapture();
       if (m_moveSize.active && m_moveSize.hwnd == hwnd) EndMoveSize();
       if (m_scrollTrack.active && m_scrollTrack.hwnd == hwnd) {
-        m_scrollTrack = TScrollTrack{};
+        m_scrollTrack = ScrollTracking{};
         m_backend.CaptureMouse(false);
       }
       break;

@@ -12,13 +12,13 @@ constexpr int kButtonKey[3] = {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON};
 int ClampButton(int button) { return button < 0 || button > 2 ? 0 : button; }
 }  // namespace
 
-void TWindowSystem::QueueInput(const TRawInput& input) { m_input.push_back(input); }
+void TWindowSystem::QueueInput(const RawInput& input) { m_input.push_back(input); }
 
-bool TWindowSystem::RouteInput(const TRawInput& input, TMsg& out) {
+bool TWindowSystem::RouteInput(const RawInput& input, TMsg& out) {
   switch (input.kind) {
-    case TRawInput::Kind::KeyDown:
-    case TRawInput::Kind::KeyUp:
-    case TRawInput::Kind::Char:
+    case RawInput::Kind::KeyDown:
+    case RawInput::Kind::KeyUp:
+    case RawInput::Kind::Char:
       return RouteKey(input, out);
     default:
       return RouteMouse(input, out);
@@ -104,7 +104,7 @@ bool TWindowSystem::TrackMouseEvent(HWND hwnd, UINT flags) {
   }
   if (m_tracking.hwnd != hwnd) {
     UpdateMouseTracking(hwnd, inClient);
-    m_tracking = TTracking{hwnd, false, false};
+    m_tracking = MouseTracking{hwnd, false, false};
   }
   (nonClient ? m_tracking.nonClient : m_tracking.client) = true;
   return true;
@@ -117,9 +117,9 @@ bool TWindowSystem::IsDoubleClick(HWND hwnd, int button, bool client, TPoint scr
              std::abs(screen.X - m_lastClick.screen.X) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
              std::abs(screen.Y - m_lastClick.screen.Y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
   if (dbl) {
-    m_lastClick = TClickMemory{};
+    m_lastClick = ClickMemory{};
   } else {
-    m_lastClick = TClickMemory{hwnd, button, client, now, screen};
+    m_lastClick = ClickMemory{hwnd, button, client, now, screen};
   }
   return dbl;
 }
@@ -136,8 +136,8 @@ bool TWindowSystem::MouseActivate(HWND hwnd, int hit, UINT mouseMsg) {
   return answer != MA_ACTIVATEANDEAT && answer != MA_NOACTIVATEANDEAT;
 }
 
-bool TWindowSystem::RouteMouse(const TRawInput& input, TMsg& out) {
-  using Kind = TRawInput::Kind;
+bool TWindowSystem::RouteMouse(const RawInput& input, TMsg& out) {
+  using Kind = RawInput::Kind;
   if (input.kind != Kind::MouseLeft) m_cursorPos = input.screen;
   int button = ClampButton(input.button);
   if (input.kind == Kind::ButtonDown) m_keyDown[kButtonKey[button]] = true;
@@ -202,8 +202,8 @@ bool TWindowSystem::RouteMouse(const TRawInput& input, TMsg& out) {
   return true;
 }
 
-bool TWindowSystem::RouteKey(const TRawInput& input, TMsg& out) {
-  using Kind = TRawInput::Kind;
+bool TWindowSystem::RouteKey(const RawInput& input, TMsg& out) {
+  using Kind = RawInput::Kind;
   int vk = input.vk & 0xFF;
   bool repeat = false;
   if (input.kind == Kind::KeyDown) {

@@ -5,13 +5,13 @@
 namespace kx {
 
 namespace {
-struct TKeyChars {
+struct KeyChars {
   int vk;
   char16_t plain;
   char16_t shifted;
 };
 
-constexpr TKeyChars kKeys[] = {
+constexpr KeyChars kKeys[] = {
     {'0', u'0', u')'}, {'1', u'1', u'!'}, {'2', u'2', u'@'}, {'3', u'3', u'#'},
     {'4', u'4', u'$'}, {'5', u'5', u'%'}, {'6', u'6', u'^'}, {'7', u'7', u'&'},
     {'8', u'8', u'*'}, {'9', u'9', u'('}, {VK_SPACE, u' ', u' '},
@@ -31,7 +31,7 @@ char16_t VirtualKeyToChar(int vk, bool shift, bool ctrl) {
     return static_cast<char16_t>(shift ? vk : vk + ('a' - 'A'));
   }
   if (vk >= VK_NUMPAD0 && vk <= VK_NUMPAD0 + 9) return static_cast<char16_t>(u'0' + vk - VK_NUMPAD0);
-  for (const TKeyChars& k : kKeys) {
+  for (const KeyChars& k : kKeys) {
     if (k.vk != vk) continue;
     if (ctrl && k.plain > 32) return 0;
     return shift ? k.shifted : k.plain;
@@ -51,7 +51,7 @@ bool CharToVirtualKey(char16_t ch, int& vk, bool& shift) {
     return true;
   }
   if (ch == u'\n') ch = 13;
-  for (const TKeyChars& k : kKeys) {
+  for (const KeyChars& k : kKeys) {
     if (k.vk >= VK_MULTIPLY && k.vk <= VK_DIVIDE) continue;  // prefer the main keys
     if (k.plain == ch) {
       vk = k.vk;

@@ -7,14 +7,14 @@ namespace kx {
 
 namespace {
 // Keeps freed windows alive while any message is being delivered.
-struct TDeliverScope {
+struct DeliverScope {
   int& depth;
   std::vector<std::unique_ptr<TWindow>>& graveyard;
-  explicit TDeliverScope(int& d, std::vector<std::unique_ptr<TWindow>>& g)
+  explicit DeliverScope(int& d, std::vector<std::unique_ptr<TWindow>>& g)
       : depth(d), graveyard(g) {
     ++depth;
   }
-  ~TDeliverScope() {
+  ~DeliverScope() {
     if (--depth == 0) graveyard.clear();
   }
 };
@@ -29,7 +29,7 @@ LRESULT TWindowSystem::SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
 
 void TWindowSystem::Deliver(HWND hwnd, TMessage& message) {
   if (!IsWindow(hwnd)) return;
-  TDeliverScope scope(m_deliverDepth, m_graveyard);
+  DeliverScope scope(m_deliverDepth, m_graveyard);
   std::shared_ptr<TWndProc> proc = hwnd->Proc;
   if (proc) {
     (*proc)(hwnd, message);
@@ -84,7 +84,7 @@ bool TWindowSystem::NextMessage(TMsg& msg, bool remove, bool wait) {
       return true;
     }
     if (!m_input.empty()) {
-      TRawInput raw = m_input.front();
+      RawInput raw = m_input.front();
       m_input.pop_front();
       TMsg routed;
       if (!RouteInput(raw, routed)) continue;
@@ -143,8 +143,8 @@ bool TWindowSystem::TakePaintMessage(TMsg& msg) {
 
 bool TWindowSystem::TakeTimerMessage(TMsg& msg) {
   std::uint32_t now = m_clock.Now();
-  TTimer* due = nullptr;
-  for (TTimer& t : m_timers) {
+  TimerEntry* due = nullptr;
+  for (TimerEntry& t : m_timers) {
     if (static_cast<std::int32_t>(now - t.due) >= 0 &&
         (!due || static_cast<std::int32_t>(t.due - due->due) < 0)) {
       due = &t;
@@ -161,7 +161,7 @@ std::optional<std::uint32_t> TWindowSystem::NextDeadline() const {
   auto consider = [&](std::uint32_t t) {
     if (!best || static_cast<std::int32_t>(t - *best) < 0) best = t;
   };
-  for (const TTimer& t : m_timers) consider(t.due);
+  for (const TimerEntry& t : m_timers) consider(t.due);
   if (m_caret.hwnd && m_caret.hideCount == 0) consider(m_caret.nextToggle);
   if (m_scrollTrack.active && m_scrollTrack.nextRepeat) consider(m_scrollTrack.nextRepeat);
   return best;
@@ -185,7 +185,7 @@ void TWindowSystem::RunInternalTimers() {
 
 LRESULT TWindowSystem::DispatchMessage(const TMsg& msg) {
   if (msg.message == WM_TIMER && msg.lParam != 0) {
-    auto it = std::find_if(m_timers.begin(), m_timers.end(), [&](const TTimer& t) {
+    auto it = std::find_if(m_timers.begin(), m_timers.end(), [&](const TimerEntry& t) {
       return t.hwnd == msg.hwnd && t.id == msg.wParam;
     });
     if (it != m_timers.end()) {
@@ -228,10 +228,10 @@ bool TWindowSystem::TranslateMessage(const TMsg& msg) {
 }
 
 bool TWindowSystem::ModalLoop(const std::function<bool()>& done) {
-  struct TDepth {
+  struct DepthGuard {
     int& depth;
-    explicit TDepth(int& d) : depth(d) { ++depth; }
-    ~TDepth() { --depth; }
+    explicit DepthGuard(int& d) : depth(d) { ++depth; }
+    ~DepthGuard() { --depth; }
   } depth(m_modalDepth);
   while (!done()) {
     TMsg msg;
@@ -260,7 +260,7 @@ bool TWindowSystem::ProcessPending() {
   return any;
 }
 
-int TWindowSystem::AddMessageFilter(TMessageFilter filter) {
+int TWindowSystem::AddMessageFilter(MessageFilter filter) {
   int id = m_nextFilterId++;
   m_filters.emplace_back(id, std::move(filter));
   return id;
@@ -276,7 +276,7 @@ std::uintptr_t TWindowSystem::SetTimer(HWND hwnd, std::uintptr_t id, std::uint32
   if (!hwnd && id == 0) id = m_nextTimerId++;
   std::uint32_t interval = std::max<std::uint32_t>(elapseMs, 1);
   std::uint32_t due = m_clock.Now() + interval;
-  for (TTimer& t : m_timers) {
+  for (TimerEntry& t : m_timers) {
     if (t.hwnd == hwnd && t.id == id) {
       t.interval = interval;
       t.due = due;
@@ -284,12 +284,12 @@ std::uintptr_t TWindowSystem::SetTimer(HWND hwnd, std::uintptr_t id, std::uint32
       return id ? id : 1;
     }
   }
-  m_timers.push_back(TTimer{hwnd, id, interval, due, std::move(callback)});
+  m_timers.push_back(TimerEntry{hwnd, id, interval, due, std::move(callback)});
   return id ? id : 1;
 }
 
 bool TWindowSystem::KillTimer(HWND hwnd, std::uintptr_t id) {
-  return std::erase_if(m_timers, [&](const TTimer& t) { return t.hwnd == hwnd && t.id == id; }) > 0;
+  return std::erase_if(m_timers, [&](const TimerEntry& t) { return t.hwnd == hwnd && t.id == id; }) > 0;
 }
 
 }  // namespace kx

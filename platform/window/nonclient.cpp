@@ -46,7 +46,7 @@ void DrawRaisedButton(TCanvas& c, const TRect& r, bool pressed) {
   }
 }
 
-TWindowSystem::TFrameInsets TWindowSystem::DefaultFrameInsets(HWND hwnd) const {
+TWindowSystem::FrameInsets TWindowSystem::DefaultFrameInsets(HWND hwnd) const {
   int border = 0;
   if (IsFramed(hwnd)) {
     border = kFrame;
@@ -60,7 +60,7 @@ TWindowSystem::TFrameInsets TWindowSystem::DefaultFrameInsets(HWND hwnd) const {
 
 TRect TWindowSystem::CaptionButtonRect(HWND hwnd, int hit) const {
   if (!HasCaption(hwnd) || !(hwnd->Style & WS_SYSMENU) || !hwnd->IsTopLevel()) return {};
-  TFrameInsets in = DefaultFrameInsets(hwnd);
+  FrameInsets in = DefaultFrameInsets(hwnd);
   int size = CaptionHeight(hwnd) - 4;
   int top = in.top - CaptionHeight(hwnd) + 2;
   int right = hwnd->Width() - in.right - 2;
@@ -81,7 +81,7 @@ int TWindowSystem::DefaultHitTest(HWND hwnd, TPoint screen) const {
   if (hwnd->ClientInWindow.Contains(p)) return HTCLIENT;
   if (ScrollBarRect(hwnd, SB_VERT).Contains(p)) return HTVSCROLL;
   if (ScrollBarRect(hwnd, SB_HORZ).Contains(p)) return HTHSCROLL;
-  TFrameInsets in = DefaultFrameInsets(hwnd);
+  FrameInsets in = DefaultFrameInsets(hwnd);
   int w = hwnd->Width();
   int h = hwnd->Height();
   if ((hwnd->Style & WS_THICKFRAME) && !hwnd->Maximized) {
@@ -123,7 +123,7 @@ void TWindowSystem::DefaultNcPaint(HWND hwnd) {
   TCanvas& c = dc->Canvas();
   c.ExcludeClipRect(hwnd->ClientInWindow);
   TRect r = hwnd->WindowBounds();
-  TFrameInsets in = DefaultFrameInsets(hwnd);
+  FrameInsets in = DefaultFrameInsets(hwnd);
   if (IsFramed(hwnd)) {
     c.Brush().Color = clBtnFace;
     c.Brush().Style = TBrushStyle::bsSolid;
@@ -188,14 +188,14 @@ void TWindowSystem::DefaultNcPaint(HWND hwnd) {
 
 void TWindowSystem::BeginMoveSize(HWND hwnd, int hit) {
   if (!IsWindow(hwnd) || m_moveSize.active) return;
-  m_moveSize = TMoveSize{true, hwnd, hit, m_cursorPos, hwnd->Rect};
+  m_moveSize = MoveSizeTracking{true, hwnd, hit, m_cursorPos, hwnd->Rect};
   m_backend.CaptureMouse(true);
   SendMessage(hwnd, WM_ENTERSIZEMOVE);
 }
 
 void TWindowSystem::EndMoveSize() {
   HWND hwnd = m_moveSize.hwnd;
-  m_moveSize = TMoveSize{};
+  m_moveSize = MoveSizeTracking{};
   m_backend.CaptureMouse(false);
   if (IsWindow(hwnd)) SendMessage(hwnd, WM_EXITSIZEMOVE);
 }
@@ -212,14 +212,14 @@ MINMAXINFO TWindowSystem::QueryMinMaxInfo(HWND hwnd) {
   return info;
 }
 
-bool TWindowSystem::HandleMoveSizeInput(const TRawInput& input) {
+bool TWindowSystem::HandleMoveSizeInput(const RawInput& input) {
   if (!m_moveSize.active) return false;
   HWND hwnd = m_moveSize.hwnd;
   if (!IsWindow(hwnd)) {
-    m_moveSize = TMoveSize{};
+    m_moveSize = MoveSizeTracking{};
     return false;
   }
-  using Kind = TRawInput::Kind;
+  using Kind = RawInput::Kind;
   if (input.kind == Kind::ButtonUp) {
     if (input.button == 0) EndMoveSize();
     return true;

@@ -13,7 +13,7 @@ constexpr std::uint32_t kRepeatInterval = 50;
 constexpr int kMinThumb = 8;
 
 // The layout of one scroll bar along its axis, in pixels from its start.
-struct TScrollGeometry {
+struct ScrollGeometry {
   int length = 0;
   int arrow = 0;
   int thumbStart = 0;
@@ -27,8 +27,8 @@ int MaxScrollPos(const SCROLLINFO& si) {
   return std::max(si.nMin, si.nMax - page);
 }
 
-TScrollGeometry Layout(const TScrollBarState& bar, int length, int thickness, int pos) {
-  TScrollGeometry g;
+ScrollGeometry Layout(const ScrollBarState& bar, int length, int thickness, int pos) {
+  ScrollGeometry g;
   g.length = length;
   g.arrow = length < 2 * thickness ? length / 2 : thickness;
   int track = length - 2 * g.arrow;
@@ -50,7 +50,7 @@ TScrollGeometry Layout(const TScrollBarState& bar, int length, int thickness, in
   return g;
 }
 
-int PartAt(const TScrollGeometry& g, int at) {
+int PartAt(const ScrollGeometry& g, int at) {
   if (at < 0 || at >= g.length) return kNone;
   if (at < g.arrow) return kArrowLess;
   if (at >= g.length - g.arrow) return kArrowMore;
@@ -120,7 +120,7 @@ void TWindowSystem::UpdateScrollBarVisibility(HWND hwnd, int bar, bool wanted) {
 
 int TWindowSystem::SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO& info, bool redraw) {
   if (!IsWindow(hwnd) || (bar != SB_HORZ && bar != SB_VERT)) return 0;
-  TScrollBarState& state = hwnd->Bar(bar);
+  ScrollBarState& state = hwnd->Bar(bar);
   SCROLLINFO& si = state.Info;
   if (info.fMask & SIF_RANGE) {
     si.nMin = info.nMin;
@@ -196,11 +196,11 @@ void TWindowSystem::DrawScrollBars(HWND hwnd, TCanvas& c) {
   for (int bar : {SB_HORZ, SB_VERT}) {
     TRect r = ScrollBarRect(hwnd, bar);
     if (r.IsEmpty()) continue;
-    const TScrollBarState& state = hwnd->Bar(bar);
+    const ScrollBarState& state = hwnd->Bar(bar);
     bool vertical = bar == SB_VERT;
     bool tracking = m_scrollTrack.active && m_scrollTrack.hwnd == hwnd && m_scrollTrack.bar == bar;
     int pos = tracking ? m_scrollTrack.trackPos : state.Info.nPos;
-    TScrollGeometry g = Layout(state, vertical ? r.Height() : r.Width(), thickness, pos);
+    ScrollGeometry g = Layout(state, vertical ? r.Height() : r.Width(), thickness, pos);
     auto span = [&](int from, int to) {
       return vertical ? TRect{r.Left, r.Top + from, r.Right, r.Top + to}
                       : TRect{r.Left + from, r.Top, r.Left + to, r.Bottom};
@@ -230,16 +230,16 @@ void TWindowSystem::DrawScrollBars(HWND hwnd, TCanvas& c) {
 void TWindowSystem::BeginScrollTrack(HWND hwnd, int bar, TPoint screen) {
   if (!IsWindow(hwnd) || m_scrollTrack.active) return;
   TRect r = ScrollBarRect(hwnd, bar);
-  const TScrollBarState& state = hwnd->Bar(bar);
+  const ScrollBarState& state = hwnd->Bar(bar);
   if (r.IsEmpty() || state.Disabled) return;
   bool vertical = bar == SB_VERT;
   TPoint p = screen - WindowOrigin(hwnd);
   int at = vertical ? p.Y - r.Top : p.X - r.Left;
-  TScrollGeometry g = Layout(state, vertical ? r.Height() : r.Width(),
+  ScrollGeometry g = Layout(state, vertical ? r.Height() : r.Width(),
                              GetSystemMetrics(SM_CXVSCROLL), state.Info.nPos);
   int part = PartAt(g, at);
   if (part == kNone) return;
-  m_scrollTrack = TScrollTrack{true, hwnd, bar, part, at - g.thumbStart, state.Info.nPos, 0, screen};
+  m_scrollTrack = ScrollTracking{true, hwnd, bar, part, at - g.thumbStart, state.Info.nPos, 0, screen};
   m_backend.CaptureMouse(true);
   hwnd->FrameInvalid = true;
   if (part != kThumb) {
@@ -249,10 +249,10 @@ void TWindowSystem::BeginScrollTrack(HWND hwnd, int bar, TPoint screen) {
 }
 
 void TWindowSystem::RepeatScrollTrack() {
-  TScrollTrack& t = m_scrollTrack;
+  ScrollTracking& t = m_scrollTrack;
   HWND hwnd = t.hwnd;
   if (!IsWindow(hwnd)) {
-    t = TScrollTrack{};
+    t = ScrollTracking{};
     return;
   }
   t.nextRepeat = m_clock.Now() + kRepeatInterval;
@@ -260,7 +260,7 @@ void TWindowSystem::RepeatScrollTrack() {
   bool vertical = t.bar == SB_VERT;
   TPoint p = t.cursor - WindowOrigin(hwnd);
   int at = vertical ? p.Y - r.Top : p.X - r.Left;
-  TScrollGeometry g = Layout(hwnd->Bar(t.bar), vertical ? r.Height() : r.Width(),
+  ScrollGeometry g = Layout(hwnd->Bar(t.bar), vertical ? r.Height() : r.Width(),
                              GetSystemMetrics(SM_CXVSCROLL), hwnd->Bar(t.bar).Info.nPos);
   // Repeat only while the pointer stays over the pressed part.
   bool across = vertical ? (p.X >= r.Left && p.X < r.Right) : (p.Y >= r.Top && p.Y < r.Bottom);
@@ -269,15 +269,15 @@ void TWindowSystem::RepeatScrollTrack() {
   if (IsWindow(hwnd)) hwnd->FrameInvalid = true;
 }
 
-bool TWindowSystem::HandleScrollTrackInput(const TRawInput& input) {
+bool TWindowSystem::HandleScrollTrackInput(const RawInput& input) {
   if (!m_scrollTrack.active) return false;
-  TScrollTrack& t = m_scrollTrack;
+  ScrollTracking& t = m_scrollTrack;
   HWND hwnd = t.hwnd;
   if (!IsWindow(hwnd)) {
-    t = TScrollTrack{};
+    t = ScrollTracking{};
     return false;
   }
-  using Kind = TRawInput::Kind;
+  using Kind = RawInput::Kind;
   bool vertical = t.bar == SB_VERT;
   UINT msg = vertical ? WM_VSCROLL : WM_HSCROLL;
   if (input.kind == Kind::MouseMove) {
@@ -285,7 +285,7 @@ bool TWindowSystem::HandleScrollTrackInput(const TRawInput& input) {
     if (t.part != kThumb) return true;
     TRect r = ScrollBarRect(hwnd, t.bar);
     const SCROLLINFO& si = hwnd->Bar(t.bar).Info;
-    TScrollGeometry g = Layout(hwnd->Bar(t.bar), vertical ? r.Height() : r.Width(),
+    ScrollGeometry g = Layout(hwnd->Bar(t.bar), vertical ? r.Height() : r.Width(),
                                GetSystemMetrics(SM_CXVSCROLL), si.nPos);
     TPoint p = input.screen - WindowOrigin(hwnd);
     int at = (vertical ? p.Y - r.Top : p.X - r.Left) - t.thumbOffset - g.arrow;
@@ -303,8 +303,8 @@ bool TWindowSystem::HandleScrollTrackInput(const TRawInput& input) {
     return true;
   }
   if (input.kind == Kind::ButtonUp && input.button == 0) {
-    TScrollTrack ended = t;
-    t = TScrollTrack{};
+    ScrollTracking ended = t;
+    t = ScrollTracking{};
     m_backend.CaptureMouse(false);
     hwnd->FrameInvalid = true;
     if (ended.part == kThumb) SendMessage(hwnd, msg, MAKEWPARAM(SB_THUMBPOSITION, ended.trackPos), 0);

@@ -8,61 +8,61 @@
 
 namespace kx {
 
-TTestDriver::TTestDriver(TWindowSystem& system, THeadlessBackend& backend, TVirtualClock& clock)
+TestDriver::TestDriver(TWindowSystem& system, HeadlessBackend& backend, VirtualClock& clock)
     : m_system(system), m_backend(backend), m_clock(clock) {}
 
-void TTestDriver::Input(const TRawInput& input) {
+void TestDriver::Input(const RawInput& input) {
   m_system.QueueInput(input);
   RunUntilIdle();
 }
 
-void TTestDriver::MoveTo(TPoint screen) {
+void TestDriver::MoveTo(TPoint screen) {
   m_pointer = screen;
-  TRawInput in;
-  in.kind = TRawInput::Kind::MouseMove;
+  RawInput in;
+  in.kind = RawInput::Kind::MouseMove;
   in.screen = screen;
   Input(in);
 }
 
-void TTestDriver::MoveTo(HWND hwnd, TPoint client) { MoveTo(m_system.ClientToScreen(hwnd, client)); }
+void TestDriver::MoveTo(HWND hwnd, TPoint client) { MoveTo(m_system.ClientToScreen(hwnd, client)); }
 
-void TTestDriver::Press(int button) {
-  TRawInput in;
-  in.kind = TRawInput::Kind::ButtonDown;
+void TestDriver::Press(int button) {
+  RawInput in;
+  in.kind = RawInput::Kind::ButtonDown;
   in.screen = m_pointer;
   in.button = button;
   Input(in);
 }
 
-void TTestDriver::Release(int button) {
-  TRawInput in;
-  in.kind = TRawInput::Kind::ButtonUp;
+void TestDriver::Release(int button) {
+  RawInput in;
+  in.kind = RawInput::Kind::ButtonUp;
   in.screen = m_pointer;
   in.button = button;
   Input(in);
 }
 
-void TTestDriver::Click(TPoint screen, int button) {
+void TestDriver::Click(TPoint screen, int button) {
   MoveTo(screen);
   Press(button);
   Release(button);
 }
 
-void TTestDriver::ClickAt(HWND hwnd, TPoint client, int button) {
+void TestDriver::ClickAt(HWND hwnd, TPoint client, int button) {
   Click(m_system.ClientToScreen(hwnd, client), button);
 }
 
-void TTestDriver::DoubleClick(TPoint screen, int button) {
+void TestDriver::DoubleClick(TPoint screen, int button) {
   Click(screen, button);
   m_clock.Advance(50);
   Click(screen, button);
 }
 
-void TTestDriver::DoubleClickAt(HWND hwnd, TPoint client, int button) {
+void TestDriver::DoubleClickAt(HWND hwnd, TPoint client, int button) {
   DoubleClick(m_system.ClientToScreen(hwnd, client), button);
 }
 
-void TTestDriver::Drag(TPoint from, TPoint to, int steps) {
+void TestDriver::Drag(TPoint from, TPoint to, int steps) {
   MoveTo(from);
   Press(0);
   steps = steps < 1 ? 1 : steps;
@@ -72,12 +72,12 @@ void TTestDriver::Drag(TPoint from, TPoint to, int steps) {
   Release(0);
 }
 
-void TTestDriver::Wheel(int delta, TPoint screen, unsigned modifiers) {
+void TestDriver::Wheel(int delta, TPoint screen, unsigned modifiers) {
   if (modifiers & Ctrl) KeyDown(VK_CONTROL);
   if (modifiers & Shift) KeyDown(VK_SHIFT);
   m_pointer = screen;
-  TRawInput in;
-  in.kind = TRawInput::Kind::Wheel;
+  RawInput in;
+  in.kind = RawInput::Kind::Wheel;
   in.screen = screen;
   in.delta = delta;
   Input(in);
@@ -85,21 +85,21 @@ void TTestDriver::Wheel(int delta, TPoint screen, unsigned modifiers) {
   if (modifiers & Ctrl) KeyUp(VK_CONTROL);
 }
 
-void TTestDriver::KeyDown(int vk) {
-  TRawInput in;
-  in.kind = TRawInput::Kind::KeyDown;
+void TestDriver::KeyDown(int vk) {
+  RawInput in;
+  in.kind = RawInput::Kind::KeyDown;
   in.vk = vk;
   Input(in);
 }
 
-void TTestDriver::KeyUp(int vk) {
-  TRawInput in;
-  in.kind = TRawInput::Kind::KeyUp;
+void TestDriver::KeyUp(int vk) {
+  RawInput in;
+  in.kind = RawInput::Kind::KeyUp;
   in.vk = vk;
   Input(in);
 }
 
-void TTestDriver::PressKey(int vk, unsigned modifiers) {
+void TestDriver::PressKey(int vk, unsigned modifiers) {
   if (modifiers & Alt) KeyDown(VK_MENU);
   if (modifiers & Ctrl) KeyDown(VK_CONTROL);
   if (modifiers & Shift) KeyDown(VK_SHIFT);
@@ -110,7 +110,7 @@ void TTestDriver::PressKey(int vk, unsigned modifiers) {
   if (modifiers & Alt) KeyUp(VK_MENU);
 }
 
-void TTestDriver::TypeText(std::string_view utf8) {
+void TestDriver::TypeText(std::string_view utf8) {
   std::u16string text = Utf8ToUtf16(utf8);
   for (char16_t ch : text) {
     int vk = 0;
@@ -118,15 +118,15 @@ void TTestDriver::TypeText(std::string_view utf8) {
     if (CharToVirtualKey(ch, vk, shift)) {
       PressKey(vk, shift ? Shift : None);
     } else {
-      TRawInput in;
-      in.kind = TRawInput::Kind::Char;
+      RawInput in;
+      in.kind = RawInput::Kind::Char;
       in.ch = ch;
       Input(in);
     }
   }
 }
 
-void TTestDriver::Advance(std::uint32_t ms) {
+void TestDriver::Advance(std::uint32_t ms) {
   if (m_actionDepth > 0) {
     m_clock.Advance(ms);
     return;
@@ -143,7 +143,7 @@ void TTestDriver::Advance(std::uint32_t ms) {
   RunUntilIdle();
 }
 
-void TTestDriver::RunUntilIdle() {
+void TestDriver::RunUntilIdle() {
   if (m_actionDepth > 0) return;
   constexpr int kMaxMessages = 1000000;
   int handled = 0;
@@ -163,7 +163,7 @@ void TTestDriver::RunUntilIdle() {
   }
 }
 
-void TTestDriver::WhenModal(std::function<void(TTestDriver&)> action) {
+void TestDriver::WhenModal(std::function<void(TestDriver&)> action) {
   m_backend.AddIdleAction([this, action = std::move(action)] {
     ++m_actionDepth;
     try {
@@ -176,38 +176,38 @@ void TTestDriver::WhenModal(std::function<void(TTestDriver&)> action) {
   });
 }
 
-std::vector<TTestDriver::TWindowInfo> TTestDriver::TopLevelWindows() const {
-  std::vector<TWindowInfo> out;
+std::vector<TestDriver::WindowInfo> TestDriver::TopLevelWindows() const {
+  std::vector<WindowInfo> out;
   for (HWND w : m_system.TopLevelWindows()) {
     out.push_back({w, w->ClassName, w->Text, w->Rect, m_system.IsWindowVisible(w)});
   }
   return out;
 }
 
-HWND TTestDriver::FindTopLevel(std::string_view text) const {
+HWND TestDriver::FindTopLevel(std::string_view text) const {
   for (HWND w : m_system.TopLevelWindows()) {
     if (m_system.IsWindowVisible(w) && w->Text == text) return w;
   }
   return nullptr;
 }
 
-TColor TTestDriver::ScreenPixel(TPoint screen) const { return Screen().ColorAt(screen.X, screen.Y); }
+TColor TestDriver::ScreenPixel(TPoint screen) const { return Screen().ColorAt(screen.X, screen.Y); }
 
-TColor TTestDriver::WindowPixel(HWND hwnd, TPoint windowPoint) const {
+TColor TestDriver::WindowPixel(HWND hwnd, TPoint windowPoint) const {
   HWND top = m_system.GetAncestorTopLevel(hwnd);
   if (!top) return clNone;
   TPoint at = m_system.WindowOrigin(hwnd) - m_system.WindowOrigin(top) + windowPoint;
   return WindowImage(top).ColorAt(at.X, at.Y);
 }
 
-TColor TTestDriver::ClientPixel(HWND hwnd, TPoint client) const {
+TColor TestDriver::ClientPixel(HWND hwnd, TPoint client) const {
   if (!m_system.IsWindow(hwnd)) return clNone;
   return WindowPixel(hwnd, client + hwnd->ClientInWindow.TopLeft());
 }
 
-void TTestDriver::SaveScreenPng(const std::string& path) const { SavePng(Screen(), path); }
+void TestDriver::SaveScreenPng(const std::string& path) const { SavePng(Screen(), path); }
 
-void TTestDriver::SaveWindowPng(HWND topLevel, const std::string& path) const {
+void TestDriver::SaveWindowPng(HWND topLevel, const std::string& path) const {
   SavePng(WindowImage(topLevel), path);
 }
 

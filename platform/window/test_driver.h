@@ -13,10 +13,10 @@ namespace kx {
 
 // Drives the headless window system the way a user would: pointer, keys and
 // time, then runs the loop until nothing is left to do. Used by every GUI test.
-class TTestDriver {
+class TestDriver {
  public:
   enum Modifier : unsigned { None = 0, Shift = 1, Ctrl = 2, Alt = 4 };
-  struct TWindowInfo {
+  struct WindowInfo {
     HWND hwnd = nullptr;
     std::string ClassName;
     std::string Text;
@@ -24,7 +24,7 @@ class TTestDriver {
     bool Visible = false;
   };
 
-  TTestDriver(TWindowSystem& system, THeadlessBackend& backend, TVirtualClock& clock);
+  TestDriver(TWindowSystem& system, HeadlessBackend& backend, VirtualClock& clock);
 
   // Pointer, in screen coordinates or in a window's client coordinates.
   void MoveTo(TPoint screen);
@@ -56,10 +56,10 @@ class TTestDriver {
   void SetMessageHandler(std::function<void(TMsg&)> handler) { m_handler = std::move(handler); }
 
   // Runs action the next time a loop waits for input (a modal dialog's loop).
-  void WhenModal(std::function<void(TTestDriver&)> action);
+  void WhenModal(std::function<void(TestDriver&)> action);
   bool InsideModalAction() const { return m_actionDepth > 0; }
 
-  std::vector<TWindowInfo> TopLevelWindows() const;
+  std::vector<WindowInfo> TopLevelWindows() const;
   // The topmost visible top-level window with this text, or nullptr.
   HWND FindTopLevel(std::string_view text) const;
 
@@ -73,28 +73,28 @@ class TTestDriver {
   void SaveWindowPng(HWND topLevel, const std::string& path) const;
 
   TWindowSystem& System() { return m_system; }
-  THeadlessBackend& Backend() { return m_backend; }
-  TVirtualClock& Clock() { return m_clock; }
+  HeadlessBackend& Backend() { return m_backend; }
+  VirtualClock& Clock() { return m_clock; }
 
  private:
-  void Input(const TRawInput& input);
+  void Input(const RawInput& input);
 
   TWindowSystem& m_system;
-  THeadlessBackend& m_backend;
-  TVirtualClock& m_clock;
+  HeadlessBackend& m_backend;
+  VirtualClock& m_clock;
   TPoint m_pointer{-1, -1};
   int m_actionDepth = 0;
   std::function<void(TMsg&)> m_handler;
 };
 
 // A complete headless set-up for tests and tools: clock, backend, window system, driver.
-struct THeadlessSession {
-  explicit THeadlessSession(TSize screen = {1920, 1080})
+struct HeadlessSession {
+  explicit HeadlessSession(TSize screen = {1920, 1080})
       : backend(screen), system(backend, clock), driver(system, backend, clock) {}
-  TVirtualClock clock;
-  THeadlessBackend backend;
+  VirtualClock clock;
+  HeadlessBackend backend;
   TWindowSystem system;
-  TTestDriver driver;
+  TestDriver driver;
 };
 
 }  // namespace kx

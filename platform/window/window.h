@@ -20,7 +20,7 @@ namespace kx {
 // and call it (CallWindowProc) for default processing.
 using TWndProc = std::function<void(HWND, TMessage&)>;
 
-struct TScrollBarState {
+struct ScrollBarState {
   SCROLLINFO Info{SIF_ALL, 0, 100, 0, 0, 0};
   bool Disabled = false;  // shown but inactive (SIF_DISABLENOSCROLL, EnableScrollBar)
 };
@@ -54,8 +54,8 @@ class TWindow {
   bool FrameInvalid = false;
   bool InternalPaint = false;
 
-  TScrollBarState HScroll;
-  TScrollBarState VScroll;
+  ScrollBarState HScroll;
+  ScrollBarState VScroll;
 
   std::uint8_t Alpha = 255;  // layered-window alpha
   bool Minimized = false;
@@ -78,8 +78,8 @@ class TWindow {
   int Height() const { return Rect.Height(); }
   TRect WindowBounds() const { return {0, 0, Rect.Width(), Rect.Height()}; }
   TSize ClientSize() const { return ClientInWindow.Size(); }
-  TScrollBarState& Bar(int bar) { return bar == SB_HORZ ? HScroll : VScroll; }
-  const TScrollBarState& Bar(int bar) const { return bar == SB_HORZ ? HScroll : VScroll; }
+  ScrollBarState& Bar(int bar) { return bar == SB_HORZ ? HScroll : VScroll; }
+  const ScrollBarState& Bar(int bar) const { return bar == SB_HORZ ? HScroll : VScroll; }
 };
 
 // What CreateWindowEx needs.

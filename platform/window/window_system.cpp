@@ -9,7 +9,7 @@ namespace {
 TWindowSystem* g_current = nullptr;
 }  // namespace
 
-TWindowSystem::TWindowSystem(TBackend& backend, TClock& clock)
+TWindowSystem::TWindowSystem(WindowBackend& backend, LoopClock& clock)
     : m_backend(backend), m_clock(clock), m_previous(g_current) {
   g_current = this;
   m_cursor = LoadCursor(TStandardCursor::Arrow);
@@ -120,18 +120,18 @@ void TWindowSystem::DestroyTree(HWND hwnd) {
 }
 
 void TWindowSystem::ForgetWindow(HWND hwnd) {
-  std::erase_if(m_timers, [&](const TTimer& t) { return t.hwnd == hwnd; });
+  std::erase_if(m_timers, [&](const TimerEntry& t) { return t.hwnd == hwnd; });
   std::erase_if(m_posted, [&](const TMsg& m) { return m.hwnd == hwnd; });
-  if (m_caret.hwnd == hwnd) m_caret = TCaret{};
+  if (m_caret.hwnd == hwnd) m_caret = CaretState{};
   if (m_capture == hwnd) {
     m_capture = nullptr;
     m_backend.CaptureMouse(false);
   }
   if (m_focus == hwnd) m_focus = nullptr;
-  if (m_tracking.hwnd == hwnd) m_tracking = TTracking{};
-  if (m_moveSize.hwnd == hwnd) m_moveSize = TMoveSize{};
-  if (m_scrollTrack.hwnd == hwnd) m_scrollTrack = TScrollTrack{};
-  if (m_lastClick.hwnd == hwnd) m_lastClick = TClickMemory{};
+  if (m_tracking.hwnd == hwnd) m_tracking = MouseTracking{};
+  if (m_moveSize.hwnd == hwnd) m_moveSize = MoveSizeTracking{};
+  if (m_scrollTrack.hwnd == hwnd) m_scrollTrack = ScrollTracking{};
+  if (m_lastClick.hwnd == hwnd) m_lastClick = ClickMemory{};
   if (m_pressedCaptionButton == hwnd) m_pressedCaptionButton = nullptr;
   if (m_paintingHwnd == hwnd) m_paintingHwnd = nullptr;
   bool wasActive = m_active == hwnd;

@@ -42,7 +42,7 @@ struct TPaintStruct {
 };
 
 // Raw input as a backend or the test driver reports it, routed when it is read.
-struct TRawInput {
+struct RawInput {
   enum class Kind { MouseMove, ButtonDown, ButtonUp, Wheel, KeyDown, KeyUp, Char, MouseLeft };
   Kind kind = Kind::MouseMove;
   TPoint screen;
@@ -58,7 +58,7 @@ struct TRawInput {
 // of api.h reach it through Current().
 class TWindowSystem {
  public:
-  TWindowSystem(TBackend& backend, TClock& clock);
+  TWindowSystem(WindowBackend& backend, LoopClock& clock);
   ~TWindowSystem();
   TWindowSystem(const TWindowSystem&) = delete;
   TWindowSystem& operator=(const TWindowSystem&) = delete;
@@ -66,8 +66,8 @@ class TWindowSystem {
   static TWindowSystem& Current();
   static bool Exists();
 
-  TBackend& Backend() { return m_backend; }
-  TClock& Clock() { return m_clock; }
+  WindowBackend& Backend() { return m_backend; }
+  LoopClock& Clock() { return m_clock; }
 
   // --- windows (window_system.cpp)
   HWND CreateWindowEx(const TCreateParams& params);
@@ -133,8 +133,8 @@ class TWindowSystem {
 
   // A filter sees each message before it is returned by GetMessage or
   // PeekMessage(PM_REMOVE); returning true swallows it.
-  using TMessageFilter = std::function<bool(TMsg&)>;
-  int AddMessageFilter(TMessageFilter filter);
+  using MessageFilter = std::function<bool(TMsg&)>;
+  int AddMessageFilter(MessageFilter filter);
   void RemoveMessageFilter(int id);
 
   std::uintptr_t SetTimer(HWND hwnd, std::uintptr_t id, std::uint32_t elapseMs,
@@ -162,7 +162,7 @@ class TWindowSystem {
   void PresentAll();
 
   // --- input (input.cpp)
-  void QueueInput(const TRawInput& input);
+  void QueueInput(const RawInput& input);
   bool InputPending() const { return !m_input.empty(); }
   HWND SetCapture(HWND hwnd);
   bool ReleaseCapture();
@@ -215,35 +215,35 @@ class TWindowSystem {
 
  private:
   friend class TDeviceContext;
-  struct TTimer {
+  struct TimerEntry {
     HWND hwnd;
     std::uintptr_t id;
     std::uint32_t interval;
     std::uint32_t due;
     std::function<void()> callback;
   };
-  struct TCaret {
+  struct CaretState {
     HWND hwnd = nullptr;
     TRect rect;  // client coordinates
     int hideCount = 1;
     bool blinkOn = false;
     std::uint32_t nextToggle = 0;
   };
-  struct TClickMemory {
+  struct ClickMemory {
     HWND hwnd = nullptr;
     int button = -1;
     bool client = true;
     std::uint32_t time = 0;
     TPoint screen;
   };
-  struct TMoveSize {
+  struct MoveSizeTracking {
     bool active = false;
     HWND hwnd = nullptr;
     int hit = HTCAPTION;
     TPoint start;
     TRect startRect;
   };
-  struct TScrollTrack {
+  struct ScrollTracking {
     bool active = false;
     HWND hwnd = nullptr;
     int bar = SB_VERT;
@@ -253,7 +253,7 @@ class TWindowSystem {
     std::uint32_t nextRepeat = 0;
     TPoint cursor;
   };
-  struct TTracking {
+  struct MouseTracking {
     HWND hwnd = nullptr;
     bool client = false;
     bool nonClient = false;
@@ -288,9 +288,9 @@ class TWindowSystem {
   void ExposeInParent(HWND hwnd, const TRect& rectInParent);
 
   // input.cpp
-  bool RouteInput(const TRawInput& input, TMsg& out);
-  bool RouteMouse(const TRawInput& input, TMsg& out);
-  bool RouteKey(const TRawInput& input, TMsg& out);
+  bool RouteInput(const RawInput& input, TMsg& out);
+  bool RouteMouse(const RawInput& input, TMsg& out);
+  bool RouteKey(const RawInput& input, TMsg& out);
   HWND HitWindow(TPoint screen, int& hit);
   void UpdateMouseTracking(HWND hwnd, bool client);
   bool MouseActivate(HWND hwnd, int hit, UINT mouseMsg);
@@ -299,13 +299,13 @@ class TWindowSystem {
 
   // nonclient.cpp
  public:
-  struct TFrameInsets {
+  struct FrameInsets {
     int left = 0;
     int top = 0;
     int right = 0;
     int bottom = 0;
   };
-  TFrameInsets DefaultFrameInsets(HWND hwnd) const;
+  FrameInsets DefaultFrameInsets(HWND hwnd) const;
   int DefaultHitTest(HWND hwnd, TPoint screen) const;
   void DefaultNcPaint(HWND hwnd);
   TRect CaptionButtonRect(HWND hwnd, int hit) const;  // window coordinates
@@ -317,7 +317,7 @@ class TWindowSystem {
   std::optional<std::uint32_t> NextTimerDeadline() const { return NextDeadline(); }
 
  private:
-  bool HandleMoveSizeInput(const TRawInput& input);
+  bool HandleMoveSizeInput(const RawInput& input);
   void EndMoveSize();
 
   // scroll_bar.cpp
@@ -325,21 +325,21 @@ class TWindowSystem {
   void BeginScrollTrack(HWND hwnd, int bar, TPoint screen);
 
  private:
-  bool HandleScrollTrackInput(const TRawInput& input);
+  bool HandleScrollTrackInput(const RawInput& input);
   void RepeatScrollTrack();
   void DrawScrollBars(HWND hwnd, TCanvas& windowCanvas);
   void UpdateScrollBarVisibility(HWND hwnd, int bar, bool wanted);
 
-  TBackend& m_backend;
-  TClock& m_clock;
+  WindowBackend& m_backend;
+  LoopClock& m_clock;
   TWindowSystem* m_previous = nullptr;
   std::unordered_map<HWND, std::unique_ptr<TWindow>> m_windows;
   std::vector<HWND> m_topLevels;  // front = top
   std::deque<TMsg> m_posted;
-  std::deque<TRawInput> m_input;
-  std::vector<TTimer> m_timers;
+  std::deque<RawInput> m_input;
+  std::vector<TimerEntry> m_timers;
   std::uintptr_t m_nextTimerId = 0x8000;
-  std::vector<std::pair<int, TMessageFilter>> m_filters;
+  std::vector<std::pair<int, MessageFilter>> m_filters;
   int m_nextFilterId = 1;
   bool m_quitPosted = false;
   int m_quitCode = 0;
@@ -350,11 +350,11 @@ class TWindowSystem {
   HWND m_paintingHwnd = nullptr;
   HWND m_focusAfterActivation = nullptr;  // SetFocus is activating the window's top level
   bool m_paintedDuringDispatch = false;
-  TCaret m_caret;
-  TClickMemory m_lastClick;
-  TMoveSize m_moveSize;
-  TScrollTrack m_scrollTrack;
-  TTracking m_tracking;
+  CaretState m_caret;
+  ClickMemory m_lastClick;
+  MoveSizeTracking m_moveSize;
+  ScrollTracking m_scrollTrack;
+  MouseTracking m_tracking;
   HWND m_pressedCaptionButton = nullptr;
   int m_pressedCaptionHit = 0;
   std::array<bool, 256> m_keyDown{};

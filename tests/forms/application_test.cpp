@@ -24,7 +24,7 @@ TEST(ErrorBox, AppendsAPeriodOnlyAfterCharactersThatSortAfterIt) {
 
 class ApplicationTest : public ::testing::Test {
  protected:
-  THeadlessSession session;
+  HeadlessSession session;
   TApplication app{session.system, "/opt/x/KESTRIX.EXE"};
 
   // The open message box: its caption and whether it has the stop icon's red.
@@ -39,7 +39,7 @@ class ApplicationTest : public ::testing::Test {
 TEST_F(ApplicationTest, ShowMessageIsAModalBoxAnsweredThroughTheDriver) {
   std::string caption;
   bool centred = false;
-  session.driver.WhenModal([&](TTestDriver& d) {
+  session.driver.WhenModal([&](TestDriver& d) {
     HWND box = MessageForm();
     ASSERT_NE(box, nullptr);
     caption = box->Text;
@@ -70,7 +70,7 @@ TEST_F(ApplicationTest, AnExceptionFromAnEventHandlerShowsTheErrorBoxAndTheLoopG
   session.driver.SetMessageHandler([&](TMsg& m) { app.DispatchOne(m); });
   bool stopIcon = false;
   std::string caption;
-  session.driver.WhenModal([&](TTestDriver& d) {
+  session.driver.WhenModal([&](TestDriver& d) {
     HWND box = MessageForm();
     ASSERT_NE(box, nullptr);
     caption = box->Text;
@@ -84,7 +84,7 @@ TEST_F(ApplicationTest, AnExceptionFromAnEventHandlerShowsTheErrorBoxAndTheLoopG
   EXPECT_TRUE(stopIcon);
   EXPECT_EQ(MessageForm(), nullptr);
   EXPECT_TRUE(session.system.IsWindowEnabled(form->Handle()));
-  session.driver.WhenModal([](TTestDriver& d) { d.PressKey(VK_ESCAPE); });
+  session.driver.WhenModal([](TestDriver& d) { d.PressKey(VK_ESCAPE); });
   session.driver.Click({20, 20});  // the program goes on
   EXPECT_EQ(clicks, 2);
 }

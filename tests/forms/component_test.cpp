@@ -10,11 +10,11 @@ namespace {
 
 std::vector<std::string> g_events;
 
-class TLogged : public TComponent {
+class Logged : public TComponent {
  public:
-  explicit TLogged(TComponent* owner) : TComponent(owner) {}
-  ~TLogged() override { g_events.push_back("free " + Name()); }
-  TLogged* Partner = nullptr;
+  explicit Logged(TComponent* owner) : TComponent(owner) {}
+  ~Logged() override { g_events.push_back("free " + Name()); }
+  Logged* Partner = nullptr;
   bool LoadingAtCreation() const { return Loading(); }
 
  protected:
@@ -33,12 +33,12 @@ class TLogged : public TComponent {
 TEST(Component, DefinitionCreatesResolvesReferencesThenRunsLoadedInOrder) {
   g_events.clear();
   TComponent form(nullptr);
-  TLogged* a = nullptr;
-  TLogged* b = nullptr;
+  Logged* a = nullptr;
+  Logged* b = nullptr;
   {
     TDefinition def(form);
-    a = def.Add<TLogged>("a");
-    b = def.Add<TLogged>("b");
+    a = def.Add<Logged>("a");
+    b = def.Add<Logged>("b");
     EXPECT_TRUE(form.Loading());
     EXPECT_TRUE(a->LoadingAtCreation());
     def.Refer([&] { a->Partner = b; });
@@ -55,11 +55,11 @@ TEST(Component, OwnerFreesInReverseOrderAndSiblingsHearOfRemovals) {
   g_events.clear();
   {
     TComponent form(nullptr);
-    auto* a = new TLogged(&form);
+    auto* a = new Logged(&form);
     a->SetName("a");
-    auto* b = new TLogged(&form);
+    auto* b = new Logged(&form);
     b->SetName("b");
-    auto* c = new TLogged(&form);
+    auto* c = new Logged(&form);
     c->SetName("c");
     a->Partner = b;
     delete b;
@@ -72,11 +72,11 @@ TEST(Component, OwnerFreesInReverseOrderAndSiblingsHearOfRemovals) {
 TEST(Component, FreeNotificationReachesComponentsOfOtherOwners) {
   g_events.clear();
   TComponent formA(nullptr);
-  auto* watcher = new TLogged(&formA);
+  auto* watcher = new Logged(&formA);
   watcher->SetName("watcher");
   {
     TComponent formB(nullptr);
-    auto* target = new TLogged(&formB);
+    auto* target = new Logged(&formB);
     target->SetName("target");
     watcher->Partner = target;
     watcher->FreeNotification(target);

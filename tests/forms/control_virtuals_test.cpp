@@ -13,9 +13,9 @@ namespace {
 
 // A control that records each virtual as it runs, after calling the base (so
 // after the public event), as every control of the framework does.
-class TRecorder : public TCustomControl {
+class Recorder : public TCustomControl {
  public:
-  TRecorder(TComponent* owner, std::vector<std::string>& log) : TCustomControl(owner), m_log(log) {
+  Recorder(TComponent* owner, std::vector<std::string>& log) : TCustomControl(owner), m_log(log) {
     TabStop = true;
   }
   bool useWheel = false;
@@ -112,10 +112,10 @@ class ControlVirtualsTest : public ::testing::Test {
   }
   ~ControlVirtualsTest() override { delete form; }
 
-  THeadlessSession session;
+  HeadlessSession session;
   std::vector<std::string> log;
   TForm* form = new TForm(nullptr);
-  TRecorder* control = new TRecorder(form, log);
+  Recorder* control = new Recorder(form, log);
 };
 
 TEST_F(ControlVirtualsTest, MouseInputReachesTheVirtualsAfterTheirPublicEvents) {
@@ -162,7 +162,7 @@ TEST_F(ControlVirtualsTest, KeysAndFocusReachTheVirtualsAndAConsumedKeyStops) {
   other->TabStop = true;
   other->SetParent(form);
   control->SetFocus();
-  session.driver.PressKey('A', TTestDriver::Shift);
+  session.driver.PressKey('A', TestDriver::Shift);
   session.driver.PressKey('Q');
   session.driver.TypeText("z");
   control->OnKeyPress = [&](TObject*, char& key) { key = 0; };

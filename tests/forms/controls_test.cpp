@@ -6,7 +6,7 @@
 namespace kx {
 namespace {
 
-class TColorBox : public TGraphicControl {
+class ColorBox : public TGraphicControl {
  public:
   using TGraphicControl::TGraphicControl;
 
@@ -20,7 +20,7 @@ class TColorBox : public TGraphicControl {
 
 class FormsTest : public ::testing::Test {
  protected:
-  THeadlessSession session;
+  HeadlessSession session;
   TForm* form = new TForm(nullptr);
   ~FormsTest() override { delete form; }
 
@@ -62,7 +62,7 @@ TEST_F(FormsTest, GraphicControlsArePaintedByTheirParentAndSeenThrough) {
   form->BorderStyle = TFormBorderStyle::bsNone;
   form->SetBounds(0, 0, 200, 200);
   form->SetColor(clWhite);
-  auto* box = new TColorBox(form);
+  auto* box = new ColorBox(form);
   box->SetBounds(10, 10, 40, 20);
   box->SetParent(form);
   int clicks = 0;
@@ -87,7 +87,7 @@ TEST_F(FormsTest, MouseEnterAndLeaveReachControls) {
   auto* panel = new TWinControl(form);
   panel->SetBounds(0, 0, 50, 50);
   panel->SetParent(form);
-  auto* box = new TColorBox(form);
+  auto* box = new ColorBox(form);
   box->SetBounds(100, 100, 40, 40);
   box->SetParent(form);
   std::vector<std::string> events;

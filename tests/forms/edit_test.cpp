@@ -10,10 +10,10 @@
 namespace kx {
 namespace {
 
-using M = TTestDriver::Modifier;
+using M = TestDriver::Modifier;
 
 TEST(EditBuffer, TypingGroupsIntoOneUndoAndUndoingTwiceRedoes) {
-  TEditBuffer b;
+  EditBuffer b;
   b.SetText("abc");
   b.MoveCaret(3, false);
   for (char c : std::string("def")) b.ReplaceSelection(std::string(1, c));
@@ -27,7 +27,7 @@ TEST(EditBuffer, TypingGroupsIntoOneUndoAndUndoingTwiceRedoes) {
 }
 
 TEST(EditBuffer, MaxLengthCutsWhatIsInsertedAndDeletingAtTheEndsDoesNothing) {
-  TEditBuffer b;
+  EditBuffer b;
   b.MaxLength = 5;
   b.SetText("abc");
   b.MoveCaret(1, false);
@@ -45,7 +45,7 @@ TEST(EditBuffer, MaxLengthCutsWhatIsInsertedAndDeletingAtTheEndsDoesNothing) {
 }
 
 TEST(EditBuffer, WordsAreSeparatedBySpacesAndCharCaseAppliesToInsertedText) {
-  TEditBuffer b;
+  EditBuffer b;
   b.SetText("one  two three");
   EXPECT_EQ(b.WordRight(0), 5);
   EXPECT_EQ(b.WordRight(5), 9);
@@ -61,7 +61,7 @@ TEST(EditBuffer, WordsAreSeparatedBySpacesAndCharCaseAppliesToInsertedText) {
 
 class EditTest : public ::testing::Test {
  protected:
-  THeadlessSession session;
+  HeadlessSession session;
   TForm* form = new TForm(nullptr);
   TEdit* edit = new TEdit(form);
   TEdit* other = new TEdit(form);
@@ -78,7 +78,7 @@ class EditTest : public ::testing::Test {
     form->Show();
     session.driver.RunUntilIdle();
   }
-  TTestDriver& d() { return session.driver; }
+  TestDriver& d() { return session.driver; }
   void ClickEdit(int x = 5) { d().ClickAt(edit->Handle(), {x, 8}); }
 };
 
@@ -190,14 +190,14 @@ TEST_F(EditTest, PasswordTextIsMaskedAndNotCopied) {
 }
 
 // Answers the colour request transparently and erases in yellow, as a skinned edit would.
-class TTransparentEdit : public TEdit {
+class TransparentEdit : public TEdit {
  public:
   using TEdit::TEdit;
 
  protected:
   void WndProc(TMessage& m) override {
     if (m.Msg == CN_CTLCOLOREDIT) {
-      reinterpret_cast<TCtlColorRequest*>(m.WParam)->Transparent = true;
+      reinterpret_cast<CtlColorRequest*>(m.WParam)->Transparent = true;
       m.Result = 1;
       return;
     }
@@ -213,7 +213,7 @@ class TTransparentEdit : public TEdit {
 };
 
 TEST_F(EditTest, TheParentsColourRequestDecidesTheBackground) {
-  auto* clear = new TTransparentEdit(form);
+  auto* clear = new TransparentEdit(form);
   clear->SetBorderStyle(TEditBorderStyle::bsNone);
   clear->SetParent(form);
   clear->SetBounds(10, 80, 100, 20);
@@ -229,7 +229,7 @@ TEST_F(EditTest, TheDefaultContextMenuOffersTheEditCommands) {
   std::vector<std::string> captions;
   std::vector<bool> enabled;
   bool popupShown = false;
-  d().WhenModal([&](TTestDriver& driver) {
+  d().WhenModal([&](TestDriver& driver) {
     for (const auto& w : driver.TopLevelWindows()) popupShown |= w.ClassName == "TPopupMenuWindow" && w.Visible;
     for (int i = 0; i < edit->DefaultContextMenu()->Items().Count(); ++i) {
       captions.push_back(edit->DefaultContextMenu()->Items().Items(i)->Caption);

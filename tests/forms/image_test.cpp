@@ -17,7 +17,7 @@ TBitmap TwoColours() {
 
 class ImageTest : public ::testing::Test {
  protected:
-  THeadlessSession session;
+  HeadlessSession session;
   TForm* form = new TForm(nullptr);
   TImage* image = new TImage(form);
   ~ImageTest() override { delete form; }

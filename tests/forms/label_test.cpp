@@ -19,7 +19,7 @@ int DarkPixelsIn(const TBitmap& image, const TRect& r) {
 
 class LabelTest : public ::testing::Test {
  protected:
-  THeadlessSession session;
+  HeadlessSession session;
   TForm* form = new TForm(nullptr);
   TCustomLabel* label = new TCustomLabel(form);
   ~LabelTest() override { delete form; }

@@ -89,7 +89,7 @@ TEST_F(MenuTest, CommandsDispatchTheirItemsAndTheTreeCleansUp) {
 // Menus pop up from a focused form, which keeps the focus while the popup tracks the keys.
 class PopupTest : public MenuTest {
  protected:
-  THeadlessSession session;
+  HeadlessSession session;
   void SetUp() override {
     form->BorderStyle = TFormBorderStyle::bsNone;
     form->SetBounds(0, 0, 400, 300);
@@ -113,7 +113,7 @@ TEST_F(PopupTest, KeysSkipSeparatorsAndDisabledItemsAndEnterChooses) {
   menu->Items().Items(2)->Enabled = false;
   bool popped = false;
   menu->OnPopup = [&](TObject*) { popped = true; };
-  session.driver.WhenModal([&](TTestDriver& d) {
+  session.driver.WhenModal([&](TestDriver& d) {
     d.PressKey(VK_DOWN);  // from One, past the line and the disabled Two
     d.PressKey(VK_RETURN);
   });
@@ -128,7 +128,7 @@ TEST_F(PopupTest, ClickingAnItemRunsItAfterTheMenuClosedAndAPressElsewhereDismis
   TMenuItem* item = Add("Run");
   item->OnClick = [&](TObject*) { popupGoneWhenRun = PopupWindow() == nullptr; };
   TRect popupRect;
-  session.driver.WhenModal([&](TTestDriver& d) {
+  session.driver.WhenModal([&](TestDriver& d) {
     HWND popup = PopupWindow();
     ASSERT_NE(popup, nullptr);
     popupRect = session.system.GetWindowRect(popup);
@@ -139,7 +139,7 @@ TEST_F(PopupTest, ClickingAnItemRunsItAfterTheMenuClosedAndAPressElsewhereDismis
   EXPECT_TRUE(popupGoneWhenRun);
 
   popupGoneWhenRun = false;
-  session.driver.WhenModal([](TTestDriver& d) { d.Click({10, 10}); });
+  session.driver.WhenModal([](TestDriver& d) { d.Click({10, 10}); });
   menu->Popup(300, 200);
   EXPECT_FALSE(popupGoneWhenRun);
   EXPECT_EQ(PopupWindow(), nullptr);
@@ -148,7 +148,7 @@ TEST_F(PopupTest, ClickingAnItemRunsItAfterTheMenuClosedAndAPressElsewhereDismis
 TEST_F(PopupTest, APopupNearTheScreenEdgeOpensInsideIt) {
   Add("Entry");
   TRect popupRect;
-  session.driver.WhenModal([&](TTestDriver& d) {
+  session.driver.WhenModal([&](TestDriver& d) {
     popupRect = session.system.GetWindowRect(PopupWindow());
     d.PressKey(VK_ESCAPE);
   });
@@ -169,12 +169,12 @@ TEST_F(PopupTest, ASubmenuOpensWithRightAndEscClosesOnlyIt) {
   };
   int duringSubmenu = 0;
   int afterEsc = 0;
-  session.driver.WhenModal([](TTestDriver& d) { d.PressKey(VK_RIGHT); });
-  session.driver.WhenModal([&](TTestDriver& d) {  // the submenu's loop
+  session.driver.WhenModal([](TestDriver& d) { d.PressKey(VK_RIGHT); });
+  session.driver.WhenModal([&](TestDriver& d) {  // the submenu's loop
     duringSubmenu = countPopups();
     d.PressKey(VK_ESCAPE);
   });
-  session.driver.WhenModal([&](TTestDriver& d) {  // back in the root popup
+  session.driver.WhenModal([&](TestDriver& d) {  // back in the root popup
     afterEsc = countPopups();
     d.PressKey(VK_DOWN);
     d.PressKey(VK_RETURN);

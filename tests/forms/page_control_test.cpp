@@ -9,7 +9,7 @@ namespace kx {
 namespace {
 
 // Moves the page area as a skinned page control does: 2 pixels in from the sides.
-class TAdjustedPageControl : public TPageControl {
+class AdjustedPageControl : public TPageControl {
  public:
   using TPageControl::TPageControl;
 
@@ -25,9 +25,9 @@ class TAdjustedPageControl : public TPageControl {
 
 class PageControlTest : public ::testing::Test {
  protected:
-  THeadlessSession session;
+  HeadlessSession session;
   TForm* form = new TForm(nullptr);
-  TAdjustedPageControl* pages = new TAdjustedPageControl(form);
+  AdjustedPageControl* pages = new AdjustedPageControl(form);
   std::vector<TTabSheet*> sheets;
   ~PageControlTest() override { delete form; }
 

@@ -6,7 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   try {
-    std::optional<kx::TSkinContainer> container = kx::ReadSkinContainer({data, size});
+    std::optional<kx::SkinContainer> container = kx::ReadSkinContainer({data, size});
     if (container && container->TextOffset + container->TextSize != size) __builtin_trap();
   } catch (const kx::Exception&) {
   }

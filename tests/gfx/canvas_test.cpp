@@ -257,14 +257,28 @@ TEST_F(CanvasTest, CopyRectWithinOneBitmapReadsTheOldPixels) {
 }
 
 TEST_F(CanvasTest, DrawingOutsideTheBitmapIsHarmless) {
+  // Everything drawn lies wholly outside the bitmap: no pixel inside may change.
+  const std::vector<Pixel32> before(bitmap.PixelData().begin(), bitmap.PixelData().end());
+  const int w = bitmap.Width();
+  const int h = bitmap.Height();
   canvas().Brush().Color = clRed;
-  canvas().FillRect(TRect{-100, -100, 1000, 1000});
+  canvas().Pen().Color = clBlue;
+  canvas().FillRect(TRect{-100, -100, -1, 1000});
+  canvas().FillRect(TRect{w, -100, w + 1000, h + 1000});
   canvas().MoveTo(-50, -50);
-  canvas().LineTo(70, 70);
-  canvas().Ellipse(TRect{-30, -30, 50, 50});
-  canvas().Draw(-5, 15, Checker(10, 10));
-  canvas().StretchDraw(TRect{15, 15, -10, -10}, Checker(3, 3));
+  canvas().LineTo(-10, h + 70);
+  canvas().MoveTo(w + 5, -3);
+  canvas().LineTo(w + 90, h + 90);
+  canvas().Ellipse(TRect{-80, -80, -10, -10});
+  canvas().Ellipse(TRect{-30, h + 2, w + 30, h + 60});
+  canvas().Draw(-20, 15, Checker(10, 10));
+  canvas().Draw(w, 0, Checker(10, 10));
+  canvas().StretchDraw(TRect{-40, -40, -5, -5}, Checker(3, 3));
+  canvas().TextOut(w + 1, 0, "outside");
+  canvas().TextOut(0, h + 1, "outside");
   EXPECT_EQ(canvas().Pixel(-1, 0), clNone);
+  const std::vector<Pixel32> after(bitmap.PixelData().begin(), bitmap.PixelData().end());
+  EXPECT_TRUE(before == after);
 }
 
 TEST(RopTest, ThreeOperandCodes) {

@@ -14,7 +14,7 @@ TEST(ImageListTest, AddSplitsAStripAndDrawsThroughTheMask) {
   strip.Canvas().Brush().Color = clBlue;
   strip.Canvas().FillRect(TRect{16, 0, 32, 16});
   strip.Canvas().SetPixel(0, 0, clFuchsia);
-  TMaskedImages list;
+  MaskedImages list;
   EXPECT_EQ(list.AddMasked(strip, clFuchsia), 0);
   EXPECT_EQ(list.Count(), 2);
   EXPECT_FALSE(list.Shows(0, 0, 0));

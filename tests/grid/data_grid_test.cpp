@@ -12,7 +12,7 @@ namespace {
 // A grid of a text, a number and an image column, on a form of the headless session.
 class DataGridTest : public ::testing::Test {
  protected:
-  THeadlessSession session;
+  HeadlessSession session;
   TForm* form = new TForm(nullptr);
   TDataGrid* grid = new TDataGrid(form);
   TDgTextColumn* text = Column<TDgTextColumn>();
@@ -252,9 +252,10 @@ TEST_F(DataGridTest, DateTextsSortByTheirDateAndFittingUsesTheWidestText) {
 
   text->SetPadding(3);
   grid->FitColumnWidth(0);
-  TBitmap scratch(1, 1);
-  scratch.Canvas().Font() = text->Font();
-  EXPECT_EQ(text->Width(), scratch.Canvas().TextWidth("2026-12-09 18:00") + 2 * 3 + 5);
+  // "2026-12-09 18:00" is 86 pixels wide in the column's font (Liberation Sans
+  // for "MS Sans Serif", 11 pixels), the widest text; plus padding 3 on both
+  // sides and the 5-pixel margin of the fit.
+  EXPECT_EQ(text->Width(), 86 + 2 * 3 + 5);
   grid->FitColumnWidth(2);  // an image column without images: the smallest fit
   EXPECT_EQ(image->Width(), 8 + 5);
 }

@@ -21,8 +21,8 @@ TBitmap Filled(int w, int h, TColor color) {
   return b;
 }
 
-TSkinContainer Sample(std::int32_t kind) {
-  TSkinContainer c;
+SkinContainer Sample(std::int32_t kind) {
+  SkinContainer c;
   c.Kind = kind;
   c.Picture = Filled(5, 3, clRed);
   c.InActivePicture = Filled(4, 2, clBlue);
@@ -36,7 +36,7 @@ TSkinContainer Sample(std::int32_t kind) {
 
 TEST(SkinContainer, EachKindCarriesItsOwnPictures) {
   for (std::int32_t kind = 0; kind <= 3; ++kind) {
-    std::optional<TSkinContainer> back = ReadSkinContainer(WriteSkinContainer(Sample(kind)));
+    std::optional<SkinContainer> back = ReadSkinContainer(WriteSkinContainer(Sample(kind)));
     ASSERT_TRUE(back) << kind;
     EXPECT_EQ(back->Kind, kind);
     EXPECT_EQ(back->Picture.Width(), 5);
@@ -52,14 +52,14 @@ TEST(SkinContainer, EachKindCarriesItsOwnPictures) {
 }
 
 TEST(SkinContainer, AnAbsentPictureIsOneFlagByte) {
-  TSkinContainer c = Sample(3);
+  SkinContainer c = Sample(3);
   c.InActivePicture = TBitmap();
   c.ActivePictures.clear();
   std::vector<std::uint8_t> bytes = WriteSkinContainer(c);
   EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 5), (std::vector<std::uint8_t>{3, 0, 0, 0, 0}));
   std::size_t mainSize = bytes[7] | (bytes[8] << 8) | (bytes[9] << 16);  // the BMP's size field
   EXPECT_EQ(bytes[5 + mainSize], 1);  // the inactive picture's flag
-  std::optional<TSkinContainer> back = ReadSkinContainer(bytes);
+  std::optional<SkinContainer> back = ReadSkinContainer(bytes);
   ASSERT_TRUE(back);
   EXPECT_TRUE(back->InActivePicture.Empty());
   EXPECT_TRUE(back->ActivePictures.empty());  // a count of 0 is followed by the text
@@ -131,7 +131,7 @@ TEST(CompressedStoredSkin, ImportsADefinitionFileWithThePicturesBesideIt) {
   EXPECT_EQ(stored.FileName(), "skin.ini");
   EXPECT_EQ(stored.CompressedStream().Bytes().at(1), 0xDA);  // level 9
   stored.CompressedStream().SetPosition(0);
-  std::optional<TSkinContainer> c = ReadSkinContainer(InflateAll(stored.CompressedStream()));
+  std::optional<SkinContainer> c = ReadSkinContainer(InflateAll(stored.CompressedStream()));
   ASSERT_TRUE(c);
   EXPECT_EQ(c->Kind, 2);
   EXPECT_EQ(c->Picture.ColorAt(0, 0), clRed);

@@ -14,20 +14,20 @@
 namespace kx {
 namespace {
 
-struct TSkinEvent {
+struct SkinEvent {
   std::string window;
   UINT msg;
   WPARAM skin;
   LPARAM tag;
   bool changing;
   bool empty;
-  friend bool operator==(const TSkinEvent&, const TSkinEvent&) = default;
+  friend bool operator==(const SkinEvent&, const SkinEvent&) = default;
 };
 
-std::vector<TSkinEvent>* g_log = nullptr;
+std::vector<SkinEvent>* g_log = nullptr;
 
 // A form that notes every skin message and the skin data's state on arrival.
-class TLoggingForm : public TForm {
+class LoggingForm : public TForm {
  public:
   using TForm::TForm;
   TksSkinData* Watched = nullptr;
@@ -48,8 +48,8 @@ TBitmap Filled(int w, int h, TColor color, TPixelFormat format = TPixelFormat::p
   return b;
 }
 
-TSkinContainer Container(std::int32_t kind) {
-  TSkinContainer c;
+SkinContainer Container(std::int32_t kind) {
+  SkinContainer c;
   c.Kind = kind;
   c.Picture = Filled(20, 10, clRed);
   c.InActivePicture = Filled(20, 10, clGray);
@@ -68,10 +68,10 @@ std::vector<std::uint8_t> Compressed(const std::vector<std::uint8_t>& container)
 
 class SkinDataTest : public ::testing::Test {
  protected:
-  THeadlessSession session;
-  std::vector<TSkinEvent> log;
-  TLoggingForm* main = new TLoggingForm(nullptr);
-  TLoggingForm* other = new TLoggingForm(nullptr);
+  HeadlessSession session;
+  std::vector<SkinEvent> log;
+  LoggingForm* main = new LoggingForm(nullptr);
+  LoggingForm* other = new LoggingForm(nullptr);
   TksCompressedStoredSkin* stored = new TksCompressedStoredSkin(main);
   TksSkinData* data = new TksSkinData(main);
 
@@ -88,7 +88,7 @@ class SkinDataTest : public ::testing::Test {
     delete other;
     delete main;
   }
-  void Store(const TSkinContainer& c) { stored->SetCompressedData(Compressed(WriteSkinContainer(c))); }
+  void Store(const SkinContainer& c) { stored->SetCompressedData(Compressed(WriteSkinContainer(c))); }
   WPARAM Self() const { return static_cast<WPARAM>(reinterpret_cast<std::uintptr_t>(data)); }
 };
 
@@ -98,7 +98,7 @@ TEST_F(SkinDataTest, LoadingSendsThreeMessagesToTheOwnerFirst) {
   data->SetCompressedStoredSkin(stored);
   EXPECT_FALSE(data->Empty());
   EXPECT_FALSE(data->ChangingSkin());
-  std::vector<TSkinEvent> expected = {
+  std::vector<SkinEvent> expected = {
       {"main", SkinMsgBeforeChange, Self(), 1000, true, true},
       {"other", SkinMsgBeforeChange, Self(), 1000, true, true},
       {"main", SkinMsgChange, Self(), 1000, true, false},
@@ -135,7 +135,7 @@ TEST_F(SkinDataTest, EachKindReadsItsPictures) {
 TEST_F(SkinDataTest, AReloadReplacesEverythingAndANullReferenceKeepsTheSkin) {
   Store(Container(3));
   data->SetCompressedStoredSkin(stored);
-  TSkinContainer small = Container(0);
+  SkinContainer small = Container(0);
   small.ActivePictures.clear();
   small.Lines = {"[SKINCOLORS]", "cbtnface=1"};  // no line break after the last line
   Store(small);
@@ -206,7 +206,7 @@ TEST_F(SkinDataTest, AssigningResourceStringsTellsEveryWindow) {
   strings->ResStrings["CLOSEBUTTON_HINT"] = "Schliessen";
   data->SetResourceStrData(strings);
   EXPECT_EQ(data->ResourceStrData(), strings);
-  std::vector<TSkinEvent> expected = {{"main", SkinMsgStringsChanged, Self(), 1000, false, true},
+  std::vector<SkinEvent> expected = {{"main", SkinMsgStringsChanged, Self(), 1000, false, true},
                                       {"other", SkinMsgStringsChanged, Self(), 1000, false, true}};
   EXPECT_EQ(log, expected);
   EXPECT_EQ(strings->GetResStr("CLOSEBUTTON_HINT", "Close"), "Schliessen");

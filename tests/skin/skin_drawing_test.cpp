@@ -213,9 +213,9 @@ TEST(SkinGlyphs, ArrowsAndCaptionGlyphsLandWhereTheySay) {
 }
 
 // A windowless control of one colour.
-class TSwatch : public TGraphicControl {
+class Swatch : public TGraphicControl {
  public:
-  TSwatch(TComponent* owner, TColor color) : TGraphicControl(owner), m_swatch(color) {}
+  Swatch(TComponent* owner, TColor color) : TGraphicControl(owner), m_swatch(color) {}
 
  protected:
   void Paint() override {
@@ -228,22 +228,22 @@ class TSwatch : public TGraphicControl {
 };
 
 TEST(SkinGraphics, TheParentBackgroundShowsTheFormAndTheSiblingsBelow) {
-  THeadlessSession session;
+  HeadlessSession session;
   TForm form(nullptr);
   form.BorderStyle = TFormBorderStyle::bsNone;
   form.SetBounds(0, 0, 100, 100);
   form.SetColor(clWhite);
-  auto* below = new TSwatch(&form, clRed);
+  auto* below = new Swatch(&form, clRed);
   below->SetParent(&form);
   below->SetBounds(10, 10, 20, 20);
-  auto* hidden = new TSwatch(&form, clBlue);
+  auto* hidden = new Swatch(&form, clBlue);
   hidden->SetParent(&form);
   hidden->SetBounds(10, 10, 20, 20);
   hidden->SetVisible(false);
-  auto* self = new TSwatch(&form, clLime);
+  auto* self = new Swatch(&form, clLime);
   self->SetParent(&form);
   self->SetBounds(20, 20, 20, 20);
-  auto* above = new TSwatch(&form, clYellow);
+  auto* above = new Swatch(&form, clYellow);
   above->SetParent(&form);
   above->SetBounds(20, 20, 5, 5);
   form.HandleNeeded();
@@ -256,7 +256,7 @@ TEST(SkinGraphics, TheParentBackgroundShowsTheFormAndTheSiblingsBelow) {
 }
 
 TEST(SkinGraphics, AlphaAndWorkAreaGoThroughTheWindowSystem) {
-  THeadlessSession session;
+  HeadlessSession session;
   TForm form(nullptr);
   form.SetBounds(10, 10, 200, 100);
   HWND window = form.Handle();

@@ -2,6 +2,9 @@
 // values the frame and the controls rely on, and the frame it yields.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+
 #include <algorithm>
 
 #include "assets/embedded_skin.h"
@@ -29,10 +32,11 @@ class StoredSkinTest : public ::testing::Test {
   }
   template <typename T>
   static const T& Control(const char* name) {
+    // A missing or mistyped record ends the test (GoogleTest reports the exception).
     int i = data->GetControlIndex(name);
-    EXPECT_GE(i, 0) << name;
+    if (i < 0) throw std::runtime_error(std::string("no control record ") + name);
     auto* r = dynamic_cast<const T*>(data->SkinControls.at(static_cast<std::size_t>(i)).get());
-    EXPECT_NE(r, nullptr) << name;
+    if (!r) throw std::runtime_error(std::string("control record of another kind: ") + name);
     return *r;
   }
   static TksCompressedStoredSkin* stored;
@@ -71,12 +75,12 @@ TEST_F(StoredSkinTest, TheContainerHasKindThreeAndThePicturesInOrder) {
   EXPECT_EQ(data->Picture.PixelFormat(), TPixelFormat::pf24bit);
   EXPECT_TRUE(data->InActivePicture.Empty());
   EXPECT_EQ(data->Mask.PixelFormat(), TPixelFormat::pf1bit);
-  struct TExpected {
+  struct Expected {
     int w, h;
     TPixelFormat format;
     const char* name;
   };
-  const TExpected expected[] = {
+  const Expected expected[] = {
       {214, 140, TPixelFormat::pf24bit, "active.BMP"},     {51, 53, TPixelFormat::pf24bit, "pw.bmp"},
       {54, 128, TPixelFormat::pf24bit, "menuitems.bmp"},   {53, 21, TPixelFormat::pf24bit, "hw.bmp"},
       {521, 369, TPixelFormat::pf24bit, "controls.bmp"},   {138, 86, TPixelFormat::pf8bit, "mdibg.bmp"},

@@ -60,7 +60,7 @@ TEST_F(WindowTest, NestedModalLoopRunsUntilItsDialogEnds) {
     sys.DestroyWindow(dialog);
     return true;
   });
-  driver.WhenModal([](TTestDriver& d) {
+  driver.WhenModal([](TestDriver& d) {
     HWND found = d.FindTopLevel("Question");
     ASSERT_NE(found, nullptr);
     d.ClickAt(found, {10, 10});

@@ -89,7 +89,7 @@ TEST_F(WindowTest, ActivationAndFocusMessagesComeInOrder) {
   log.clear();
   HWND b = MakeTop(Bounds(200, 0, 100, 100));
   std::vector<std::pair<HWND, UINT>> seen;
-  for (const TLogged& l : log) {
+  for (const LoggedMessage& l : log) {
     if (l.msg == WM_NCACTIVATE || l.msg == WM_ACTIVATE || l.msg == WM_SETFOCUS || l.msg == WM_KILLFOCUS) {
       seen.emplace_back(l.hwnd, l.msg);
     }
@@ -199,7 +199,7 @@ TEST_F(WindowTest, DialogCodeIsAskedBeforeTabMovesTheFocus) {
   EXPECT_EQ(sys.GetFocus(), second);
   EXPECT_EQ(MessagesOf(first, {WM_GETDLGCODE, WM_KILLFOCUS}),
             (std::vector<UINT>{WM_GETDLGCODE, WM_KILLFOCUS}));
-  driver.PressKey(VK_TAB, TTestDriver::Shift);
+  driver.PressKey(VK_TAB, TestDriver::Shift);
   EXPECT_EQ(sys.GetFocus(), first);
   wantsTab = true;
   log.clear();
@@ -214,12 +214,12 @@ TEST_F(WindowTest, KeysBecomeCharactersAndAltSpaceOpensTheSystemMenu) {
   sys.SetFocus(edit);
   driver.TypeText("aB1 \xC3\xA9");
   std::u16string typed;
-  for (const TLogged& l : Logged(WM_CHAR)) {
+  for (const LoggedMessage& l : Logged(WM_CHAR)) {
     EXPECT_EQ(l.hwnd, edit);
     typed += static_cast<char16_t>(l.wParam);
   }
   EXPECT_EQ(typed, u"aB1 \u00E9");
-  driver.PressKey(VK_SPACE, TTestDriver::Alt);
+  driver.PressKey(VK_SPACE, TestDriver::Alt);
   auto commands = Logged(WM_SYSCOMMAND);
   ASSERT_EQ(commands.size(), 1u);
   EXPECT_EQ(commands[0].hwnd, top);
@@ -231,7 +231,7 @@ TEST_F(WindowTest, WheelGoesToTheFocusAndBubblesToItsParent) {
   HWND top = MakeTop(Bounds(0, 0, 300, 300));
   HWND child = MakeChild(top, Bounds(0, 0, 100, 100));
   sys.SetFocus(child);
-  driver.Wheel(-WHEEL_DELTA, {50, 50}, TTestDriver::Ctrl);
+  driver.Wheel(-WHEEL_DELTA, {50, 50}, TestDriver::Ctrl);
   auto wheels = Logged(WM_MOUSEWHEEL);
   ASSERT_EQ(wheels.size(), 2u);
   EXPECT_EQ(wheels[0].hwnd, child);

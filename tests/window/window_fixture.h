@@ -10,7 +10,7 @@
 
 namespace kx::test {
 
-struct TLogged {
+struct LoggedMessage {
   HWND hwnd;
   UINT msg;
   WPARAM wParam;
@@ -63,7 +63,7 @@ class WindowTest : public ::testing::Test {
   // The messages logged for hwnd, in order, limited to the given kinds (all when empty).
   std::vector<UINT> MessagesOf(HWND hwnd, std::vector<UINT> only = {}) const {
     std::vector<UINT> out;
-    for (const TLogged& l : log) {
+    for (const LoggedMessage& l : log) {
       if (l.hwnd != hwnd) continue;
       if (!only.empty() && std::find(only.begin(), only.end(), l.msg) == only.end()) continue;
       out.push_back(l.msg);
@@ -71,9 +71,9 @@ class WindowTest : public ::testing::Test {
     return out;
   }
 
-  std::vector<TLogged> Logged(UINT msg) const {
-    std::vector<TLogged> out;
-    for (const TLogged& l : log) {
+  std::vector<LoggedMessage> Logged(UINT msg) const {
+    std::vector<LoggedMessage> out;
+    for (const LoggedMessage& l : log) {
       if (l.msg == msg) out.push_back(l);
     }
     return out;
@@ -92,10 +92,10 @@ class WindowTest : public ::testing::Test {
     };
   }
 
-  std::vector<TLogged> log;  // before the session: windows log while it shuts down
-  THeadlessSession session;
+  std::vector<LoggedMessage> log;  // before the session: windows log while it shuts down
+  HeadlessSession session;
   TWindowSystem& sys = session.system;
-  TTestDriver& driver = session.driver;
+  TestDriver& driver = session.driver;
 };
 
 }  // namespace kx::test

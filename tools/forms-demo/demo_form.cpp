@@ -42,12 +42,12 @@ TBitmap TabIcons() {
 
 }  // namespace
 
-TDemoForm::TDemoForm(TComponent* owner) : TForm(owner) {
+DemoForm::DemoForm(TComponent* owner) : TForm(owner) {
   Define();
   DoCreate();
 }
 
-void TDemoForm::Define() {
+void DemoForm::Define() {
   TDefinition def(*this);
   SetCaption("Forms demo");
   BorderStyle = TFormBorderStyle::bsSingle;
@@ -124,7 +124,7 @@ void TDemoForm::Define() {
   Greet->OnClick = [this](TObject*) { ShowMessage("Hello, " + NameEdit->Text() + "!"); };
 }
 
-void TDemoForm::AddMenuItem(const std::string& caption, TShortCut shortCut, UINT editMessage) {
+void DemoForm::AddMenuItem(const std::string& caption, TShortCut shortCut, UINT editMessage) {
   auto* item = new TMenuItem(this);  // owned by the form
   item->Caption = caption;
   item->ShortCut = shortCut;

@@ -13,9 +13,9 @@ namespace kx {
 
 // The demo form of the standard controls: two pages, labels, an edit with a
 // popup menu, an image and a button that shows a message dialog.
-class TDemoForm : public TForm {
+class DemoForm : public TForm {
  public:
-  explicit TDemoForm(TComponent* owner);
+  explicit DemoForm(TComponent* owner);
 
   TPageControl* Pages = nullptr;
   TTabSheet* FirstPage = nullptr;

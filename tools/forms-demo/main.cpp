@@ -13,19 +13,19 @@
 namespace {
 
 int RunScreenshot(const char* argv0, const std::string& path) {
-  kx::THeadlessSession session({800, 600});
+  kx::HeadlessSession session({800, 600});
   kx::TApplication app(session.system, argv0);
-  kx::TDemoForm* form = nullptr;
+  kx::DemoForm* form = nullptr;
   app.CreateForm(form);
   form->Show();
-  kx::TTestDriver& driver = session.driver;
+  kx::TestDriver& driver = session.driver;
   driver.SetMessageHandler([&](kx::TMsg& m) { app.DispatchOne(m); });
   driver.RunUntilIdle();
   driver.ClickAt(form->NameEdit->Handle(), {5, 8});
   driver.TypeText("Kestrix");
-  driver.PressKey(kx::VK_LEFT, kx::TTestDriver::Ctrl | kx::TTestDriver::Shift);
+  driver.PressKey(kx::VK_LEFT, kx::TestDriver::Ctrl | kx::TestDriver::Shift);
   bool menuShown = false;
-  driver.WhenModal([&](kx::TTestDriver& d) {
+  driver.WhenModal([&](kx::TestDriver& d) {
     d.Advance(600);  // the caret blinks on
     d.SaveScreenPng(path);
     menuShown = true;
@@ -42,10 +42,10 @@ int RunScreenshot(const char* argv0, const std::string& path) {
 
 int RunInteractive(const char* argv0) {
   auto backend = kx::CreateBackendFromEnvironment();
-  kx::TRealClock clock;
+  kx::RealClock clock;
   kx::TWindowSystem system(*backend, clock);
   kx::TApplication app(system, argv0);
-  kx::TDemoForm* form = nullptr;
+  kx::DemoForm* form = nullptr;
   app.CreateForm(form);
   form->Show();
   try {

@@ -12,7 +12,7 @@ namespace {
 
 enum class TMarkState { Unchecked, ActiveUnchecked, ActiveChecked, Checked };
 
-void CheckMark(TBitmap& b, int x0, int y0, TRgb ink) {
+void CheckMark(TBitmap& b, int x0, int y0, Rgb ink) {
   for (int t = 0; t < 2; ++t) {
     Line(b, x0 + 3, y0 + 6 + t, x0 + 5, y0 + 8 + t, ink);
     Line(b, x0 + 5, y0 + 8 + t, x0 + 10, y0 + 3 + t, ink);
@@ -25,7 +25,7 @@ void CheckBox(TBitmap& b, int x0, int y0, TMarkState state) {
   bool active = state == TMarkState::ActiveUnchecked || state == TMarkState::ActiveChecked;
   bool checked = state == TMarkState::ActiveChecked || state == TMarkState::Checked;
   TRect box{x0 + 1, y0 + 1, x0 + 14, y0 + 14};
-  RoundedButton(b, box, 1, kWhite, {0xEC, 0xEC, 0xEF}, active ? kRed : TRgb{0x70, 0x70, 0x78}, kWhite);
+  RoundedButton(b, box, 1, kWhite, {0xEC, 0xEC, 0xEF}, active ? kRed : Rgb{0x70, 0x70, 0x78}, kWhite);
   if (checked) CheckMark(b, x0 + 1, y0 + 1, active ? kRed : kRedDark);
 }
 
@@ -33,7 +33,7 @@ void RadioBox(TBitmap& b, int x0, int y0, TMarkState state) {
   bool active = state == TMarkState::ActiveUnchecked || state == TMarkState::ActiveChecked;
   bool checked = state == TMarkState::ActiveChecked || state == TMarkState::Checked;
   Disc(b, x0 + 7, y0 + 7, 6.2, kWhite);
-  Ring(b, x0 + 7, y0 + 7, 6.2, active ? kRed : TRgb{0x70, 0x70, 0x78});
+  Ring(b, x0 + 7, y0 + 7, 6.2, active ? kRed : Rgb{0x70, 0x70, 0x78});
   if (checked) Disc(b, x0 + 7, y0 + 7, 3.0, active ? kRed : kRedDark);
 }
 
@@ -50,14 +50,14 @@ void Marks(TBitmap& b) {
 
 // A tab with rounded top corners; a selected tab is the page colour with a red
 // cap and no bottom line, so that it joins its page.
-void Tab(TBitmap& b, const TRect& r, bool selected, TRgb cap) {
+void Tab(TBitmap& b, const TRect& r, bool selected, Rgb cap) {
   TRect shape{r.Left, r.Top, r.Right, r.Bottom + 4};
   for (int y = r.Top; y < r.Bottom; ++y)
     for (int x = r.Left; x < r.Right; ++x) {
       if (!InsideRounded(shape, 3, x, y)) continue;
       bool side = !InsideRounded(shape, 3, x - 1, y) || !InsideRounded(shape, 3, x + 1, y) ||
                   !InsideRounded(shape, 3, x, y - 1);
-      TRgb body = selected ? kFace : Mix({0xD6, 0xD6, 0xDA}, {0xC2, 0xC2, 0xC7}, double(y - r.Top) / r.Height());
+      Rgb body = selected ? kFace : Mix({0xD6, 0xD6, 0xDA}, {0xC2, 0xC2, 0xC7}, double(y - r.Top) / r.Height());
       if (selected && y < r.Top + 3) body = cap;
       Put(b, x, y, side ? (selected && y < r.Top + 3 ? Darker(cap, 0.2) : kBorder) : body);
     }
@@ -66,7 +66,7 @@ void Tab(TBitmap& b, const TRect& r, bool selected, TRgb cap) {
 
 // A raised frame: outline, a white line inside its top and left, a shade inside
 // its bottom and right, and a fill.
-void RaisedFrame(TBitmap& b, const TRect& r, TRgb outline, TRgb fill, TRgb topLine) {
+void RaisedFrame(TBitmap& b, const TRect& r, Rgb outline, Rgb fill, Rgb topLine) {
   Fill(b, r, fill);
   Frame(b, r, outline);
   HLine(b, r.Left + 1, r.Right - 2, r.Top + 1, topLine);
@@ -75,7 +75,7 @@ void RaisedFrame(TBitmap& b, const TRect& r, TRgb outline, TRgb fill, TRgb topLi
   VLine(b, r.Right - 2, r.Top + 2, r.Bottom - 2, kShade);
 }
 
-void EditFrame(TBitmap& b, const TRect& r, TRgb outline) {
+void EditFrame(TBitmap& b, const TRect& r, Rgb outline) {
   Fill(b, r, kWhite);
   Frame(b, r, outline);
   HLine(b, r.Left + 1, r.Right - 2, r.Top + 1, {0xDA, 0xDA, 0xDE});
@@ -87,28 +87,28 @@ void Label(TBitmap& b, const TRect& r) {
   Fill(b, {r.Left + 1, r.Top + 3, r.Left + 3, r.Bottom - 3}, kRed);
 }
 
-struct TGloss {
-  TRgb top1, top2, bottom1, bottom2, outline;
+struct Gloss {
+  Rgb top1, top2, bottom1, bottom2, outline;
 };
 
-constexpr TGloss kNormalGloss{{0xFB, 0xD5, 0xD9}, {0xF2, 0xA7, 0xAF}, {0xE8, 0x6A, 0x76}, {0xD9, 0x44, 0x56},
+constexpr Gloss kNormalGloss{{0xFB, 0xD5, 0xD9}, {0xF2, 0xA7, 0xAF}, {0xE8, 0x6A, 0x76}, {0xD9, 0x44, 0x56},
                               {0x8E, 0x14, 0x24}};
-constexpr TGloss kActiveGloss{{0xFD, 0xE4, 0xE7}, {0xF6, 0xBC, 0xC3}, {0xEE, 0x82, 0x8D}, {0xE0, 0x5A, 0x6A},
+constexpr Gloss kActiveGloss{{0xFD, 0xE4, 0xE7}, {0xF6, 0xBC, 0xC3}, {0xEE, 0x82, 0x8D}, {0xE0, 0x5A, 0x6A},
                               {0xA8, 0x18, 0x2C}};
-constexpr TGloss kDownGloss{{0xE2, 0x62, 0x70}, {0xD4, 0x4A, 0x5A}, {0xC6, 0x32, 0x46}, {0xB4, 0x24, 0x38},
+constexpr Gloss kDownGloss{{0xE2, 0x62, 0x70}, {0xD4, 0x4A, 0x5A}, {0xC6, 0x32, 0x46}, {0xB4, 0x24, 0x38},
                             {0x70, 0x0A, 0x18}};
-constexpr TGloss kDisabledGloss{{0xF0, 0xF0, 0xF2}, {0xE2, 0xE2, 0xE6}, {0xD4, 0xD4, 0xD8}, {0xC8, 0xC8, 0xCC},
+constexpr Gloss kDisabledGloss{{0xF0, 0xF0, 0xF2}, {0xE2, 0xE2, 0xE6}, {0xD4, 0xD4, 0xD8}, {0xC8, 0xC8, 0xCC},
                                 {0x9A, 0x9A, 0xA0}};
 
 // A glossy button: a light upper half over a saturated lower half.
-void GlossyButton(TBitmap& b, const TRect& r, int radius, const TGloss& g) {
+void GlossyButton(TBitmap& b, const TRect& r, int radius, const Gloss& g) {
   const int split = r.Top + r.Height() / 2;
   for (int y = r.Top; y < r.Bottom; ++y)
     for (int x = r.Left; x < r.Right; ++x) {
       if (!InsideRounded(r, radius, x, y)) continue;
       bool edge = !InsideRounded(r, radius, x - 1, y) || !InsideRounded(r, radius, x + 1, y) ||
                   !InsideRounded(r, radius, x, y - 1) || !InsideRounded(r, radius, x, y + 1);
-      TRgb c = y < split ? Mix(g.top1, g.top2, double(y - r.Top) / (split - r.Top))
+      Rgb c = y < split ? Mix(g.top1, g.top2, double(y - r.Top) / (split - r.Top))
                          : Mix(g.bottom1, g.bottom2, double(y - split) / (r.Bottom - split));
       Put(b, x, y, edge ? g.outline : c);
     }
@@ -116,7 +116,7 @@ void GlossyButton(TBitmap& b, const TRect& r, int radius, const TGloss& g) {
 
 enum class TArrow { Left, Right, Up, Down };
 
-void Arrow(TBitmap& b, const TRect& r, TArrow arrow, TRgb ink) {
+void Arrow(TBitmap& b, const TRect& r, TArrow arrow, Rgb ink) {
   const int cx = r.Left + r.Width() / 2, cy = r.Top + r.Height() / 2;
   for (int i = 0; i < 4; ++i) {
     switch (arrow) {
@@ -131,8 +131,8 @@ void Arrow(TBitmap& b, const TRect& r, TArrow arrow, TRgb ink) {
 void ArrowButtons(TBitmap& b, TPoint at, TArrow arrow, int width = kArrowSize, int height = kArrowSize) {
   for (int state = 0; state < 3; ++state) {
     TRect r = TRect::FromSize(at.X + state * (width + 2), at.Y, width, height);
-    TRgb top = state == 2 ? TRgb{0xC2, 0xC2, 0xC7} : TRgb{0xF4, 0xF4, 0xF6};
-    TRgb bottom = state == 2 ? TRgb{0xD6, 0xD6, 0xDA} : TRgb{0xD8, 0xD8, 0xDC};
+    Rgb top = state == 2 ? Rgb{0xC2, 0xC2, 0xC7} : Rgb{0xF4, 0xF4, 0xF6};
+    Rgb bottom = state == 2 ? Rgb{0xD6, 0xD6, 0xDA} : Rgb{0xD8, 0xD8, 0xDC};
     RoundedButton(b, r, 2, top, bottom, state == 0 ? kBorder : kRed, kWhite);
     Arrow(b, r, arrow, state == 0 ? kInk : kRedDark);
   }
@@ -148,8 +148,8 @@ void ScrollParts(TBitmap& b) {
   const std::pair<TRect, int> thumbs[] = {{kVThumb, 0}, {kVThumbActive, 1}, {kVThumbDown, 2},
                                           {kHThumb, 0}, {kHThumbActive, 1}, {kHThumbDown, 2}};
   for (const auto& [r, state] : thumbs) {
-    TRgb top = state == 2 ? kRedPaleEdge : TRgb{0xF2, 0xF2, 0xF4};
-    TRgb bottom = state == 2 ? kRed : (state == 1 ? kRedPale : TRgb{0xCC, 0xCC, 0xD1});
+    Rgb top = state == 2 ? kRedPaleEdge : Rgb{0xF2, 0xF2, 0xF4};
+    Rgb bottom = state == 2 ? kRed : (state == 1 ? kRedPale : Rgb{0xCC, 0xCC, 0xD1});
     RoundedButton(b, r, 3, top, bottom, state == 0 ? kBorder : kRedDark, kWhite);
   }
 }

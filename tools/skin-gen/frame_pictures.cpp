@@ -26,7 +26,7 @@ bool OnWindowEdge(int x, int y) {
 
 enum class TGlyph { Close, Max, Min, RollUp, SysMenu };
 
-void DrawGlyph(TBitmap& b, const TRect& r, TGlyph glyph, TRgb ink, double hover) {
+void DrawGlyph(TBitmap& b, const TRect& r, TGlyph glyph, Rgb ink, double hover) {
   const int cx = r.Left + r.Width() / 2;
   const int cy = r.Top + r.Height() / 2;
   switch (glyph) {
@@ -70,22 +70,22 @@ void DrawGlyph(TBitmap& b, const TRect& r, TGlyph glyph, TRgb ink, double hover)
 // One caption button image at hover step t (0 idle, 1 fully lit).
 void DrawCaptionButton(TBitmap& b, const TRect& r, TGlyph glyph, double t) {
   const bool close = glyph == TGlyph::Close;
-  TRgb idleTop{0x3E, 0x3E, 0x46}, idleBottom{0x2A, 0x2A, 0x30};
-  TRgb hotTop = close ? TRgb{0xEA, 0x4C, 0x60} : TRgb{0x62, 0x62, 0x6C};
-  TRgb hotBottom = close ? TRgb{0xB0, 0x12, 0x2C} : TRgb{0x48, 0x48, 0x51};
-  TRgb outline = Mix({0x12, 0x12, 0x15}, close ? kRedDark : TRgb{0x1A, 0x1A, 0x1E}, t);
+  Rgb idleTop{0x3E, 0x3E, 0x46}, idleBottom{0x2A, 0x2A, 0x30};
+  Rgb hotTop = close ? Rgb{0xEA, 0x4C, 0x60} : Rgb{0x62, 0x62, 0x6C};
+  Rgb hotBottom = close ? Rgb{0xB0, 0x12, 0x2C} : Rgb{0x48, 0x48, 0x51};
+  Rgb outline = Mix({0x12, 0x12, 0x15}, close ? kRedDark : Rgb{0x1A, 0x1A, 0x1E}, t);
   RoundedButton(b, r, 3, Mix(idleTop, hotTop, t), Mix(idleBottom, hotBottom, t), outline,
-                Mix({0x50, 0x50, 0x5A}, close ? TRgb{0xF5, 0x8A, 0x98} : TRgb{0x7A, 0x7A, 0x86}, t));
+                Mix({0x50, 0x50, 0x5A}, close ? Rgb{0xF5, 0x8A, 0x98} : Rgb{0x7A, 0x7A, 0x86}, t));
   DrawGlyph(b, r, glyph, Mix(kGlyph, kWhite, t), t);
 }
 
-struct TCaptionButton {
+struct CaptionButtonPicture {
   TRect place;
   TPoint strip;
   TGlyph glyph;
 };
 
-constexpr TCaptionButton kButtons[] = {
+constexpr CaptionButtonPicture kButtons[] = {
     {kCloseButton, kCloseStrip, TGlyph::Close},   {kMaxButton, kMaxStrip, TGlyph::Max},
     {kMinButton, kMinStrip, TGlyph::Min},         {kRollUpButton, kRollUpStrip, TGlyph::RollUp},
     {kSysMenuButton, kSysMenuStrip, TGlyph::SysMenu},
@@ -119,7 +119,7 @@ TBitmap DrawFramePicture() {
   Frame(m, {kClient.Left - 1, kClient.Top - 1, kClient.Right + 1, kClient.Bottom + 1}, kClientEdge);
   Fill(m, kClient, kFace);
   DrawCaptionBar(m, kCaption, false);
-  for (const TCaptionButton& button : kButtons) DrawCaptionButton(m, button.place, button.glyph, 0.0);
+  for (const CaptionButtonPicture& button : kButtons) DrawCaptionButton(m, button.place, button.glyph, 0.0);
   return m;
 }
 
@@ -136,7 +136,7 @@ TBitmap DrawActivePicture(const TBitmap& main) {
   TBitmap a = Canvas(kActiveWidth, kActiveHeight, kFrameBody);
   CopyBackground(a, kCaptionActive.Left, kCaptionActive.Top, main, kCaption);
   DrawCaptionBar(a, kCaptionActive, true);
-  for (const TCaptionButton& button : kButtons) {
+  for (const CaptionButtonPicture& button : kButtons) {
     const int w = button.place.Width(), h = button.place.Height();
     for (int n = 1; n <= kAnimationFrames; ++n) {
       int x = button.strip.X + (n - 1) * w;

@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
   try {
     std::filesystem::path dir = argv[1];
     std::filesystem::create_directories(dir);
-    skingen::TSkinPictures pictures = skingen::DrawKestrixRed();
+    skingen::SkinPictures pictures = skingen::DrawKestrixRed();
     pictures.Main.SaveToFile((dir / "main.bmp").string());
     pictures.Mask.SaveToFile((dir / "mask.bmp").string());
     const auto& names = skingen::KestrixRedActivePictureNames();

@@ -29,7 +29,7 @@ TRect Mark(int x, int y) { return TRect::FromSize(x, y, kMarkSize, kMarkSize); }
 
 // ---- Frame objects
 
-using TObjectList = std::vector<std::unique_ptr<TksDataSkinObject>>;
+using ObjectList = std::vector<std::unique_ptr<TksDataSkinObject>>;
 
 // Appends a record of class T, listed under the kind word, and returns it.
 template <typename T, typename List>
@@ -42,11 +42,11 @@ T& Add(List& list, const std::string& name, const std::string& kind) {
 }
 
 template <typename T>
-T& AddObject(TObjectList& list, const std::string& name, const std::string& kind) {
+T& AddObject(ObjectList& list, const std::string& name, const std::string& kind) {
   return Add<T>(list, name, kind);
 }
 
-void AddAnimatedButton(TObjectList& list, const std::string& name, const TRect& place, TPoint strip,
+void AddAnimatedButton(ObjectList& list, const std::string& name, const TRect& place, TPoint strip,
                        TksStdCommand command, const std::string& hint) {
   auto& b = AddObject<TksDataSkinAnimate>(list, name, "animate");
   const int w = place.Width(), h = place.Height();
@@ -61,7 +61,7 @@ void AddAnimatedButton(TObjectList& list, const std::string& name, const TRect& 
   b.DownSkinRect = StripFrame(strip, w, h, kAnimationFrames);
 }
 
-void AddBarButton(TObjectList& list, const std::string& name, int y, TksStdCommand command) {
+void AddBarButton(ObjectList& list, const std::string& name, int y, TksStdCommand command) {
   auto& b = AddObject<TksDataSkinMainMenuBarButton>(list, name, "mainmenubarbutton");
   b.ActivePictureIndex = kActive;
   b.SkinRectInAPicture = true;
@@ -71,8 +71,8 @@ void AddBarButton(TObjectList& list, const std::string& name, int y, TksStdComma
   b.Command = command;
 }
 
-TObjectList Objects() {
-  TObjectList list;
+ObjectList Objects() {
+  ObjectList list;
   auto& item = AddObject<TksDataSkinMenuItem>(list, "menuitem", "menuitem");
   item.ActivePictureIndex = kMenuItems;
   item.SkinRect = kItemNormal;
@@ -118,11 +118,11 @@ TObjectList Objects() {
 
 // ---- Controls
 
-using TControlList = std::vector<std::unique_ptr<TksDataSkinControl>>;
+using ControlList = std::vector<std::unique_ptr<TksDataSkinControl>>;
 
 // A control record on the controls picture.
 template <typename T>
-T& AddControl(TControlList& list, const std::string& name, const std::string& kind) {
+T& AddControl(ControlList& list, const std::string& name, const std::string& kind) {
   T& record = Add<T>(list, name, kind);
   record.PictureIndex = kControls;
   return record;
@@ -151,7 +151,7 @@ void ButtonPieces(TksDataSkinButtonControl& r) {
   r.DisabledFontColor = kGrayText;
 }
 
-TksDataSkinButtonControl& AddButton(TControlList& list, const std::string& name) {
+TksDataSkinButtonControl& AddButton(ControlList& list, const std::string& name) {
   auto& b = AddControl<TksDataSkinButtonControl>(list, name, "button");
   ButtonPieces(b);
   return b;
@@ -171,13 +171,13 @@ TksSkinArrowButtons Arrows(TPoint up, TPoint down) {
   return {Cell(up, 0), Cell(up, 1), Cell(up, 2), Cell(down, 0), Cell(down, 1), Cell(down, 2)};
 }
 
-void UpDown(TControlList& list, const std::string& name, TPoint up, TPoint down) {
+void UpDown(ControlList& list, const std::string& name, TPoint up, TPoint down) {
   auto& u = AddControl<TksDataSkinUpDownControl>(list, name, "updown");
   u.SkinRect = TRect{up.X, up.Y, up.X + kArrowSize, down.Y + kArrowSize};
   u.Buttons = Arrows(up, down);
 }
 
-void ScrollBar(TControlList& list, const std::string& name, bool vertical) {
+void ScrollBar(ControlList& list, const std::string& name, bool vertical) {
   auto& s = AddControl<TksDataSkinScrollBarControl>(list, name, "scrollbar");
   if (vertical) {
     SetPieces(s, kVTrack, {}, {}, {0, 4}, {}, {0, 0, 16, 76});
@@ -198,7 +198,7 @@ void ScrollBar(TControlList& list, const std::string& name, bool vertical) {
 }
 
 template <typename T>
-T& ListLike(TControlList& list, const std::string& name, const std::string& kind) {
+T& ListLike(ControlList& list, const std::string& name, const std::string& kind) {
   auto& l = AddControl<T>(list, name, kind);
   EditPieces(l);
   l.ItemRect = kListItem;
@@ -209,8 +209,8 @@ T& ListLike(TControlList& list, const std::string& name, const std::string& kind
   return l;
 }
 
-TControlList Controls() {
-  TControlList list;
+ControlList Controls() {
+  ControlList list;
   AddButton(list, "button");
   auto& check = AddControl<TksDataSkinCheckRadioControl>(list, "checkbox", "checkradio");
   Marks(check, kCheckY);
@@ -472,12 +472,12 @@ std::vector<std::string> KestrixRedDefinition() {
                  "[PICTURES]", "picture=main.bmp", "inactivepicture=", "mask=mask.bmp", "rolluppicture=",
                  "rollupmask="});
   std::vector<std::string> names = KestrixRedActivePictureNames();
-  TSkinKeys pictures(lines);
+  SkinKeys pictures(lines);
   pictures.List("activepictures", names);
 
   lines.push_back("[FORMINFO]");
   TksSkinFrameValues frame = FrameValues();
-  TSkinKeys formInfo(lines);
+  SkinKeys formInfo(lines);
   frame.Keys(formInfo, true);
 
   lines.push_back("[POPUPWINDOW]");
@@ -488,7 +488,7 @@ std::vector<std::string> KestrixRedDefinition() {
   popup.ItemsRect = kPopupItems;
   popup.ScrollMarkerColor = 8421504;
   std::vector<std::string> popupLines;
-  TSkinKeys popupKeys(popupLines);
+  SkinKeys popupKeys(popupLines);
   popup.Keys(popupKeys);
   std::erase(popupLines, std::string("cursorindex=-1"));  // the popup names no cursor
   lines.insert(lines.end(), popupLines.begin(), popupLines.end());
@@ -500,15 +500,15 @@ std::vector<std::string> KestrixRedDefinition() {
   hint.Corners = {{6, 6}, {47, 6}, {6, 15}, {47, 15}};
   hint.ClientRect = kHintClient;
   hint.Font.Color = 15132390;
-  TSkinKeys hintKeys(lines);
+  SkinKeys hintKeys(lines);
   hint.Keys(hintKeys);
 
   // Eight of the ten colours; the two 3-D ones are left out and read as black.
   Append(lines, {"[SKINCOLORS]", "cbtnface=15132390", "cbtntext=0", "cwindow=16777215", "cwindowtext=0",
                  "chighlight=3024790", "chighlighttext=16777215", "cbtnhighlight=16119285", "cbtnshadow=10592673"});
 
-  TObjectList objects = Objects();
-  TControlList controls = Controls();
+  ObjectList objects = Objects();
+  ControlList controls = Controls();
   ListSection(lines, "SKINOBJECTS", objects);
   ListSection(lines, "SKINCONTROLS", controls);
   for (auto& o : objects) o->SaveToIni(lines);

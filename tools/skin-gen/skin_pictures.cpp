@@ -9,8 +9,8 @@ namespace kx::skingen {
 
 using namespace layout;
 
-TSkinPictures DrawKestrixRed() {
-  TSkinPictures p;
+SkinPictures DrawKestrixRed() {
+  SkinPictures p;
   p.Main = DrawFramePicture();
   p.Mask = DrawFrameMask();
   p.Active.push_back(DrawActivePicture(p.Main));

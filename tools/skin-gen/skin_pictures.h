@@ -8,12 +8,12 @@ namespace kx::skingen {
 
 // The pictures of the Kestrix Red skin: the frame picture, its mask and the
 // eleven active pictures in the order of the [PICTURES] list.
-struct TSkinPictures {
+struct SkinPictures {
   TBitmap Main;
   TBitmap Mask;
   std::vector<TBitmap> Active;
 };
 
-TSkinPictures DrawKestrixRed();
+SkinPictures DrawKestrixRed();
 
 }  // namespace kx::skingen

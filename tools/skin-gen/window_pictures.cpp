@@ -41,7 +41,7 @@ TBitmap DrawHintWindow() {
 }
 
 TBitmap DrawMdiBackground() {
-  const TRgb base{0x26, 0x26, 0x2B}, stripe{0x2F, 0x2F, 0x35}, thread{0x4A, 0x1A, 0x24};
+  const Rgb base{0x26, 0x26, 0x2B}, stripe{0x2F, 0x2F, 0x35}, thread{0x4A, 0x1A, 0x24};
   TBitmap t(kMdiWidth, kMdiHeight, TPixelFormat::pf8bit);
   t.SetPalette({RgbOf(MakePixel(base.R, base.G, base.B)), RgbOf(MakePixel(stripe.R, stripe.G, stripe.B)),
                 RgbOf(MakePixel(thread.R, thread.G, thread.B))});

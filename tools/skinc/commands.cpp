@@ -32,7 +32,7 @@ std::string Describe(const TBitmap& b, const std::string& name) {
          std::to_string(b.Height()) + ", " + std::to_string(BitsOf(b)) + " bit";
 }
 
-std::string Text(const TSkinContainer& c) {
+std::string Text(const SkinContainer& c) {
   std::string text;
   for (const std::string& line : c.Lines) text.append(line).append("\n");
   return text;
@@ -46,7 +46,7 @@ void Write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
 
 void Compile(const std::string& definitionPath, const std::string& outPath, std::int32_t kind) {
   if (kind < 0 || kind > kMaxSkinContainerKind) throw Exception("the container kind must be 0, 1, 2 or 3");
-  std::optional<TSkinContainer> container = ReadSkinDefinitionFolder(definitionPath, kind);
+  std::optional<SkinContainer> container = ReadSkinDefinitionFolder(definitionPath, kind);
   if (!container)
     throw Exception(definitionPath +
                     " is no skin definition: it needs [VERSION], [PICTURES], [FORMINFO], [SKINOBJECTS] and [SKINCONTROLS]");
@@ -54,8 +54,8 @@ void Compile(const std::string& definitionPath, const std::string& outPath, std:
 }
 
 void Info(const std::string& skinPath, const std::vector<std::string>& lookups) {
-  TSkinFile file = ReadSkinFile(skinPath);
-  const TSkinContainer& c = file.Container;
+  SkinFile file = ReadSkinFile(skinPath);
+  const SkinContainer& c = file.Container;
   TksSkinData data(nullptr);
   data.LoadDefinition(TMemIniFile(Text(c)));
   const std::string* frameNames[] = {&data.PictureName, &data.InActivePictureName, &data.MaskName,
@@ -90,11 +90,11 @@ void Info(const std::string& skinPath, const std::vector<std::string>& lookups) 
 }
 
 void Extract(const std::string& skinPath, const std::string& dir) {
-  TSkinFile file = ReadSkinFile(skinPath);
-  const TSkinContainer& c = file.Container;
+  SkinFile file = ReadSkinFile(skinPath);
+  const SkinContainer& c = file.Container;
   std::filesystem::create_directories(dir);
   const std::string folder = dir + "/";
-  const TSkinPictureNames names = PictureNames(c);
+  const SkinPictureNames names = PictureNames(c);
   const std::vector<std::string>& frameNames = names.Frame;
   const TBitmap* frame[] = {&c.Picture, &c.InActivePicture, &c.Mask, &c.RollUpPicture, &c.RollUpMask};
   for (std::size_t i = 0; i < 5; ++i) {

@@ -19,9 +19,9 @@ namespace {
 
 constexpr int kSheetWidth = 1480, kSheetHeight = 1560;
 
-class TSheet {
+class ContactSheet {
  public:
-  TSheet() : m_bitmap(kSheetWidth, kSheetHeight) {
+  ContactSheet() : m_bitmap(kSheetWidth, kSheetHeight) {
     Canvas().Brush().Color = 0xF4F4F4;
     Canvas().FillRect({0, 0, kSheetWidth, kSheetHeight});
   }
@@ -90,7 +90,7 @@ TksStretchFlags Flags(const TksDataSkinCustomControl& r) {
 }
 
 // The skinned window frame of W x H, its caption lit and its close button hovered.
-int WindowFrame(TSheet& sheet, const TksSkinData& data, int x, int y, int W, int H) {
+int WindowFrame(ContactSheet& sheet, const TksSkinData& data, int x, int y, int W, int H) {
   const TksSkinFrameValues& f = data.FormInfo;
   const TBitmap& pic = data.Picture;
   const int w = pic.Width(), h = pic.Height();
@@ -138,7 +138,7 @@ int WindowFrame(TSheet& sheet, const TksSkinData& data, int x, int y, int W, int
   return y + 16 + H + 18;
 }
 
-int LoginButtons(TSheet& sheet, const TksSkinData& data, int x, int y) {
+int LoginButtons(ContactSheet& sheet, const TksSkinData& data, int x, int y) {
   const auto* b = Control<TksDataSkinButtonControl>(data, "resizetoolbutton");
   if (!b) return y;
   TBitmap none;
@@ -157,7 +157,7 @@ int LoginButtons(TSheet& sheet, const TksSkinData& data, int x, int y) {
   return y + 18 + H + 14;
 }
 
-int CheckMarks(TSheet& sheet, const TksSkinData& data, int x, int y) {
+int CheckMarks(ContactSheet& sheet, const TksSkinData& data, int x, int y) {
   sheet.Caption(x, y, "check and radio marks: unchecked, active unchecked, active checked, checked");
   TBitmap none;
   int row = y + 18;
@@ -179,7 +179,7 @@ int CheckMarks(TSheet& sheet, const TksSkinData& data, int x, int y) {
   return row + 8;
 }
 
-int EditAndLabel(TSheet& sheet, const TksSkinData& data, int x, int y) {
+int EditAndLabel(ContactSheet& sheet, const TksSkinData& data, int x, int y) {
   TBitmap none;
   sheet.Caption(x, y, "edit 273 x 19 and the \"Count: 0\" label 104 x 15");
   if (const auto* e = Control<TksDataSkinEditControl>(data, "edit")) {
@@ -198,7 +198,7 @@ int EditAndLabel(TSheet& sheet, const TksSkinData& data, int x, int y) {
   return y + 18 + 19 + 14;
 }
 
-int Panels(TSheet& sheet, const TksSkinData& data, int x, int y) {
+int Panels(ContactSheet& sheet, const TksSkinData& data, int x, int y) {
   const auto* p = Control<TksDataSkinPanelControl>(data, "panel");
   if (!p) return y;
   TBitmap none;
@@ -215,7 +215,7 @@ int Panels(TSheet& sheet, const TksSkinData& data, int x, int y) {
   return row + 6;
 }
 
-int Tabs(TSheet& sheet, const TksSkinData& data, int x, int y) {
+int Tabs(ContactSheet& sheet, const TksSkinData& data, int x, int y) {
   const auto* t = Control<TksDataSkinTabControl>(data, "tab");
   if (!t) return y;
   TBitmap none;
@@ -242,7 +242,7 @@ int Tabs(TSheet& sheet, const TksSkinData& data, int x, int y) {
   return top + tabH + H + 14;
 }
 
-int PopupAndHint(TSheet& sheet, const TksSkinData& data, int x, int y) {
+int PopupAndHint(ContactSheet& sheet, const TksSkinData& data, int x, int y) {
   sheet.Caption(x, y, "popup window 100 x 141, hint window 180 x 21");
   TBitmap none;
   const TksDataSkinPopupWindow& pw = data.PopupWindow;
@@ -315,7 +315,7 @@ void Sheet(const std::string& skinPath, const std::string& pngPath) {
                                      &data.RollUpPictureName, &data.RollUpMaskName};
   const std::vector<std::string>& activeNames = data.ActivePictureNames;
 
-  TSheet sheet;
+  ContactSheet sheet;
   int y = 10;
   const std::pair<const TBitmap*, std::string> frame[] = {{&data.Picture, "main picture"},
                                                           {&data.InActivePicture, "inactive picture"},

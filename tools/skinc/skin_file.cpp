@@ -8,12 +8,12 @@
 
 namespace kx::skinc {
 
-TSkinFile ReadSkinFile(const std::string& path) {
+SkinFile ReadSkinFile(const std::string& path) {
   std::string file = ReadWholeFile(path);
   TksCompressedStoredSkin stored(nullptr);
   if (!stored.LoadCompressedSkinFile(std::span(reinterpret_cast<const std::uint8_t*>(file.data()), file.size())))
     throw Exception(path + ": the container kind is not one of 0 to 3");
-  TSkinFile result;
+  SkinFile result;
   // The file's kind is its first Int32, little-endian; loading checked it is there.
   for (int i = 3; i >= 0; --i)
     result.FileKind = (result.FileKind << 8) | static_cast<unsigned char>(file[static_cast<std::size_t>(i)]);
@@ -21,7 +21,7 @@ TSkinFile ReadSkinFile(const std::string& path) {
   stored.CompressedStream().SetPosition(0);
   std::vector<std::uint8_t> inflated = InflateAll(stored.CompressedStream());
   result.InflatedSize = inflated.size();
-  std::optional<TSkinContainer> container = ReadSkinContainer(inflated);
+  std::optional<SkinContainer> container = ReadSkinContainer(inflated);
   if (!container) throw Exception(path + ": the inflated container's kind is not one of 0 to 3");
   result.Container = std::move(*container);
   return result;

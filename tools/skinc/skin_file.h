@@ -9,14 +9,14 @@
 namespace kx::skinc {
 
 // A compressed skin file, inflated and read.
-struct TSkinFile {
+struct SkinFile {
   std::int32_t FileKind = 0;
   std::size_t CompressedSize = 0;
   std::size_t InflatedSize = 0;
-  TSkinContainer Container;
+  SkinContainer Container;
 };
 
 // Raises Exception with a message for the user when the file is no usable skin.
-TSkinFile ReadSkinFile(const std::string& path);
+SkinFile ReadSkinFile(const std::string& path);
 
 }  // namespace kx::skinc

@@ -6,7 +6,7 @@
 
 namespace kx {
 
-TDemoWindows::TDemoWindows(TWindowSystem& system, const std::string& reportPath) : m_system(system) {
+DemoWindows::DemoWindows(TWindowSystem& system, const std::string& reportPath) : m_system(system) {
   if (!reportPath.empty()) m_report.open(reportPath);
   TCreateParams main;
   main.ClassName = "DemoMain";
@@ -55,13 +55,13 @@ TDemoWindows::TDemoWindows(TWindowSystem& system, const std::string& reportPath)
   system.SetFocus(m_grid);
 }
 
-void TDemoWindows::Report(const std::string& line) {
+void DemoWindows::Report(const std::string& line) {
   if (!m_report.is_open()) return;
   m_report << line << '\n';
   m_report.flush();
 }
 
-void TDemoWindows::MainProc(HWND hwnd, TMessage& m) {
+void DemoWindows::MainProc(HWND hwnd, TMessage& m) {
   switch (m.Msg) {
     case WM_SIZE:
       if (m_grid) LayOut();
@@ -75,14 +75,14 @@ void TDemoWindows::MainProc(HWND hwnd, TMessage& m) {
   m_system.DefWindowProc(hwnd, m);
 }
 
-void TDemoWindows::LayOut() {
+void DemoWindows::LayOut() {
   TRect c = m_system.GetClientRect(m_main);
   m_system.MoveWindow(m_grid, {kMargin, kMargin, std::max(kMargin, c.Right - kMargin),
                                std::max(kMargin, c.Bottom - kMargin)});
   UpdateScrollBars();
 }
 
-void TDemoWindows::UpdateScrollBars() {
+void DemoWindows::UpdateScrollBars() {
   TRect c = m_system.GetClientRect(m_grid);
   SCROLLINFO v{SIF_RANGE | SIF_PAGE, 0, kRows * kCellHeight - 1, static_cast<UINT>(c.Height()), 0, 0};
   m_system.SetScrollInfo(m_grid, SB_VERT, v, true);
@@ -93,7 +93,7 @@ void TDemoWindows::UpdateScrollBars() {
   ScrollTo(SB_HORZ, m_system.GetScrollPos(m_grid, SB_HORZ));
 }
 
-int TDemoWindows::NewPosition(int bar, int code, int track) const {
+int DemoWindows::NewPosition(int bar, int code, int track) const {
   SCROLLINFO si{SIF_ALL, 0, 0, 0, 0, 0};
   m_system.GetScrollInfo(m_grid, bar, si);
   int line = bar == SB_VERT ? kCellHeight : kCellWidth;
@@ -110,7 +110,7 @@ int TDemoWindows::NewPosition(int bar, int code, int track) const {
   }
 }
 
-void TDemoWindows::ScrollTo(int bar, int pos) {
+void DemoWindows::ScrollTo(int bar, int pos) {
   m_system.SetScrollPos(m_grid, bar, pos, true);
   int now = m_system.GetScrollPos(m_grid, bar);
   int& current = bar == SB_VERT ? m_scroll.Y : m_scroll.X;
@@ -124,7 +124,7 @@ void TDemoWindows::ScrollTo(int bar, int pos) {
   }
 }
 
-void TDemoWindows::GridProc(HWND hwnd, TMessage& m) {
+void DemoWindows::GridProc(HWND hwnd, TMessage& m) {
   switch (m.Msg) {
     case WM_SIZE:
       if (m_grid) UpdateScrollBars();
@@ -156,7 +156,7 @@ void TDemoWindows::GridProc(HWND hwnd, TMessage& m) {
   m_system.DefWindowProc(hwnd, m);
 }
 
-void TDemoWindows::PaintGrid(HWND hwnd) {
+void DemoWindows::PaintGrid(HWND hwnd) {
   TPaintStruct ps;
   TCanvas& c = m_system.BeginPaint(hwnd, ps);
   c.Font() = TFont("Arial", -11);
@@ -184,7 +184,7 @@ void TDemoWindows::PaintGrid(HWND hwnd) {
   m_system.EndPaint(hwnd, ps);
 }
 
-void TDemoWindows::ShapedProc(HWND hwnd, TMessage& m) {
+void DemoWindows::ShapedProc(HWND hwnd, TMessage& m) {
   switch (m.Msg) {
     case WM_LBUTTONDOWN:
       m_pressed = !m_pressed;
@@ -209,7 +209,7 @@ void TDemoWindows::ShapedProc(HWND hwnd, TMessage& m) {
   m_system.DefWindowProc(hwnd, m);
 }
 
-void TDemoWindows::PopupProc(HWND hwnd, TMessage& m) {
+void DemoWindows::PopupProc(HWND hwnd, TMessage& m) {
   if (m.Msg == WM_PAINT) {
     TPaintStruct ps;
     TCanvas& c = m_system.BeginPaint(hwnd, ps);

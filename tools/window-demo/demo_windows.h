@@ -9,7 +9,7 @@ namespace kx {
 
 // The demo's windows: a framed window with a scrolled grid of numbered cells,
 // a shaped window that changes colour when pressed, and a popup that takes no focus.
-class TDemoWindows {
+class DemoWindows {
  public:
   static constexpr int kCols = 30;
   static constexpr int kRows = 80;
@@ -19,7 +19,7 @@ class TDemoWindows {
   static constexpr TColor kEvenCell = 0xFFE8CC;  // light blue
   static constexpr TColor kOddCell = 0xE0F8FF;   // light yellow
 
-  TDemoWindows(TWindowSystem& system, const std::string& reportPath);
+  DemoWindows(TWindowSystem& system, const std::string& reportPath);
   HWND Main() const { return m_main; }
   HWND Grid() const { return m_grid; }
   HWND Shaped() const { return m_shaped; }

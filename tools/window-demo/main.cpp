@@ -14,9 +14,9 @@
 namespace {
 
 int RunScreenshot(const std::string& path) {
-  kx::THeadlessSession session({1280, 800});
-  kx::TDemoWindows demo(session.system, "");
-  kx::TTestDriver& driver = session.driver;
+  kx::HeadlessSession session({1280, 800});
+  kx::DemoWindows demo(session.system, "");
+  kx::TestDriver& driver = session.driver;
   driver.RunUntilIdle();
   kx::TRect grid = session.system.GetWindowRect(demo.Grid());
   kx::TRect bar = session.system.ScrollBarRect(demo.Grid(), kx::SB_VERT);
@@ -30,9 +30,9 @@ int RunScreenshot(const std::string& path) {
 
 int RunInteractive(const std::string& reportPath) {
   auto backend = kx::CreateBackendFromEnvironment();
-  kx::TRealClock clock;
+  kx::RealClock clock;
   kx::TWindowSystem system(*backend, clock);
-  kx::TDemoWindows demo(system, reportPath);
+  kx::DemoWindows demo(system, reportPath);
   kx::TMsg msg;
   try {
     while (system.GetMessage(msg)) {

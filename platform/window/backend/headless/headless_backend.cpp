@@ -26,9 +26,9 @@ void InvertRegion(TBitmap& bitmap, const TRegion& region, TPoint offset) {
 }
 }  // namespace
 
-THeadlessBackend::THeadlessBackend(TSize screen) : m_screen(screen) {}
+HeadlessBackend::HeadlessBackend(TSize screen) : m_screen(screen) {}
 
-void THeadlessBackend::Wait(int timeoutMs) {
+void HeadlessBackend::Wait(int timeoutMs) {
   if (!m_idleActions.empty()) {
     std::function<void()> action = std::move(m_idleActions.front());
     m_idleActions.pop_front();
@@ -42,14 +42,14 @@ void THeadlessBackend::Wait(int timeoutMs) {
   throw ELoopStalled("the message loop waits for input that nothing will give");
 }
 
-TBitmap THeadlessBackend::CaptureWindow(HWND topLevel) const {
+TBitmap HeadlessBackend::CaptureWindow(HWND topLevel) const {
   if (!m_system || !m_system->IsWindow(topLevel) || !topLevel->BackBuffer) return TBitmap();
   TBitmap image = *topLevel->BackBuffer;
   InvertRegion(image, m_system->CaretOverlay(topLevel), {0, 0});
   return image;
 }
 
-TBitmap THeadlessBackend::ComposeScreen() const {
+TBitmap HeadlessBackend::ComposeScreen() const {
   TBitmap screen(m_screen.cx, m_screen.cy, TPixelFormat::pf32bit);
   for (Pixel32& p : screen.PixelData()) p = kDesktop;
   if (!m_system) return screen;

@@ -17,9 +17,9 @@ class ELoopStalled : public std::runtime_error {
 
 // A virtual screen: the top-level windows are composed from their back buffers
 // on demand, input comes from the test driver.
-class THeadlessBackend final : public TBackend {
+class HeadlessBackend final : public WindowBackend {
  public:
-  explicit THeadlessBackend(TSize screen = {1920, 1080});
+  explicit HeadlessBackend(TSize screen = {1920, 1080});
   const char* Name() const override { return "headless"; }
   void Attach(TWindowSystem& system) override { m_system = &system; }
   void Detach() override { m_system = nullptr; }

@@ -91,7 +91,7 @@ SDL_SystemCursor SystemCursorOf(TStandardCursor c) {
 }
 
 SDL_HitTestResult SDLCALL HitTestCallback(SDL_Window* window, const SDL_Point* area, void* data) {
-  int hit = static_cast<TSdlBackend*>(data)->HitTest(window, area->x, area->y);
+  int hit = static_cast<SdlBackend*>(data)->HitTest(window, area->x, area->y);
   switch (hit) {
     case HTCAPTION: return SDL_HITTEST_DRAGGABLE;
     case HTLEFT: return SDL_HITTEST_RESIZE_LEFT;
@@ -112,7 +112,7 @@ bool IsPopup(HWND hwnd) {
 }
 }  // namespace
 
-bool TSdlBackend::DisplayAvailable() {
+bool SdlBackend::DisplayAvailable() {
   const char* x = std::getenv("DISPLAY");
   const char* wl = std::getenv("WAYLAND_DISPLAY");
   if ((!x || !*x) && (!wl || !*wl)) return false;
@@ -121,7 +121,7 @@ bool TSdlBackend::DisplayAvailable() {
   return true;
 }
 
-TSdlBackend::TSdlBackend() {
+SdlBackend::SdlBackend() {
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   // The window surface goes straight to the window system. Through a renderer
@@ -135,7 +135,7 @@ TSdlBackend::TSdlBackend() {
   SDL_StartTextInput();
 }
 
-TSdlBackend::~TSdlBackend() {
+SdlBackend::~SdlBackend() {
   for (auto& [hwnd, native] : m_natives) {
     if (native.window) SDL_DestroyWindow(native.window);
   }
@@ -143,13 +143,13 @@ TSdlBackend::~TSdlBackend() {
   SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
-TRect TSdlBackend::ScreenRect() const {
+TRect SdlBackend::ScreenRect() const {
   SDL_Rect r{0, 0, 1920, 1080};
   SDL_GetDisplayBounds(0, &r);
   return Bounds(r.x, r.y, r.w, r.h);
 }
 
-TRect TSdlBackend::WorkArea(TPoint nearPoint) const {
+TRect SdlBackend::WorkArea(TPoint nearPoint) const {
   int count = SDL_GetNumVideoDisplays();
   for (int i = 0; i < count; ++i) {
     SDL_Rect b;
@@ -165,17 +165,17 @@ TRect TSdlBackend::WorkArea(TPoint nearPoint) const {
   return Bounds(u.x, u.y, u.w, u.h);
 }
 
-TSdlBackend::TNative* TSdlBackend::Find(HWND hwnd) {
+SdlBackend::NativeWindow* SdlBackend::Find(HWND hwnd) {
   auto it = m_natives.find(hwnd);
   return it == m_natives.end() ? nullptr : &it->second;
 }
 
-HWND TSdlBackend::FromWindowId(unsigned id) const {
+HWND SdlBackend::FromWindowId(unsigned id) const {
   auto it = m_byId.find(id);
   return it == m_byId.end() ? nullptr : it->second;
 }
 
-void TSdlBackend::MakeWindow(HWND hwnd, TNative& native) {
+void SdlBackend::MakeWindow(HWND hwnd, NativeWindow& native) {
   Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
   native.popup = IsPopup(hwnd);
   if (native.popup) flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
@@ -193,22 +193,22 @@ void TSdlBackend::MakeWindow(HWND hwnd, TNative& native) {
   m_byId[SDL_GetWindowID(window)] = hwnd;
 }
 
-void TSdlBackend::CreateNative(HWND hwnd) {
-  TNative native;
+void SdlBackend::CreateNative(HWND hwnd) {
+  NativeWindow native;
   MakeWindow(hwnd, native);
   m_natives.emplace(hwnd, std::move(native));
 }
 
-void TSdlBackend::DestroyNative(HWND hwnd) {
-  TNative* native = Find(hwnd);
+void SdlBackend::DestroyNative(HWND hwnd) {
+  NativeWindow* native = Find(hwnd);
   if (!native) return;
   m_byId.erase(SDL_GetWindowID(native->window));
   SDL_DestroyWindow(native->window);
   m_natives.erase(hwnd);
 }
 
-void TSdlBackend::SetNativeBounds(HWND hwnd, const TRect& r) {
-  TNative* native = Find(hwnd);
+void SdlBackend::SetNativeBounds(HWND hwnd, const TRect& r) {
+  NativeWindow* native = Find(hwnd);
   if (!native) return;
   SDL_SetWindowPosition(native->window, r.Left, r.Top);
   int w = 0;
@@ -220,8 +220,8 @@ void TSdlBackend::SetNativeBounds(HWND hwnd, const TRect& r) {
   }
 }
 
-void TSdlBackend::ShowNative(HWND hwnd, bool visible) {
-  TNative* native = Find(hwnd);
+void SdlBackend::ShowNative(HWND hwnd, bool visible) {
+  NativeWindow* native = Find(hwnd);
   if (!native) return;
   if (visible) {
     SDL_ShowWindow(native->window);
@@ -231,7 +231,7 @@ void TSdlBackend::ShowNative(HWND hwnd, bool visible) {
   }
 }
 
-void TSdlBackend::ApplyShape(HWND hwnd, TNative& native) {
+void SdlBackend::ApplyShape(HWND hwnd, NativeWindow& native) {
   if (!native.region) {
     SetX11WindowShape(native.window, nullptr);
     return;
@@ -243,31 +243,31 @@ void TSdlBackend::ApplyShape(HWND hwnd, TNative& native) {
   SetX11WindowShape(native.window, &rects);
 }
 
-void TSdlBackend::SetNativeShape(HWND hwnd, const TRegion* region) {
-  TNative* native = Find(hwnd);
+void SdlBackend::SetNativeShape(HWND hwnd, const TRegion* region) {
+  NativeWindow* native = Find(hwnd);
   if (!native) return;
   native->region = region ? std::make_unique<TRegion>(*region) : nullptr;
   ApplyShape(hwnd, *native);
   if (m_system) m_system->MarkDirty(hwnd, hwnd->WindowBounds());
 }
 
-void TSdlBackend::SetNativeAlpha(HWND hwnd, std::uint8_t alpha) {
-  if (TNative* native = Find(hwnd)) SDL_SetWindowOpacity(native->window, alpha / 255.0f);
+void SdlBackend::SetNativeAlpha(HWND hwnd, std::uint8_t alpha) {
+  if (NativeWindow* native = Find(hwnd)) SDL_SetWindowOpacity(native->window, alpha / 255.0f);
 }
 
-void TSdlBackend::RaiseNative(HWND hwnd) {
-  TNative* native = Find(hwnd);
+void SdlBackend::RaiseNative(HWND hwnd) {
+  NativeWindow* native = Find(hwnd);
   if (native && (SDL_GetWindowFlags(native->window) & SDL_WINDOW_SHOWN)) SDL_RaiseWindow(native->window);
 }
 
-void TSdlBackend::FocusNative(HWND hwnd) {
-  TNative* native = Find(hwnd);
+void SdlBackend::FocusNative(HWND hwnd) {
+  NativeWindow* native = Find(hwnd);
   if (!native || native->popup || !(SDL_GetWindowFlags(native->window) & SDL_WINDOW_SHOWN)) return;
   SDL_RaiseWindow(native->window);
 }
 
-void TSdlBackend::Present(HWND hwnd, const TBitmap& buffer, const TRect& dirty) {
-  TNative* native = Find(hwnd);
+void SdlBackend::Present(HWND hwnd, const TBitmap& buffer, const TRect& dirty) {
+  NativeWindow* native = Find(hwnd);
   if (!native || !m_system) return;
   SDL_Surface* surface = SDL_GetWindowSurface(native->window);
   if (!surface) return;
@@ -303,7 +303,7 @@ void TSdlBackend::Present(HWND hwnd, const TBitmap& buffer, const TRect& dirty) 
   SDL_UpdateWindowSurfaceRects(native->window, &rect, 1);
 }
 
-void TSdlBackend::SetCursor(const HCURSOR& cursor) {
+void SdlBackend::SetCursor(const HCURSOR& cursor) {
   SDL_Cursor* made = nullptr;
   if (cursor && cursor->HasImage && !cursor->Image.Empty()) {
     const TBitmap& img = cursor->Image;
@@ -322,11 +322,11 @@ void TSdlBackend::SetCursor(const HCURSOR& cursor) {
   m_cursor = made;
 }
 
-void TSdlBackend::SetClipboardText(const std::u16string& text) {
+void SdlBackend::SetClipboardText(const std::u16string& text) {
   SDL_SetClipboardText(Utf16ToUtf8(text).c_str());
 }
 
-std::u16string TSdlBackend::ClipboardText() const {
+std::u16string SdlBackend::ClipboardText() const {
   char* text = SDL_GetClipboardText();
   if (!text) return {};
   std::u16string out = Utf8ToUtf16(text);
@@ -334,20 +334,20 @@ std::u16string TSdlBackend::ClipboardText() const {
   return out;
 }
 
-bool TSdlBackend::HasClipboardText() const { return SDL_HasClipboardText() == SDL_TRUE; }
+bool SdlBackend::HasClipboardText() const { return SDL_HasClipboardText() == SDL_TRUE; }
 
-TPoint TSdlBackend::CursorPos(TPoint) const {
+TPoint SdlBackend::CursorPos(TPoint) const {
   int x = 0;
   int y = 0;
   SDL_GetGlobalMouseState(&x, &y);
   return {x, y};
 }
 
-void TSdlBackend::SetCursorPos(TPoint p) { SDL_WarpMouseGlobal(p.X, p.Y); }
+void SdlBackend::SetCursorPos(TPoint p) { SDL_WarpMouseGlobal(p.X, p.Y); }
 
-void TSdlBackend::CaptureMouse(bool on) { SDL_CaptureMouse(on ? SDL_TRUE : SDL_FALSE); }
+void SdlBackend::CaptureMouse(bool on) { SDL_CaptureMouse(on ? SDL_TRUE : SDL_FALSE); }
 
-int TSdlBackend::HitTest(SDL_Window* window, int x, int y) {
+int SdlBackend::HitTest(SDL_Window* window, int x, int y) {
   if (!m_system) return HTCLIENT;
   HWND hwnd = FromWindowId(SDL_GetWindowID(window));
   if (!m_system->IsWindow(hwnd)) return HTCLIENT;
@@ -355,30 +355,30 @@ int TSdlBackend::HitTest(SDL_Window* window, int x, int y) {
   return static_cast<int>(m_system->SendMessage(hwnd, WM_NCHITTEST, 0, LParamFromPoint(screen)));
 }
 
-TPoint TSdlBackend::ToScreen(unsigned windowId, int x, int y) const {
+TPoint SdlBackend::ToScreen(unsigned windowId, int x, int y) const {
   HWND hwnd = FromWindowId(windowId);
   if (!hwnd || !m_system || !m_system->IsWindow(hwnd)) return {x, y};
   return hwnd->Rect.TopLeft() + TPoint{x, y};
 }
 
-void TSdlBackend::Handle(const SDL_Event& e) {
+void SdlBackend::Handle(const SDL_Event& e) {
   if (!m_system) return;
-  TRawInput in;
+  RawInput in;
   switch (e.type) {
     case SDL_MOUSEMOTION:
-      in.kind = TRawInput::Kind::MouseMove;
+      in.kind = RawInput::Kind::MouseMove;
       in.screen = m_lastPointer = ToScreen(e.motion.windowID, e.motion.x, e.motion.y);
       m_system->QueueInput(in);
       break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
-      in.kind = e.type == SDL_MOUSEBUTTONDOWN ? TRawInput::Kind::ButtonDown : TRawInput::Kind::ButtonUp;
+      in.kind = e.type == SDL_MOUSEBUTTONDOWN ? RawInput::Kind::ButtonDown : RawInput::Kind::ButtonUp;
       in.screen = m_lastPointer = ToScreen(e.button.windowID, e.button.x, e.button.y);
       in.button = e.button.button == SDL_BUTTON_RIGHT ? 1 : e.button.button == SDL_BUTTON_MIDDLE ? 2 : 0;
       m_system->QueueInput(in);
       break;
     case SDL_MOUSEWHEEL:
-      in.kind = TRawInput::Kind::Wheel;
+      in.kind = RawInput::Kind::Wheel;
       in.screen = m_lastPointer;
       in.delta = e.wheel.y * WHEEL_DELTA * (e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -1 : 1);
       if (in.delta) m_system->QueueInput(in);
@@ -387,7 +387,7 @@ void TSdlBackend::Handle(const SDL_Event& e) {
     case SDL_KEYUP: {
       in.vk = VirtualKeyFromSdl(e.key.keysym.sym);
       if (!in.vk) break;
-      in.kind = e.type == SDL_KEYDOWN ? TRawInput::Kind::KeyDown : TRawInput::Kind::KeyUp;
+      in.kind = e.type == SDL_KEYDOWN ? RawInput::Kind::KeyDown : RawInput::Kind::KeyUp;
       bool chord = (e.key.keysym.mod & (KMOD_CTRL | KMOD_ALT)) != 0;
       in.noTranslate = MakesText(in.vk) && !chord;
       m_system->QueueInput(in);
@@ -396,8 +396,8 @@ void TSdlBackend::Handle(const SDL_Event& e) {
     case SDL_TEXTINPUT: {
       if (SDL_GetModState() & (KMOD_CTRL | KMOD_ALT)) break;
       for (char16_t ch : Utf8ToUtf16(e.text.text)) {
-        TRawInput c;
-        c.kind = TRawInput::Kind::Char;
+        RawInput c;
+        c.kind = RawInput::Kind::Char;
         c.ch = ch;
         m_system->QueueInput(c);
       }
@@ -427,7 +427,7 @@ void TSdlBackend::Handle(const SDL_Event& e) {
           }
           break;
         case SDL_WINDOWEVENT_LEAVE:
-          in.kind = TRawInput::Kind::MouseLeft;
+          in.kind = RawInput::Kind::MouseLeft;
           m_system->QueueInput(in);
           break;
         default:
@@ -443,12 +443,12 @@ void TSdlBackend::Handle(const SDL_Event& e) {
   }
 }
 
-void TSdlBackend::Pump() {
+void SdlBackend::Pump() {
   SDL_Event e;
   while (SDL_PollEvent(&e)) Handle(e);
 }
 
-void TSdlBackend::Wait(int timeoutMs) {
+void SdlBackend::Wait(int timeoutMs) {
   SDL_Event e;
   int got = timeoutMs < 0 ? SDL_WaitEvent(&e) : SDL_WaitEventTimeout(&e, timeoutMs);
   if (got) Handle(e);

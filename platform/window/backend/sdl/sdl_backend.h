@@ -13,12 +13,12 @@ namespace kx {
 
 // SDL2: one borderless OS window per top-level window, shaped by its window
 // region, popups as override-redirect popup windows that take no focus.
-class TSdlBackend final : public TBackend {
+class SdlBackend final : public WindowBackend {
  public:
-  TSdlBackend();  // raises Exception when SDL's video cannot start
-  ~TSdlBackend() override;
-  TSdlBackend(const TSdlBackend&) = delete;
-  TSdlBackend& operator=(const TSdlBackend&) = delete;
+  SdlBackend();  // raises Exception when SDL's video cannot start
+  ~SdlBackend() override;
+  SdlBackend(const SdlBackend&) = delete;
+  SdlBackend& operator=(const SdlBackend&) = delete;
 
   // True when a display is there and SDL's video starts on it.
   static bool DisplayAvailable();
@@ -51,20 +51,20 @@ class TSdlBackend final : public TBackend {
   int HitTest(SDL_Window* window, int x, int y);
 
  private:
-  struct TNative {
+  struct NativeWindow {
     SDL_Window* window = nullptr;
     bool popup = false;
     std::unique_ptr<TRegion> region;
   };
   void Handle(const SDL_Event& event);
   HWND FromWindowId(unsigned id) const;
-  TNative* Find(HWND hwnd);
-  void MakeWindow(HWND hwnd, TNative& native);
-  void ApplyShape(HWND hwnd, TNative& native);
+  NativeWindow* Find(HWND hwnd);
+  void MakeWindow(HWND hwnd, NativeWindow& native);
+  void ApplyShape(HWND hwnd, NativeWindow& native);
   TPoint ToScreen(unsigned windowId, int x, int y) const;
 
   TWindowSystem* m_system = nullptr;
-  std::unordered_map<HWND, TNative> m_natives;
+  std::unordered_map<HWND, NativeWindow> m_natives;
   std::unordered_map<unsigned, HWND> m_byId;
   SDL_Cursor* m_cursor = nullptr;
   TPoint m_lastPointer;

@@ -13,7 +13,9 @@
 namespace kx {
 namespace {
 
-std::string Narrow(const WideString& text) { return WideToAnsi(text); }
+std::string Narrow(const WideString& text) {
+  return WideToAnsi(text);
+}
 
 // Runs parse on the text in the ANSI code page; short ASCII texts (every number
 // the program writes) go through a buffer on the stack instead of a conversion.
@@ -27,11 +29,15 @@ auto ParseNarrow(const WideString& text, Parse parse) {
   }
   return parse(std::string_view(Narrow(text)));
 }
-WideString Widen(const std::string& text) { return AnsiToWide(text); }
+WideString Widen(const std::string& text) {
+  return AnsiToWide(text);
+}
 
 }  // namespace
 
-void TCell::Changed() { m_owner.CellChangedByCell(); }
+void TCell::Changed() {
+  m_owner.CellChangedByCell();
+}
 
 void TCell::SetColor(TColor color) {
   m_color = color;
@@ -99,8 +105,12 @@ void TStringCell::Clear() {
 }
 
 // Number cells.
-int TFloatCell::AsInteger() const { return static_cast<int>(RoundHalfEven(m_value)); }
-WideString TFloatCell::AsString() const { return Widen(FloatToStr(m_value)); }
+int TFloatCell::AsInteger() const {
+  return static_cast<int>(RoundHalfEven(m_value));
+}
+WideString TFloatCell::AsString() const {
+  return Widen(FloatToStr(m_value));
+}
 void TFloatCell::SetAsBoolean(bool value) {
   m_value = 0;
   TCell::SetAsBoolean(value);
@@ -118,7 +128,8 @@ void TFloatCell::SetAsInteger(int value) {
   TCell::SetAsInteger(value);
 }
 void TFloatCell::SetAsString(const WideString& value) {
-  m_value = ParseNarrow(value, [](std::string_view t) { return StrToFloat(t); });  // raises before anything changes
+  m_value = ParseNarrow(
+      value, [](std::string_view t) { return StrToFloat(t); });  // raises before anything changes
   TCell::SetAsString(value);
 }
 void TFloatCell::Clear() {
@@ -127,7 +138,9 @@ void TFloatCell::Clear() {
 }
 
 // Image (integer) cells.
-WideString TIntegerCell::AsString() const { return Widen(IntToStr(m_value)); }
+WideString TIntegerCell::AsString() const {
+  return Widen(IntToStr(m_value));
+}
 void TIntegerCell::SetAsBoolean(bool value) {
   m_value = value ? 1 : 0;
   TCell::SetAsBoolean(value);
@@ -155,20 +168,24 @@ void TIntegerCell::Clear() {
 
 // The store's cell memory.
 TCells::CellArena::CellArena(std::size_t slotSize)
-    : m_slotSize((std::max(slotSize, sizeof(void*)) + alignof(TCell) - 1) / alignof(TCell) * alignof(TCell)) {}
+    : m_slotSize((std::max(slotSize, sizeof(void*)) + alignof(TCell) - 1) / alignof(TCell) *
+                 alignof(TCell)) {}
 
 namespace {
 constexpr std::size_t kFirstBlockBytes = 4096;
 constexpr std::size_t kHugeBlockBytes = std::size_t{2} << 20;  // one huge page
 }  // namespace
 
-void TCells::CellArena::FreeCell::operator()(std::byte* block) const { std::free(block); }
+void TCells::CellArena::FreeCell::operator()(std::byte* block) const {
+  std::free(block);
+}
 
 // Blocks double from 4 KiB up to 2 MiB, so a small grid stays small; the 2 MiB
 // blocks of a big one are backed by huge pages where the system offers them,
 // which saves most of the page faults of filling it.
 void TCells::CellArena::AddBlock() {
-  std::size_t bytes = std::min(kFirstBlockBytes << std::min<std::size_t>(m_blocks.size(), 16), kHugeBlockBytes);
+  std::size_t bytes =
+      std::min(kFirstBlockBytes << std::min<std::size_t>(m_blocks.size(), 16), kHugeBlockBytes);
   std::byte* block = nullptr;
   if (bytes == kHugeBlockBytes) {
     block = static_cast<std::byte*>(std::aligned_alloc(kHugeBlockBytes, bytes));
@@ -206,17 +223,23 @@ void TCells::CellArena::Reset() {
 namespace {
 std::size_t CellSize(TCellKind kind) {
   switch (kind) {
-    case TCellKind::Float: return sizeof(TFloatCell);
-    case TCellKind::Integer: return sizeof(TIntegerCell);
-    case TCellKind::String: break;
+    case TCellKind::Float:
+      return sizeof(TFloatCell);
+    case TCellKind::Integer:
+      return sizeof(TIntegerCell);
+    case TCellKind::String:
+      break;
   }
   return sizeof(TStringCell);
 }
 }  // namespace
 
-TCells::ColumnList::ColumnList(const CellKindTemplate& column) : templ(column), arena(CellSize(column.Kind)) {}
+TCells::ColumnList::ColumnList(const CellKindTemplate& column)
+    : templ(column), arena(CellSize(column.Kind)) {}
 
-TCells::ColumnList::~ColumnList() { DestroyAll(); }
+TCells::ColumnList::~ColumnList() {
+  DestroyAll();
+}
 
 void TCells::ColumnList::Destroy(TCell* cell) {
   cell->~TCell();
@@ -234,9 +257,15 @@ TCell* TCells::NewCell(ColumnList& list) {
   void* slot = list.arena.Allocate();
   TCell* cell = nullptr;
   switch (list.templ.Kind) {
-    case TCellKind::String: cell = new (slot) TStringCell(*this); break;
-    case TCellKind::Float: cell = new (slot) TFloatCell(*this); break;
-    case TCellKind::Integer: cell = new (slot) TIntegerCell(*this); break;
+    case TCellKind::String:
+      cell = new (slot) TStringCell(*this);
+      break;
+    case TCellKind::Float:
+      cell = new (slot) TFloatCell(*this);
+      break;
+    case TCellKind::Integer:
+      cell = new (slot) TIntegerCell(*this);
+      break;
   }
   cell->m_fontStyle = list.templ.FontStyle;
   cell->SetColor(list.templ.Color);  // suppressed: no notification
@@ -272,7 +301,9 @@ void TCells::MoveColumn(int from, int to) {
   m_columns.insert(m_columns.begin() + to, std::move(moving));
 }
 
-void TCells::ClearColumns() { m_columns.clear(); }
+void TCells::ClearColumns() {
+  m_columns.clear();
+}
 
 int TCells::AppendRows(int count) {
   int first = RowCount();
@@ -318,7 +349,8 @@ void TCells::ClearAllRows() {
 void TCells::SwapRows(int a, int b) {
   if (a == b) return;
   for (auto& list : m_columns) {
-    std::swap(list->cells.at(static_cast<std::size_t>(a)), list->cells.at(static_cast<std::size_t>(b)));
+    std::swap(list->cells.at(static_cast<std::size_t>(a)),
+              list->cells.at(static_cast<std::size_t>(b)));
   }
   std::swap(m_rows.at(static_cast<std::size_t>(a)), m_rows.at(static_cast<std::size_t>(b)));
 }

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "grid/forward.h"
 #include "platform/base/color.h"
 #include "platform/base/strings.h"
 #include "platform/gfx/font.h"
-#include "grid/forward.h"
 
 namespace kx {
 

@@ -11,7 +11,9 @@ using enum TColumnChange;
 
 // ---- header and footer
 
-void TColumnPart::Changed() { m_column.Changed(Look); }
+void TColumnPart::Changed() {
+  m_column.Changed(Look);
+}
 
 void TColumnPart::SetCaption(const WideString& caption) {
   m_caption = caption;
@@ -71,9 +73,12 @@ int TColumnHeader::WidthNeeded(int textWidth, int textHeight) const {
 
 // ---- the column base
 
-TDgCustomColumn::TDgCustomColumn(TComponent* owner, TCellKind kind) : TComponent(owner), m_cellKind(kind) {}
+TDgCustomColumn::TDgCustomColumn(TComponent* owner, TCellKind kind)
+    : TComponent(owner), m_cellKind(kind) {}
 
-TDgCustomColumn::~TDgCustomColumn() { SetCollection(nullptr); }
+TDgCustomColumn::~TDgCustomColumn() {
+  SetCollection(nullptr);
+}
 
 void TDgCustomColumn::SetCollection(TDgColumns* columns) {
   if (columns == m_collection) return;
@@ -82,7 +87,9 @@ void TDgCustomColumn::SetCollection(TDgColumns* columns) {
   if (m_collection) m_collection->Insert(this);
 }
 
-int TDgCustomColumn::Index() const { return m_collection ? m_collection->IndexOf(this) : -1; }
+int TDgCustomColumn::Index() const {
+  return m_collection ? m_collection->IndexOf(this) : -1;
+}
 
 void TDgCustomColumn::Changed(const ColumnChange& change) {
   if (m_collection) m_collection->m_listener.ColumnChanged(*this, change);
@@ -123,7 +130,9 @@ void TDgCustomColumn::SetFont(const TFont& font) {
   Changed(Look);
 }
 
-void TDgCustomColumn::SetParentFont(bool value) { m_parentFont = value; }
+void TDgCustomColumn::SetParentFont(bool value) {
+  m_parentFont = value;
+}
 
 void TDgCustomColumn::ParentFontChanged(const TFont& gridFont) {
   if (!m_parentFont) return;
@@ -131,10 +140,13 @@ void TDgCustomColumn::ParentFontChanged(const TFont& gridFont) {
   Changed(Look);
 }
 
-void TDgCustomColumn::SetMinWidth(int value) { m_minWidth = std::max(0, value); }
+void TDgCustomColumn::SetMinWidth(int value) {
+  m_minWidth = std::max(0, value);
+}
 
 void TDgCustomColumn::SetOptions(TColumnOptions options) {
-  bool searchNow = options.Has(TColumnOption::coSearchColumn) && !m_options.Has(TColumnOption::coSearchColumn);
+  bool searchNow =
+      options.Has(TColumnOption::coSearchColumn) && !m_options.Has(TColumnOption::coSearchColumn);
   m_options = options;
   if (searchNow && m_collection) {
     for (TDgCustomColumn* other : m_collection->m_items) {
@@ -243,7 +255,9 @@ void TDgTextColumn::SetTextBefore(const WideString& value) {
 
 WideString TDgTextColumn::DisplayText(const TCellInfo& info) const {
   WideString text = m_textBefore + info.AsString + m_textAfter;
-  if (m_passwordChar) return WideString(text.size(), static_cast<char16_t>(static_cast<unsigned char>(m_passwordChar)));
+  if (m_passwordChar)
+    return WideString(text.size(),
+                      static_cast<char16_t>(static_cast<unsigned char>(m_passwordChar)));
   return text;
 }
 
@@ -307,7 +321,8 @@ void TDgImageColumn::Notification(TComponent* component, TOperation operation) {
 
 // ---- the collection
 
-TDgColumns::TDgColumns(TComponent* owner, ColumnsListener& listener) : TComponent(owner), m_listener(listener) {}
+TDgColumns::TDgColumns(TComponent* owner, ColumnsListener& listener)
+    : TComponent(owner), m_listener(listener) {}
 
 TDgColumns::~TDgColumns() {
   m_destroying = true;
@@ -327,8 +342,9 @@ void TDgColumns::Insert(TDgCustomColumn* column) {
   m_items.push_back(column);
   if (column->Loading() && column->m_position >= 0) {
     // From a definition: after every column with an equal or smaller Position.
-    auto at = std::find_if(m_positions.begin(), m_positions.end(),
-                           [&](const TDgCustomColumn* c) { return c->m_position > column->m_position; });
+    auto at = std::find_if(m_positions.begin(), m_positions.end(), [&](const TDgCustomColumn* c) {
+      return c->m_position > column->m_position;
+    });
     m_positions.insert(at, column);
   } else {
     column->m_position = static_cast<int>(m_positions.size());
@@ -349,7 +365,8 @@ void TDgColumns::Remove(TDgCustomColumn* column) {
 }
 
 int TDgColumns::VisibleCount() const {
-  return static_cast<int>(std::count_if(m_items.begin(), m_items.end(), [](const TDgCustomColumn* c) { return c->Visible(); }));
+  return static_cast<int>(std::count_if(m_items.begin(), m_items.end(),
+                                        [](const TDgCustomColumn* c) { return c->Visible(); }));
 }
 
 int TDgColumns::TotalWidth() const {

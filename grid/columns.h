@@ -5,27 +5,52 @@
 #include <vector>
 
 #include "grid/cell_store.h"
+#include "grid/forward.h"
 #include "platform/base/set.h"
 #include "platform/forms/component.h"
+#include "platform/forms/forward.h"
 #include "platform/gfx/alignment.h"
 #include "platform/gfx/bitmap.h"
 #include "platform/gfx/font.h"
-#include "grid/forward.h"
-#include "platform/forms/forward.h"
 
 namespace kx {
 
 enum class TColumnOption {
-  coAutoSize, coCanClick, coCanInput, coCanSort, coDisableMoving, coDontHighlight, coEditing,
-  coEditorAutoSelect, coFixedSize, coImageForIcon, coPublicUsing, coFullResort, coSearchColumn,
-  coShowTextFitHint, coTextForCaption
+  coAutoSize,
+  coCanClick,
+  coCanInput,
+  coCanSort,
+  coDisableMoving,
+  coDontHighlight,
+  coEditing,
+  coEditorAutoSelect,
+  coFixedSize,
+  coImageForIcon,
+  coPublicUsing,
+  coFullResort,
+  coSearchColumn,
+  coShowTextFitHint,
+  coTextForCaption
 };
 using TColumnOptions = TSet<TColumnOption>;
 
-enum class TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+enum class TBiDiMode {
+  bdLeftToRight,
+  bdRightToLeft,
+  bdRightToLeftNoAlign,
+  bdRightToLeftReadingOnly
+};
 enum class TDrawingOptions { doNormal, doBackgroundOnly, doCustom, doCustomOnly };
 enum class TSortKind { skAscending, skDescending };
-enum class TSortType { stAlphabetic, stBoolean, stCaseInsensitive, stCustom, stNumeric, stDate, stIP };
+enum class TSortType {
+  stAlphabetic,
+  stBoolean,
+  stCaseInsensitive,
+  stCustom,
+  stNumeric,
+  stDate,
+  stIP
+};
 enum class TVerticalAlignment { taAlignTop, taAlignBottom, taVerticalCenter };
 enum class TWrapKind { wkNone, wkEllipsis, wkPathEllipsis, wkWordWrap };
 enum class TDisplayMode { dmImageOnly, dmTextAndImage, dmTextOnly };
@@ -38,7 +63,13 @@ using TNumberEditOptions = TSet<TNumberEditOption>;
 
 // The change codes a column sends to its grid.
 enum class TColumnChange : int {
-  InputValue = 1, Moved = 2, SortedOn = 4, SortChanged = 5, Look = 6, VisibleChanged = 7, SortedOff = 8,
+  InputValue = 1,
+  Moved = 2,
+  SortedOn = 4,
+  SortChanged = 5,
+  Look = 6,
+  VisibleChanged = 7,
+  SortedOff = 8,
   Resized = 9
 };
 
@@ -65,7 +96,6 @@ struct TCellInfo {
   WideString AsString;
   const void* AsObject = nullptr;
 };
-
 
 // The part of a header or footer common to both.
 class TColumnPart {
@@ -227,8 +257,8 @@ class TDgCustomColumn : public TComponent {
   TColumnFooter m_footer{*this};
   TColumnHeader m_header{*this};
   int m_minWidth = 8;
-  TColumnOptions m_options{TColumnOption::coCanClick, TColumnOption::coCanInput, TColumnOption::coCanSort,
-                           TColumnOption::coPublicUsing};
+  TColumnOptions m_options{TColumnOption::coCanClick, TColumnOption::coCanInput,
+                           TColumnOption::coCanSort, TColumnOption::coPublicUsing};
   int m_padding = 0;
   bool m_parentCellColor = false;
   int m_position = -1;
@@ -336,13 +366,16 @@ class TDgColumns : public TComponent {
 
   int Count() const { return static_cast<int>(m_items.size()); }
   TDgCustomColumn* Items(int index) const { return m_items.at(static_cast<std::size_t>(index)); }
-  TDgCustomColumn* ByPosition(int position) const { return m_positions.at(static_cast<std::size_t>(position)); }
+  TDgCustomColumn* ByPosition(int position) const {
+    return m_positions.at(static_cast<std::size_t>(position));
+  }
   int IndexOf(const TDgCustomColumn* column) const;
   int VisibleCount() const;
   int TotalWidth() const;  // of the visible columns
   TDgCustomColumn* FirstVisible() const;
   TDgCustomColumn* LastVisible() const;
-  // The next or previous column in display order that is Enabled and Visible; the same one when none.
+  // The next or previous column in display order that is Enabled and Visible; the same one when
+  // none.
   TDgCustomColumn* NextColumn(TDgCustomColumn* column) const;
   TDgCustomColumn* PriorColumn(TDgCustomColumn* column) const;
   // Moves the column at display position from to position to and renumbers every Position.

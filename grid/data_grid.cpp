@@ -12,7 +12,8 @@ namespace kx {
 using enum TColumnChange;
 
 TDataGrid::TDataGrid(TComponent* owner)
-    : TCustomControl(owner), m_columns(std::make_unique<TDgColumns>(nullptr, static_cast<ColumnsListener&>(*this))) {
+    : TCustomControl(owner),
+      m_columns(std::make_unique<TDgColumns>(nullptr, static_cast<ColumnsListener&>(*this))) {
   TabStop = true;
   SetColor(clWindow);
   m_cells.OnCellChanged = [this](TCells&, int col, int row) { CellChanged(col, row); };
@@ -35,7 +36,9 @@ void TDataGrid::SetCells(int col, int row, const WideString& text) {
   m_cells.CellInRange(col, row).SetAsString(text);
 }
 
-TCell& TDataGrid::Cell(int col, int row) { return m_cells.Cell(col, row); }
+TCell& TDataGrid::Cell(int col, int row) {
+  return m_cells.Cell(col, row);
+}
 
 void TDataGrid::SetRowCount(int count) {
   if (count < 0) return;
@@ -85,7 +88,8 @@ void TDataGrid::DeleteRow(int index) {
   int lastShown = RowCount() - 1;
   if (m_selectedRow >= lastShown) {
     int old = m_selectedRow;
-    if (OnDeselectCell && m_selectedColumn >= 0 && m_selectedColumn < m_columns->Count() && old >= 0) {
+    if (OnDeselectCell && m_selectedColumn >= 0 && m_selectedColumn < m_columns->Count() &&
+        old >= 0) {
       OnDeselectCell(this, m_selectedColumn, old);
     }
     m_selectedRow = lastShown;
@@ -114,7 +118,8 @@ void TDataGrid::EndUpdate() {
 
 void TDataGrid::CellChanged(int col, int row) {
   if (Updating()) return;
-  if (HandleAllocated() && col >= 0 && col < m_cells.ColumnCount() && row >= 0 && row < RowCount()) {
+  if (HandleAllocated() && col >= 0 && col < m_cells.ColumnCount() && row >= 0 &&
+      row < RowCount()) {
     InvalidateCell(col, row);
   }
   if (OnChange) OnChange(this, col, row);
@@ -241,8 +246,10 @@ void TDataGrid::SortByColumn(int col) {
   if (!column->HasOption(TColumnOption::coCanSort)) return;
   bool descending = column->SortKind() == TSortKind::skDescending;
   if (OnSortColumn) OnSortColumn(this, col, !descending);
-  const TRow* selected = m_selectedRow >= 0 && m_selectedRow < RowCount() ? &m_cells.Row(m_selectedRow) : nullptr;
-  bool reverse = m_cells.Sorted() && m_cells.LastSortColumn() == col && m_cells.LastSortDescending() != descending &&
+  const TRow* selected =
+      m_selectedRow >= 0 && m_selectedRow < RowCount() ? &m_cells.Row(m_selectedRow) : nullptr;
+  bool reverse = m_cells.Sorted() && m_cells.LastSortColumn() == col &&
+                 m_cells.LastSortDescending() != descending &&
                  !column->HasOption(TColumnOption::coFullResort);
   if (reverse) {
     m_cells.ReverseRows();
@@ -269,16 +276,23 @@ TCellInfo TDataGrid::CellInfo(int col, int row) {
   TCellInfo info;
   TCell& cell = m_cells.Cell(col, row);
   switch (m_columns->Items(col)->CellKind()) {
-    case TCellKind::String: info.AsString = cell.AsString(); break;
-    case TCellKind::Float: info.AsFloat = cell.AsFloat(); break;
-    case TCellKind::Integer: info.AsInteger = cell.AsInteger(); break;
+    case TCellKind::String:
+      info.AsString = cell.AsString();
+      break;
+    case TCellKind::Float:
+      info.AsFloat = cell.AsFloat();
+      break;
+    case TCellKind::Integer:
+      info.AsInteger = cell.AsInteger();
+      break;
   }
   return info;
 }
 
 int TDataGrid::CellContentWidth(int col, int row, TCanvas& canvas) {
   TDgCustomColumn* column = m_columns->Items(col);
-  if (auto* image = dynamic_cast<TDgImageColumn*>(column)) return image->Images() ? image->Images()->Width() : 0;
+  if (auto* image = dynamic_cast<TDgImageColumn*>(column))
+    return image->Images() ? image->Images()->Width() : 0;
   canvas.Font() = column->Font();
   canvas.Font().SetStyle(m_cells.Cell(col, row).FontStyle());
   return canvas.TextWidthW(column->DisplayText(CellInfo(col, row)));
@@ -289,7 +303,8 @@ void TDataGrid::FitColumnWidth(int col) {
   TBitmap scratch(1, 1);
   int widest = 0;
   for (int row = 0; row < RowCount(); ++row) {
-    if (m_cells.Row(row).Shown()) widest = std::max(widest, CellContentWidth(col, row, scratch.Canvas()));
+    if (m_cells.Row(row).Shown())
+      widest = std::max(widest, CellContentWidth(col, row, scratch.Canvas()));
   }
   TDgCustomColumn* column = m_columns->Items(col);
   column->SetWidth(std::max(widest, 8) + 2 * column->Padding() + 5);
@@ -306,7 +321,8 @@ void TDataGrid::ColumnAdded(TDgCustomColumn& column, int index) {
 
 void TDataGrid::ColumnRemoved(int index) {
   m_cells.DeleteColumn(index);
-  if (m_selectedColumn >= m_columns->Count()) m_selectedColumn = std::max(0, m_columns->Count() - 1);
+  if (m_selectedColumn >= m_columns->Count())
+    m_selectedColumn = std::max(0, m_columns->Count() - 1);
   InvalidateBody();
   DataChange(TDataChange::dcDeleteColumn, index);
 }
@@ -360,10 +376,20 @@ void TDataGrid::FontChanged() {
 
 // ---- invalidation: whole-window until the painting knows the rectangles
 
-void TDataGrid::InvalidateCell(int, int) { Invalidate(); }
-void TDataGrid::InvalidateRow(int) { Invalidate(); }
-void TDataGrid::InvalidateColumn(int) { Invalidate(); }
-void TDataGrid::InvalidateHeader() { Invalidate(); }
-void TDataGrid::InvalidateBody() { Invalidate(); }
+void TDataGrid::InvalidateCell(int, int) {
+  Invalidate();
+}
+void TDataGrid::InvalidateRow(int) {
+  Invalidate();
+}
+void TDataGrid::InvalidateColumn(int) {
+  Invalidate();
+}
+void TDataGrid::InvalidateHeader() {
+  Invalidate();
+}
+void TDataGrid::InvalidateBody() {
+  Invalidate();
+}
 
 }  // namespace kx

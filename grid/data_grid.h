@@ -11,26 +11,56 @@
 namespace kx {
 
 enum class TGridOption {
-  goCanHideColumn, goDisableColumnMoving, goDisableKeys, goEscClearEdit, goFooter, goGrid, goHeader,
-  goIndicator, goInput, goLockFixedCols, goMultiSelect, goRowResizing, goRowMoving, goSecondClickEdit,
-  goSelectFullRow, goUseDefaultValues, goInplaceEditEvents
+  goCanHideColumn,
+  goDisableColumnMoving,
+  goDisableKeys,
+  goEscClearEdit,
+  goFooter,
+  goGrid,
+  goHeader,
+  goIndicator,
+  goInput,
+  goLockFixedCols,
+  goMultiSelect,
+  goRowResizing,
+  goRowMoving,
+  goSecondClickEdit,
+  goSelectFullRow,
+  goUseDefaultValues,
+  goInplaceEditEvents
 };
 using TGridOptions = TSet<TGridOption>;
 
 enum class TAppearanceOption {
-  ao3DGridLines, aoAlphaBlendedSelection, aoBoldTextSelection, aoDontFillCells, aoHideFocus, aoHideSelection,
-  aoHighlightSlideCells, aoHintMarks, aoIndicateSelectedCell, aoIndicateSortedColumn
+  ao3DGridLines,
+  aoAlphaBlendedSelection,
+  aoBoldTextSelection,
+  aoDontFillCells,
+  aoHideFocus,
+  aoHideSelection,
+  aoHighlightSlideCells,
+  aoHintMarks,
+  aoIndicateSelectedCell,
+  aoIndicateSortedColumn
 };
 using TAppearanceOptions = TSet<TAppearanceOption>;
 
-enum class TDataChange { dcAddColumn, dcAddRow, dcInsertColumn, dcInsertRow, dcDeleteColumn, dcDeleteRow };
+enum class TDataChange {
+  dcAddColumn,
+  dcAddRow,
+  dcInsertColumn,
+  dcInsertRow,
+  dcDeleteColumn,
+  dcDeleteRow
+};
 
 using TCellEvent = std::function<void(TObject* sender, int col, int row)>;
 using TDataChangeEvent = std::function<void(TObject* sender, TDataChange change, int index)>;
 using TColumnEvent = std::function<void(TObject* sender, int col)>;
 using TColumnMoveEvent = std::function<void(TObject* sender, int col, int fromPos, int toPos)>;
 using TSortColumnEvent = std::function<void(TObject* sender, int col, bool ascending)>;
-using TCompareEvent = std::function<void(TObject* sender, TCell& cell1, TCell& cell2, int& compare)>;
+using TCompareEvent =
+    std::function<void(TObject* sender, TCell& cell1, TCell& cell2, int& compare)>;
 using TBeforeSelectEvent = std::function<void(TObject* sender, int col, int row, bool& accept)>;
 
 // The data grid: a cell store with columns, rows, selection and sorting. The
@@ -60,7 +90,8 @@ class TDataGrid : public TCustomControl, private ColumnsListener {
   bool Updating() const { return m_updateCount > 0; }
 
   TGridOptions Options{TGridOption::goHeader};
-  TAppearanceOptions AppearanceOptions{TAppearanceOption::aoHideSelection, TAppearanceOption::aoHighlightSlideCells};
+  TAppearanceOptions AppearanceOptions{TAppearanceOption::aoHideSelection,
+                                       TAppearanceOption::aoHighlightSlideCells};
   int RowSize() const { return m_cells.DefaultRowHeight(); }
   void SetRowSize(int size) { m_cells.SetDefaultRowHeight(size); }
 

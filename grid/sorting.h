@@ -11,14 +11,16 @@ namespace kx {
 // sort order; compare(x, y) is negative, 0 or positive, and descending turns
 // it round. Returns the new order: entry k holds the row that goes to position k.
 template <typename Key, typename Compare>
-std::vector<int> SortOrder(std::vector<Key> keys, Compare compare, bool descending, std::minstd_rand& random) {
+std::vector<int> SortOrder(std::vector<Key> keys, Compare compare, bool descending,
+                           std::minstd_rand& random) {
   struct SortItem {
     Key key;
     int row;
   };
   std::vector<SortItem> items;
   items.reserve(keys.size());
-  for (std::size_t r = 0; r < keys.size(); ++r) items.push_back({std::move(keys[r]), static_cast<int>(r)});
+  for (std::size_t r = 0; r < keys.size(); ++r)
+    items.push_back({std::move(keys[r]), static_cast<int>(r)});
   auto order = [&](const Key& a, const Key& b) {
     int c = compare(a, b);
     int sign = (c > 0) - (c < 0);
@@ -31,9 +33,12 @@ std::vector<int> SortOrder(std::vector<Key> keys, Compare compare, bool descendi
       int i = a - 1;
       int j = b + 1;
       do {
-        do ++i; while (order(items[static_cast<std::size_t>(i)].key, pivot) < 0);
-        do --j; while (order(items[static_cast<std::size_t>(j)].key, pivot) > 0);
-        if (i != j) std::swap(items[static_cast<std::size_t>(i)], items[static_cast<std::size_t>(j)]);
+        do ++i;
+        while (order(items[static_cast<std::size_t>(i)].key, pivot) < 0);
+        do --j;
+        while (order(items[static_cast<std::size_t>(j)].key, pivot) > 0);
+        if (i != j)
+          std::swap(items[static_cast<std::size_t>(i)], items[static_cast<std::size_t>(j)]);
       } while (i < j);
       if (i != j) std::swap(items[static_cast<std::size_t>(i)], items[static_cast<std::size_t>(j)]);
       // The smaller side recursively, the larger one in this loop: the depth stays logarithmic.

@@ -25,7 +25,8 @@ std::vector<int> ParsePortList(const std::string& text) {
   std::size_t start = 0;
   while (start <= list.size()) {
     std::size_t comma = list.find(',', start);
-    std::string piece(Trim(list.substr(start, comma == std::string::npos ? std::string::npos : comma - start)));
+    std::string piece(
+        Trim(list.substr(start, comma == std::string::npos ? std::string::npos : comma - start)));
     int port = 0;
     if (TryStrToInt(piece, port)) ports.push_back(port);
     if (comma == std::string::npos) break;
@@ -100,7 +101,8 @@ void TNetCookieManager::StoreCookie(std::string_view headerValue, const std::str
     std::size_t start = 0;
     for (;;) {
       std::size_t semi = headerValue.find(';', start);
-      parts.emplace_back(Trim(headerValue.substr(start, semi == std::string_view::npos ? std::string_view::npos : semi - start)));
+      parts.emplace_back(Trim(headerValue.substr(
+          start, semi == std::string_view::npos ? std::string_view::npos : semi - start)));
       if (semi == std::string_view::npos) break;
       start = semi + 1;
     }

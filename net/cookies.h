@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "net/internet_date.h"
 #include "net/forward.h"
+#include "net/internet_date.h"
 
 namespace kx {
 

@@ -46,7 +46,8 @@ std::string TNetHeaderList::Values(std::string_view name) const {
 bool TNetHeaderList::Has(std::string_view name) const {
   for (const std::string& line : m_lines) {
     std::size_t colon = line.find(':');
-    if (colon != std::string::npos && SameTextAscii(std::string_view(line).substr(0, colon), name)) {
+    if (colon != std::string::npos &&
+        SameTextAscii(std::string_view(line).substr(0, colon), name)) {
       return true;
     }
   }

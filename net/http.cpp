@@ -7,7 +7,8 @@
 namespace kx {
 
 bool TNetHTTPResponse::KeepAlive() const {
-  return !SameTextAscii(Trim(Connection), "close") && !SameTextAscii(Trim(ProxyConnection), "close");
+  return !SameTextAscii(Trim(Connection), "close") &&
+         !SameTextAscii(Trim(ProxyConnection), "close");
 }
 
 TNetHTTP::TNetHTTP(std::unique_ptr<NetConnector> connector) : m_connector(std::move(connector)) {}
@@ -76,7 +77,8 @@ void TNetHTTP::ReadResponseHead(const TNetURI& uri) {
     Response.ResponseText = m_io->ReadLn(MaxLineLength);
     std::string_view status = Response.ResponseText;
     std::size_t blank = status.find(' ');
-    std::string_view code = blank == std::string_view::npos ? std::string_view{} : status.substr(blank + 1);
+    std::string_view code =
+        blank == std::string_view::npos ? std::string_view{} : status.substr(blank + 1);
     code = code.substr(0, code.find(' '));
     Response.ResponseCode = StrToIntDef(code, -1);
 

@@ -104,7 +104,8 @@ std::optional<UnixTime> ParseInternetDate(std::string_view text) {
   std::vector<std::string_view> tokens;
   std::size_t i = 0;
   while (i < text.size()) {
-    while (i < text.size() && (text[i] == ' ' || text[i] == ',' || text[i] == '-' || text[i] == '\t')) {
+    while (i < text.size() &&
+           (text[i] == ' ' || text[i] == ',' || text[i] == '-' || text[i] == '\t')) {
       // A "-" that starts a zone offset belongs to the token.
       if (text[i] == '-' && i + 1 < text.size() && text[i + 1] >= '0' && text[i + 1] <= '9' &&
           !tokens.empty() && tokens.back().find(':') != std::string_view::npos) {
@@ -114,7 +115,8 @@ std::optional<UnixTime> ParseInternetDate(std::string_view text) {
     }
     std::size_t start = i;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    while (i < text.size() && text[i] != ' ' && text[i] != ',' && text[i] != '-' && text[i] != '\t') ++i;
+    while (i < text.size() && text[i] != ' ' && text[i] != ',' && text[i] != '-' && text[i] != '\t')
+      ++i;
     if (i > start) tokens.push_back(text.substr(start, i - start));
     if (tokens.size() > 8) return std::nullopt;
   }
@@ -150,7 +152,8 @@ std::optional<UnixTime> ParseInternetDate(std::string_view text) {
     }
   }
   if (day < 1 || day > 31 || month < 0 || year < 1601 || hour < 0) return std::nullopt;
-  std::int64_t days = DaysFromCivil(year, static_cast<unsigned>(month + 1), static_cast<unsigned>(day));
+  std::int64_t days =
+      DaysFromCivil(year, static_cast<unsigned>(month + 1), static_cast<unsigned>(day));
   return days * 86400 + hour * 3600 + minute * 60 + second - offset;
 }
 

@@ -11,7 +11,8 @@ namespace {
 class SocketStream : public NetStream {
  public:
   void Open(const std::string& host, int port, int timeoutMs) {
-    if (SocketResult r = m_socket.Connect(host, port, timeoutMs); !r) throw ENetSocketError(r.error);
+    if (SocketResult r = m_socket.Connect(host, port, timeoutMs); !r)
+      throw ENetSocketError(r.error);
   }
   void Send(std::string_view data) override {
     if (SocketResult r = m_socket.SendAll(data.data(), data.size()); !r) {

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 seconds="${FUZZ_SECONDS:-20}"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DKESTRIX_FUZZ=ON
-cmake --build build-fuzz
+cmake --build build-fuzz --target fuzzers
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT

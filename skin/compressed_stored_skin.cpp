@@ -26,7 +26,8 @@ std::string WithoutFolder(const std::string& path) {
 bool TksCompressedStoredSkin::ImportCompressedSkinFile(const std::string& path) {
   std::string file = ReadWholeFile(path);
   m_compressedFileName = WithoutFolder(path);
-  return LoadCompressedSkinFile(std::span(reinterpret_cast<const std::uint8_t*>(file.data()), file.size()));
+  return LoadCompressedSkinFile(
+      std::span(reinterpret_cast<const std::uint8_t*>(file.data()), file.size()));
 }
 
 bool TksCompressedStoredSkin::LoadCompressedSkinFile(std::span<const std::uint8_t> file) {
@@ -34,7 +35,8 @@ bool TksCompressedStoredSkin::LoadCompressedSkinFile(std::span<const std::uint8_
   std::int32_t kind = Int32At(file, 0);
   if (kind < 0 || kind > kMaxSkinContainerKind) return false;
   std::int32_t length = Int32At(file, 4);
-  if (length < 0 || file.size() - 8 < static_cast<std::size_t>(length)) throw EReadError("Stream read error");
+  if (length < 0 || file.size() - 8 < static_cast<std::size_t>(length))
+    throw EReadError("Stream read error");
   m_compressed.Write(file.data() + 8, static_cast<std::size_t>(length));
   m_compressed.SetPosition(0);
   return true;
@@ -48,7 +50,8 @@ bool TksCompressedStoredSkin::ImportSkinDefinitionFile(const std::string& path) 
   return true;
 }
 
-std::vector<std::uint8_t> CompressedSkinFile(std::int32_t kind, std::span<const std::uint8_t> zlibStream) {
+std::vector<std::uint8_t> CompressedSkinFile(std::int32_t kind,
+                                             std::span<const std::uint8_t> zlibStream) {
   std::vector<std::uint8_t> out;
   for (std::int32_t value : {kind, static_cast<std::int32_t>(zlibStream.size())}) {
     auto v = static_cast<std::uint32_t>(value);

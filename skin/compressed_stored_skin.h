@@ -26,7 +26,9 @@ class TksCompressedStoredSkin : public TComponent {
   bool Empty() const { return m_compressed.Bytes().empty(); }
   TMemoryStream& CompressedStream() { return m_compressed; }
   // The stored property "CompressedData": exactly the zlib stream.
-  void SetCompressedData(std::vector<std::uint8_t> bytes) { m_compressed = TMemoryStream(std::move(bytes)); }
+  void SetCompressedData(std::vector<std::uint8_t> bytes) {
+    m_compressed = TMemoryStream(std::move(bytes));
+  }
 
   // Imports a compressed skin file (Int32 kind, Int32 length, the zlib stream):
   // false, with the stream emptied, when its kind is 4 or more. A file that is
@@ -46,6 +48,7 @@ class TksCompressedStoredSkin : public TComponent {
 };
 
 // The bytes of a compressed skin file for a zlib stream and its container kind.
-std::vector<std::uint8_t> CompressedSkinFile(std::int32_t kind, std::span<const std::uint8_t> zlibStream);
+std::vector<std::uint8_t> CompressedSkinFile(std::int32_t kind,
+                                             std::span<const std::uint8_t> zlibStream);
 
 }  // namespace kx

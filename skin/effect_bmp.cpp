@@ -16,9 +16,13 @@ std::uint8_t Channel(double value) {
   return static_cast<std::uint8_t>(std::clamp(rounded, 0.0, 255.0));
 }
 
-double Unit(double x) { return std::clamp(x, 0.0, 1.0); }
+double Unit(double x) {
+  return std::clamp(x, 0.0, 1.0);
+}
 
-std::size_t RowBytesFor(int width) { return (static_cast<std::size_t>(std::max(width, 0)) * 3 + 3) & ~std::size_t{3}; }
+std::size_t RowBytesFor(int width) {
+  return (static_cast<std::size_t>(std::max(width, 0)) * 3 + 3) & ~std::size_t{3};
+}
 
 }  // namespace
 
@@ -62,7 +66,9 @@ TBitmap TksEffectBmp::ToBitmap() const {
   return out;
 }
 
-void TksEffectBmp::Draw(TCanvas& canvas, int x, int y) const { canvas.Draw(x, y, ToBitmap()); }
+void TksEffectBmp::Draw(TCanvas& canvas, int x, int y) const {
+  canvas.Draw(x, y, ToBitmap());
+}
 
 template <typename Fn>
 void TksEffectBmp::ForEachChannel(Fn&& fn) {
@@ -108,9 +114,10 @@ void TksEffectBmp::Noise(int amount, std::uint32_t seed) {
 void TksEffectBmp::DiagonalMean(int x, int y, int d, std::uint8_t out[3]) const {
   auto col = [&](int v) { return v < 0 || v >= m_width ? x : v; };
   auto row = [&](int v) { return v < 0 || v >= m_height ? y : v; };
-  const std::uint8_t* n[4] = {At(col(x - d), row(y - d)), At(col(x - d), row(y + d)), At(col(x + d), row(y - d)),
-                              At(col(x + d), row(y + d))};
-  for (int c = 0; c < 3; ++c) out[c] = static_cast<std::uint8_t>((n[0][c] + n[1][c] + n[2][c] + n[3][c]) / 4);
+  const std::uint8_t* n[4] = {At(col(x - d), row(y - d)), At(col(x - d), row(y + d)),
+                              At(col(x + d), row(y - d)), At(col(x + d), row(y + d))};
+  for (int c = 0; c < 3; ++c)
+    out[c] = static_cast<std::uint8_t>((n[0][c] + n[1][c] + n[2][c] + n[3][c]) / 4);
 }
 
 void TksEffectBmp::SplitBlur(int distance) {
@@ -133,7 +140,8 @@ void TksEffectBmp::Blend(const TksEffectBmp& other, double amount) {
   for (int y = 0; y < m_height; ++y) {
     std::uint8_t* row = Row(y);
     const std::uint8_t* o = other.Row(y);
-    for (std::size_t i = 0; i < static_cast<std::size_t>(m_width) * 3; ++i) row[i] = Channel((1 - x) * row[i] + x * o[i]);
+    for (std::size_t i = 0; i < static_cast<std::size_t>(m_width) * 3; ++i)
+      row[i] = Channel((1 - x) * row[i] + x * o[i]);
   }
 }
 
@@ -144,8 +152,8 @@ bool TksEffectBmp::WhiteIn(const TksEffectBmp& mask, int x, int y) const {
 
 void TksEffectBmp::Tint(const TksEffectBmp& mask, TColor color, double amount) {
   if (mask.m_width != m_width || mask.m_height < m_height || m_width == 0 || m_height == 0) return;
-  const double k[3] = {static_cast<double>((color >> 16) & 0xFF), static_cast<double>((color >> 8) & 0xFF),
-                       static_cast<double>(color & 0xFF)};
+  const double k[3] = {static_cast<double>((color >> 16) & 0xFF),
+                       static_cast<double>((color >> 8) & 0xFF), static_cast<double>(color & 0xFF)};
   for (int y = 0; y < m_height; ++y) {
     for (int x = 0; x < m_width; ++x) {
       if (WhiteIn(mask, x, y)) continue;
@@ -156,15 +164,19 @@ void TksEffectBmp::Tint(const TksEffectBmp& mask, TColor color, double amount) {
 }
 
 void TksEffectBmp::SoftenEdge(const TksEffectBmp& mask, int distance) {
-  if (distance == 0 || m_width == 0 || m_height == 0 || mask.m_width != m_width || mask.m_height < m_height) return;
+  if (distance == 0 || m_width == 0 || m_height == 0 || mask.m_width != m_width ||
+      mask.m_height < m_height)
+    return;
   const int d = distance;
   auto col = [&](int x, int v) { return v < 0 || v >= m_width ? x : v; };
   auto row = [&](int y, int v) { return v < 0 || v >= m_height ? y : v; };
   for (int y = 0; y < m_height; ++y) {
     for (int x = 0; x < m_width; ++x) {
       if (WhiteIn(mask, x, y)) continue;
-      bool edge = WhiteIn(mask, col(x, x - d), row(y, y - d)) || WhiteIn(mask, col(x, x - d), row(y, y + d)) ||
-                  WhiteIn(mask, col(x, x + d), row(y, y - d)) || WhiteIn(mask, col(x, x + d), row(y, y + d));
+      bool edge = WhiteIn(mask, col(x, x - d), row(y, y - d)) ||
+                  WhiteIn(mask, col(x, x - d), row(y, y + d)) ||
+                  WhiteIn(mask, col(x, x + d), row(y, y - d)) ||
+                  WhiteIn(mask, col(x, x + d), row(y, y + d));
       if (!edge) continue;
       std::uint8_t mean[3];
       DiagonalMean(x, y, d, mean);
@@ -199,12 +211,18 @@ TksEffectBmp TksEffectBmp::FlippedVertically() const {
 
 void ApplyInActiveEffect(TksEffectBmp& bitmap, TksInActiveEffect effect) {
   switch (effect) {
-    case TksInActiveEffect::ieBrightness: return bitmap.Brightness(0.5);
-    case TksInActiveEffect::ieDarkness: return bitmap.Darkness(0.3);
-    case TksInActiveEffect::ieGrayscale: return bitmap.GrayScale();
-    case TksInActiveEffect::ieNoise: return bitmap.Noise(50);
-    case TksInActiveEffect::ieSplitBlur: return bitmap.SplitBlur(1);
-    case TksInActiveEffect::ieInvert: return bitmap.Invert();
+    case TksInActiveEffect::ieBrightness:
+      return bitmap.Brightness(0.5);
+    case TksInActiveEffect::ieDarkness:
+      return bitmap.Darkness(0.3);
+    case TksInActiveEffect::ieGrayscale:
+      return bitmap.GrayScale();
+    case TksInActiveEffect::ieNoise:
+      return bitmap.Noise(50);
+    case TksInActiveEffect::ieSplitBlur:
+      return bitmap.SplitBlur(1);
+    case TksInActiveEffect::ieInvert:
+      return bitmap.Invert();
   }
 }
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "platform/base/color.h"
-#include "skin/skin_values.h"
 #include "platform/gfx/forward.h"
+#include "skin/skin_values.h"
 
 namespace kx {
 
@@ -23,7 +23,9 @@ class TksEffectBmp {
   std::size_t RowBytes() const { return m_rowBytes; }
   std::size_t Size() const { return m_bits.size(); }
   std::uint8_t* Row(int y) { return m_bits.data() + static_cast<std::size_t>(y) * m_rowBytes; }
-  const std::uint8_t* Row(int y) const { return m_bits.data() + static_cast<std::size_t>(y) * m_rowBytes; }
+  const std::uint8_t* Row(int y) const {
+    return m_bits.data() + static_cast<std::size_t>(y) * m_rowBytes;
+  }
   TColor Pixel(int x, int y) const;
   void SetPixel(int x, int y, TColor color);
 

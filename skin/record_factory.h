@@ -21,7 +21,8 @@ class RecordFactory {
     return [](const std::string& idName) { return std::make_unique<T>(idName); };
   }
 
-  RecordFactory(std::initializer_list<std::pair<const std::string, Creator>> kinds) : m_kinds(kinds) {}
+  RecordFactory(std::initializer_list<std::pair<const std::string, Creator>> kinds)
+      : m_kinds(kinds) {}
 
   // A record of the kind with its IDName and Kind set; null for a kind not in the table.
   std::unique_ptr<Base> Create(std::string_view kind, const std::string& idName) const {

@@ -11,7 +11,8 @@ namespace kx {
 
 namespace {
 
-constexpr const char* kFramePictureKeys[] = {"picture", "inactivepicture", "mask", "rolluppicture", "rollupmask"};
+constexpr const char* kFramePictureKeys[] = {"picture", "inactivepicture", "mask", "rolluppicture",
+                                             "rollupmask"};
 
 std::string FolderOf(const std::string& path) {
   std::size_t slash = path.find_last_of('/');
@@ -32,7 +33,8 @@ std::string JoinedLines(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-std::optional<SkinContainer> ReadSkinDefinitionFolder(const std::string& definitionPath, std::int32_t kind) {
+std::optional<SkinContainer> ReadSkinDefinitionFolder(const std::string& definitionPath,
+                                                      std::int32_t kind) {
   std::string file = ReadWholeFile(definitionPath);
   std::vector<std::string> lines =
       SplitSkinLines(std::span(reinterpret_cast<const std::uint8_t*>(file.data()), file.size()));
@@ -43,7 +45,8 @@ std::optional<SkinContainer> ReadSkinDefinitionFolder(const std::string& definit
   SkinContainer c;
   c.Kind = kind;
   TBitmap* frame[] = {&c.Picture, &c.InActivePicture, &c.Mask, &c.RollUpPicture, &c.RollUpMask};
-  for (std::size_t i = 0; i < 5; ++i) *frame[i] = PictureFrom(folder, ini.ReadString("PICTURES", kFramePictureKeys[i], ""));
+  for (std::size_t i = 0; i < 5; ++i)
+    *frame[i] = PictureFrom(folder, ini.ReadString("PICTURES", kFramePictureKeys[i], ""));
   std::vector<std::string> names;
   SkinKeys pictures(ini, "PICTURES");
   pictures.List("activepictures", names);
@@ -59,7 +62,8 @@ std::vector<std::uint8_t> CompressSkinContainer(const SkinContainer& container) 
 SkinPictureNames PictureNames(const SkinContainer& container) {
   TMemIniFile ini(JoinedLines(container.Lines));
   SkinPictureNames names;
-  for (const char* key : kFramePictureKeys) names.Frame.push_back(ini.ReadString("PICTURES", key, ""));
+  for (const char* key : kFramePictureKeys)
+    names.Frame.push_back(ini.ReadString("PICTURES", key, ""));
   SkinKeys pictures(ini, "PICTURES");
   pictures.List("activepictures", names.Active);
   return names;

@@ -14,7 +14,8 @@ namespace kx {
 // pictures are taken from the definition file's folder. nullopt when the file
 // lacks one of [VERSION], [PICTURES], [FORMINFO], [SKINOBJECTS] and
 // [SKINCONTROLS]; a missing or unreadable picture raises its error.
-std::optional<SkinContainer> ReadSkinDefinitionFolder(const std::string& definitionPath, std::int32_t kind = 2);
+std::optional<SkinContainer> ReadSkinDefinitionFolder(const std::string& definitionPath,
+                                                      std::int32_t kind = 2);
 
 // The container compressed at level 9: the stored skin's zlib stream.
 std::vector<std::uint8_t> CompressSkinContainer(const SkinContainer& container);

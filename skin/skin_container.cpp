@@ -17,7 +17,8 @@ class ContainerReader {
   std::int32_t Int32() {
     Need(4);
     std::uint32_t v = 0;
-    for (int i = 0; i < 4; ++i) v |= static_cast<std::uint32_t>(m_bytes[m_pos + static_cast<std::size_t>(i)]) << (8 * i);
+    for (int i = 0; i < 4; ++i)
+      v |= static_cast<std::uint32_t>(m_bytes[m_pos + static_cast<std::size_t>(i)]) << (8 * i);
     m_pos += 4;
     return static_cast<std::int32_t>(v);
   }
@@ -52,8 +53,12 @@ void PutOptionalPicture(std::vector<std::uint8_t>& out, const TBitmap& bitmap) {
 
 }  // namespace
 
-bool HasInActivePicture(std::int32_t kind) { return kind == 2 || kind == 3; }
-bool HasRollUpPictures(std::int32_t kind) { return kind == 1 || kind == 2; }
+bool HasInActivePicture(std::int32_t kind) {
+  return kind == 2 || kind == 3;
+}
+bool HasRollUpPictures(std::int32_t kind) {
+  return kind == 1 || kind == 2;
+}
 
 std::vector<std::string> SplitSkinLines(std::span<const std::uint8_t> text) {
   std::vector<std::string> lines;

@@ -462,7 +462,8 @@ const F& Factory() {
 
 }  // namespace
 
-std::unique_ptr<TksDataSkinControl> CreateSkinControlRecord(std::string_view kind, const std::string& idName) {
+std::unique_ptr<TksDataSkinControl> CreateSkinControlRecord(std::string_view kind,
+                                                            const std::string& idName) {
   return Factory().Create(kind, idName);
 }
 

@@ -40,7 +40,8 @@ class TksDataSkinCustomControl : public TksDataSkinControl {
   using TksDataSkinControl::TksDataSkinControl;
   TPoint LeftTopPoint, RightTopPoint, LeftBottomPoint, RightBottomPoint;
   TRect ClientRect;
-  bool StretchEffect = false, LeftStretch = false, TopStretch = false, RightStretch = false, BottomStretch = false;
+  bool StretchEffect = false, LeftStretch = false, TopStretch = false, RightStretch = false,
+       BottomStretch = false;
 
  protected:
   void Keys(SkinKeys& k) override;
@@ -64,7 +65,8 @@ class TksDataSkinTabControl : public TksDataSkinControl {
   TPoint LeftTopPoint, RightTopPoint, LeftBottomPoint, RightBottomPoint;
   int TabLeftOffset = 0, TabRightOffset = 0;
   TRect TabsBGRect;
-  bool TabStretchEffect = false, LeftStretch = false, TopStretch = false, RightStretch = false, BottomStretch = false;
+  bool TabStretchEffect = false, LeftStretch = false, TopStretch = false, RightStretch = false,
+       BottomStretch = false;
   TksSkinFont Font;
   TColor ActiveFontColor = 0, FocusFontColor = 0, MouseInFontColor = 0;
   std::string UpDown;
@@ -208,8 +210,9 @@ class TksDataSkinCheckRadioControl : public TksDataSkinCustomControl {
   TColor ActiveFontColor = 0, UnEnabledFontColor = 0, FrameFontColor = 0;
   bool Morphing = false;
   TksMorphKind MorphKind = TksMorphKind::mkDefault;
-  TRect ActiveSkinRect, CheckImageArea, TextArea, CheckImageRect, UnCheckImageRect, ActiveCheckImageRect,
-      ActiveUnCheckImageRect, UnEnabledCheckImageRect, UnEnabledUnCheckImageRect;
+  TRect ActiveSkinRect, CheckImageArea, TextArea, CheckImageRect, UnCheckImageRect,
+      ActiveCheckImageRect, ActiveUnCheckImageRect, UnEnabledCheckImageRect,
+      UnEnabledUnCheckImageRect;
 
  protected:
   void Keys(SkinKeys& k) override;
@@ -237,10 +240,11 @@ class TksDataSkinExPanelControl : public TksDataSkinCustomControl {
   using TksDataSkinCustomControl::TksDataSkinCustomControl;
   TRect RollHSkinRect, RollVSkinRect;
   int RollLeftOffset = 0, RollRightOffset = 0, RollTopOffset = 0, RollBottomOffset = 0;
-  TRect RollVCaptionRect, RollHCaptionRect, CloseButtonRect, CloseButtonActiveRect, CloseButtonDownRect,
-      HRollButtonRect, HRollButtonActiveRect, HRollButtonDownRect, HRestoreButtonRect, HRestoreButtonActiveRect,
-      HRestoreButtonDownRect, VRollButtonRect, VRollButtonActiveRect, VRollButtonDownRect, VRestoreButtonRect,
-      VRestoreButtonActiveRect, VRestoreButtonDownRect, CaptionRect;
+  TRect RollVCaptionRect, RollHCaptionRect, CloseButtonRect, CloseButtonActiveRect,
+      CloseButtonDownRect, HRollButtonRect, HRollButtonActiveRect, HRollButtonDownRect,
+      HRestoreButtonRect, HRestoreButtonActiveRect, HRestoreButtonDownRect, VRollButtonRect,
+      VRollButtonActiveRect, VRollButtonDownRect, VRestoreButtonRect, VRestoreButtonActiveRect,
+      VRestoreButtonDownRect, CaptionRect;
   TksSkinFont Font;
 
  protected:
@@ -290,7 +294,8 @@ class TksDataSkinMemoControl : public TksDataSkinEditControl {
 
 // The six rectangles of a pair of arrow buttons.
 struct TksSkinArrowButtons {
-  TRect UpButtonRect, ActiveUpButtonRect, DownUpButtonRect, DownButtonRect, ActiveDownButtonRect, DownDownButtonRect;
+  TRect UpButtonRect, ActiveUpButtonRect, DownUpButtonRect, DownButtonRect, ActiveDownButtonRect,
+      DownDownButtonRect;
   void Keys(SkinKeys& k);
 };
 
@@ -434,6 +439,7 @@ class TksDataSkinScrollBoxControl : public TksDataSkinCustomControl {
 };
 
 // The control record for a kind word of [SKINCONTROLS]; null for an unknown kind.
-std::unique_ptr<TksDataSkinControl> CreateSkinControlRecord(std::string_view kind, const std::string& idName);
+std::unique_ptr<TksDataSkinControl> CreateSkinControlRecord(std::string_view kind,
+                                                            const std::string& idName);
 
 }  // namespace kx

@@ -51,8 +51,10 @@ void TksSkinData::ClearSkin() {
   PopupWindow.WindowPictureIndex = PopupWindow.MaskPictureIndex = -1;
   HintWindow.WindowPictureIndex = HintWindow.MaskPictureIndex = -1;
   SkinColors.SetColorsToDefault();
-  for (TBitmap* picture : {&Picture, &InActivePicture, &Mask, &RollUpPicture, &RollUpMask}) *picture = TBitmap();
-  for (std::string* name : {&PictureName, &InActivePictureName, &MaskName, &RollUpPictureName, &RollUpMaskName})
+  for (TBitmap* picture : {&Picture, &InActivePicture, &Mask, &RollUpPicture, &RollUpMask})
+    *picture = TBitmap();
+  for (std::string* name :
+       {&PictureName, &InActivePictureName, &MaskName, &RollUpPictureName, &RollUpMaskName})
     name->clear();
   m_empty = true;
 }
@@ -176,11 +178,13 @@ int IndexOfName(const List& list, std::string_view name, auto nameOf) {
 }  // namespace
 
 int TksSkinData::GetControlIndex(std::string_view name) const {
-  return IndexOfName(SkinControls, name, [](const auto& r) -> const std::string& { return r->IDName; });
+  return IndexOfName(SkinControls, name,
+                     [](const auto& r) -> const std::string& { return r->IDName; });
 }
 
 int TksSkinData::GetObjectIndex(std::string_view name) const {
-  return IndexOfName(SkinObjects, name, [](const auto& r) -> const std::string& { return r->IDName; });
+  return IndexOfName(SkinObjects, name,
+                     [](const auto& r) -> const std::string& { return r->IDName; });
 }
 
 int TksSkinData::GetAreaIndex(std::string_view name) const {

@@ -14,23 +14,31 @@ namespace {
 // bounded far beyond any picture, so that their arithmetic cannot overflow.
 constexpr int kCoordinateLimit = 1 << 20;
 
-int Bounded(long long v) { return static_cast<int>(std::clamp<long long>(v, -kCoordinateLimit, kCoordinateLimit)); }
-TPoint Bounded(TPoint p) { return {Bounded(p.X), Bounded(p.Y)}; }
-TRect Bounded(const TRect& r) { return {Bounded(r.Left), Bounded(r.Top), Bounded(r.Right), Bounded(r.Bottom)}; }
+int Bounded(long long v) {
+  return static_cast<int>(std::clamp<long long>(v, -kCoordinateLimit, kCoordinateLimit));
+}
+TPoint Bounded(TPoint p) {
+  return {Bounded(p.X), Bounded(p.Y)};
+}
+TRect Bounded(const TRect& r) {
+  return {Bounded(r.Left), Bounded(r.Top), Bounded(r.Right), Bounded(r.Bottom)};
+}
 TksPieceGeometry Bounded(const TksPieceGeometry& g) {
   return {Bounded(g.LT), Bounded(g.RT), Bounded(g.LB), Bounded(g.RB), Bounded(g.C)};
 }
 
 }  // namespace
 
-TksPieceGeometry ResizedGeometry(const TksPieceGeometry& g, int skinWidth, int skinHeight, int targetWidth, int targetHeight) {
+TksPieceGeometry ResizedGeometry(const TksPieceGeometry& g, int skinWidth, int skinHeight,
+                                 int targetWidth, int targetHeight) {
   const long long dW = static_cast<long long>(targetWidth) - skinWidth;
   const long long dH = static_cast<long long>(targetHeight) - skinHeight;
-  return Bounded(TksPieceGeometry{g.LT,
-                                  {Bounded(g.RT.X + dW), g.RT.Y},
-                                  {g.LB.X, Bounded(g.LB.Y + dH)},
-                                  {Bounded(g.RB.X + dW), Bounded(g.RB.Y + dH)},
-                                  {g.C.Left, g.C.Top, Bounded(g.C.Right + dW), Bounded(g.C.Bottom + dH)}});
+  return Bounded(
+      TksPieceGeometry{g.LT,
+                       {Bounded(g.RT.X + dW), g.RT.Y},
+                       {g.LB.X, Bounded(g.LB.Y + dH)},
+                       {Bounded(g.RB.X + dW), Bounded(g.RB.Y + dH)},
+                       {g.C.Left, g.C.Top, Bounded(g.C.Right + dW), Bounded(g.C.Bottom + dH)}});
 }
 
 TksPieceGeometry ResizedHorizontally(const TksPieceGeometry& g, int skinWidth, int targetWidth) {
@@ -47,12 +55,17 @@ TksPieceGeometry ResizedVertically(const TksPieceGeometry& g, int skinHeight, in
   return r;
 }
 
-TRect PlaceFrameObject(const TRect& rect, const TksPieceGeometry& geometry, int skinWidth, int skinHeight, int targetWidth, int targetHeight) {
+TRect PlaceFrameObject(const TRect& rect, const TksPieceGeometry& geometry, int skinWidth,
+                       int skinHeight, int targetWidth, int targetHeight) {
   const TRect r = Bounded(rect);
   const TksPieceGeometry g = Bounded(geometry);
-  const int dW = Bounded(static_cast<long long>(targetWidth) - skinWidth), dH = Bounded(static_cast<long long>(targetHeight) - skinHeight);
-  const TRect z1{0, 0, g.LT.X, g.LT.Y}, z2{g.RT.X, 0, skinWidth, g.RT.Y}, z3{0, g.LB.Y, g.LB.X, skinHeight}, z4{g.RB.X, g.RB.Y, skinWidth, skinHeight};
-  auto in = [](const TRect& z, TPoint p) { return p.X >= z.Left && p.X < z.Right && p.Y >= z.Top && p.Y < z.Bottom; };
+  const int dW = Bounded(static_cast<long long>(targetWidth) - skinWidth),
+            dH = Bounded(static_cast<long long>(targetHeight) - skinHeight);
+  const TRect z1{0, 0, g.LT.X, g.LT.Y}, z2{g.RT.X, 0, skinWidth, g.RT.Y},
+      z3{0, g.LB.Y, g.LB.X, skinHeight}, z4{g.RB.X, g.RB.Y, skinWidth, skinHeight};
+  auto in = [](const TRect& z, TPoint p) {
+    return p.X >= z.Left && p.X < z.Right && p.Y >= z.Top && p.Y < z.Bottom;
+  };
   const TPoint p1{r.Left, r.Top}, p2{r.Right, r.Bottom};
   auto both = [&](const TRect& z) { return in(z, p1) && in(z, p2); };
   if (both(z1)) return r;
@@ -81,14 +94,18 @@ TksPieceGeometry GeometryOf(const TksDataSkinCustomControl& r) {
 
 namespace {
 
-TRect BoundsOf(const TBitmap& b) { return {0, 0, b.Width(), b.Height()}; }
+TRect BoundsOf(const TBitmap& b) {
+  return {0, 0, b.Width(), b.Height()};
+}
 
 TRect Intersection(const TRect& a, const TRect& b) {
   return {std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
           std::min(a.Bottom, b.Bottom)};
 }
 
-bool HasArea(const TRect& r) { return r.Width() > 0 && r.Height() > 0; }
+bool HasArea(const TRect& r) {
+  return r.Width() > 0 && r.Height() > 0;
+}
 
 // Copies the piece into destRect 1:1 from its top-left corner, as much as fits.
 void CopyInto(TBitmap& dest, const TRect& destRect, const TBitmap& source, const TRect& piece) {
@@ -98,7 +115,8 @@ void CopyInto(TBitmap& dest, const TRect& destRect, const TBitmap& source, const
   CopyPiece(dest, {destRect.Left, destRect.Top}, source, cut);
 }
 
-void Edge(TBitmap& dest, const TRect& destRect, const TBitmap& source, const TRect& piece, bool stretch) {
+void Edge(TBitmap& dest, const TRect& destRect, const TBitmap& source, const TRect& piece,
+          bool stretch) {
   if (stretch)
     StretchPiece(dest, destRect, source, piece);
   else
@@ -129,7 +147,8 @@ void CopyPiece(TBitmap& dest, TPoint position, const TBitmap& source, const TRec
                 static_cast<std::size_t>(to.Width()) * sizeof(Pixel32));
 }
 
-void StretchPiece(TBitmap& dest, const TRect& area, const TBitmap& source, const TRect& sourcePiece) {
+void StretchPiece(TBitmap& dest, const TRect& area, const TBitmap& source,
+                  const TRect& sourcePiece) {
   const TRect destRect = Bounded(area);
   const TRect piece = Bounded(sourcePiece);
   if (!HasArea(destRect) || !HasArea(piece)) return;
@@ -168,24 +187,33 @@ void TilePiece(TBitmap& dest, const TRect& area, const TBitmap& source, const TR
 
 namespace {
 
-void DrawTwelvePieces(TBitmap& t, const TBitmap& picture, const TRect& skinRect, const TksPieceGeometry& g,
-                      const TksPieceGeometry& r, TksStretchFlags stretch) {
-  const int skinWidth = skinRect.Width(), skinHeight = skinRect.Height(), targetWidth = t.Width(), targetHeight = t.Height();
-  auto S = [&](int l, int tp, int rt, int b) { return TRect{l, tp, rt, b}.Offset(skinRect.Left, skinRect.Top); };
+void DrawTwelvePieces(TBitmap& t, const TBitmap& picture, const TRect& skinRect,
+                      const TksPieceGeometry& g, const TksPieceGeometry& r,
+                      TksStretchFlags stretch) {
+  const int skinWidth = skinRect.Width(), skinHeight = skinRect.Height(), targetWidth = t.Width(),
+            targetHeight = t.Height();
+  auto S = [&](int l, int tp, int rt, int b) {
+    return TRect{l, tp, rt, b}.Offset(skinRect.Left, skinRect.Top);
+  };
   const TRect& c = g.C;
   const TRect& n = r.C;
   Edge(t, {r.LT.X, 0, r.RT.X, n.Top}, picture, S(g.LT.X, 0, g.RT.X, c.Top), stretch.Top);
-  Edge(t, {r.LB.X, n.Bottom, r.RB.X, targetHeight}, picture, S(g.LB.X, c.Bottom, g.RB.X, skinHeight), stretch.Bottom);
+  Edge(t, {r.LB.X, n.Bottom, r.RB.X, targetHeight}, picture,
+       S(g.LB.X, c.Bottom, g.RB.X, skinHeight), stretch.Bottom);
   Edge(t, {0, r.LT.Y, n.Left, r.LB.Y}, picture, S(0, g.LT.Y, c.Left, g.LB.Y), stretch.Left);
-  Edge(t, {n.Right, r.RT.Y, targetWidth, r.RB.Y}, picture, S(c.Right, g.RT.Y, skinWidth, g.RB.Y), stretch.Right);
+  Edge(t, {n.Right, r.RT.Y, targetWidth, r.RB.Y}, picture, S(c.Right, g.RT.Y, skinWidth, g.RB.Y),
+       stretch.Right);
   CopyInto(t, {0, 0, r.LT.X, n.Top}, picture, S(0, 0, g.LT.X, c.Top));
   CopyInto(t, {0, n.Top, n.Left, r.LT.Y}, picture, S(0, c.Top, c.Left, g.LT.Y));
   CopyInto(t, {r.RT.X, 0, targetWidth, n.Top}, picture, S(g.RT.X, 0, skinWidth, c.Top));
   CopyInto(t, {n.Right, n.Top, targetWidth, r.RT.Y}, picture, S(c.Right, c.Top, skinWidth, g.RT.Y));
   CopyInto(t, {0, r.LB.Y, n.Left, targetHeight}, picture, S(0, g.LB.Y, c.Left, skinHeight));
-  CopyInto(t, {n.Left, n.Bottom, r.LB.X, targetHeight}, picture, S(c.Left, c.Bottom, g.LB.X, skinHeight));
-  CopyInto(t, {r.RB.X, n.Bottom, targetWidth, targetHeight}, picture, S(g.RB.X, c.Bottom, skinWidth, skinHeight));
-  CopyInto(t, {n.Right, r.RB.Y, targetWidth, n.Bottom}, picture, S(c.Right, g.RB.Y, skinWidth, c.Bottom));
+  CopyInto(t, {n.Left, n.Bottom, r.LB.X, targetHeight}, picture,
+           S(c.Left, c.Bottom, g.LB.X, skinHeight));
+  CopyInto(t, {r.RB.X, n.Bottom, targetWidth, targetHeight}, picture,
+           S(g.RB.X, c.Bottom, skinWidth, skinHeight));
+  CopyInto(t, {n.Right, r.RB.Y, targetWidth, n.Bottom}, picture,
+           S(c.Right, g.RB.Y, skinWidth, c.Bottom));
 }
 
 bool DrawsNothing(const TBitmap& picture, const TksPieceGeometry& g) {
@@ -194,8 +222,10 @@ bool DrawsNothing(const TBitmap& picture, const TksPieceGeometry& g) {
 
 }  // namespace
 
-TBitmap BuildFramedImage(const TBitmap& picture, const TRect& skinRectIn, const TksPieceGeometry& gIn,
-                         const TksPieceGeometry& resizedIn, int targetWidth, int targetHeight, TksStretchFlags stretch, bool fillCentre) {
+TBitmap BuildFramedImage(const TBitmap& picture, const TRect& skinRectIn,
+                         const TksPieceGeometry& gIn, const TksPieceGeometry& resizedIn,
+                         int targetWidth, int targetHeight, TksStretchFlags stretch,
+                         bool fillCentre) {
   const TRect skinRect = Bounded(skinRectIn);
   const TksPieceGeometry g = Bounded(gIn), resized = Bounded(resizedIn);
   TBitmap t(std::max(targetWidth, 0), std::max(targetHeight, 0));
@@ -206,40 +236,48 @@ TBitmap BuildFramedImage(const TBitmap& picture, const TRect& skinRectIn, const 
   return t;
 }
 
-TBitmap BuildWindowFramedImage(const TBitmap& picture, const TRect& skinRect, const TksPieceGeometry& g,
-                               const TksPieceGeometry& resized, int targetWidth, int targetHeight, TksStretchFlags edges,
+TBitmap BuildWindowFramedImage(const TBitmap& picture, const TRect& skinRect,
+                               const TksPieceGeometry& g, const TksPieceGeometry& resized,
+                               int targetWidth, int targetHeight, TksStretchFlags edges,
                                bool fillCentre) {
   edges.Centre = false;
-  return BuildFramedImage(picture, skinRect, g, resized, targetWidth, targetHeight, edges, fillCentre);
+  return BuildFramedImage(picture, skinRect, g, resized, targetWidth, targetHeight, edges,
+                          fillCentre);
 }
 
-TBitmap BuildHStripImage(const TBitmap& picture, const TRect& sourceIn, int leftIn, int rightIn, bool stretch,
-                         int targetWidth) {
+TBitmap BuildHStripImage(const TBitmap& picture, const TRect& sourceIn, int leftIn, int rightIn,
+                         bool stretch, int targetWidth) {
   const TRect source = Bounded(sourceIn);
   const int leftWidth = Bounded(leftIn), rightWidth = Bounded(rightIn);
   TBitmap t(std::max(targetWidth, 0), std::max(source.Height(), 0));
   if (t.Empty()) return t;
   const int top = source.Top, bottom = source.Bottom;
-  if (leftWidth != 0) CopyPiece(t, {0, 0}, picture, {source.Left, top, source.Left + leftWidth, bottom});
+  if (leftWidth != 0)
+    CopyPiece(t, {0, 0}, picture, {source.Left, top, source.Left + leftWidth, bottom});
   if (rightWidth != 0)
-    CopyPiece(t, {targetWidth - rightWidth, 0}, picture, {source.Right - rightWidth, top, source.Right, bottom});
+    CopyPiece(t, {targetWidth - rightWidth, 0}, picture,
+              {source.Right - rightWidth, top, source.Right, bottom});
   TRect middle{source.Left + leftWidth, top, source.Right - rightWidth, bottom};
-  if (middle.Width() > 0) Edge(t, {leftWidth, 0, targetWidth - rightWidth, t.Height()}, picture, middle, stretch);
+  if (middle.Width() > 0)
+    Edge(t, {leftWidth, 0, targetWidth - rightWidth, t.Height()}, picture, middle, stretch);
   return t;
 }
 
-TBitmap BuildVStripImage(const TBitmap& picture, const TRect& sourceIn, int topIn, int bottomIn, bool stretch,
-                         int targetHeight) {
+TBitmap BuildVStripImage(const TBitmap& picture, const TRect& sourceIn, int topIn, int bottomIn,
+                         bool stretch, int targetHeight) {
   const TRect source = Bounded(sourceIn);
   const int topHeight = Bounded(topIn), bottomHeight = Bounded(bottomIn);
   TBitmap t(std::max(source.Width(), 0), std::max(targetHeight, 0));
   if (t.Empty()) return t;
   const int left = source.Left, right = source.Right;
-  if (topHeight != 0) CopyPiece(t, {0, 0}, picture, {left, source.Top, right, source.Top + topHeight});
+  if (topHeight != 0)
+    CopyPiece(t, {0, 0}, picture, {left, source.Top, right, source.Top + topHeight});
   if (bottomHeight != 0)
-    CopyPiece(t, {0, targetHeight - bottomHeight}, picture, {left, source.Bottom - bottomHeight, right, source.Bottom});
+    CopyPiece(t, {0, targetHeight - bottomHeight}, picture,
+              {left, source.Bottom - bottomHeight, right, source.Bottom});
   TRect middle{left, source.Top + topHeight, right, source.Bottom - bottomHeight};
-  if (middle.Height() > 0) Edge(t, {0, topHeight, t.Width(), targetHeight - bottomHeight}, picture, middle, stretch);
+  if (middle.Height() > 0)
+    Edge(t, {0, topHeight, t.Width(), targetHeight - bottomHeight}, picture, middle, stretch);
   return t;
 }
 
@@ -247,30 +285,35 @@ namespace {
 
 // One vertical border strip: the edge rows [edgeTop, edgeBottom) stretched or
 // tiled, the fixed pieces above and below it copied to the strip's ends.
-TBitmap SideStrip(const TBitmap& picture, const TRect& source, int columnLeft, int width, int height, int ct,
-                  int cb, int edgeTop, int edgeBottom, bool stretch) {
+TBitmap SideStrip(const TBitmap& picture, const TRect& source, int columnLeft, int width,
+                  int height, int ct, int cb, int edgeTop, int edgeBottom, bool stretch) {
   TBitmap strip(width, height);
   auto S = [&](int top, int bottom) {
     return TRect{columnLeft, top, columnLeft + width, bottom}.Offset(source.Left, source.Top);
   };
   if (stretch)
-    StretchPiece(strip, {0, edgeTop - ct, width, height + edgeBottom - cb}, picture, S(edgeTop, edgeBottom));
+    StretchPiece(strip, {0, edgeTop - ct, width, height + edgeBottom - cb}, picture,
+                 S(edgeTop, edgeBottom));
   else
     TilePiece(strip, {0, 0, width, height}, picture, S(edgeTop, edgeBottom));
   if (edgeTop > ct) CopyPiece(strip, {0, 0}, picture, S(ct, edgeTop));
-  if (cb > edgeBottom) CopyPiece(strip, {0, height - (cb - edgeBottom)}, picture, S(edgeBottom, cb));
+  if (cb > edgeBottom)
+    CopyPiece(strip, {0, height - (cb - edgeBottom)}, picture, S(edgeBottom, cb));
   return strip;
 }
 
 }  // namespace
 
-TksBorderStrips BuildBorderStrips(const TBitmap& picture, const TRect& sourceIn, const TksPieceGeometry& gIn,
-                                  const TksPieceGeometry& rIn, int targetWidth, int targetHeight, TksStretchFlags edges) {
+TksBorderStrips BuildBorderStrips(const TBitmap& picture, const TRect& sourceIn,
+                                  const TksPieceGeometry& gIn, const TksPieceGeometry& rIn,
+                                  int targetWidth, int targetHeight, TksStretchFlags edges) {
   const TRect source = Bounded(sourceIn);
   const TksPieceGeometry g = Bounded(gIn), r = Bounded(rIn);
   TksBorderStrips strips;
   const int skinWidth = source.Width(), skinHeight = source.Height();
-  auto S = [&](int l, int t, int rt, int b) { return TRect{l, t, rt, b}.Offset(source.Left, source.Top); };
+  auto S = [&](int l, int t, int rt, int b) {
+    return TRect{l, t, rt, b}.Offset(source.Left, source.Top);
+  };
   // Strips never reach beyond the window, whatever the geometry says.
   const int topHeight = std::min(r.C.Top, targetHeight);
   const int bottomHeight = std::min(targetHeight - r.C.Bottom, targetHeight);
@@ -297,10 +340,12 @@ TksBorderStrips BuildBorderStrips(const TBitmap& picture, const TRect& sourceIn,
   }
   const int sideHeight = targetHeight - topHeight - bottomHeight;
   if (r.C.Left > 0 && sideHeight > 0 && g.LB.Y > g.LT.Y)
-    strips.Left = SideStrip(picture, source, 0, std::min(r.C.Left, targetWidth), sideHeight, g.C.Top, g.C.Bottom, g.LT.Y, g.LB.Y, edges.Left);
+    strips.Left = SideStrip(picture, source, 0, std::min(r.C.Left, targetWidth), sideHeight,
+                            g.C.Top, g.C.Bottom, g.LT.Y, g.LB.Y, edges.Left);
   if (targetWidth - r.C.Right > 0 && sideHeight > 0 && g.RB.Y > g.RT.Y)
-    strips.Right = SideStrip(picture, source, g.C.Right, std::min(targetWidth - r.C.Right, targetWidth), sideHeight, g.C.Top, g.C.Bottom, g.RT.Y,
-                             g.RB.Y, edges.Right);
+    strips.Right =
+        SideStrip(picture, source, g.C.Right, std::min(targetWidth - r.C.Right, targetWidth),
+                  sideHeight, g.C.Top, g.C.Bottom, g.RT.Y, g.RB.Y, edges.Right);
   return strips;
 }
 
@@ -327,17 +372,18 @@ namespace {
 
 // A mask strip cut by tiling only: the edge piece laid over [edgeFrom, edgeTo)
 // and the two corners copied to the strip's ends (columns for horizontal strips).
-TBitmap HorizontalMaskStrip(const TBitmap& mask, int targetWidth, int top, int bottom, int edgeLeft, int edgeRight,
-                            int destLeft, int destRight) {
+TBitmap HorizontalMaskStrip(const TBitmap& mask, int targetWidth, int top, int bottom, int edgeLeft,
+                            int edgeRight, int destLeft, int destRight) {
   TBitmap strip = WhiteBitmap(targetWidth, bottom - top);
-  TilePiece(strip, {destLeft, 0, destRight, strip.Height()}, mask, {edgeLeft, top, edgeRight, bottom});
+  TilePiece(strip, {destLeft, 0, destRight, strip.Height()}, mask,
+            {edgeLeft, top, edgeRight, bottom});
   CopyPiece(strip, {0, 0}, mask, {0, top, edgeLeft, bottom});
   CopyPiece(strip, {destRight, 0}, mask, {edgeRight, top, mask.Width(), bottom});
   return strip;
 }
 
-TBitmap VerticalMaskStrip(const TBitmap& mask, int left, int right, int height, int ct, int cb, int edgeTop,
-                          int edgeBottom) {
+TBitmap VerticalMaskStrip(const TBitmap& mask, int left, int right, int height, int ct, int cb,
+                          int edgeTop, int edgeBottom) {
   TBitmap strip = WhiteBitmap(right - left, height);
   TilePiece(strip, {0, 0, strip.Width(), height}, mask, {left, edgeTop, right, edgeBottom});
   CopyPiece(strip, {0, 0}, mask, {left, ct, right, edgeTop});
@@ -353,24 +399,33 @@ void JoinStrip(TRegion& region, const TBitmap& strip, int dx, int dy) {
 }  // namespace
 
 std::optional<TRegion> BuildFramedRegion(const TBitmap& mask, const TksPieceGeometry& gIn,
-                                         const TksPieceGeometry& rIn, int targetWidth, int targetHeight) {
+                                         const TksPieceGeometry& rIn, int targetWidth,
+                                         int targetHeight) {
   const TksPieceGeometry g = Bounded(gIn), r = Bounded(rIn);
   if (r.RT.X < r.LT.X || r.LB.Y < r.LT.Y) return std::nullopt;
   if (!HasArea(r.C)) return std::nullopt;
   const int mw = mask.Width(), mh = mask.Height();
   // Strips are cut from the mask: none is larger than the mask or the window.
-  const TRect c{std::min(g.C.Left, mw), std::min(g.C.Top, mh), std::max(g.C.Right, 0), std::max(g.C.Bottom, 0)};
+  const TRect c{std::min(g.C.Left, mw), std::min(g.C.Top, mh), std::max(g.C.Right, 0),
+                std::max(g.C.Bottom, 0)};
   const int sideHeight = std::min(r.C.Bottom - r.C.Top, targetHeight);
   TRegion region(r.C);
   if (targetWidth > 0 && c.Top > 0)
-    JoinStrip(region, HorizontalMaskStrip(mask, targetWidth, 0, c.Top, g.LT.X, g.RT.X, r.LT.X, r.RT.X), 0, 0);
+    JoinStrip(region,
+              HorizontalMaskStrip(mask, targetWidth, 0, c.Top, g.LT.X, g.RT.X, r.LT.X, r.RT.X), 0,
+              0);
   if (targetWidth > 0 && mh - c.Bottom > 0)
-    JoinStrip(region, HorizontalMaskStrip(mask, targetWidth, c.Bottom, mh, g.LB.X, g.RB.X, r.LB.X, r.RB.X), 0, r.C.Bottom);
+    JoinStrip(region,
+              HorizontalMaskStrip(mask, targetWidth, c.Bottom, mh, g.LB.X, g.RB.X, r.LB.X, r.RB.X),
+              0, r.C.Bottom);
   if (c.Left > 0 && sideHeight > 0)
-    JoinStrip(region, VerticalMaskStrip(mask, 0, c.Left, sideHeight, c.Top, c.Bottom, g.LT.Y, g.LB.Y), 0, r.C.Top);
-  if (mw - c.Right > 0 && sideHeight > 0)
-    JoinStrip(region, VerticalMaskStrip(mask, c.Right, mw, sideHeight, c.Top, c.Bottom, g.RT.Y, g.RB.Y), r.C.Right,
+    JoinStrip(region,
+              VerticalMaskStrip(mask, 0, c.Left, sideHeight, c.Top, c.Bottom, g.LT.Y, g.LB.Y), 0,
               r.C.Top);
+  if (mw - c.Right > 0 && sideHeight > 0)
+    JoinStrip(region,
+              VerticalMaskStrip(mask, c.Right, mw, sideHeight, c.Top, c.Bottom, g.RT.Y, g.RB.Y),
+              r.C.Right, r.C.Top);
   return region;
 }
 

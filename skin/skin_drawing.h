@@ -19,7 +19,8 @@ struct TksPieceGeometry {
 
 // The resizing rule: corners keep their size, edges and centre take up the
 // difference between the skin size and the target size.
-TksPieceGeometry ResizedGeometry(const TksPieceGeometry& g, int skinWidth, int skinHeight, int targetWidth, int targetHeight);
+TksPieceGeometry ResizedGeometry(const TksPieceGeometry& g, int skinWidth, int skinHeight,
+                                 int targetWidth, int targetHeight);
 // For the strip kinds only one direction moves.
 TksPieceGeometry ResizedHorizontally(const TksPieceGeometry& g, int skinWidth, int targetWidth);
 TksPieceGeometry ResizedVertically(const TksPieceGeometry& g, int skinHeight, int targetHeight);
@@ -28,7 +29,8 @@ TksPieceGeometry ResizedVertically(const TksPieceGeometry& g, int skinHeight, in
 // targetWidth x targetHeight:
 // rectangles in a corner zone move with that corner, rectangles that span two
 // zones grow with the edge between them.
-TRect PlaceFrameObject(const TRect& r, const TksPieceGeometry& g, int skinWidth, int skinHeight, int targetWidth, int targetHeight);
+TRect PlaceFrameObject(const TRect& r, const TksPieceGeometry& g, int skinWidth, int skinHeight,
+                       int targetWidth, int targetHeight);
 
 enum class TksPieceKind { pkNone, pkFramed, pkHorizontal, pkVertical, pkFixed };
 TksPieceKind PieceKindOf(const TRect& skinRect, const TksPieceGeometry& g);
@@ -47,28 +49,32 @@ void TilePiece(TBitmap& dest, const TRect& destRect, const TBitmap& source, cons
 
 // The nine-area image of targetWidth x targetHeight from skinRect of picture.
 TBitmap BuildFramedImage(const TBitmap& picture, const TRect& skinRect, const TksPieceGeometry& g,
-                         const TksPieceGeometry& resized, int targetWidth, int targetHeight, TksStretchFlags stretch, bool fillCentre);
+                         const TksPieceGeometry& resized, int targetWidth, int targetHeight,
+                         TksStretchFlags stretch, bool fillCentre);
 // The same pieces with the centre always tiled: the hint and popup windows.
-TBitmap BuildWindowFramedImage(const TBitmap& picture, const TRect& skinRect, const TksPieceGeometry& g,
-                               const TksPieceGeometry& resized, int targetWidth, int targetHeight, TksStretchFlags edges,
+TBitmap BuildWindowFramedImage(const TBitmap& picture, const TRect& skinRect,
+                               const TksPieceGeometry& g, const TksPieceGeometry& resized,
+                               int targetWidth, int targetHeight, TksStretchFlags edges,
                                bool fillCentre);
-TBitmap BuildHStripImage(const TBitmap& picture, const TRect& source, int leftWidth, int rightWidth, bool stretch,
-                         int targetWidth);
-TBitmap BuildVStripImage(const TBitmap& picture, const TRect& source, int topHeight, int bottomHeight, bool stretch,
-                         int targetHeight);
+TBitmap BuildHStripImage(const TBitmap& picture, const TRect& source, int leftWidth, int rightWidth,
+                         bool stretch, int targetWidth);
+TBitmap BuildVStripImage(const TBitmap& picture, const TRect& source, int topHeight,
+                         int bottomHeight, bool stretch, int targetHeight);
 
 // The window frame's four border bitmaps; a strip that is not made stays empty.
 struct TksBorderStrips {
   TBitmap Top, Bottom, Left, Right;
 };
-TksBorderStrips BuildBorderStrips(const TBitmap& picture, const TRect& source, const TksPieceGeometry& g,
-                                  const TksPieceGeometry& resized, int targetWidth, int targetHeight, TksStretchFlags edges);
+TksBorderStrips BuildBorderStrips(const TBitmap& picture, const TRect& source,
+                                  const TksPieceGeometry& g, const TksPieceGeometry& resized,
+                                  int targetWidth, int targetHeight, TksStretchFlags edges);
 
 // The black pixels of bitmap as a region at (dx, dy); none for an empty bitmap.
 std::optional<TRegion> MaskToRegion(const TBitmap& bitmap, int dx, int dy);
 // The region of a framed target cut from a mask picture; none when the geometry
 // is inverted or the client rectangle is empty.
 std::optional<TRegion> BuildFramedRegion(const TBitmap& mask, const TksPieceGeometry& g,
-                                         const TksPieceGeometry& resized, int targetWidth, int targetHeight);
+                                         const TksPieceGeometry& resized, int targetWidth,
+                                         int targetHeight);
 
 }  // namespace kx

@@ -15,7 +15,8 @@ void DrawStripFrame(TCanvas& canvas, int x, int y, int n, int k, const TBitmap& 
   int frameWidth = picture.Width() / k;
   if (frameWidth < 1) return;
   TBitmap frame(frameWidth, picture.Height());
-  CopyPiece(frame, {0, 0}, picture, TRect::FromSize((n - 1) * frameWidth, 0, frameWidth, picture.Height()));
+  CopyPiece(frame, {0, 0}, picture,
+            TRect::FromSize((n - 1) * frameWidth, 0, frameWidth, picture.Height()));
   frame.SetTransparent(true);
   frame.SetTransparentMode(TTransparentMode::tmAuto);
   canvas.Draw(x, y, frame);

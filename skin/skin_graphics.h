@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "platform/base/geometry.h"
-#include "platform/window/window_system.h"
 #include "platform/forms/forward.h"
 #include "platform/gfx/forward.h"
+#include "platform/window/window_system.h"
 
 namespace kx {
 

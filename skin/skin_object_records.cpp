@@ -212,7 +212,8 @@ const F& Factory() {
 
 }  // namespace
 
-std::unique_ptr<TksDataSkinObject> CreateSkinObjectRecord(std::string_view kind, const std::string& idName) {
+std::unique_ptr<TksDataSkinObject> CreateSkinObjectRecord(std::string_view kind,
+                                                          const std::string& idName) {
   return Factory().Create(kind, idName);
 }
 

@@ -226,6 +226,7 @@ class TksDataUserObject : public TksDataSkinObject {
 };
 
 // The object record for a kind word of [SKINOBJECTS]; null for an unknown kind.
-std::unique_ptr<TksDataSkinObject> CreateSkinObjectRecord(std::string_view kind, const std::string& idName);
+std::unique_ptr<TksDataSkinObject> CreateSkinObjectRecord(std::string_view kind,
+                                                          const std::string& idName);
 
 }  // namespace kx

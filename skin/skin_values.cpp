@@ -49,15 +49,18 @@ T FromWords(std::string_view text, std::span<const std::string_view> words, T ot
 }
 
 constexpr std::array<std::string_view, 7> kMorphWords = {
-    "mkdefault", "mkgradient", "mkleftgradient", "mkrightgradient", "mkleftslide", "mkrightslide", "mkpush"};
-constexpr std::array<std::string_view, 6> kEffectWords = {"iebrightness", "iedarkness", "iegrayscale",
-                                                          "ienoise",      "iesplitblur", "ieinvert"};
-constexpr std::array<std::string_view, 7> kCommandWords = {"cmclose",   "cmmaximize", "cmminimize",      "cmsysmenu",
-                                                           "cmdefault", "cmrollup",   "cmminimizetotray"};
-constexpr std::array<std::pair<std::string_view, TFontStyle>, 4> kStyleWords = {{{"fsbold", TFontStyle::fsBold},
-                                                                                  {"fsitalic", TFontStyle::fsItalic},
-                                                                                  {"fsunderline", TFontStyle::fsUnderline},
-                                                                                  {"fsstrikeout", TFontStyle::fsStrikeOut}}};
+    "mkdefault",   "mkgradient",   "mkleftgradient", "mkrightgradient",
+    "mkleftslide", "mkrightslide", "mkpush"};
+constexpr std::array<std::string_view, 6> kEffectWords = {
+    "iebrightness", "iedarkness", "iegrayscale", "ienoise", "iesplitblur", "ieinvert"};
+constexpr std::array<std::string_view, 7> kCommandWords = {
+    "cmclose",   "cmmaximize", "cmminimize",      "cmsysmenu",
+    "cmdefault", "cmrollup",   "cmminimizetotray"};
+constexpr std::array<std::pair<std::string_view, TFontStyle>, 4> kStyleWords = {
+    {{"fsbold", TFontStyle::fsBold},
+     {"fsitalic", TFontStyle::fsItalic},
+     {"fsunderline", TFontStyle::fsUnderline},
+     {"fsstrikeout", TFontStyle::fsStrikeOut}}};
 
 }  // namespace
 
@@ -98,11 +101,13 @@ TksStdCommand ParseSkinCommand(std::string_view text) {
 }
 
 std::string SkinRectText(const TRect& r) {
-  return std::to_string(r.Left) + "," + std::to_string(r.Top) + "," + std::to_string(r.Right) + "," +
-         std::to_string(r.Bottom);
+  return std::to_string(r.Left) + "," + std::to_string(r.Top) + "," + std::to_string(r.Right) +
+         "," + std::to_string(r.Bottom);
 }
 
-std::string SkinPointText(TPoint p) { return std::to_string(p.X) + "," + std::to_string(p.Y); }
+std::string SkinPointText(TPoint p) {
+  return std::to_string(p.X) + "," + std::to_string(p.Y);
+}
 
 std::string SkinFontStyleText(TFontStyles style) {
   std::string text;
@@ -113,22 +118,34 @@ std::string SkinFontStyleText(TFontStyles style) {
 
 std::string_view SkinAlignmentWord(TAlignment a) {
   switch (a) {
-    case TAlignment::taLeftJustify: return "taleftjustify";
-    case TAlignment::taRightJustify: return "tarightjustify";
-    case TAlignment::taCenter: break;
+    case TAlignment::taLeftJustify:
+      return "taleftjustify";
+    case TAlignment::taRightJustify:
+      return "tarightjustify";
+    case TAlignment::taCenter:
+      break;
   }
   return "tacenter";
 }
 
-std::string_view SkinMorphKindWord(TksMorphKind k) { return kMorphWords[static_cast<std::size_t>(k)]; }
-std::string_view SkinInActiveEffectWord(TksInActiveEffect e) { return kEffectWords[static_cast<std::size_t>(e)]; }
-std::string_view SkinCommandWord(TksStdCommand c) { return kCommandWords[static_cast<std::size_t>(c)]; }
+std::string_view SkinMorphKindWord(TksMorphKind k) {
+  return kMorphWords[static_cast<std::size_t>(k)];
+}
+std::string_view SkinInActiveEffectWord(TksInActiveEffect e) {
+  return kEffectWords[static_cast<std::size_t>(e)];
+}
+std::string_view SkinCommandWord(TksStdCommand c) {
+  return kCommandWords[static_cast<std::size_t>(c)];
+}
 
-SkinKeys::SkinKeys(const TMemIniFile& ini, std::string section) : m_ini(&ini), m_section(std::move(section)) {}
+SkinKeys::SkinKeys(const TMemIniFile& ini, std::string section)
+    : m_ini(&ini), m_section(std::move(section)) {}
 
 SkinKeys::SkinKeys(std::vector<std::string>& lines) : m_lines(&lines) {}
 
-std::optional<std::string> SkinKeys::Find(std::string_view key) const { return m_ini->Find(m_section, key); }
+std::optional<std::string> SkinKeys::Find(std::string_view key) const {
+  return m_ini->Find(m_section, key);
+}
 
 void SkinKeys::Put(std::string_view key, std::string_view value) {
   m_lines->push_back(std::string(key) + "=" + std::string(value));
@@ -190,7 +207,8 @@ void SkinKeys::MorphKind(std::string_view key, TksMorphKind& value) {
 }
 
 void SkinKeys::InActiveEffect(std::string_view key, TksInActiveEffect& value) {
-  Enumeration(key, value, TksInActiveEffect::ieBrightness, ParseSkinInActiveEffect, SkinInActiveEffectWord);
+  Enumeration(key, value, TksInActiveEffect::ieBrightness, ParseSkinInActiveEffect,
+              SkinInActiveEffectWord);
 }
 
 void SkinKeys::Command(std::string_view key, TksStdCommand& value) {
@@ -200,8 +218,13 @@ void SkinKeys::Command(std::string_view key, TksStdCommand& value) {
 void SkinKeys::FramesPlacement(std::string_view key, TksFramesPlacement& value) {
   Enumeration(
       key, value, TksFramesPlacement::fpHorizontal,
-      [](std::string_view t) { return t == "fphorizontal" ? TksFramesPlacement::fpHorizontal : TksFramesPlacement::fpVertical; },
-      [](TksFramesPlacement p) { return p == TksFramesPlacement::fpHorizontal ? "fphorizontal" : "fpvertical"; });
+      [](std::string_view t) {
+        return t == "fphorizontal" ? TksFramesPlacement::fpHorizontal
+                                   : TksFramesPlacement::fpVertical;
+      },
+      [](TksFramesPlacement p) {
+        return p == TksFramesPlacement::fpHorizontal ? "fphorizontal" : "fpvertical";
+      });
 }
 
 void SkinKeys::RegulatorKind(std::string_view key, TksRegulatorKind& value) {
@@ -213,9 +236,12 @@ void SkinKeys::RegulatorKind(std::string_view key, TksRegulatorKind& value) {
       },
       [](TksRegulatorKind k) {
         switch (k) {
-          case TksRegulatorKind::rkRound: return "rkround";
-          case TksRegulatorKind::rkHorizontal: return "rkhorizontal";
-          case TksRegulatorKind::rkVertical: break;
+          case TksRegulatorKind::rkRound:
+            return "rkround";
+          case TksRegulatorKind::rkHorizontal:
+            return "rkhorizontal";
+          case TksRegulatorKind::rkVertical:
+            break;
         }
         return "rkvertical";
       });
@@ -224,8 +250,12 @@ void SkinKeys::RegulatorKind(std::string_view key, TksRegulatorKind& value) {
 void SkinKeys::GaugeKind(std::string_view key, TksGaugeKind& value) {
   Enumeration(
       key, value, TksGaugeKind::gkHorizontal,
-      [](std::string_view t) { return t == "gkhorizontal" ? TksGaugeKind::gkHorizontal : TksGaugeKind::gkVertical; },
-      [](TksGaugeKind k) { return k == TksGaugeKind::gkHorizontal ? "gkhorizontal" : "gkvertical"; });
+      [](std::string_view t) {
+        return t == "gkhorizontal" ? TksGaugeKind::gkHorizontal : TksGaugeKind::gkVertical;
+      },
+      [](TksGaugeKind k) {
+        return k == TksGaugeKind::gkHorizontal ? "gkhorizontal" : "gkvertical";
+      });
 }
 
 void SkinKeys::Font(TksSkinFont& font) {

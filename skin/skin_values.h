@@ -12,9 +12,32 @@
 
 namespace kx {
 
-enum class TksMorphKind { mkDefault, mkGradient, mkLeftGradient, mkRightGradient, mkLeftSlide, mkRightSlide, mkPush };
-enum class TksInActiveEffect { ieBrightness, ieDarkness, ieGrayscale, ieNoise, ieSplitBlur, ieInvert };
-enum class TksStdCommand { cmClose, cmMaximize, cmMinimize, cmSysMenu, cmDefault, cmRollUp, cmMinimizeToTray };
+enum class TksMorphKind {
+  mkDefault,
+  mkGradient,
+  mkLeftGradient,
+  mkRightGradient,
+  mkLeftSlide,
+  mkRightSlide,
+  mkPush
+};
+enum class TksInActiveEffect {
+  ieBrightness,
+  ieDarkness,
+  ieGrayscale,
+  ieNoise,
+  ieSplitBlur,
+  ieInvert
+};
+enum class TksStdCommand {
+  cmClose,
+  cmMaximize,
+  cmMinimize,
+  cmSysMenu,
+  cmDefault,
+  cmRollUp,
+  cmMinimizeToTray
+};
 enum class TksFramesPlacement { fpHorizontal, fpVertical };
 enum class TksRegulatorKind { rkRound, rkVertical, rkHorizontal };
 enum class TksGaugeKind { gkHorizontal, gkVertical };

@@ -55,8 +55,8 @@ namespace {
 // "maskrectarea" always contains "clientrect"; it becomes it when it has no area.
 TRect WidenedToContain(const TRect& area, const TRect& client) {
   if (area.Width() < 1 || area.Height() < 1) return client;
-  return TRect{std::min(area.Left, client.Left), std::min(area.Top, client.Top), std::max(area.Right, client.Right),
-               std::max(area.Bottom, client.Bottom)};
+  return TRect{std::min(area.Left, client.Left), std::min(area.Top, client.Top),
+               std::max(area.Right, client.Right), std::max(area.Bottom, client.Bottom)};
 }
 
 void TakeWhenOnAxis(TPoint& hitTest, TPoint corner) {

@@ -61,10 +61,13 @@ void TCompressionStream::Finish() {
   }
 }
 
-std::size_t TCompressionStream::Read(void*, std::size_t) { throw ECompressionError(kInvalidOperation); }
+std::size_t TCompressionStream::Read(void*, std::size_t) {
+  throw ECompressionError(kInvalidOperation);
+}
 
 std::int64_t TCompressionStream::Seek(std::int64_t offset, TSeekOrigin origin) {
-  if (offset == 0 && origin == TSeekOrigin::soCurrent) return static_cast<std::int64_t>(m_z.total_in);
+  if (offset == 0 && origin == TSeekOrigin::soCurrent)
+    return static_cast<std::int64_t>(m_z.total_in);
   throw ECompressionError(kInvalidOperation);
 }
 
@@ -76,7 +79,9 @@ TDecompressionStream::TDecompressionStream(TStream& source) : CustomZlibStream(s
   m_z.avail_in = 0;
 }
 
-TDecompressionStream::~TDecompressionStream() { inflateEnd(&m_z); }
+TDecompressionStream::~TDecompressionStream() {
+  inflateEnd(&m_z);
+}
 
 std::size_t TDecompressionStream::Read(void* buffer, std::size_t count) {
   if (m_ended || count == 0) return 0;
@@ -102,7 +107,9 @@ std::size_t TDecompressionStream::Read(void* buffer, std::size_t count) {
   return count - m_z.avail_out;
 }
 
-std::size_t TDecompressionStream::Write(const void*, std::size_t) { throw EDecompressionError(kInvalidOperation); }
+std::size_t TDecompressionStream::Write(const void*, std::size_t) {
+  throw EDecompressionError(kInvalidOperation);
+}
 
 std::int64_t TDecompressionStream::Seek(std::int64_t offset, TSeekOrigin origin) {
   auto current = static_cast<std::int64_t>(m_z.total_out);
@@ -120,7 +127,8 @@ std::int64_t TDecompressionStream::Seek(std::int64_t offset, TSeekOrigin origin)
   if (target < current) throw EDecompressionError(kInvalidOperation);
   std::array<std::uint8_t, kBufferSize> scratch{};
   while (current < target) {
-    std::size_t want = static_cast<std::size_t>(std::min<std::int64_t>(target - current, kBufferSize));
+    std::size_t want =
+        static_cast<std::size_t>(std::min<std::int64_t>(target - current, kBufferSize));
     std::size_t got = Read(scratch.data(), want);
     if (got == 0) break;
     current += static_cast<std::int64_t>(got);

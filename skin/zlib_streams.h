@@ -1,10 +1,10 @@
 #pragma once
 
+#include <zlib.h>
+
 #include <array>
 #include <functional>
 #include <memory>
-
-#include <zlib.h>
 
 #include "platform/base/exception.h"
 #include "platform/base/stream.h"
@@ -28,7 +28,8 @@ class CustomZlibStream : public TStream {
   std::function<void()> OnProgress;  // each time the buffer is refilled or flushed
 
  protected:
-  explicit CustomZlibStream(TStream& stream) : m_stream(stream), m_streamPosition(stream.Position()) {}
+  explicit CustomZlibStream(TStream& stream)
+      : m_stream(stream), m_streamPosition(stream.Position()) {}
   void Progress() {
     if (OnProgress) OnProgress();
   }

@@ -81,7 +81,7 @@ void BM_TextLine(benchmark::State& state) {
   c.Font() = TFont("Arial", 14, {}, clBlack);
   c.Brush().Style = TBrushStyle::bsClear;
   const char* text = "Manchester United - Tottenham 2.10 3.40";  // 40 characters
-  c.TextOut(0, 0, text);  // fills the glyph cache
+  c.TextOut(0, 0, text);                                         // fills the glyph cache
   for (auto _ : state) {
     c.TextOut(0, 0, text);
     benchmark::ClobberMemory();

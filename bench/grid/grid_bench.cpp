@@ -49,7 +49,8 @@ struct MatchTable {
     MatchTexts() {
       for (int r = 0; r < kRows; ++r) ids.push_back(AnsiToWide(std::to_string(700000 + r)));
       for (int i = 0; i < 60; ++i) flags.push_back(AnsiToWide(std::to_string(i)));
-      for (int i = 0; i < 500; ++i) teams.push_back(u"Team " + AnsiToWide(std::to_string(i * 37 % 1000)) + u" FC");
+      for (int i = 0; i < 500; ++i)
+        teams.push_back(u"Team " + AnsiToWide(std::to_string(i * 37 % 1000)) + u" FC");
       for (int i = 1; i <= 9; ++i) odds.push_back(AnsiToWide(std::to_string(i) + ".15"));
       for (int i = 0; i <= 100; ++i) numbers.push_back(AnsiToWide(std::to_string(i)));
       std::mt19937 random(7);
@@ -137,10 +138,14 @@ void SortBenchmark(benchmark::State& state, int column) {
   }
 }
 
-void BM_SortByNumberColumn(benchmark::State& state) { SortBenchmark(state, kPercentColumn); }
+void BM_SortByNumberColumn(benchmark::State& state) {
+  SortBenchmark(state, kPercentColumn);
+}
 BENCHMARK(BM_SortByNumberColumn)->Unit(benchmark::kMillisecond)->Iterations(5);
 
-void BM_SortByTextColumn(benchmark::State& state) { SortBenchmark(state, kHomeColumn); }
+void BM_SortByTextColumn(benchmark::State& state) {
+  SortBenchmark(state, kHomeColumn);
+}
 BENCHMARK(BM_SortByTextColumn)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_ClearRows(benchmark::State& state) {

@@ -52,7 +52,9 @@ long PeakRssKb() {
   return 0;
 }
 
-void ResetPeakRss() { std::ofstream("/proc/self/clear_refs") << "5"; }
+void ResetPeakRss() {
+  std::ofstream("/proc/self/clear_refs") << "5";
+}
 
 void BM_Client(benchmark::State& state) {
   bool chunked = state.range(0) != 0;
@@ -64,7 +66,8 @@ void BM_Client(benchmark::State& state) {
     ResetPeakRss();
     long before = PeakRssKb();
     std::string body = http.Get(server.Url("/body"));
-    worstExtraKb = std::max(worstExtraKb, PeakRssKb() - before - static_cast<long>(kBodySize / 1024));
+    worstExtraKb =
+        std::max(worstExtraKb, PeakRssKb() - before - static_cast<long>(kBodySize / 1024));
     if (body.size() != kBodySize) state.SkipWithError("short body");
   }
   http.Disconnect();

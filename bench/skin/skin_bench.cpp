@@ -36,8 +36,9 @@ void FrameStrips813x634(benchmark::State& state) {
   TksPieceGeometry g{f.LTPoint, f.RTPoint, f.LBPoint, f.RBPoint, f.ClRect};
   for (auto _ : state) {
     TksPieceGeometry r = ResizedGeometry(g, w, h, 813, 634);
-    TksBorderStrips strips = BuildBorderStrips(data.Picture, {0, 0, w, h}, g, r, 813, 634,
-                                               {false, f.LeftStretch, f.TopStretch, f.RightStretch, f.BottomStretch});
+    TksBorderStrips strips =
+        BuildBorderStrips(data.Picture, {0, 0, w, h}, g, r, 813, 634,
+                          {false, f.LeftStretch, f.TopStretch, f.RightStretch, f.BottomStretch});
     benchmark::DoNotOptimize(strips.Top.PixelData().data());
   }
 }

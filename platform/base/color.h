@@ -61,7 +61,9 @@ enum SystemColorIndex : std::uint8_t {
 };
 inline constexpr int kSystemColorCount = 31;
 
-inline constexpr TColor SystemColor(SystemColorIndex index) { return 0xFF000000u | index; }
+inline constexpr TColor SystemColor(SystemColorIndex index) {
+  return 0xFF000000u | index;
+}
 
 inline constexpr TColor clScrollBar = SystemColor(COLOR_SCROLLBAR);
 inline constexpr TColor clBackground = SystemColor(COLOR_BACKGROUND);
@@ -95,11 +97,19 @@ inline constexpr TColor clMenuBar = SystemColor(COLOR_MENUBAR);
 inline constexpr TColor RGB(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
   return static_cast<TColor>(r) | (static_cast<TColor>(g) << 8) | (static_cast<TColor>(b) << 16);
 }
-inline constexpr std::uint8_t GetRValue(TColor c) { return static_cast<std::uint8_t>(c); }
-inline constexpr std::uint8_t GetGValue(TColor c) { return static_cast<std::uint8_t>(c >> 8); }
-inline constexpr std::uint8_t GetBValue(TColor c) { return static_cast<std::uint8_t>(c >> 16); }
+inline constexpr std::uint8_t GetRValue(TColor c) {
+  return static_cast<std::uint8_t>(c);
+}
+inline constexpr std::uint8_t GetGValue(TColor c) {
+  return static_cast<std::uint8_t>(c >> 8);
+}
+inline constexpr std::uint8_t GetBValue(TColor c) {
+  return static_cast<std::uint8_t>(c >> 16);
+}
 
-inline constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000u) == 0xFF000000u; }
+inline constexpr bool IsSystemColor(TColor c) {
+  return (c & 0xFF000000u) == 0xFF000000u;
+}
 
 // The platform's current value of a system colour (0x00BBGGRR).
 TColor GetSysColor(int index);

@@ -84,8 +84,9 @@ std::optional<double> ReadTime(std::string_view text, std::size_t& pos) {
 }  // namespace
 
 TDateTime EncodeDateTime(int year, int month, int day, int hour, int minute, int second) {
-  double days = static_cast<double>(DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) +
-                                    kDaysFrom1970To1899);
+  double days = static_cast<double>(
+      DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) +
+      kDaysFrom1970To1899);
   return days + (hour * 3600 + minute * 60 + second) / 86400.0;
 }
 
@@ -104,8 +105,8 @@ std::string DateTimeToStr(TDateTime value) {
   if (seconds == 0) {
     std::snprintf(buffer, sizeof buffer, "%04ld-%02u-%02u", y, m, d);
   } else {
-    std::snprintf(buffer, sizeof buffer, "%04ld-%02u-%02u %02ld:%02ld:%02ld", y, m, d, seconds / 3600,
-                  seconds / 60 % 60, seconds % 60);
+    std::snprintf(buffer, sizeof buffer, "%04ld-%02u-%02u %02ld:%02ld:%02ld", y, m, d,
+                  seconds / 3600, seconds / 60 % 60, seconds % 60);
   }
   return buffer;
 }

@@ -33,7 +33,9 @@ std::string FormatMessage(std::string_view pattern, int number) {
   return FormatMessage(pattern, {text});
 }
 
-void ThrowListIndexError(int index) { throw EListError(FormatMessage(SListIndexError, index)); }
+void ThrowListIndexError(int index) {
+  throw EListError(FormatMessage(SListIndexError, index));
+}
 
 std::string SystemErrorText(int errorNumber) {
   char buffer[256] = {};

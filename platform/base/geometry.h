@@ -64,7 +64,9 @@ struct TRect {
   }
 };
 
-inline TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
+inline TRect Rect(int left, int top, int right, int bottom) {
+  return {left, top, right, bottom};
+}
 inline TRect Bounds(int left, int top, int width, int height) {
   return TRect::FromSize(left, top, width, height);
 }

@@ -8,11 +8,15 @@
 namespace kx {
 namespace {
 
-std::string_view TrimBlanks(std::string_view text) { return Trim(text); }
+std::string_view TrimBlanks(std::string_view text) {
+  return Trim(text);
+}
 
 }  // namespace
 
-TMemIniFile::TMemIniFile(std::string_view text) { SetText(text); }
+TMemIniFile::TMemIniFile(std::string_view text) {
+  SetText(text);
+}
 
 void TMemIniFile::SetText(std::string_view text) {
   m_sections.clear();
@@ -123,8 +127,8 @@ std::optional<int> ParseIniInteger(std::string_view text) {
     if (negative) bits = 0u - bits;
     return static_cast<std::int32_t>(bits);
   }
-  std::int64_t value = negative ? -static_cast<std::int64_t>(magnitude)
-                                : static_cast<std::int64_t>(magnitude);
+  std::int64_t value =
+      negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
   if (value > INT32_MAX || value < INT32_MIN) return std::nullopt;
   return static_cast<int>(value);
 }

@@ -1,9 +1,10 @@
 #include "platform/base/number_conv.h"
 
+#include <langinfo.h>
+
 #include <algorithm>
 #include <charconv>
 #include <clocale>
-#include <langinfo.h>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -14,7 +15,9 @@
 namespace kx {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 int HexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -51,7 +54,9 @@ std::int64_t RoundHalfEvenImpl(T value) {
 
 }  // namespace
 
-std::string IntToStr(std::int64_t value) { return std::to_string(value); }
+std::string IntToStr(std::int64_t value) {
+  return std::to_string(value);
+}
 
 bool TryStrToInt(std::string_view text, int& value) {
   if (text.empty()) return false;
@@ -110,8 +115,8 @@ int StrToIntDef(std::string_view text, int defaultValue) {
     auto result = static_cast<std::int32_t>(bits);
     return negative ? static_cast<int>(0u - bits) : result;
   }
-  std::int64_t signedValue = negative ? -static_cast<std::int64_t>(magnitude)
-                                      : static_cast<std::int64_t>(magnitude);
+  std::int64_t signedValue =
+      negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
   if (signedValue > std::numeric_limits<int>::max() ||
       signedValue < std::numeric_limits<int>::min()) {
     return defaultValue;
@@ -126,7 +131,9 @@ char DecimalSeparator() {
   return '.';
 }
 
-std::string FloatToStr(double value) { return FloatToStr(value, DecimalSeparator()); }
+std::string FloatToStr(double value) {
+  return FloatToStr(value, DecimalSeparator());
+}
 
 std::string FloatToStr(double value, char decimalSeparator) {
   if (std::isnan(value)) return "NAN";
@@ -183,8 +190,9 @@ bool TryStrToFloat(std::string_view text, double& value, char decimalSeparator) 
   {
     // Whole numbers of up to 15 digits are exact in a double: no parser needed.
     std::size_t d = begin + (begin < end && (text[begin] == '+' || text[begin] == '-') ? 1 : 0);
-    if (d < end && end - d <= 15 && std::all_of(text.begin() + static_cast<std::ptrdiff_t>(d),
-                                                 text.begin() + static_cast<std::ptrdiff_t>(end), IsDigit)) {
+    if (d < end && end - d <= 15 &&
+        std::all_of(text.begin() + static_cast<std::ptrdiff_t>(d),
+                    text.begin() + static_cast<std::ptrdiff_t>(end), IsDigit)) {
       std::int64_t whole = 0;
       for (std::size_t k = d; k < end; ++k) whole = whole * 10 + (text[k] - '0');
       value = text[begin] == '-' ? -static_cast<double>(whole) : static_cast<double>(whole);
@@ -224,13 +232,16 @@ bool TryStrToFloat(std::string_view text, double& value, char decimalSeparator) 
   }
   if (i != end) return false;
   double parsed = 0;
-  auto [ptr, ec] = std::from_chars(normalized.data(), normalized.data() + normalized.size(), parsed);
+  auto [ptr, ec] =
+      std::from_chars(normalized.data(), normalized.data() + normalized.size(), parsed);
   if (ec != std::errc() || ptr != normalized.data() + normalized.size()) return false;
   value = parsed;
   return true;
 }
 
-double StrToFloat(std::string_view text) { return StrToFloat(text, DecimalSeparator()); }
+double StrToFloat(std::string_view text) {
+  return StrToFloat(text, DecimalSeparator());
+}
 
 double StrToFloat(std::string_view text, char decimalSeparator) {
   double value = 0;
@@ -238,8 +249,12 @@ double StrToFloat(std::string_view text, char decimalSeparator) {
   return value;
 }
 
-std::int64_t RoundHalfEven(double value) { return RoundHalfEvenImpl(value); }
-std::int64_t RoundHalfEven(long double value) { return RoundHalfEvenImpl(value); }
+std::int64_t RoundHalfEven(double value) {
+  return RoundHalfEvenImpl(value);
+}
+std::int64_t RoundHalfEven(long double value) {
+  return RoundHalfEvenImpl(value);
+}
 
 namespace {
 
@@ -327,16 +342,19 @@ std::string FormatFloat(std::string_view mask, double value) {
   std::size_t point = fixed.find('.');
   std::string integer = fixed.substr(0, point);
   std::string fraction = point == std::string::npos ? std::string() : fixed.substr(point + 1);
-  while (static_cast<int>(fraction.size()) > s.fracZeros && !fraction.empty() && fraction.back() == '0') {
+  while (static_cast<int>(fraction.size()) > s.fracZeros && !fraction.empty() &&
+         fraction.back() == '0') {
     fraction.pop_back();
   }
   if (integer == "0" && s.intZeros == 0) integer.clear();
   while (static_cast<int>(integer.size()) < s.intZeros) integer.insert(integer.begin(), '0');
   if (s.grouping) {
-    for (int i = static_cast<int>(integer.size()) - 3; i > 0; i -= 3) integer.insert(static_cast<std::size_t>(i), 1, ',');
+    for (int i = static_cast<int>(integer.size()) - 3; i > 0; i -= 3)
+      integer.insert(static_cast<std::size_t>(i), 1, ',');
   }
   bool negative = value < 0 && signShown && (!integer.empty() || !fraction.empty()) &&
-                  (integer.find_first_not_of("0,") != std::string::npos || fraction.find_first_not_of('0') != std::string::npos);
+                  (integer.find_first_not_of("0,") != std::string::npos ||
+                   fraction.find_first_not_of('0') != std::string::npos);
   std::string out = s.prefix + (negative ? "-" : "") + integer;
   if (!fraction.empty()) out += DecimalSeparator() + fraction;
   return out + s.suffix;

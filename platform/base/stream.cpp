@@ -32,8 +32,9 @@ std::size_t TMemoryStream::Write(const void* buffer, std::size_t count) {
 
 std::int64_t TMemoryStream::Seek(std::int64_t offset, TSeekOrigin origin) {
   std::int64_t base = origin == TSeekOrigin::soBeginning ? 0
-                      : origin == TSeekOrigin::soCurrent ? static_cast<std::int64_t>(m_position)
-                                                         : static_cast<std::int64_t>(m_bytes.size());
+                      : origin == TSeekOrigin::soCurrent
+                          ? static_cast<std::int64_t>(m_position)
+                          : static_cast<std::int64_t>(m_bytes.size());
   std::int64_t target = base + offset;
   if (target < 0) throw EStreamError("Stream seek error");
   m_position = static_cast<std::size_t>(target);

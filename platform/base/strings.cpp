@@ -1,10 +1,9 @@
 #include "platform/base/strings.h"
 
-#include <algorithm>
-
 #include <iconv.h>
 #include <langinfo.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <vector>
@@ -182,7 +181,8 @@ std::string Utf16ToUtf8(std::u16string_view text) {
 
 WideString AnsiToWide(std::string_view text) {
   // ASCII reads the same in every code page the program meets: no lookup needed.
-  if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+  if (std::all_of(text.begin(), text.end(),
+                  [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
     return WideString(text.begin(), text.end());
   }
   std::string codePage = SystemCodePage();

@@ -1,8 +1,8 @@
 #include "platform/forms/application.h"
 
 #include <cctype>
-#include <utility>
 #include <stdexcept>
+#include <utility>
 
 #include "platform/forms/dialogs.h"
 #include "platform/window/dialog_keys.h"
@@ -13,7 +13,9 @@ namespace {
 TApplication* g_application = nullptr;  // the framework's application object
 }  // namespace
 
-bool HasApplication() { return g_application != nullptr; }
+bool HasApplication() {
+  return g_application != nullptr;
+}
 
 TApplication& Application() {
   if (!g_application) throw std::logic_error("no application object exists");

@@ -53,8 +53,8 @@ class TComponent : public TObject {
 
   TComponent* m_owner;
   std::string m_name;
-  std::vector<TComponent*> m_components;     // owned, in creation order
-  std::vector<TComponent*> m_freeNotifies;   // told when this goes
+  std::vector<TComponent*> m_components;    // owned, in creation order
+  std::vector<TComponent*> m_freeNotifies;  // told when this goes
   bool m_loading = false;
   bool m_destroying = false;
 };

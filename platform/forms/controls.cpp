@@ -129,7 +129,9 @@ TPoint TControl::ClientToScreen(TPoint p) const {
   return m_parent->ClientToScreen(p + m_bounds.TopLeft());
 }
 
-TPoint TControl::ScreenToClient(TPoint p) const { return p - ClientToScreen({0, 0}); }
+TPoint TControl::ScreenToClient(TPoint p) const {
+  return p - ClientToScreen({0, 0});
+}
 
 void TControl::Invalidate() {
   if (m_parent) m_parent->InvalidateRect(m_bounds);
@@ -296,8 +298,8 @@ TWinControl::~TWinControl() {
 void TWinControl::CreateParams(TCreateParams& params) {
   params.ClassName = "TWinControl";
   params.Text = Caption();
-  params.Style = WS_CHILD | WS_CLIPSIBLINGS | (TabStop ? WS_TABSTOP : 0) | (Visible() ? WS_VISIBLE : 0) |
-                 (Enabled() ? 0 : WS_DISABLED);
+  params.Style = WS_CHILD | WS_CLIPSIBLINGS | (TabStop ? WS_TABSTOP : 0) |
+                 (Visible() ? WS_VISIBLE : 0) | (Enabled() ? 0 : WS_DISABLED);
   params.ExStyle = 0;
   params.ClassStyle = CS_DBLCLKS;
   params.Bounds = m_bounds;
@@ -409,7 +411,9 @@ bool TWinControl::CanFocus() const {
   return true;
 }
 
-bool TWinControl::Focused() const { return m_handle && WindowSystem().GetFocus() == m_handle; }
+bool TWinControl::Focused() const {
+  return m_handle && WindowSystem().GetFocus() == m_handle;
+}
 
 void TWinControl::SetFocus() {
   if (CanFocus()) WindowSystem().SetFocus(Handle());
@@ -418,7 +422,8 @@ void TWinControl::SetFocus() {
 void TWinControl::SetVisible(bool visible) {
   if (visible == Visible()) return;
   TControl::SetVisible(visible);
-  if (m_handle) WindowSystem().ShowWindow(m_handle, visible ? (Parent() ? SW_SHOWNA : SW_SHOW) : SW_HIDE);
+  if (m_handle)
+    WindowSystem().ShowWindow(m_handle, visible ? (Parent() ? SW_SHOWNA : SW_SHOW) : SW_HIDE);
 }
 
 void TWinControl::SetEnabled(bool enabled) {
@@ -459,7 +464,8 @@ void TWinControl::Realign() {
 }
 
 void TWinControl::AlignControls(TRect& rect) {
-  for (TAlign kind : {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient}) {
+  for (TAlign kind :
+       {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient}) {
     for (TControl* c : m_controls) {
       if (c->Align() != kind || !c->Visible()) continue;
       int w = c->Width();
@@ -658,7 +664,8 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_SETFOCUS: {
       TControl* top = this;
       while (top->Parent()) top = top->Parent();
-      if (auto* form = dynamic_cast<TCustomForm*>(top); form && form != this) form->m_activeControl = this;
+      if (auto* form = dynamic_cast<TCustomForm*>(top); form && form != this)
+        form->m_activeControl = this;
       DoEnter();
       break;
     }
@@ -667,7 +674,8 @@ void TWinControl::WndProc(TMessage& m) {
       break;
     case WM_SETCURSOR:
       if (reinterpret_cast<HWND>(m.WParam) == m_handle && LOWORD(m.LParam) == HTCLIENT) {
-        TControl* under = ControlAtPos(WindowSystem().ScreenToClient(m_handle, WindowSystem().GetCursorPos()));
+        TControl* under =
+            ControlAtPos(WindowSystem().ScreenToClient(m_handle, WindowSystem().GetCursorPos()));
         if (under->Cursor != crDefault) {
           WindowSystem().SetCursor(Screen().Cursor(under->Cursor));
           m.Result = 1;
@@ -677,7 +685,8 @@ void TWinControl::WndProc(TMessage& m) {
       break;
     case WM_CTLCOLOREDIT:
       // Reflected to the asking child, which answers for itself.
-      if (TWinControl* child = FindControl(reinterpret_cast<HWND>(m.LParam)); child && child != this) {
+      if (TWinControl* child = FindControl(reinterpret_cast<HWND>(m.LParam));
+          child && child != this) {
         m.Result = child->Perform(m.Msg + CN_BASE, m.WParam, m.LParam);
         return;
       }

@@ -8,10 +8,10 @@
 #include "platform/base/color.h"
 #include "platform/base/geometry.h"
 #include "platform/forms/component.h"
+#include "platform/forms/forward.h"
 #include "platform/gfx/canvas.h"
 #include "platform/gfx/font.h"
 #include "platform/window/window_system.h"
-#include "platform/forms/forward.h"
 
 namespace kx {
 
@@ -33,8 +33,8 @@ using TMouseEvent = std::function<void(TObject* sender, TMouseButton, TShiftStat
 using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState, int x, int y)>;
 using TKeyEvent = std::function<void(TObject* sender, std::uint16_t& key, TShiftState)>;
 using TKeyPressEvent = std::function<void(TObject* sender, char& key)>;
-using TMouseWheelEvent =
-    std::function<void(TObject* sender, TShiftState, int wheelDelta, TPoint mousePos, bool& handled)>;
+using TMouseWheelEvent = std::function<void(TObject* sender, TShiftState, int wheelDelta,
+                                            TPoint mousePos, bool& handled)>;
 using TContextPopupEvent = std::function<void(TObject* sender, TPoint mousePos, bool& handled)>;
 using TWndMethod = std::function<void(TMessage&)>;
 

@@ -1,13 +1,12 @@
 #include "platform/forms/dialogs.h"
 
-#include "platform/window/api.h"
-
 #include <algorithm>
 #include <memory>
 #include <vector>
 
 #include "platform/forms/application.h"
 #include "platform/gfx/draw_text.h"
+#include "platform/window/api.h"
 #include "platform/window/frame_drawing.h"
 
 namespace kx {
@@ -20,7 +19,9 @@ constexpr int kButtonHeight = 25;
 constexpr int kMaxTextWidth = 360;
 constexpr UINT kTextFormat = DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS;
 
-TFont DialogFont() { return TFont("MS Sans Serif", -11, {}, clWindowText); }
+TFont DialogFont() {
+  return TFont("MS Sans Serif", -11, {}, clWindowText);
+}
 
 TRect MeasureText(const std::string& text) {
   TBitmap scratch(1, 1);
@@ -79,7 +80,8 @@ void ButtonProc(TWindowSystem& sys, const std::shared_ptr<BoxState>& state, HWND
       return;
     }
     case WM_KEYDOWN:
-      if (m.WParam == VK_RETURN || m.WParam == VK_SPACE || m.WParam == VK_ESCAPE) state->done = true;
+      if (m.WParam == VK_RETURN || m.WParam == VK_SPACE || m.WParam == VK_ESCAPE)
+        state->done = true;
       return;
     case WM_GETDLGCODE:
       m.Result = 0;
@@ -96,7 +98,8 @@ void ButtonProc(TWindowSystem& sys, const std::shared_ptr<BoxState>& state, HWND
 }  // namespace
 
 std::string ErrorBoxText(const std::string& message) {
-  if (!message.empty() && static_cast<unsigned char>(message.back()) > static_cast<unsigned char>('.')) {
+  if (!message.empty() &&
+      static_cast<unsigned char>(message.back()) > static_cast<unsigned char>('.')) {
     return message + ".";
   }
   return message;
@@ -108,7 +111,8 @@ void MessageBox(const std::string& text, const std::string& caption, TMsgDlgIcon
   TRect textSize = MeasureText(text);
   int textLeft = kMargin + (icon == TMsgDlgIcon::Stop ? kIconSize + kMargin : 0);
   int bodyHeight = std::max(textSize.Height(), icon == TMsgDlgIcon::Stop ? kIconSize : 0);
-  int clientWidth = std::max({textLeft + textSize.Width() + kMargin, kButtonWidth + 2 * kMargin, 150});
+  int clientWidth =
+      std::max({textLeft + textSize.Width() + kMargin, kButtonWidth + 2 * kMargin, 150});
   int clientHeight = kMargin + bodyHeight + kMargin + kButtonHeight + kMargin;
   int width = clientWidth + 6;
   int height = clientHeight + 25;
@@ -121,8 +125,8 @@ void MessageBox(const std::string& text, const std::string& caption, TMsgDlgIcon
   box.Style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_DLGFRAME;
   box.ExStyle = WS_EX_DLGMODALFRAME;
   box.Owner = previousActive;
-  box.Bounds = Bounds(work.Left + (work.Width() - width) / 2, work.Top + (work.Height() - height) / 2,
-                      width, height);
+  box.Bounds = Bounds(work.Left + (work.Width() - width) / 2,
+                      work.Top + (work.Height() - height) / 2, width, height);
   box.Proc = [&sys, state, text, icon, textLeft, textSize](HWND h, TMessage& m) {
     if (m.Msg == WM_PAINT) {
       TPaintStruct ps;
@@ -149,8 +153,8 @@ void MessageBox(const std::string& text, const std::string& caption, TMsgDlgIcon
   ok.Text = "OK";
   ok.Style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
   ok.Parent = dialog;
-  ok.Bounds = Bounds((clientWidth - kButtonWidth) / 2, clientHeight - kMargin - kButtonHeight, kButtonWidth,
-                     kButtonHeight);
+  ok.Bounds = Bounds((clientWidth - kButtonWidth) / 2, clientHeight - kMargin - kButtonHeight,
+                     kButtonWidth, kButtonHeight);
   ok.Proc = [&sys, state](HWND h, TMessage& m) { ButtonProc(sys, state, h, m); };
   HWND button = sys.CreateWindowEx(ok);
 

@@ -70,7 +70,9 @@ void TCustomEdit::SetCaption(const std::string& text) {
   Invalidate();
 }
 
-void TCustomEdit::SetMaxLength(int value) { m_buffer.MaxLength = std::max(0, value); }
+void TCustomEdit::SetMaxLength(int value) {
+  m_buffer.MaxLength = std::max(0, value);
+}
 
 void TCustomEdit::SetCharCase(TEditCharCase value) {
   m_buffer.CharCase = value;
@@ -118,7 +120,9 @@ void TCustomEdit::SetSel(int start, int end) {
   SelectionChanged();
 }
 
-void TCustomEdit::SelectAll() { SetSel(0, -1); }
+void TCustomEdit::SelectAll() {
+  SetSel(0, -1);
+}
 
 std::string TCustomEdit::DisplayText() const {
   if (m_passwordChar) return std::string(m_buffer.Text().size(), m_passwordChar);
@@ -133,7 +137,9 @@ TRect TCustomEdit::FormatRect() const {
   return r;
 }
 
-std::vector<int> TCustomEdit::DisplayWidths() const { return PrefixWidths(Font(), DisplayText()); }
+std::vector<int> TCustomEdit::DisplayWidths() const {
+  return PrefixWidths(Font(), DisplayText());
+}
 
 int TCustomEdit::TextX(const std::vector<int>& widths, int position) const {
   TRect f = FormatRect();
@@ -143,7 +149,8 @@ int TCustomEdit::TextX(const std::vector<int>& widths, int position) const {
     if (m_alignment == TAlignment::taRightJustify) offset = f.Width() - total - 1;
     if (m_alignment == TAlignment::taCenter) offset = (f.Width() - total) / 2;
   }
-  return f.Left + offset + widths[static_cast<std::size_t>(std::clamp(position, 0, m_buffer.Length()))] - m_scrollX;
+  return f.Left + offset +
+         widths[static_cast<std::size_t>(std::clamp(position, 0, m_buffer.Length()))] - m_scrollX;
 }
 
 int TCustomEdit::PositionAt(int x) {
@@ -176,7 +183,8 @@ void TCustomEdit::PlaceCaret(const std::vector<int>& widths) {
   if (!Focused()) return;
   TRect f = FormatRect();
   int height = std::min(FontHeight(Font()), f.Height());
-  WindowSystem().SetCaretPos(TextX(widths, m_buffer.Caret()), f.Top + std::max(0, (f.Height() - height) / 2));
+  WindowSystem().SetCaretPos(TextX(widths, m_buffer.Caret()),
+                             f.Top + std::max(0, (f.Height() - height) / 2));
 }
 
 void TCustomEdit::SelectionChanged() {
@@ -248,7 +256,8 @@ bool TCustomEdit::HandleEditMessage(TMessage& m) {
       }
       return true;
     case WM_COPY:
-      if (m_buffer.SelLength() > 0 && !m_passwordChar) WindowSystem().SetClipboardText(AnsiToWide(m_buffer.SelText()));
+      if (m_buffer.SelLength() > 0 && !m_passwordChar)
+        WindowSystem().SetClipboardText(AnsiToWide(m_buffer.SelText()));
       return true;
     case WM_PASTE:
       if (!m_readOnly && WindowSystem().HasClipboardText()) {
@@ -348,7 +357,8 @@ void TCustomEdit::ContextPopup(int x, int y, bool& handled) {
 
 void TCustomEdit::ShowContextMenu(int x, int y) {
   // A request from the keyboard (-1, -1) opens the menu at the middle of the edit.
-  TPoint at = x == -1 && y == -1 ? ClientToScreen({Width() / 2, Height() / 2}) : ClientToScreen({x, y});
+  TPoint at =
+      x == -1 && y == -1 ? ClientToScreen({Width() / 2, Height() / 2}) : ClientToScreen({x, y});
   if (auto* menu = dynamic_cast<TPopupMenu*>(PopupMenu)) {
     menu->PopupComponent = this;
     menu->Popup(at.X, at.Y);
@@ -399,8 +409,9 @@ void TCustomEdit::PaintText() {
   colors.TextColor = Font().Color();
   colors.BackColor = Color();
   if (Parent() && Parent()->HandleAllocated()) {
-    WindowSystem().SendMessage(Parent()->Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(&colors),
-                      reinterpret_cast<LPARAM>(Handle()));
+    WindowSystem().SendMessage(Parent()->Handle(), WM_CTLCOLOREDIT,
+                               reinterpret_cast<WPARAM>(&colors),
+                               reinterpret_cast<LPARAM>(Handle()));
   } else {
     Perform(CN_CTLCOLOREDIT, reinterpret_cast<WPARAM>(&colors), reinterpret_cast<LPARAM>(Handle()));
   }
@@ -430,8 +441,9 @@ void TCustomEdit::PaintText() {
     c.FillRect({left, y, right, y + height});
     c.Font().SetColor(clHighlightText);
     c.Brush().Style = TBrushStyle::bsClear;
-    c.TextOut(left, y, std::string_view(text).substr(static_cast<std::size_t>(m_buffer.SelStart()),
-                                                     static_cast<std::size_t>(m_buffer.SelLength())));
+    c.TextOut(left, y,
+              std::string_view(text).substr(static_cast<std::size_t>(m_buffer.SelStart()),
+                                            static_cast<std::size_t>(m_buffer.SelLength())));
   }
   WindowSystem().EndPaint(Handle(), ps);
 }

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "platform/forms/edit_buffer.h"
-#include "platform/forms/label.h"
 #include "platform/forms/forward.h"
+#include "platform/forms/label.h"
 
 namespace kx {
 

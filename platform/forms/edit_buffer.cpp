@@ -7,7 +7,9 @@
 namespace kx {
 
 namespace {
-bool IsSpace(char c) { return c == ' ' || c == '\t'; }
+bool IsSpace(char c) {
+  return c == ' ' || c == '\t';
+}
 }  // namespace
 
 std::string ApplyCharCase(const std::string& text, TEditCharCase charCase) {
@@ -15,7 +17,8 @@ std::string ApplyCharCase(const std::string& text, TEditCharCase charCase) {
   std::string out = text;
   for (char& c : out) {
     auto u = static_cast<unsigned char>(c);
-    c = static_cast<char>(charCase == TEditCharCase::ecUpperCase ? std::toupper(u) : std::tolower(u));
+    c = static_cast<char>(charCase == TEditCharCase::ecUpperCase ? std::toupper(u)
+                                                                 : std::tolower(u));
   }
   return out;
 }
@@ -27,7 +30,9 @@ void EditBuffer::SetText(const std::string& text) {
   m_typing = false;
 }
 
-int EditBuffer::Clamp(int position) const { return std::clamp(position, 0, Length()); }
+int EditBuffer::Clamp(int position) const {
+  return std::clamp(position, 0, Length());
+}
 
 std::string EditBuffer::SelText() const {
   return m_text.substr(static_cast<std::size_t>(SelStart()), static_cast<std::size_t>(SelLength()));

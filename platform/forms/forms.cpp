@@ -1,11 +1,10 @@
 #include "platform/forms/forms.h"
 
-#include "platform/window/api.h"
-
 #include <algorithm>
 #include <utility>
 
 #include "platform/forms/application.h"
+#include "platform/window/api.h"
 
 namespace kx {
 
@@ -52,7 +51,9 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
   Screen().m_forms.push_back(this);
 }
 
-TCustomForm::~TCustomForm() { std::erase(Screen().m_forms, this); }
+TCustomForm::~TCustomForm() {
+  std::erase(Screen().m_forms, this);
+}
 
 void TCustomForm::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
@@ -74,7 +75,8 @@ void TCustomForm::CreateParams(TCreateParams& params) {
       params.Style |= WS_CAPTION | WS_THICKFRAME;
       break;
   }
-  if (BorderStyle == TFormBorderStyle::bsToolWindow || BorderStyle == TFormBorderStyle::bsSizeToolWin) {
+  if (BorderStyle == TFormBorderStyle::bsToolWindow ||
+      BorderStyle == TFormBorderStyle::bsSizeToolWin) {
     params.ExStyle |= WS_EX_TOOLWINDOW;
   }
   if (BorderStyle != TFormBorderStyle::bsNone && (BorderIcons & biSystemMenu)) {

@@ -1,19 +1,22 @@
 #include "platform/forms/hint_window.h"
 
-#include "platform/window/api.h"
-
 #include "platform/gfx/draw_text.h"
+#include "platform/window/api.h"
 
 namespace kx {
 
 namespace {
 constexpr UINT kHintFormat = DT_LEFT | DT_NOPREFIX | DT_WORDBREAK;
-TFont HintFont() { return TFont("MS Sans Serif", -11, {}, clInfoText); }
+TFont HintFont() {
+  return TFont("MS Sans Serif", -11, {}, clInfoText);
+}
 }  // namespace
 
 THintWindow::THintWindow() = default;
 
-THintWindow::~THintWindow() { ReleaseHandle(); }
+THintWindow::~THintWindow() {
+  ReleaseHandle();
+}
 
 TRect THintWindow::CalcHintRect(int maxWidth, const std::string& text) const {
   TBitmap scratch(1, 1);

@@ -1,13 +1,12 @@
 // The plain popup of a menu that no skin draws: one top-level popup window per
 // open level, tracked in a loop of its own like the platform's popup menus.
 #include <algorithm>
-
-#include "platform/window/api.h"
 #include <memory>
 
 #include "platform/forms/image_list.h"
 #include "platform/forms/menus.h"
 #include "platform/gfx/draw_text.h"
+#include "platform/window/api.h"
 
 namespace kx {
 
@@ -19,7 +18,9 @@ constexpr int kLineHeight = 8;
 constexpr int kGlyphColumn = 20;
 constexpr int kArrowColumn = 16;
 
-TFont MenuFont() { return TFont("MS Sans Serif", -11, {}, clMenuText); }
+TFont MenuFont() {
+  return TFont("MS Sans Serif", -11, {}, clMenuText);
+}
 
 class PlainPopup {
  public:
@@ -81,10 +82,12 @@ void PlainPopup::Layout() {
     TRect r{0, 0, 0, 0};
     DrawText(c, item->Caption, r, DT_SINGLELINE | DT_CALCRECT);
     textWidth = std::max(textWidth, r.Width());
-    if (item->ShortCut != scNone) shortCutWidth = std::max(shortCutWidth, c.TextWidth(ShortCutToText(item->ShortCut)));
+    if (item->ShortCut != scNone)
+      shortCutWidth = std::max(shortCutWidth, c.TextWidth(ShortCutToText(item->ShortCut)));
   }
   int glyph = m_menu.Images() ? std::max(kGlyphColumn, m_menu.Images()->Width() + 4) : kGlyphColumn;
-  int width = glyph + textWidth + (shortCutWidth ? shortCutWidth + 16 : 0) + kArrowColumn + 2 * kFrame;
+  int width =
+      glyph + textWidth + (shortCutWidth ? shortCutWidth + 16 : 0) + kArrowColumn + 2 * kFrame;
   for (TRect& r : m_rects) r.Right = width - kFrame;
   m_size = {std::max(width, 60), y + kFrame};
 }
@@ -130,7 +133,9 @@ void PlainPopup::Create(const TRect& bounds) {
     }
   };
   m_hwnd = m_sys.CreateWindowEx(p);
-  if (m_hwnd) m_sys.SetWindowPos(m_hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  if (m_hwnd)
+    m_sys.SetWindowPos(m_hwnd, HWND_TOPMOST, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 bool PlainPopup::Selectable(int index) const {
@@ -147,9 +152,11 @@ int PlainPopup::ItemAt(TPoint client) const {
 
 void PlainPopup::SetActive(int index) {
   if (index == m_active) return;
-  if (m_active >= 0) m_sys.InvalidateRect(m_hwnd, &m_rects[static_cast<std::size_t>(m_active)], false);
+  if (m_active >= 0)
+    m_sys.InvalidateRect(m_hwnd, &m_rects[static_cast<std::size_t>(m_active)], false);
   m_active = index;
-  if (m_active >= 0) m_sys.InvalidateRect(m_hwnd, &m_rects[static_cast<std::size_t>(m_active)], false);
+  if (m_active >= 0)
+    m_sys.InvalidateRect(m_hwnd, &m_rects[static_cast<std::size_t>(m_active)], false);
 }
 
 void PlainPopup::Step(int direction) {
@@ -206,7 +213,8 @@ bool PlainPopup::FilterMessage(TMsg& msg) {
           break;
         case VK_RETURN:
         case VK_RIGHT:
-          if (m_active >= 0 && (msg.wParam == VK_RETURN || m_items[static_cast<std::size_t>(m_active)]->Count() > 0)) {
+          if (m_active >= 0 && (msg.wParam == VK_RETURN ||
+                                m_items[static_cast<std::size_t>(m_active)]->Count() > 0)) {
             Choose(m_active);
           }
           break;
@@ -244,7 +252,8 @@ bool PlainPopup::FilterMessage(TMsg& msg) {
 TMenuItem* PlainPopup::Track() {
   if (Empty()) return nullptr;
   Step(1);
-  int filter = m_sys.AddMessageFilter([this](TMsg& msg) { return !m_done && !m_childOpen && FilterMessage(msg); });
+  int filter = m_sys.AddMessageFilter(
+      [this](TMsg& msg) { return !m_done && !m_childOpen && FilterMessage(msg); });
   struct FilterGuard {
     TWindowSystem& sys;
     int id;
@@ -283,12 +292,15 @@ void PlainPopup::PaintItem(TCanvas& c, int index) {
   c.Brush().Color = active ? clHighlight : clMenu;
   c.FillRect(r);
   TColor text = !item.Enabled ? clGrayText : active ? clHighlightText : clMenuText;
-  int glyphWidth = m_menu.Images() ? std::max(kGlyphColumn, m_menu.Images()->Width() + 4) : kGlyphColumn;
+  int glyphWidth =
+      m_menu.Images() ? std::max(kGlyphColumn, m_menu.Images()->Width() + 4) : kGlyphColumn;
   int midY = r.Top + r.Height() / 2;
   if (!item.Bitmap.Empty()) {
     c.Draw(r.Left + 2, midY - item.Bitmap.Height() / 2, item.Bitmap);
-  } else if (m_menu.Images() && item.ImageIndex >= 0 && item.ImageIndex < m_menu.Images()->Count()) {
-    m_menu.Images()->Draw(c, r.Left + 2, midY - m_menu.Images()->Height() / 2, item.ImageIndex, item.Enabled);
+  } else if (m_menu.Images() && item.ImageIndex >= 0 &&
+             item.ImageIndex < m_menu.Images()->Count()) {
+    m_menu.Images()->Draw(c, r.Left + 2, midY - m_menu.Images()->Height() / 2, item.ImageIndex,
+                          item.Enabled);
   } else if (item.Checked) {
     c.Pen().Color = text;
     c.Brush().Color = text;
@@ -309,7 +321,8 @@ void PlainPopup::PaintItem(TCanvas& c, int index) {
   c.Brush().Style = TBrushStyle::bsClear;
   TRect caption{r.Left + glyphWidth, r.Top, r.Right - kArrowColumn, r.Bottom};
   DrawText(c, item.Caption, caption, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
-  if (item.ShortCut != scNone) DrawText(c, ShortCutToText(item.ShortCut), caption, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
+  if (item.ShortCut != scNone)
+    DrawText(c, ShortCutToText(item.ShortCut), caption, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
   if (item.Count() > 0) {
     c.Pen().Color = text;
     for (int i = 0; i < 4; ++i) {

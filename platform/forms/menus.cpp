@@ -38,7 +38,8 @@ std::string KeyName(std::uint16_t key) {
   for (const KeyNameEntry& k : kKeyNames) {
     if (k.key == key) return k.name;
   }
-  if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) return std::string(1, static_cast<char>(key));
+  if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z'))
+    return std::string(1, static_cast<char>(key));
   if (key >= VK_F1 && key <= VK_F12) return "F" + std::to_string(key - VK_F1 + 1);
   return {};
 }
@@ -103,7 +104,8 @@ char GetHotkey(const std::string& caption) {
 
 bool IsAccel(char key, const std::string& caption) {
   char hot = GetHotkey(caption);
-  return hot != 0 && std::toupper(static_cast<unsigned char>(hot)) == std::toupper(static_cast<unsigned char>(key));
+  return hot != 0 && std::toupper(static_cast<unsigned char>(hot)) ==
+                         std::toupper(static_cast<unsigned char>(key));
 }
 
 std::string StripHotkey(const std::string& caption) {
@@ -140,9 +142,13 @@ int TMenuItem::IndexOf(const TMenuItem* item) const {
   return it == m_items.end() ? -1 : static_cast<int>(it - m_items.begin());
 }
 
-int TMenuItem::MenuIndex() const { return m_parent ? m_parent->IndexOf(this) : -1; }
+int TMenuItem::MenuIndex() const {
+  return m_parent ? m_parent->IndexOf(this) : -1;
+}
 
-void TMenuItem::Add(TMenuItem* item) { Insert(Count(), item); }
+void TMenuItem::Add(TMenuItem* item) {
+  Insert(Count(), item);
+}
 
 void TMenuItem::Insert(int index, TMenuItem* item) {
   if (!item || item == this) return;

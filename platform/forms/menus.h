@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "platform/forms/controls.h"
-#include "platform/gfx/bitmap.h"
 #include "platform/forms/forward.h"
+#include "platform/gfx/bitmap.h"
 
 namespace kx {
 

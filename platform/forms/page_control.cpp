@@ -1,12 +1,11 @@
 #include "platform/forms/page_control.h"
 
-#include "platform/window/api.h"
-
 #include <algorithm>
 
 #include "platform/forms/image_list.h"
 #include "platform/forms/menus.h"
 #include "platform/gfx/draw_text.h"
+#include "platform/window/api.h"
 
 namespace kx {
 
@@ -23,7 +22,9 @@ TTabSheet::TTabSheet(TComponent* owner) : TWinControl(owner) {
   SetAlign(TAlign::alClient);
 }
 
-TTabSheet::~TTabSheet() { SetPageControl(nullptr); }
+TTabSheet::~TTabSheet() {
+  SetPageControl(nullptr);
+}
 
 void TTabSheet::SetPageControl(TPageControl* pageControl) {
   if (pageControl == m_pageControl) return;
@@ -111,7 +112,8 @@ void TPageControl::RemovePage(TTabSheet* page) {
 }
 
 int TPageControl::TabCount() const {
-  return static_cast<int>(std::count_if(m_pages.begin(), m_pages.end(), [](const TTabSheet* p) { return p->m_tabVisible; }));
+  return static_cast<int>(std::count_if(m_pages.begin(), m_pages.end(),
+                                        [](const TTabSheet* p) { return p->m_tabVisible; }));
 }
 
 TTabSheet* TPageControl::PageForTab(int tabIndex) const {
@@ -122,7 +124,9 @@ TTabSheet* TPageControl::PageForTab(int tabIndex) const {
   return nullptr;
 }
 
-int TPageControl::ActivePageIndex() const { return m_activePage ? m_activePage->PageIndex() : -1; }
+int TPageControl::ActivePageIndex() const {
+  return m_activePage ? m_activePage->PageIndex() : -1;
+}
 
 void TPageControl::ShowOnly(TTabSheet* page) {
   TTabSheet* previous = m_activePage;
@@ -130,7 +134,8 @@ void TPageControl::ShowOnly(TTabSheet* page) {
   if (page) {
     page->SetVisible(true);
     if (page->HandleAllocated()) {
-      WindowSystem().SetWindowPos(page->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      WindowSystem().SetWindowPos(page->Handle(), HWND_TOP, 0, 0, 0, 0,
+                                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
   }
   if (previous && previous != page) previous->SetVisible(false);
@@ -145,7 +150,8 @@ void TPageControl::SetActivePage(TTabSheet* page) {
 }
 
 void TPageControl::SetActivePageIndex(int index) {
-  SetActivePage(index >= 0 && index < PageCount() ? m_pages[static_cast<std::size_t>(index)] : nullptr);
+  SetActivePage(index >= 0 && index < PageCount() ? m_pages[static_cast<std::size_t>(index)]
+                                                  : nullptr);
 }
 
 void TPageControl::SetTabIndex(int index) {
@@ -270,7 +276,8 @@ TRect TPageControl::PlatformItemRect(int tabIndex) const {
   int index = 0;
   int scrolled = 0;  // width of the tabs scrolled off a single row
   if (!m_multiLine && !vertical) {
-    for (int i = 0; i < std::min(m_firstTab, TabCount()); ++i) scrolled += ItemWidth(*PageForTab(i));
+    for (int i = 0; i < std::min(m_firstTab, TabCount()); ++i)
+      scrolled += ItemWidth(*PageForTab(i));
   }
   for (const TTabSheet* p : m_pages) {
     if (!p->m_tabVisible) continue;
@@ -288,7 +295,8 @@ TRect TPageControl::PlatformItemRect(int tabIndex) const {
       ++row;
     }
     if (index == tabIndex) {
-      int top = m_tabPosition == TTabPosition::tpBottom ? Height() - kRowInset - (row + 1) * h : kRowInset + row * h;
+      int top = m_tabPosition == TTabPosition::tpBottom ? Height() - kRowInset - (row + 1) * h
+                                                        : kRowInset + row * h;
       return Bounds(x - scrolled, top, w, h);
     }
     x += w;
@@ -440,7 +448,8 @@ void TPageControl::DrawTab(TCanvas& c, int tabIndex, const TRect& rect, bool act
     int textWidth = c.TextWidth(StripHotkey(page->Caption()));
     int total = m_images->Width() + 3 + textWidth;
     int x = r.Left + (r.Width() - total) / 2;
-    m_images->Draw(c, x, r.Top + (r.Height() - m_images->Height()) / 2, page->ImageIndex(), page->Enabled());
+    m_images->Draw(c, x, r.Top + (r.Height() - m_images->Height()) / 2, page->ImageIndex(),
+                   page->Enabled());
     text.Left = x + m_images->Width() + 3;
     DrawText(c, page->Caption(), text, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
     return;

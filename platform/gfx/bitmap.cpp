@@ -12,11 +12,16 @@ namespace kx {
 
 int BitsPerPixel(TPixelFormat format) {
   switch (format) {
-    case TPixelFormat::pf1bit: return 1;
-    case TPixelFormat::pf4bit: return 4;
-    case TPixelFormat::pf8bit: return 8;
-    case TPixelFormat::pf24bit: return 24;
-    case TPixelFormat::pf32bit: return 32;
+    case TPixelFormat::pf1bit:
+      return 1;
+    case TPixelFormat::pf4bit:
+      return 4;
+    case TPixelFormat::pf8bit:
+      return 8;
+    case TPixelFormat::pf24bit:
+      return 24;
+    case TPixelFormat::pf32bit:
+      return 32;
   }
   return 24;
 }
@@ -103,7 +108,9 @@ std::size_t TBitmap::LoadFromBytes(std::span<const std::uint8_t> data) {
   return used;
 }
 
-std::vector<std::uint8_t> TBitmap::SaveToBytes() const { return WriteBmp(*this); }
+std::vector<std::uint8_t> TBitmap::SaveToBytes() const {
+  return WriteBmp(*this);
+}
 
 void TBitmap::LoadFromFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

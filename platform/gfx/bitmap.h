@@ -8,8 +8,8 @@
 
 #include "platform/base/color.h"
 #include "platform/base/exception.h"
-#include "platform/gfx/pixel.h"
 #include "platform/gfx/forward.h"
+#include "platform/gfx/pixel.h"
 
 namespace kx {
 

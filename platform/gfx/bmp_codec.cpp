@@ -13,7 +13,9 @@ constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kBiRgb = 0;
 constexpr std::uint32_t kBiBitFields = 3;
 
-[[noreturn]] void Invalid() { throw EInvalidGraphic(SInvalidBitmap); }
+[[noreturn]] void Invalid() {
+  throw EInvalidGraphic(SInvalidBitmap);
+}
 
 class Reader {
  public:
@@ -42,12 +44,18 @@ class Reader {
 
 TPixelFormat FormatForBits(int bits) {
   switch (bits) {
-    case 1: return TPixelFormat::pf1bit;
-    case 4: return TPixelFormat::pf4bit;
-    case 8: return TPixelFormat::pf8bit;
-    case 24: return TPixelFormat::pf24bit;
-    case 32: return TPixelFormat::pf32bit;
-    default: Invalid();
+    case 1:
+      return TPixelFormat::pf1bit;
+    case 4:
+      return TPixelFormat::pf4bit;
+    case 8:
+      return TPixelFormat::pf8bit;
+    case 24:
+      return TPixelFormat::pf24bit;
+    case 32:
+      return TPixelFormat::pf32bit;
+    default:
+      Invalid();
   }
 }
 
@@ -81,19 +89,29 @@ void DecodeRow(const std::uint8_t* src, int width, int bits, const std::vector<P
   };
   for (int x = 0; x < width; ++x) {
     switch (bits) {
-      case 1: dst[x] = paletteColor((src[x >> 3] >> (7 - (x & 7))) & 1); break;
-      case 4: dst[x] = paletteColor((src[x >> 1] >> ((x & 1) ? 0 : 4)) & 0xF); break;
-      case 8: dst[x] = paletteColor(src[x]); break;
-      case 24: dst[x] = MakePixel(src[3 * x + 2], src[3 * x + 1], src[3 * x]); break;
+      case 1:
+        dst[x] = paletteColor((src[x >> 3] >> (7 - (x & 7))) & 1);
+        break;
+      case 4:
+        dst[x] = paletteColor((src[x >> 1] >> ((x & 1) ? 0 : 4)) & 0xF);
+        break;
+      case 8:
+        dst[x] = paletteColor(src[x]);
+        break;
+      case 24:
+        dst[x] = MakePixel(src[3 * x + 2], src[3 * x + 1], src[3 * x]);
+        break;
       case 32: {
         const std::uint8_t* p = src + 4 * x;
-        std::uint32_t v = p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+        std::uint32_t v =
+            p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
         std::uint8_t a = fields.alpha ? ExtractChannel(v, fields.alpha) : 0xFF;
         dst[x] = MakePixel(ExtractChannel(v, fields.red), ExtractChannel(v, fields.green),
                            ExtractChannel(v, fields.blue), a);
         break;
       }
-      default: Invalid();
+      default:
+        Invalid();
     }
   }
 }
@@ -286,9 +304,15 @@ std::vector<std::uint8_t> WriteBmp(const TBitmap& bitmap) {
     for (int x = 0; x < w; ++x) {
       Pixel32 p = src[x];
       switch (bits) {
-        case 1: dst[x >> 3] |= static_cast<std::uint8_t>((mapper.IndexOf(p) & 1) << (7 - (x & 7))); break;
-        case 4: dst[x >> 1] |= static_cast<std::uint8_t>((mapper.IndexOf(p) & 0xF) << ((x & 1) ? 0 : 4)); break;
-        case 8: dst[x] = mapper.IndexOf(p); break;
+        case 1:
+          dst[x >> 3] |= static_cast<std::uint8_t>((mapper.IndexOf(p) & 1) << (7 - (x & 7)));
+          break;
+        case 4:
+          dst[x >> 1] |= static_cast<std::uint8_t>((mapper.IndexOf(p) & 0xF) << ((x & 1) ? 0 : 4));
+          break;
+        case 8:
+          dst[x] = mapper.IndexOf(p);
+          break;
         case 24:
           dst[3 * x] = PixelB(p);
           dst[3 * x + 1] = PixelG(p);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <span>
 #include <vector>
+
 #include "platform/gfx/forward.h"
 
 namespace kx {

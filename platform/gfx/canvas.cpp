@@ -12,15 +12,24 @@ namespace {
 
 Pixel32 ApplyPenMode(TPenMode mode, Pixel32 dst, Pixel32 pen) {
   switch (mode) {
-    case TPenMode::pmCopy: return pen;
-    case TPenMode::pmNot: return (dst & 0xFF000000u) | (~dst & 0x00FFFFFFu);
-    case TPenMode::pmXor: return dst ^ RgbOf(pen);
-    case TPenMode::pmBlack: return kOpaque;
-    case TPenMode::pmWhite: return 0xFFFFFFFFu;
-    case TPenMode::pmNop: return dst;
-    case TPenMode::pmMerge: return dst | pen;
-    case TPenMode::pmMask: return dst & pen;
-    case TPenMode::pmNotCopy: return kOpaque | (~pen & 0x00FFFFFFu);
+    case TPenMode::pmCopy:
+      return pen;
+    case TPenMode::pmNot:
+      return (dst & 0xFF000000u) | (~dst & 0x00FFFFFFu);
+    case TPenMode::pmXor:
+      return dst ^ RgbOf(pen);
+    case TPenMode::pmBlack:
+      return kOpaque;
+    case TPenMode::pmWhite:
+      return 0xFFFFFFFFu;
+    case TPenMode::pmNop:
+      return dst;
+    case TPenMode::pmMerge:
+      return dst | pen;
+    case TPenMode::pmMask:
+      return dst & pen;
+    case TPenMode::pmNotCopy:
+      return kOpaque | (~pen & 0x00FFFFFFu);
   }
   return pen;
 }
@@ -59,14 +68,18 @@ Pixel32 ApplyRop3(std::uint8_t rop, Pixel32 pattern, Pixel32 source, Pixel32 des
 
 TCanvas::TCanvas(TBitmap& target) : m_target(target) {}
 
-TRect TCanvas::DeviceBounds() const { return TRect{0, 0, m_target.Width(), m_target.Height()}; }
+TRect TCanvas::DeviceBounds() const {
+  return TRect{0, 0, m_target.Width(), m_target.Height()};
+}
 
 TRegion TCanvas::ClipRegion() const {
   TRegion whole(DeviceBounds());
   return m_clip ? TRegion::Combine(*m_clip, whole, RegionOp::And) : whole;
 }
 
-void TCanvas::SelectClipRegion(const TRegion& deviceRegion) { m_clip = deviceRegion; }
+void TCanvas::SelectClipRegion(const TRegion& deviceRegion) {
+  m_clip = deviceRegion;
+}
 
 void TCanvas::IntersectClipRect(const TRect& logical) {
   m_clip = TRegion::Combine(ClipRegion(), TRegion(logical.Offset(m_origin)), RegionOp::And);
@@ -147,7 +160,8 @@ void TCanvas::FillRect(const TRect& rect) {
   TRect r = rect.Normalized().Offset(m_origin).Intersected(DeviceBounds());
   if (r.IsEmpty()) return;
   Pixel32 color = AnyColorToPixel(m_brush.Color);
-  for (int y = r.Top; y < r.Bottom; ++y) FillDeviceSpan(y, r.Left, r.Right, color, TPenMode::pmCopy);
+  for (int y = r.Top; y < r.Bottom; ++y)
+    FillDeviceSpan(y, r.Left, r.Right, color, TPenMode::pmCopy);
 }
 
 void TCanvas::FillRegion(const TRegion& logical, TColor color) {
@@ -265,7 +279,8 @@ void TCanvas::Rectangle(const TRect& rect) {
     int dx = m_origin.X;
     int dy = m_origin.Y;
     FillDeviceSpan(r.Top + dy, r.Left + dx, r.Right + dx, color, m_pen.Mode);
-    if (r.Height() > 1) FillDeviceSpan(r.Bottom - 1 + dy, r.Left + dx, r.Right + dx, color, m_pen.Mode);
+    if (r.Height() > 1)
+      FillDeviceSpan(r.Bottom - 1 + dy, r.Left + dx, r.Right + dx, color, m_pen.Mode);
     for (int y = r.Top + 1; y < r.Bottom - 1; ++y) {
       FillDeviceSpan(y + dy, r.Left + dx, r.Left + 1 + dx, color, m_pen.Mode);
       if (r.Width() > 1) FillDeviceSpan(y + dy, r.Right - 1 + dx, r.Right + dx, color, m_pen.Mode);
@@ -273,8 +288,8 @@ void TCanvas::Rectangle(const TRect& rect) {
     return;
   }
   m_penStep = 0;
-  TPoint corners[4] = {{r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1},
-                       {r.Left, r.Bottom - 1}};
+  TPoint corners[4] = {
+      {r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}};
   for (int i = 0; i < 4; ++i) PenLine(corners[i], corners[(i + 1) % 4], false);
 }
 
@@ -424,7 +439,9 @@ void TCanvas::DrawFocusRect(const TRect& rect) {
   }
 }
 
-FontFace& TCanvas::Face() { return FontEngine::Instance().FaceFor(m_font); }
+FontFace& TCanvas::Face() {
+  return FontEngine::Instance().FaceFor(m_font);
+}
 
 void TCanvas::BlendCoverage(int deviceX, int deviceY, int width, int height,
                             const std::uint8_t* coverage, TColor color) {
@@ -468,7 +485,9 @@ int TCanvas::TextWidthW(std::u16string_view text) {
   return width;
 }
 
-int TCanvas::TextHeight(std::string_view) { return Face().Height(); }
+int TCanvas::TextHeight(std::string_view) {
+  return Face().Height();
+}
 
 void TCanvas::TextOutW(int x, int y, std::u16string_view text) {
   FontFace& face = Face();

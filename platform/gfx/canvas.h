@@ -10,9 +10,9 @@
 #include "platform/base/geometry.h"
 #include "platform/base/strings.h"
 #include "platform/gfx/font.h"
+#include "platform/gfx/forward.h"
 #include "platform/gfx/pixel.h"
 #include "platform/gfx/region.h"
-#include "platform/gfx/forward.h"
 
 namespace kx {
 
@@ -119,8 +119,8 @@ class TCanvas {
 
   // Building blocks shared by text layout and effects: blend coverage at device
   // coordinates, and write one colour with the pen mode over a device span.
-  void BlendCoverage(int deviceX, int deviceY, int width, int height,
-                     const std::uint8_t* coverage, TColor color);
+  void BlendCoverage(int deviceX, int deviceY, int width, int height, const std::uint8_t* coverage,
+                     TColor color);
   void DrawUnderline(int x, int baselineY, int width, std::uint8_t styleBits);
 
  private:

@@ -182,7 +182,8 @@ void DrawLine(TCanvas& canvas, const Line& line, int x, int y, const Measure& m,
   std::uint8_t lines = canvas.Font().Style().Bits() & 0xC;
   if (lines) canvas.DrawUnderline(x, baseline, width, lines);
   if (line.accel >= 0 && accelW > 0) {
-    canvas.DrawUnderline(accelX, baseline, accelW, static_cast<std::uint8_t>(TFontStyle::fsUnderline));
+    canvas.DrawUnderline(accelX, baseline, accelW,
+                         static_cast<std::uint8_t>(TFontStyle::fsUnderline));
   }
 }
 

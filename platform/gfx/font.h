@@ -36,7 +36,9 @@ class TFontStyles {
   std::uint8_t m_bits = 0;
 };
 
-inline constexpr TFontStyles operator+(TFontStyle a, TFontStyle b) { return TFontStyles(a) + b; }
+inline constexpr TFontStyles operator+(TFontStyle a, TFontStyle b) {
+  return TFontStyles(a) + b;
+}
 
 inline constexpr std::uint8_t DEFAULT_CHARSET = 1;
 inline constexpr std::uint8_t ANSI_CHARSET = 0;

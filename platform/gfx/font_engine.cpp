@@ -89,7 +89,8 @@ GlyphImage FontFace::Render(char32_t codePoint) {
   image.Coverage.resize(static_cast<std::size_t>(image.Width) * image.Height);
   for (int y = 0; y < image.Height; ++y) {
     const unsigned char* row = bm.buffer + static_cast<std::ptrdiff_t>(y) * bm.pitch;
-    std::copy_n(row, image.Width, image.Coverage.data() + static_cast<std::size_t>(y) * image.Width);
+    std::copy_n(row, image.Width,
+                image.Coverage.data() + static_cast<std::size_t>(y) * image.Width);
   }
   return image;
 }
@@ -150,7 +151,8 @@ std::unique_ptr<FontFace> FontEngine::CreateFace(const std::string& family, int 
   face->m_face->face = ftFace;
   face->m_familyName = ftFace->family_name ? ftFace->family_name : family;
   face->m_emboldened = style.Has(TFontStyle::fsBold) && !(ftFace->style_flags & FT_STYLE_FLAG_BOLD);
-  face->m_oblique = style.Has(TFontStyle::fsItalic) && !(ftFace->style_flags & FT_STYLE_FLAG_ITALIC);
+  face->m_oblique =
+      style.Has(TFontStyle::fsItalic) && !(ftFace->style_flags & FT_STYLE_FLAG_ITALIC);
 
   double upem = ftFace->units_per_EM ? ftFace->units_per_EM : 2048;
   double winAscent = ftFace->ascender;
@@ -182,9 +184,9 @@ std::unique_ptr<FontFace> FontEngine::CreateFace(const std::string& family, int 
   }
   face->m_underlineThickness =
       std::max(1, static_cast<int>(std::lround(ftFace->underline_thickness * scale)));
-  face->m_underlineOffset = std::clamp(
-      static_cast<int>(std::lround(-ftFace->underline_position * scale)), 1,
-      std::max(1, face->m_descent - face->m_underlineThickness));
+  face->m_underlineOffset =
+      std::clamp(static_cast<int>(std::lround(-ftFace->underline_position * scale)), 1,
+                 std::max(1, face->m_descent - face->m_underlineThickness));
   if (os2 && os2->yStrikeoutPosition > 0) {
     face->m_strikeoutOffset = static_cast<int>(std::lround(os2->yStrikeoutPosition * scale));
   } else {

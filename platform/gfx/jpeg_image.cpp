@@ -1,10 +1,10 @@
 #include "platform/gfx/jpeg_image.h"
 
+#include <jpeglib.h>
+
 #include <csetjmp>
 #include <cstdio>
 #include <vector>
-
-#include <jpeglib.h>
 
 namespace kx {
 namespace {

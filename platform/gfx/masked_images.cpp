@@ -40,7 +40,8 @@ int MaskedImages::AddMasked(const TBitmap& image, TColor transparentColor) {
 }
 
 bool MaskedImages::Shows(int index, int x, int y) const {
-  if (index < 0 || index >= Count() || x < 0 || y < 0 || x >= m_width || y >= m_height) return false;
+  if (index < 0 || index >= Count() || x < 0 || y < 0 || x >= m_width || y >= m_height)
+    return false;
   return m_images[static_cast<std::size_t>(index)].shows[static_cast<std::size_t>(y) * m_width + x];
 }
 

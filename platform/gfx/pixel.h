@@ -15,20 +15,32 @@ inline constexpr Pixel32 ColorToPixel(TColor rgb) {
   return kOpaque | ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
 }
 // Resolves system colours first.
-inline Pixel32 AnyColorToPixel(TColor color) { return ColorToPixel(ColorToRGB(color)); }
+inline Pixel32 AnyColorToPixel(TColor color) {
+  return ColorToPixel(ColorToRGB(color));
+}
 inline constexpr TColor PixelToColor(Pixel32 p) {
   return ((p >> 16) & 0xFF) | (p & 0xFF00) | ((p & 0xFF) << 16);
 }
-inline constexpr std::uint8_t PixelR(Pixel32 p) { return static_cast<std::uint8_t>(p >> 16); }
-inline constexpr std::uint8_t PixelG(Pixel32 p) { return static_cast<std::uint8_t>(p >> 8); }
-inline constexpr std::uint8_t PixelB(Pixel32 p) { return static_cast<std::uint8_t>(p); }
-inline constexpr std::uint8_t PixelA(Pixel32 p) { return static_cast<std::uint8_t>(p >> 24); }
+inline constexpr std::uint8_t PixelR(Pixel32 p) {
+  return static_cast<std::uint8_t>(p >> 16);
+}
+inline constexpr std::uint8_t PixelG(Pixel32 p) {
+  return static_cast<std::uint8_t>(p >> 8);
+}
+inline constexpr std::uint8_t PixelB(Pixel32 p) {
+  return static_cast<std::uint8_t>(p);
+}
+inline constexpr std::uint8_t PixelA(Pixel32 p) {
+  return static_cast<std::uint8_t>(p >> 24);
+}
 inline constexpr Pixel32 MakePixel(std::uint8_t r, std::uint8_t g, std::uint8_t b,
                                    std::uint8_t a = 0xFF) {
   return (static_cast<Pixel32>(a) << 24) | (static_cast<Pixel32>(r) << 16) |
          (static_cast<Pixel32>(g) << 8) | b;
 }
-inline constexpr Pixel32 RgbOf(Pixel32 p) { return p & 0x00FFFFFFu; }
+inline constexpr Pixel32 RgbOf(Pixel32 p) {
+  return p & 0x00FFFFFFu;
+}
 
 // Blends colour over dst with coverage 0..255.
 inline Pixel32 BlendPixel(Pixel32 dst, Pixel32 color, unsigned coverage) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <vector>
+
 #include "platform/gfx/forward.h"
 
 namespace kx {

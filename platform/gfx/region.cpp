@@ -34,11 +34,21 @@ std::vector<RegionSpan> CombineSpans(const std::vector<RegionSpan>& a,
     bool inB = ib < b.size() && b[ib].Left <= x0;
     bool in = false;
     switch (op) {
-      case RegionOp::Or: in = inA || inB; break;
-      case RegionOp::And: in = inA && inB; break;
-      case RegionOp::Diff: in = inA && !inB; break;
-      case RegionOp::Xor: in = inA != inB; break;
-      case RegionOp::Copy: in = inA; break;
+      case RegionOp::Or:
+        in = inA || inB;
+        break;
+      case RegionOp::And:
+        in = inA && inB;
+        break;
+      case RegionOp::Diff:
+        in = inA && !inB;
+        break;
+      case RegionOp::Xor:
+        in = inA != inB;
+        break;
+      case RegionOp::Copy:
+        in = inA;
+        break;
     }
     if (!in) continue;
     if (!out.empty() && out.back().Right == x0) {
@@ -292,7 +302,8 @@ void TRegion::Offset(int dx, int dy) {
 std::vector<TRect> TRegion::Rects() const {
   std::vector<TRect> rects;
   for (const Band& band : m_bands) {
-    for (const RegionSpan& s : band.Spans) rects.push_back({s.Left, band.Top, s.Right, band.Bottom});
+    for (const RegionSpan& s : band.Spans)
+      rects.push_back({s.Left, band.Top, s.Right, band.Bottom});
   }
   return rects;
 }

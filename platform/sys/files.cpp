@@ -59,7 +59,8 @@ std::string ReadWholeFile(const std::string& path) {
 
 void WriteWholeFile(const std::string& path, const std::string& data, mode_t mode) {
   auto fail = [&](int error) {
-    throw EFCreateError(FormatMessage(SFCreateErrorEx, {ExpandFileName(path), SystemErrorText(error)}));
+    throw EFCreateError(
+        FormatMessage(SFCreateErrorEx, {ExpandFileName(path), SystemErrorText(error)}));
   };
   FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode));
   if (fd.Get() < 0) fail(errno);
@@ -74,6 +75,8 @@ void WriteWholeFile(const std::string& path, const std::string& data, mode_t mod
   }
 }
 
-bool DeleteFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+bool DeleteFile(const std::string& path) {
+  return ::unlink(path.c_str()) == 0;
+}
 
 }  // namespace kx

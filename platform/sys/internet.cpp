@@ -20,7 +20,9 @@ class Request : public InternetHandle {
 };
 
 // Stops the transfer at the first byte of the body: the probe needs the head only.
-std::size_t StopAtBody(char*, std::size_t, std::size_t, void*) { return 0; }
+std::size_t StopAtBody(char*, std::size_t, std::size_t, void*) {
+  return 0;
+}
 
 struct CurlEasy {
   CurlEasy() : handle(curl_easy_init()) {}
@@ -78,8 +80,7 @@ HINTERNET InternetOpenUrlA(InternetHandle* session, const char* url, const char*
   return request;
 }
 
-bool HttpQueryInfoA(InternetHandle* request, DWORD infoLevel, char* buffer, DWORD& length,
-                    DWORD&) {
+bool HttpQueryInfoA(InternetHandle* request, DWORD infoLevel, char* buffer, DWORD& length, DWORD&) {
   auto* r = dynamic_cast<Request*>(request);
   if (!r || infoLevel != HTTP_QUERY_STATUS_CODE || !buffer) return false;
   std::string text = std::to_string(r->StatusCode);

@@ -47,6 +47,8 @@ bool ShellOpenWith(const std::string& program, const std::string& url) {
   return WIFEXITED(status) && WEXITSTATUS(status) == 0 && n == 0;
 }
 
-bool ShellOpen(const std::string& url) { return ShellOpenWith("xdg-open", url); }
+bool ShellOpen(const std::string& url) {
+  return ShellOpenWith("xdg-open", url);
+}
 
 }  // namespace kx

@@ -45,7 +45,9 @@ SocketResult ResolveIPv4(const std::string& host, std::uint32_t& address) {
   return {};
 }
 
-TcpSocket::~TcpSocket() { Close(); }
+TcpSocket::~TcpSocket() {
+  Close();
+}
 
 SocketResult TcpSocket::Connect(const std::string& host, int port, int timeoutMs) {
   Close();

@@ -5,15 +5,17 @@ namespace kx {
 bool TWindowSystem::CreateCaret(HWND hwnd, int width, int height) {
   if (!IsWindow(hwnd)) return false;
   DestroyCaret();
-  m_caret = CaretState{hwnd, Bounds(0, 0, width > 0 ? width : 1, height > 0 ? height : 1), 1, false, 0};
+  m_caret =
+      CaretState{hwnd, Bounds(0, 0, width > 0 ? width : 1, height > 0 ? height : 1), 1, false, 0};
   return true;
 }
 
 bool TWindowSystem::DestroyCaret() {
   if (!m_caret.hwnd) return false;
   if (IsWindow(m_caret.hwnd)) {
-    MarkDirty(GetAncestorTopLevel(m_caret.hwnd), m_caret.rect.Offset(OffsetInTopLevel(m_caret.hwnd) +
-                                                                      m_caret.hwnd->ClientInWindow.TopLeft()));
+    MarkDirty(GetAncestorTopLevel(m_caret.hwnd),
+              m_caret.rect.Offset(OffsetInTopLevel(m_caret.hwnd) +
+                                  m_caret.hwnd->ClientInWindow.TopLeft()));
   }
   m_caret = CaretState{};
   return true;
@@ -32,7 +34,9 @@ bool TWindowSystem::SetCaretPos(int x, int y) {
   return true;
 }
 
-TPoint TWindowSystem::GetCaretPos() const { return m_caret.rect.TopLeft(); }
+TPoint TWindowSystem::GetCaretPos() const {
+  return m_caret.rect.TopLeft();
+}
 
 bool TWindowSystem::ShowCaret(HWND hwnd) {
   if (!m_caret.hwnd || (hwnd && hwnd != m_caret.hwnd)) return false;
@@ -41,7 +45,8 @@ bool TWindowSystem::ShowCaret(HWND hwnd) {
     m_caret.blinkOn = true;
     m_caret.nextToggle = m_clock.Now() + CaretBlinkTime();
     MarkDirty(GetAncestorTopLevel(m_caret.hwnd),
-              m_caret.rect.Offset(OffsetInTopLevel(m_caret.hwnd) + m_caret.hwnd->ClientInWindow.TopLeft()));
+              m_caret.rect.Offset(OffsetInTopLevel(m_caret.hwnd) +
+                                  m_caret.hwnd->ClientInWindow.TopLeft()));
   }
   return true;
 }
@@ -49,8 +54,9 @@ bool TWindowSystem::ShowCaret(HWND hwnd) {
 bool TWindowSystem::HideCaret(HWND hwnd) {
   if (!m_caret.hwnd || (hwnd && hwnd != m_caret.hwnd)) return false;
   ++m_caret.hideCount;
-  MarkDirty(GetAncestorTopLevel(m_caret.hwnd),
-            m_caret.rect.Offset(OffsetInTopLevel(m_caret.hwnd) + m_caret.hwnd->ClientInWindow.TopLeft()));
+  MarkDirty(
+      GetAncestorTopLevel(m_caret.hwnd),
+      m_caret.rect.Offset(OffsetInTopLevel(m_caret.hwnd) + m_caret.hwnd->ClientInWindow.TopLeft()));
   return true;
 }
 

@@ -27,7 +27,9 @@ HCURSOR CursorForHit(int hit, const HCURSOR& classCursor) {
   }
 }
 
-bool IsSizingHit(int hit) { return hit >= HTLEFT && hit <= HTBOTTOMRIGHT; }
+bool IsSizingHit(int hit) {
+  return hit >= HTLEFT && hit <= HTBOTTOMRIGHT;
+}
 }  // namespace
 
 int TWindowSystem::GetSystemMetrics(int index) const {
@@ -92,8 +94,10 @@ void TWindowSystem::DefWindowProc(HWND hwnd, TMessage& m) {
       FrameInsets in = DefaultFrameInsets(hwnd);
       TRect& r = params->rgrc[0];
       r = {r.Left + in.left, r.Top + in.top, r.Right - in.right, r.Bottom - in.bottom};
-      if (hwnd->Style & WS_VSCROLL) r.Right -= std::min(GetSystemMetrics(SM_CXVSCROLL), std::max(0, r.Width()));
-      if (hwnd->Style & WS_HSCROLL) r.Bottom -= std::min(GetSystemMetrics(SM_CYHSCROLL), std::max(0, r.Height()));
+      if (hwnd->Style & WS_VSCROLL)
+        r.Right -= std::min(GetSystemMetrics(SM_CXVSCROLL), std::max(0, r.Width()));
+      if (hwnd->Style & WS_HSCROLL)
+        r.Bottom -= std::min(GetSystemMetrics(SM_CYHSCROLL), std::max(0, r.Height()));
       r.Right = std::max(r.Right, r.Left);
       r.Bottom = std::max(r.Bottom, r.Top);
       break;
@@ -185,7 +189,8 @@ void TWindowSystem::DefWindowProc(HWND hwnd, TMessage& m) {
     case WM_WINDOWPOSCHANGED: {
       auto* pos = reinterpret_cast<WINDOWPOS*>(m.LParam);
       if (!(pos->flags & SWP_NOMOVE)) {
-        SendMessage(hwnd, WM_MOVE, 0, LParamFromPoint(hwnd->Rect.TopLeft() + hwnd->ClientInWindow.TopLeft()));
+        SendMessage(hwnd, WM_MOVE, 0,
+                    LParamFromPoint(hwnd->Rect.TopLeft() + hwnd->ClientInWindow.TopLeft()));
       }
       if (IsWindow(hwnd) && (!(pos->flags & SWP_NOSIZE) || (pos->flags & SWP_FRAMECHANGED))) {
         WPARAM kind = hwnd->Maximized ? SIZE_MAXIMIZED : SIZE_RESTORED;
@@ -248,8 +253,8 @@ void TWindowSystem::DefWindowProc(HWND hwnd, TMessage& m) {
       break;
     }
     case WM_NCLBUTTONDBLCLK:
-      if (m.WParam == HTCAPTION && (hwnd->Style & WS_MAXIMIZEBOX) && (hwnd->Style & WS_THICKFRAME) &&
-          hwnd->IsTopLevel()) {
+      if (m.WParam == HTCAPTION && (hwnd->Style & WS_MAXIMIZEBOX) &&
+          (hwnd->Style & WS_THICKFRAME) && hwnd->IsTopLevel()) {
         SendMessage(hwnd, WM_SYSCOMMAND, hwnd->Maximized ? SC_RESTORE : SC_MAXIMIZE, m.LParam);
       }
       break;
@@ -271,7 +276,8 @@ void TWindowSystem::DefWindowProc(HWND hwnd, TMessage& m) {
       break;
     case WM_SYSCHAR:
       if (m.LParam & KF_ALTDOWN_BIT) {
-        SendMessage(GetAncestorTopLevel(hwnd), WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(m.WParam));
+        SendMessage(GetAncestorTopLevel(hwnd), WM_SYSCOMMAND, SC_KEYMENU,
+                    static_cast<LPARAM>(m.WParam));
       }
       break;
     default:

@@ -26,8 +26,8 @@ bool IsDialogMessage(TWindowSystem& system, HWND dialog, const TMsg& msg) {
   if (!system.IsChildOf(dialog, msg.hwnd)) return false;
   HWND focus = system.GetFocus();
   if (focus) {
-    LRESULT code = system.SendMessage(focus, WM_GETDLGCODE, msg.wParam,
-                                      reinterpret_cast<LPARAM>(&msg));
+    LRESULT code =
+        system.SendMessage(focus, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
     if (code & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) return false;
   }
   std::vector<HWND> order = TabOrder(system, dialog);

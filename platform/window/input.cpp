@@ -9,10 +9,14 @@ constexpr UINT kClientDown[3] = {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN}
 constexpr UINT kNcDown[3] = {WM_NCLBUTTONDOWN, WM_NCRBUTTONDOWN, WM_NCMBUTTONDOWN};
 constexpr int kButtonKey[3] = {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON};
 
-int ClampButton(int button) { return button < 0 || button > 2 ? 0 : button; }
+int ClampButton(int button) {
+  return button < 0 || button > 2 ? 0 : button;
+}
 }  // namespace
 
-void TWindowSystem::QueueInput(const RawInput& input) { m_input.push_back(input); }
+void TWindowSystem::QueueInput(const RawInput& input) {
+  m_input.push_back(input);
+}
 
 bool TWindowSystem::RouteInput(const RawInput& input, TMsg& out) {
   switch (input.kind) {
@@ -151,8 +155,12 @@ bool TWindowSystem::RouteMouse(const RawInput& input, TMsg& out) {
   if (input.kind == Kind::Wheel) {
     HWND target = m_focus ? m_focus : m_active;
     if (!target) return false;
-    out = TMsg{target, WM_MOUSEWHEEL, MAKEWPARAM(static_cast<int>(MouseKeyState()), input.delta),
-               LParamFromPoint(input.screen), 0, {}};
+    out = TMsg{target,
+               WM_MOUSEWHEEL,
+               MAKEWPARAM(static_cast<int>(MouseKeyState()), input.delta),
+               LParamFromPoint(input.screen),
+               0,
+               {}};
     return true;
   }
 
@@ -167,7 +175,8 @@ bool TWindowSystem::RouteMouse(const RawInput& input, TMsg& out) {
         (target->ClassStyle & CS_DBLCLKS)) {
       msg = clientMsg + 2;
     }
-    out = TMsg{target, msg, MouseKeyState(), LParamFromPoint(ScreenToClient(target, input.screen)), 0, {}};
+    out = TMsg{target, msg, MouseKeyState(), LParamFromPoint(ScreenToClient(target, input.screen)),
+               0,      {}};
     return true;
   }
 
@@ -192,7 +201,8 @@ bool TWindowSystem::RouteMouse(const RawInput& input, TMsg& out) {
   if (client) {
     UINT msg = clientMsg;
     if (dbl && (target->ClassStyle & CS_DBLCLKS)) msg = clientMsg + 2;
-    out = TMsg{target, msg, MouseKeyState(), LParamFromPoint(ScreenToClient(target, input.screen)), 0, {}};
+    out = TMsg{target, msg, MouseKeyState(), LParamFromPoint(ScreenToClient(target, input.screen)),
+               0,      {}};
   } else {
     UINT msg = WM_NCMOUSEMOVE;
     if (input.kind == Kind::ButtonDown) msg = kNcDown[button] + (dbl ? 2 : 0);
@@ -311,7 +321,9 @@ bool TWindowSystem::SetForegroundWindow(HWND hwnd) {
   return true;
 }
 
-TPoint TWindowSystem::GetCursorPos() const { return m_backend.CursorPos(m_cursorPos); }
+TPoint TWindowSystem::GetCursorPos() const {
+  return m_backend.CursorPos(m_cursorPos);
+}
 
 void TWindowSystem::SetCursorPos(TPoint screen) {
   m_cursorPos = screen;
@@ -327,8 +339,14 @@ HCURSOR TWindowSystem::SetCursor(HCURSOR cursor) {
   return old;
 }
 
-void TWindowSystem::SetClipboardText(const std::u16string& text) { m_backend.SetClipboardText(text); }
-std::u16string TWindowSystem::GetClipboardText() const { return m_backend.ClipboardText(); }
-bool TWindowSystem::HasClipboardText() const { return m_backend.HasClipboardText(); }
+void TWindowSystem::SetClipboardText(const std::u16string& text) {
+  m_backend.SetClipboardText(text);
+}
+std::u16string TWindowSystem::GetClipboardText() const {
+  return m_backend.ClipboardText();
+}
+bool TWindowSystem::HasClipboardText() const {
+  return m_backend.HasClipboardText();
+}
 
 }  // namespace kx

@@ -12,15 +12,36 @@ struct KeyChars {
 };
 
 constexpr KeyChars kKeys[] = {
-    {'0', u'0', u')'}, {'1', u'1', u'!'}, {'2', u'2', u'@'}, {'3', u'3', u'#'},
-    {'4', u'4', u'$'}, {'5', u'5', u'%'}, {'6', u'6', u'^'}, {'7', u'7', u'&'},
-    {'8', u'8', u'*'}, {'9', u'9', u'('}, {VK_SPACE, u' ', u' '},
-    {VK_OEM_1, u';', u':'}, {VK_OEM_PLUS, u'=', u'+'}, {VK_OEM_COMMA, u',', u'<'},
-    {VK_OEM_MINUS, u'-', u'_'}, {VK_OEM_PERIOD, u'.', u'>'}, {VK_OEM_2, u'/', u'?'},
-    {VK_OEM_3, u'`', u'~'}, {VK_OEM_4, u'[', u'{'}, {VK_OEM_5, u'\\', u'|'},
-    {VK_OEM_6, u']', u'}'}, {VK_OEM_7, u'\'', u'"'}, {VK_MULTIPLY, u'*', u'*'},
-    {VK_ADD, u'+', u'+'}, {VK_SUBTRACT, u'-', u'-'}, {VK_DECIMAL, u'.', u'.'},
-    {VK_DIVIDE, u'/', u'/'}, {VK_RETURN, 13, 13}, {VK_BACK, 8, 8}, {VK_TAB, 9, 9},
+    {'0', u'0', u')'},
+    {'1', u'1', u'!'},
+    {'2', u'2', u'@'},
+    {'3', u'3', u'#'},
+    {'4', u'4', u'$'},
+    {'5', u'5', u'%'},
+    {'6', u'6', u'^'},
+    {'7', u'7', u'&'},
+    {'8', u'8', u'*'},
+    {'9', u'9', u'('},
+    {VK_SPACE, u' ', u' '},
+    {VK_OEM_1, u';', u':'},
+    {VK_OEM_PLUS, u'=', u'+'},
+    {VK_OEM_COMMA, u',', u'<'},
+    {VK_OEM_MINUS, u'-', u'_'},
+    {VK_OEM_PERIOD, u'.', u'>'},
+    {VK_OEM_2, u'/', u'?'},
+    {VK_OEM_3, u'`', u'~'},
+    {VK_OEM_4, u'[', u'{'},
+    {VK_OEM_5, u'\\', u'|'},
+    {VK_OEM_6, u']', u'}'},
+    {VK_OEM_7, u'\'', u'"'},
+    {VK_MULTIPLY, u'*', u'*'},
+    {VK_ADD, u'+', u'+'},
+    {VK_SUBTRACT, u'-', u'-'},
+    {VK_DECIMAL, u'.', u'.'},
+    {VK_DIVIDE, u'/', u'/'},
+    {VK_RETURN, 13, 13},
+    {VK_BACK, 8, 8},
+    {VK_TAB, 9, 9},
     {VK_ESCAPE, 27, 27},
 };
 }  // namespace
@@ -30,7 +51,8 @@ char16_t VirtualKeyToChar(int vk, bool shift, bool ctrl) {
     if (ctrl) return static_cast<char16_t>(vk - 'A' + 1);
     return static_cast<char16_t>(shift ? vk : vk + ('a' - 'A'));
   }
-  if (vk >= VK_NUMPAD0 && vk <= VK_NUMPAD0 + 9) return static_cast<char16_t>(u'0' + vk - VK_NUMPAD0);
+  if (vk >= VK_NUMPAD0 && vk <= VK_NUMPAD0 + 9)
+    return static_cast<char16_t>(u'0' + vk - VK_NUMPAD0);
   for (const KeyChars& k : kKeys) {
     if (k.vk != vk) continue;
     if (ctrl && k.plain > 32) return 0;

@@ -10,8 +10,7 @@ namespace {
 struct DeliverScope {
   int& depth;
   std::vector<std::unique_ptr<TWindow>>& graveyard;
-  explicit DeliverScope(int& d, std::vector<std::unique_ptr<TWindow>>& g)
-      : depth(d), graveyard(g) {
+  explicit DeliverScope(int& d, std::vector<std::unique_ptr<TWindow>>& g) : depth(d), graveyard(g) {
     ++depth;
   }
   ~DeliverScope() {
@@ -289,7 +288,8 @@ std::uintptr_t TWindowSystem::SetTimer(HWND hwnd, std::uintptr_t id, std::uint32
 }
 
 bool TWindowSystem::KillTimer(HWND hwnd, std::uintptr_t id) {
-  return std::erase_if(m_timers, [&](const TimerEntry& t) { return t.hwnd == hwnd && t.id == id; }) > 0;
+  return std::erase_if(m_timers,
+                       [&](const TimerEntry& t) { return t.hwnd == hwnd && t.id == id; }) > 0;
 }
 
 }  // namespace kx

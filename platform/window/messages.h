@@ -31,7 +31,9 @@ struct TMsg {
   TPoint pt;
 };
 
-constexpr std::uint16_t LOWORD(std::uintptr_t v) { return static_cast<std::uint16_t>(v & 0xFFFF); }
+constexpr std::uint16_t LOWORD(std::uintptr_t v) {
+  return static_cast<std::uint16_t>(v & 0xFFFF);
+}
 constexpr std::uint16_t HIWORD(std::uintptr_t v) {
   return static_cast<std::uint16_t>((v >> 16) & 0xFFFF);
 }
@@ -41,11 +43,21 @@ constexpr LPARAM MAKELPARAM(int lo, int hi) {
 constexpr WPARAM MAKEWPARAM(int lo, int hi) {
   return static_cast<WPARAM>(static_cast<std::uint32_t>((lo & 0xFFFF) | ((hi & 0xFFFF) << 16)));
 }
-constexpr int GET_X_LPARAM(LPARAM l) { return static_cast<std::int16_t>(l & 0xFFFF); }
-constexpr int GET_Y_LPARAM(LPARAM l) { return static_cast<std::int16_t>((l >> 16) & 0xFFFF); }
-constexpr TPoint PointFromLParam(LPARAM l) { return {GET_X_LPARAM(l), GET_Y_LPARAM(l)}; }
-constexpr LPARAM LParamFromPoint(TPoint p) { return MAKELPARAM(p.X, p.Y); }
-constexpr int GET_WHEEL_DELTA_WPARAM(WPARAM w) { return static_cast<std::int16_t>(HIWORD(w)); }
+constexpr int GET_X_LPARAM(LPARAM l) {
+  return static_cast<std::int16_t>(l & 0xFFFF);
+}
+constexpr int GET_Y_LPARAM(LPARAM l) {
+  return static_cast<std::int16_t>((l >> 16) & 0xFFFF);
+}
+constexpr TPoint PointFromLParam(LPARAM l) {
+  return {GET_X_LPARAM(l), GET_Y_LPARAM(l)};
+}
+constexpr LPARAM LParamFromPoint(TPoint p) {
+  return MAKELPARAM(p.X, p.Y);
+}
+constexpr int GET_WHEEL_DELTA_WPARAM(WPARAM w) {
+  return static_cast<std::int16_t>(HIWORD(w));
+}
 
 // Messages.
 inline constexpr UINT WM_NULL = 0x0000;

@@ -11,7 +11,9 @@ constexpr int kFrame = 3;
 constexpr int kCaption = 19;
 constexpr int kToolCaption = 15;
 
-bool HasCaption(HWND hwnd) { return (hwnd->Style & WS_CAPTION) == WS_CAPTION; }
+bool HasCaption(HWND hwnd) {
+  return (hwnd->Style & WS_CAPTION) == WS_CAPTION;
+}
 
 bool IsFramed(HWND hwnd) {
   return HasCaption(hwnd) || (hwnd->Style & (WS_THICKFRAME | WS_DLGFRAME)) ||
@@ -66,7 +68,8 @@ TRect TWindowSystem::CaptionButtonRect(HWND hwnd, int hit) const {
   int right = hwnd->Width() - in.right - 2;
   TRect close = Bounds(right - size - 2, top, size + 2, size);
   if (hit == HTCLOSE) return close;
-  bool boxes = (hwnd->Style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) && !(hwnd->ExStyle & WS_EX_TOOLWINDOW);
+  bool boxes =
+      (hwnd->Style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) && !(hwnd->ExStyle & WS_EX_TOOLWINDOW);
   if (!boxes) return {};
   TRect max = close.Offset(-(size + 2) - 2, 0);
   if (hit == HTMAXBUTTON) return max;
@@ -149,7 +152,8 @@ void TWindowSystem::DefaultNcPaint(HWND hwnd) {
     TRect caption{in.left, in.top - CaptionHeight(hwnd), hwnd->Width() - in.right, in.top};
     c.Brush().Color = active ? clActiveCaption : clInactiveCaption;
     c.FillRect(caption);
-    c.Font() = TFont("Arial", -11, TFontStyle::fsBold, active ? clCaptionText : clInactiveCaptionText);
+    c.Font() =
+        TFont("Arial", -11, TFontStyle::fsBold, active ? clCaptionText : clInactiveCaptionText);
     c.Brush().Style = TBrushStyle::bsClear;
     TRect textRect = caption;
     textRect.Left += 4;
@@ -243,10 +247,18 @@ bool TWindowSystem::HandleMoveSizeInput(const RawInput& input) {
   if (top) r.Top += d.Y;
   if (bottom) r.Bottom += d.Y;
   MINMAXINFO info = QueryMinMaxInfo(hwnd);
-  int width = std::clamp(r.Width(), info.ptMinTrackSize.X, std::max(info.ptMinTrackSize.X, info.ptMaxTrackSize.X));
-  int height = std::clamp(r.Height(), info.ptMinTrackSize.Y, std::max(info.ptMinTrackSize.Y, info.ptMaxTrackSize.Y));
-  if (left) r.Left = r.Right - width; else r.Right = r.Left + width;
-  if (top) r.Top = r.Bottom - height; else r.Bottom = r.Top + height;
+  int width = std::clamp(r.Width(), info.ptMinTrackSize.X,
+                         std::max(info.ptMinTrackSize.X, info.ptMaxTrackSize.X));
+  int height = std::clamp(r.Height(), info.ptMinTrackSize.Y,
+                          std::max(info.ptMinTrackSize.Y, info.ptMaxTrackSize.Y));
+  if (left)
+    r.Left = r.Right - width;
+  else
+    r.Right = r.Left + width;
+  if (top)
+    r.Top = r.Bottom - height;
+  else
+    r.Bottom = r.Top + height;
   SendMessage(hwnd, WM_SIZING, static_cast<WPARAM>(hit - HTLEFT + 1), reinterpret_cast<LPARAM>(&r));
   SetWindowPos(hwnd, nullptr, r.Left, r.Top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
   return true;
@@ -255,7 +267,8 @@ bool TWindowSystem::HandleMoveSizeInput(const RawInput& input) {
 void TWindowSystem::OnNativeMoved(HWND hwnd, TPoint screen) {
   if (!IsWindow(hwnd) || !hwnd->IsTopLevel() || hwnd->Rect.TopLeft() == screen) return;
   hwnd->Rect = hwnd->Rect.Offset(screen - hwnd->Rect.TopLeft());
-  SendMessage(hwnd, WM_MOVE, 0, LParamFromPoint(hwnd->Rect.TopLeft() + hwnd->ClientInWindow.TopLeft()));
+  SendMessage(hwnd, WM_MOVE, 0,
+              LParamFromPoint(hwnd->Rect.TopLeft() + hwnd->ClientInWindow.TopLeft()));
 }
 
 }  // namespace kx

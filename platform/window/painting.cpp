@@ -75,8 +75,8 @@ void TWindowSystem::InvalidateTree(HWND hwnd, TRegion clientRegion, UINT flags) 
   if (flags & RDW_INTERNALPAINT) hwnd->InternalPaint = true;
   if (flags & RDW_NOINTERNALPAINT) hwnd->InternalPaint = false;
 
-  bool recurse = (flags & RDW_ALLCHILDREN) ||
-                 (!(flags & RDW_NOCHILDREN) && !(hwnd->Style & WS_CLIPCHILDREN));
+  bool recurse =
+      (flags & RDW_ALLCHILDREN) || (!(flags & RDW_NOCHILDREN) && !(hwnd->Style & WS_CLIPCHILDREN));
   if (!recurse) return;
   for (HWND child : hwnd->Children) {
     if (!child->Visible()) continue;
@@ -85,9 +85,8 @@ void TWindowSystem::InvalidateTree(HWND hwnd, TRegion clientRegion, UINT flags) 
     if (part.IsEmpty()) continue;
     part.Offset(-child->Rect.Left, -child->Rect.Top);
     UINT childFlags = flags & ~RDW_FRAME;
-    if ((flags & RDW_INVALIDATE) && !TRegion::Combine(part, TRegion(child->ClientInWindow),
-                                                      RegionOp::Diff)
-                                         .IsEmpty()) {
+    if ((flags & RDW_INVALIDATE) &&
+        !TRegion::Combine(part, TRegion(child->ClientInWindow), RegionOp::Diff).IsEmpty()) {
       childFlags |= RDW_FRAME;
     }
     part.Offset(-child->ClientInWindow.Left, -child->ClientInWindow.Top);
@@ -108,8 +107,8 @@ bool TWindowSystem::RedrawWindow(HWND hwnd, const TRect* rect, const TRegion* re
     area = TRegion(*rect);
   } else {
     // The whole window, the frame included, in client coordinates.
-    area = TRegion(hwnd->WindowBounds().Offset(-hwnd->ClientInWindow.Left,
-                                               -hwnd->ClientInWindow.Top));
+    area =
+        TRegion(hwnd->WindowBounds().Offset(-hwnd->ClientInWindow.Left, -hwnd->ClientInWindow.Top));
   }
   InvalidateTree(hwnd, area, flags);
   if (flags & (RDW_UPDATENOW | RDW_ERASENOW)) PaintNow(hwnd, (flags & RDW_ALLCHILDREN) != 0);
@@ -217,7 +216,9 @@ TCanvas& TWindowSystem::BeginPaint(HWND hwnd, TPaintStruct& ps) {
   return ps.hdc->Canvas();
 }
 
-void TWindowSystem::EndPaint(HWND, TPaintStruct& ps) { ps.hdc.reset(); }
+void TWindowSystem::EndPaint(HWND, TPaintStruct& ps) {
+  ps.hdc.reset();
+}
 
 HDC TWindowSystem::GetDC(HWND hwnd) {
   if (!IsWindow(hwnd)) return MakeDC(nullptr, true, nullptr);
@@ -249,9 +250,8 @@ void TWindowSystem::ExposeInParent(HWND hwnd, const TRect& rectInParent) {
   RedrawWindow(hwnd->Parent, &rectInParent, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-int TWindowSystem::ScrollWindowEx(HWND hwnd, int dx, int dy, const TRect* scroll,
-                                  const TRect* clip, TRegion* updateRegion, TRect* updateRect,
-                                  UINT flags) {
+int TWindowSystem::ScrollWindowEx(HWND hwnd, int dx, int dy, const TRect* scroll, const TRect* clip,
+                                  TRegion* updateRegion, TRect* updateRect, UINT flags) {
   if (!IsWindow(hwnd)) return 0;
   TRect area = GetClientRect(hwnd);
   if (scroll) area = area.Intersected(*scroll);

@@ -36,8 +36,9 @@ ScrollGeometry Layout(const ScrollBarState& bar, int length, int thickness, int 
   g.maxPos = MaxScrollPos(si);
   int range = si.nMax - si.nMin;
   if (bar.Disabled || range <= 0 || track <= 0) return g;
-  int thumb = si.nPage > 0 ? static_cast<int>(static_cast<long long>(track) * si.nPage / (range + 1))
-                           : thickness;
+  int thumb = si.nPage > 0
+                  ? static_cast<int>(static_cast<long long>(track) * si.nPage / (range + 1))
+                  : thickness;
   thumb = std::max(thumb, kMinThumb);
   if (thumb >= track) return g;
   g.hasThumb = true;
@@ -178,7 +179,8 @@ bool TWindowSystem::SetScrollRange(HWND hwnd, int bar, int minPos, int maxPos, b
 bool TWindowSystem::ShowScrollBar(HWND hwnd, int bar, bool show) {
   if (!IsWindow(hwnd)) return false;
   if (bar == SB_HORZ || bar == SB_BOTH) UpdateScrollBarVisibility(hwnd, SB_HORZ, show);
-  if (IsWindow(hwnd) && (bar == SB_VERT || bar == SB_BOTH)) UpdateScrollBarVisibility(hwnd, SB_VERT, show);
+  if (IsWindow(hwnd) && (bar == SB_VERT || bar == SB_BOTH))
+    UpdateScrollBarVisibility(hwnd, SB_VERT, show);
   return IsWindow(hwnd);
 }
 
@@ -236,10 +238,11 @@ void TWindowSystem::BeginScrollTrack(HWND hwnd, int bar, TPoint screen) {
   TPoint p = screen - WindowOrigin(hwnd);
   int at = vertical ? p.Y - r.Top : p.X - r.Left;
   ScrollGeometry g = Layout(state, vertical ? r.Height() : r.Width(),
-                             GetSystemMetrics(SM_CXVSCROLL), state.Info.nPos);
+                            GetSystemMetrics(SM_CXVSCROLL), state.Info.nPos);
   int part = PartAt(g, at);
   if (part == kNone) return;
-  m_scrollTrack = ScrollTracking{true, hwnd, bar, part, at - g.thumbStart, state.Info.nPos, 0, screen};
+  m_scrollTrack =
+      ScrollTracking{true, hwnd, bar, part, at - g.thumbStart, state.Info.nPos, 0, screen};
   m_backend.CaptureMouse(true);
   hwnd->FrameInvalid = true;
   if (part != kThumb) {
@@ -261,7 +264,7 @@ void TWindowSystem::RepeatScrollTrack() {
   TPoint p = t.cursor - WindowOrigin(hwnd);
   int at = vertical ? p.Y - r.Top : p.X - r.Left;
   ScrollGeometry g = Layout(hwnd->Bar(t.bar), vertical ? r.Height() : r.Width(),
-                             GetSystemMetrics(SM_CXVSCROLL), hwnd->Bar(t.bar).Info.nPos);
+                            GetSystemMetrics(SM_CXVSCROLL), hwnd->Bar(t.bar).Info.nPos);
   // Repeat only while the pointer stays over the pressed part.
   bool across = vertical ? (p.X >= r.Left && p.X < r.Right) : (p.Y >= r.Top && p.Y < r.Bottom);
   if (!across || PartAt(g, at) != t.part) return;
@@ -286,14 +289,16 @@ bool TWindowSystem::HandleScrollTrackInput(const RawInput& input) {
     TRect r = ScrollBarRect(hwnd, t.bar);
     const SCROLLINFO& si = hwnd->Bar(t.bar).Info;
     ScrollGeometry g = Layout(hwnd->Bar(t.bar), vertical ? r.Height() : r.Width(),
-                               GetSystemMetrics(SM_CXVSCROLL), si.nPos);
+                              GetSystemMetrics(SM_CXVSCROLL), si.nPos);
     TPoint p = input.screen - WindowOrigin(hwnd);
     int at = (vertical ? p.Y - r.Top : p.X - r.Left) - t.thumbOffset - g.arrow;
     int track = g.length - 2 * g.arrow - g.thumbLength;
     int pos = si.nMin;
     if (track > 0) {
-      pos = si.nMin + static_cast<int>((static_cast<long long>(std::clamp(at, 0, track)) *
-                                            (g.maxPos - si.nMin) + track / 2) / track);
+      pos = si.nMin + static_cast<int>(
+                          (static_cast<long long>(std::clamp(at, 0, track)) * (g.maxPos - si.nMin) +
+                           track / 2) /
+                          track);
     }
     if (pos != t.trackPos) {
       t.trackPos = pos;
@@ -307,7 +312,8 @@ bool TWindowSystem::HandleScrollTrackInput(const RawInput& input) {
     t = ScrollTracking{};
     m_backend.CaptureMouse(false);
     hwnd->FrameInvalid = true;
-    if (ended.part == kThumb) SendMessage(hwnd, msg, MAKEWPARAM(SB_THUMBPOSITION, ended.trackPos), 0);
+    if (ended.part == kThumb)
+      SendMessage(hwnd, msg, MAKEWPARAM(SB_THUMBPOSITION, ended.trackPos), 0);
     if (IsWindow(hwnd)) SendMessage(hwnd, msg, SB_ENDSCROLL, 0);
   }
   return true;

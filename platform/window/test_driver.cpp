@@ -24,7 +24,9 @@ void TestDriver::MoveTo(TPoint screen) {
   Input(in);
 }
 
-void TestDriver::MoveTo(HWND hwnd, TPoint client) { MoveTo(m_system.ClientToScreen(hwnd, client)); }
+void TestDriver::MoveTo(HWND hwnd, TPoint client) {
+  MoveTo(m_system.ClientToScreen(hwnd, client));
+}
 
 void TestDriver::Press(int button) {
   RawInput in;
@@ -136,10 +138,12 @@ void TestDriver::Advance(std::uint32_t ms) {
   for (;;) {
     std::optional<std::uint32_t> next = m_system.NextTimerDeadline();
     if (!next || static_cast<std::int32_t>(*next - target) > 0) break;
-    if (static_cast<std::int32_t>(*next - m_clock.Now()) > 0) m_clock.Advance(*next - m_clock.Now());
+    if (static_cast<std::int32_t>(*next - m_clock.Now()) > 0)
+      m_clock.Advance(*next - m_clock.Now());
     RunUntilIdle();
   }
-  if (static_cast<std::int32_t>(target - m_clock.Now()) > 0) m_clock.Advance(target - m_clock.Now());
+  if (static_cast<std::int32_t>(target - m_clock.Now()) > 0)
+    m_clock.Advance(target - m_clock.Now());
   RunUntilIdle();
 }
 
@@ -191,7 +195,9 @@ HWND TestDriver::FindTopLevel(std::string_view text) const {
   return nullptr;
 }
 
-TColor TestDriver::ScreenPixel(TPoint screen) const { return Screen().ColorAt(screen.X, screen.Y); }
+TColor TestDriver::ScreenPixel(TPoint screen) const {
+  return Screen().ColorAt(screen.X, screen.Y);
+}
 
 TColor TestDriver::WindowPixel(HWND hwnd, TPoint windowPoint) const {
   HWND top = m_system.GetAncestorTopLevel(hwnd);
@@ -205,7 +211,9 @@ TColor TestDriver::ClientPixel(HWND hwnd, TPoint client) const {
   return WindowPixel(hwnd, client + hwnd->ClientInWindow.TopLeft());
 }
 
-void TestDriver::SaveScreenPng(const std::string& path) const { SavePng(Screen(), path); }
+void TestDriver::SaveScreenPng(const std::string& path) const {
+  SavePng(Screen(), path);
+}
 
 void TestDriver::SaveWindowPng(HWND topLevel, const std::string& path) const {
   SavePng(WindowImage(topLevel), path);

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/window/clock.h"
 #include "platform/window/backend/headless/headless_backend.h"
+#include "platform/window/clock.h"
 #include "platform/window/window_system.h"
 
 namespace kx {

@@ -27,7 +27,9 @@ TWindowSystem& TWindowSystem::Current() {
   return *g_current;
 }
 
-bool TWindowSystem::Exists() { return g_current != nullptr; }
+bool TWindowSystem::Exists() {
+  return g_current != nullptr;
+}
 
 HWND TWindowSystem::CreateWindowEx(const TCreateParams& params) {
   if (params.Parent && !IsWindow(params.Parent)) return nullptr;
@@ -68,8 +70,9 @@ HWND TWindowSystem::CreateWindowEx(const TCreateParams& params) {
     return nullptr;
   }
   if (!IsWindow(w)) return nullptr;
-  if (w->Parent) SendMessage(w->Parent, WM_PARENTNOTIFY, MAKEWPARAM(WM_CREATE, w->Id),
-                             reinterpret_cast<LPARAM>(w));
+  if (w->Parent)
+    SendMessage(w->Parent, WM_PARENTNOTIFY, MAKEWPARAM(WM_CREATE, w->Id),
+                reinterpret_cast<LPARAM>(w));
   SendMessage(w, WM_SIZE, SIZE_RESTORED, MAKELPARAM(w->ClientSize().cx, w->ClientSize().cy));
   TPoint clientInParent = w->Rect.TopLeft() + w->ClientInWindow.TopLeft();
   SendMessage(w, WM_MOVE, 0, LParamFromPoint(clientInParent));
@@ -161,7 +164,9 @@ void TWindowSystem::ForgetWindow(HWND hwnd) {
   }
 }
 
-std::vector<HWND> TWindowSystem::TopLevelWindows() const { return m_topLevels; }
+std::vector<HWND> TWindowSystem::TopLevelWindows() const {
+  return m_topLevels;
+}
 
 HWND TWindowSystem::GetParent(HWND hwnd) const {
   if (!IsWindow(hwnd)) return nullptr;
@@ -296,7 +301,8 @@ bool TWindowSystem::SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int 
   if (!(flags & SWP_NOZORDER)) {
     PlaceInZOrder(hwnd, pos.hwndInsertAfter);
     if (!hwnd->IsTopLevel() && IsWindowVisible(hwnd)) {
-      RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+      RedrawWindow(hwnd, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     }
   }
   if (moved || sized || (flags & SWP_FRAMECHANGED)) {
@@ -359,7 +365,8 @@ bool TWindowSystem::ShowWindow(HWND hwnd, int cmd) {
     case SW_MINIMIZE:
     case SW_SHOWMINIMIZED:
       if (!hwnd->Minimized && hwnd->IsTopLevel()) {
-        if (!wasVisible) SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, kKeep | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        if (!wasVisible)
+          SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, kKeep | SWP_NOACTIVATE | SWP_SHOWWINDOW);
         hwnd->Minimized = true;
         hwnd->Style |= WS_MINIMIZE;
         m_backend.ShowNative(hwnd, false);
@@ -389,7 +396,8 @@ bool TWindowSystem::ShowWindow(HWND hwnd, int cmd) {
         hwnd->Minimized = false;
         hwnd->Style &= ~WS_MINIMIZE;
         m_backend.ShowNative(hwnd, hwnd->Visible());
-        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+        RedrawWindow(hwnd, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
         SendMessage(hwnd, WM_SIZE, hwnd->Maximized ? SIZE_MAXIMIZED : SIZE_RESTORED,
                     MAKELPARAM(hwnd->ClientSize().cx, hwnd->ClientSize().cy));
         ActivateTopLevel(hwnd, WA_ACTIVE);
@@ -446,7 +454,9 @@ bool TWindowSystem::EnableWindow(HWND hwnd, bool enable) {
   return wasDisabled;
 }
 
-bool TWindowSystem::IsWindowEnabled(HWND hwnd) const { return IsWindow(hwnd) && hwnd->Enabled(); }
+bool TWindowSystem::IsWindowEnabled(HWND hwnd) const {
+  return IsWindow(hwnd) && hwnd->Enabled();
+}
 
 void TWindowSystem::SetWindowText(HWND hwnd, const std::string& text) {
   if (!IsWindow(hwnd)) return;
@@ -457,7 +467,9 @@ std::string TWindowSystem::GetWindowText(HWND hwnd) const {
   return IsWindow(hwnd) ? hwnd->Text : std::string();
 }
 
-std::uint32_t TWindowSystem::GetStyle(HWND hwnd) const { return IsWindow(hwnd) ? hwnd->Style : 0; }
+std::uint32_t TWindowSystem::GetStyle(HWND hwnd) const {
+  return IsWindow(hwnd) ? hwnd->Style : 0;
+}
 std::uint32_t TWindowSystem::GetExStyle(HWND hwnd) const {
   return IsWindow(hwnd) ? hwnd->ExStyle : 0;
 }
@@ -493,8 +505,12 @@ TRect TWindowSystem::GetClientRect(HWND hwnd) const {
   return {0, 0, hwnd->ClientInWindow.Width(), hwnd->ClientInWindow.Height()};
 }
 
-TPoint TWindowSystem::ClientToScreen(HWND hwnd, TPoint p) const { return p + ClientOrigin(hwnd); }
-TPoint TWindowSystem::ScreenToClient(HWND hwnd, TPoint p) const { return p - ClientOrigin(hwnd); }
+TPoint TWindowSystem::ClientToScreen(HWND hwnd, TPoint p) const {
+  return p + ClientOrigin(hwnd);
+}
+TPoint TWindowSystem::ScreenToClient(HWND hwnd, TPoint p) const {
+  return p - ClientOrigin(hwnd);
+}
 
 bool TWindowSystem::ContainsScreenPoint(HWND hwnd, TPoint screen) const {
   TPoint local = screen - WindowOrigin(hwnd);
@@ -583,14 +599,20 @@ void TWindowSystem::SetClassBackground(HWND hwnd, TColor color) {
   if (IsWindow(hwnd)) hwnd->ClassBackground = color;
 }
 
-bool TWindowSystem::IsIconic(HWND hwnd) const { return IsWindow(hwnd) && hwnd->Minimized; }
-bool TWindowSystem::IsZoomed(HWND hwnd) const { return IsWindow(hwnd) && hwnd->Maximized; }
+bool TWindowSystem::IsIconic(HWND hwnd) const {
+  return IsWindow(hwnd) && hwnd->Minimized;
+}
+bool TWindowSystem::IsZoomed(HWND hwnd) const {
+  return IsWindow(hwnd) && hwnd->Maximized;
+}
 
 TRect TWindowSystem::MonitorWorkArea(HWND hwnd) const {
   TRect r = GetWindowRect(hwnd);
   return m_backend.WorkArea({r.Left + r.Width() / 2, r.Top + r.Height() / 2});
 }
 
-TRect TWindowSystem::MonitorRect(HWND) const { return m_backend.ScreenRect(); }
+TRect TWindowSystem::MonitorRect(HWND) const {
+  return m_backend.ScreenRect();
+}
 
 }  // namespace kx

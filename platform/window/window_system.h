@@ -138,7 +138,7 @@ class TWindowSystem {
   void RemoveMessageFilter(int id);
 
   std::uintptr_t SetTimer(HWND hwnd, std::uintptr_t id, std::uint32_t elapseMs,
-                      std::function<void()> callback = {});
+                          std::function<void()> callback = {});
   bool KillTimer(HWND hwnd, std::uintptr_t id);
 
   // --- painting (painting.cpp)

@@ -15,7 +15,8 @@ TEST(DateTime, DaysCountFromTheEndOf1899) {
 }
 
 TEST(DateTime, TextsReadBackAsTheyWereWritten) {
-  for (const char* text : {"2026-12-09", "2026-12-09 18:30:05", "2024-02-29 00:00:01", "1899-12-30"}) {
+  for (const char* text :
+       {"2026-12-09", "2026-12-09 18:30:05", "2024-02-29 00:00:01", "1899-12-30"}) {
     EXPECT_EQ(DateTimeToStr(StrToDateTime(text)), text);
   }
   EXPECT_EQ(DateTimeToStr(StrToDateTime("2026-12-09 18:30")), "2026-12-09 18:30:00");
@@ -23,8 +24,8 @@ TEST(DateTime, TextsReadBackAsTheyWereWritten) {
 }
 
 TEST(DateTime, AnythingElseRaisesTheConversionError) {
-  for (const char* text : {"", "2026-02-30", "2025-02-29", "2026-13-01", "2026-12-09T10:00", "24:00", "9:00",
-                           "2026-12-09 10:60", "2026-12-09 "}) {
+  for (const char* text : {"", "2026-02-30", "2025-02-29", "2026-13-01", "2026-12-09T10:00",
+                           "24:00", "9:00", "2026-12-09 10:60", "2026-12-09 "}) {
     EXPECT_THROW(StrToDateTime(text), EConvertError) << text;
   }
   try {

@@ -1,8 +1,8 @@
 #include "platform/base/strings.h"
 
-#include <clocale>
-
 #include <gtest/gtest.h>
+
+#include <clocale>
 
 namespace kx {
 namespace {
@@ -35,7 +35,9 @@ TEST(StringsTest, Utf8RoundTripIncludingSurrogatePairs) {
 }
 
 TEST(StringsTest, MalformedUtf8BecomesReplacementCharacters) {
-  EXPECT_EQ(Utf8ToUtf16("a\xFF" "b"), u"a\uFFFDb");
+  EXPECT_EQ(Utf8ToUtf16("a\xFF"
+                        "b"),
+            u"a\uFFFDb");
   EXPECT_EQ(Utf8ToUtf16("\xE2\x82"), u"\uFFFD\uFFFD");
   EXPECT_EQ(Utf8ToUtf16("\xC0\x80"), u"\uFFFD\uFFFD");  // overlong NUL
   EXPECT_EQ(Utf16ToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");

@@ -1,6 +1,7 @@
+#include "platform/forms/application.h"
+
 #include <gtest/gtest.h>
 
-#include "platform/forms/application.h"
 #include "platform/forms/dialogs.h"
 #include "platform/window/test_driver.h"
 
@@ -44,7 +45,8 @@ TEST_F(ApplicationTest, ShowMessageIsAModalBoxAnsweredThroughTheDriver) {
     ASSERT_NE(box, nullptr);
     caption = box->Text;
     TRect r = session.system.GetWindowRect(box);
-    centred = std::abs((r.Left + r.Right) / 2 - 960) <= 1 && std::abs((r.Top + r.Bottom) / 2 - 540) <= 1;
+    centred =
+        std::abs((r.Left + r.Right) / 2 - 960) <= 1 && std::abs((r.Top + r.Bottom) / 2 - 540) <= 1;
     d.PressKey(VK_RETURN);
   });
   ShowMessage("Please update the program");

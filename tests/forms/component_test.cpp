@@ -1,9 +1,9 @@
+#include "platform/forms/component.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "platform/forms/component.h"
 
 namespace kx {
 namespace {

@@ -122,7 +122,9 @@ TEST_F(ControlVirtualsTest, MouseInputReachesTheVirtualsAfterTheirPublicEvents) 
   control->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int x, int y) {
     log.push_back("OnMouseDown " + std::to_string(x) + "," + std::to_string(y));
   };
-  control->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { log.push_back("OnMouseUp"); };
+  control->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) {
+    log.push_back("OnMouseUp");
+  };
   control->OnClick = [&](TObject*) { log.push_back("OnClick"); };
   control->OnMouseEnter = [&](TObject*) { log.push_back("OnMouseEnter"); };
   session.driver.Click({110, 60});
@@ -135,9 +137,10 @@ TEST_F(ControlVirtualsTest, ADoubleClickIsASecondDownWithDoubleThenDblClick) {
   control->OnDblClick = [&](TObject*) { log.push_back("OnDblClick"); };
   session.driver.DoubleClick({120, 70});
   std::erase(log, "MouseMove 20,20");
-  EXPECT_EQ(log, (std::vector<std::string>{"MouseEnter in", "MouseDown 20,20 left",
-                                           "MouseUp 20,20 left", "Click", "MouseDown 20,20 double left",
-                                           "OnDblClick", "DblClick", "MouseUp 20,20 left"}));
+  EXPECT_EQ(log,
+            (std::vector<std::string>{"MouseEnter in", "MouseDown 20,20 left", "MouseUp 20,20 left",
+                                      "Click", "MouseDown 20,20 double left", "OnDblClick",
+                                      "DblClick", "MouseUp 20,20 left"}));
 }
 
 TEST_F(ControlVirtualsTest, AReleaseOutsideTheControlIsNoClick) {
@@ -170,11 +173,10 @@ TEST_F(ControlVirtualsTest, KeysAndFocusReachTheVirtualsAndAConsumedKeyStops) {
   other->SetFocus();
   // A consumed key still types its character, as on the platform: the
   // character comes from the key's translation in the queue.
-  const std::vector<std::string> expected{"DoEnter", "KeyDown 16 shift", "KeyDown 65 shift",
-                                          "KeyPress A", "KeyUp 65", "KeyUp 16", "KeyDown 0",
-                                          "KeyPress q", "KeyUp 81",
-                                          "KeyDown 90", "KeyPress z", "KeyUp 90", "KeyDown 89",
-                                          "KeyPress 0", "KeyUp 89", "DoExit"};
+  const std::vector<std::string> expected{
+      "DoEnter",    "KeyDown 16 shift", "KeyDown 65 shift", "KeyPress A", "KeyUp 65",   "KeyUp 16",
+      "KeyDown 0",  "KeyPress q",       "KeyUp 81",         "KeyDown 90", "KeyPress z", "KeyUp 90",
+      "KeyDown 89", "KeyPress 0",       "KeyUp 89",         "DoExit"};
   EXPECT_EQ(log, expected);
 }
 
@@ -190,7 +192,9 @@ TEST_F(ControlVirtualsTest, TheWheelBubblesToTheParentUnlessUsed) {
   session.driver.Wheel(120, {130, 80});
   EXPECT_EQ(formWheels, 1);
   control->useWheel = false;
-  control->OnMouseWheel = [&](TObject*, TShiftState, int, TPoint, bool& handled) { handled = true; };
+  control->OnMouseWheel = [&](TObject*, TShiftState, int, TPoint, bool& handled) {
+    handled = true;
+  };
   session.driver.Wheel(120, {130, 80});
   EXPECT_EQ(formWheels, 1);
 }

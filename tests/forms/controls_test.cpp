@@ -102,7 +102,8 @@ TEST_F(FormsTest, MouseEnterAndLeaveReachControls) {
   session.driver.MoveTo({180, 10});
   // The panel's leave is posted by the window system, the box's enter comes
   // from the form's move at once: both arrive, the enter first.
-  EXPECT_EQ(events, (std::vector<std::string>{"panel enter", "box enter", "panel leave", "box leave"}));
+  EXPECT_EQ(events,
+            (std::vector<std::string>{"panel enter", "box enter", "panel leave", "box leave"}));
 }
 
 TEST_F(FormsTest, KeyEventsComeBeforeTheControlsOwnHandling) {

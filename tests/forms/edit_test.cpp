@@ -1,8 +1,9 @@
+#include "platform/forms/edit.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/base/strings.h"
 #include "platform/forms/application.h"
-#include "platform/forms/edit.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/menus.h"
 #include "platform/window/test_driver.h"
@@ -230,7 +231,8 @@ TEST_F(EditTest, TheDefaultContextMenuOffersTheEditCommands) {
   std::vector<bool> enabled;
   bool popupShown = false;
   d().WhenModal([&](TestDriver& driver) {
-    for (const auto& w : driver.TopLevelWindows()) popupShown |= w.ClassName == "TPopupMenuWindow" && w.Visible;
+    for (const auto& w : driver.TopLevelWindows())
+      popupShown |= w.ClassName == "TPopupMenuWindow" && w.Visible;
     for (int i = 0; i < edit->DefaultContextMenu()->Items().Count(); ++i) {
       captions.push_back(edit->DefaultContextMenu()->Items().Items(i)->Caption);
       enabled.push_back(edit->DefaultContextMenu()->Items().Items(i)->Enabled);
@@ -239,8 +241,8 @@ TEST_F(EditTest, TheDefaultContextMenuOffersTheEditCommands) {
   });
   d().ClickAt(edit->Handle(), {20, 8}, 1);
   EXPECT_TRUE(popupShown);
-  EXPECT_EQ(captions, (std::vector<std::string>{"&Undo", "-", "Cu&t", "&Copy", "&Paste", "&Delete", "-",
-                                                "Select &All"}));
+  EXPECT_EQ(captions, (std::vector<std::string>{"&Undo", "-", "Cu&t", "&Copy", "&Paste", "&Delete",
+                                                "-", "Select &All"}));
   EXPECT_FALSE(enabled[0]);  // nothing to undo
   EXPECT_FALSE(enabled[2]);  // nothing selected
   EXPECT_TRUE(enabled[7]);

@@ -1,7 +1,8 @@
+#include "platform/forms/image.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/forms/forms.h"
-#include "platform/forms/image.h"
 #include "platform/window/test_driver.h"
 
 namespace kx {

@@ -1,7 +1,8 @@
+#include "platform/forms/menus.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/forms/forms.h"
-#include "platform/forms/menus.h"
 #include "platform/window/test_driver.h"
 
 namespace kx {
@@ -164,7 +165,8 @@ TEST_F(PopupTest, ASubmenuOpensWithRightAndEscClosesOnlyIt) {
   Add("Outer")->OnClick = [&](TObject*) { chosen = "Outer"; };
   auto countPopups = [this] {
     int n = 0;
-    for (const auto& w : session.driver.TopLevelWindows()) n += w.ClassName == "TPopupMenuWindow" && w.Visible;
+    for (const auto& w : session.driver.TopLevelWindows())
+      n += w.ClassName == "TPopupMenuWindow" && w.Visible;
     return n;
   };
   int duringSubmenu = 0;

@@ -1,8 +1,9 @@
+#include "platform/forms/page_control.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/forms/forms.h"
 #include "platform/forms/image_list.h"
-#include "platform/forms/page_control.h"
 #include "platform/window/test_driver.h"
 
 namespace kx {

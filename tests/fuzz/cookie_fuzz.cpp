@@ -8,7 +8,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
-  static const char* const kHosts[] = {"stats.example", "www.stats.example", "10.0.0.1", "localhost"};
+  static const char* const kHosts[] = {"stats.example", "www.stats.example", "10.0.0.1",
+                                       "localhost"};
   kx::TNetCookieManager jar;
   jar.SetClock([] { return 1796790400.0; });
   const char* host = kHosts[data[0] % 4];
@@ -17,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::size_t start = 0;
   while (start <= text.size()) {
     std::size_t nl = text.find('\n', start);
-    jar.StoreCookie(text.substr(start, nl == std::string::npos ? std::string::npos : nl - start), host, kind);
+    jar.StoreCookie(text.substr(start, nl == std::string::npos ? std::string::npos : nl - start),
+                    host, kind);
     if (nl == std::string::npos) break;
     start = nl + 1;
   }

@@ -17,7 +17,8 @@ void Draw(const kx::TksDataSkinCustomControl& r, const kx::TBitmap& picture) {
   TksPieceGeometry g = GeometryOf(r);
   const int W = 37, H = 23;
   TksPieceGeometry resized = ResizedGeometry(g, r.SkinRect.Width(), r.SkinRect.Height(), W, H);
-  TksStretchFlags flags{r.StretchEffect, r.LeftStretch, r.TopStretch, r.RightStretch, r.BottomStretch};
+  TksStretchFlags flags{r.StretchEffect, r.LeftStretch, r.TopStretch, r.RightStretch,
+                        r.BottomStretch};
   BuildFramedImage(picture, r.SkinRect, g, resized, W, H, flags, true);
   BuildHStripImage(picture, r.SkinRect, r.LeftTopPoint.X, r.RightTopPoint.X, r.StretchEffect, W);
   BuildVStripImage(picture, r.SkinRect, r.LeftTopPoint.Y, r.LeftBottomPoint.Y, r.StretchEffect, H);
@@ -31,13 +32,15 @@ void Draw(const kx::TksDataSkinCustomControl& r, const kx::TBitmap& picture) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   kx::TksSkinData skin(nullptr);
   try {
-    skin.LoadDefinition(kx::TMemIniFile(std::string_view(reinterpret_cast<const char*>(data), size)));
+    skin.LoadDefinition(
+        kx::TMemIniFile(std::string_view(reinterpret_cast<const char*>(data), size)));
   } catch (const kx::EConvertError&) {
   }
   kx::TBitmap picture(16, 12);
   for (const auto& control : skin.SkinControls) {
     (void)skin.GetControlIndex(control->IDName);
-    if (auto* framed = dynamic_cast<const kx::TksDataSkinCustomControl*>(control.get())) Draw(*framed, picture);
+    if (auto* framed = dynamic_cast<const kx::TksDataSkinCustomControl*>(control.get()))
+      Draw(*framed, picture);
   }
   for (const auto& object : skin.SkinObjects) (void)skin.GetObjectIndex(object->IDName);
   return 0;

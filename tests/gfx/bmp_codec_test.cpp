@@ -1,8 +1,8 @@
 #include "platform/gfx/bmp_codec.h"
 
-#include <cstring>
-
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 #include "platform/gfx/bitmap.h"
 
@@ -13,10 +13,11 @@ TBitmap Pattern(int w, int h, TPixelFormat format, std::vector<Pixel32> palette)
   TBitmap b(w, h, format);
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
-      Pixel32 p = palette.empty() ? MakePixel(static_cast<std::uint8_t>(x * 20),
-                                              static_cast<std::uint8_t>(y * 30),
-                                              static_cast<std::uint8_t>(x ^ y))
-                                  : (kOpaque | palette[static_cast<std::size_t>(x * 3 + y) % palette.size()]);
+      Pixel32 p =
+          palette.empty()
+              ? MakePixel(static_cast<std::uint8_t>(x * 20), static_cast<std::uint8_t>(y * 30),
+                          static_cast<std::uint8_t>(x ^ y))
+              : (kOpaque | palette[static_cast<std::size_t>(x * 3 + y) % palette.size()]);
       b.SetPixelAt(x, y, p);
     }
   }
@@ -42,8 +43,9 @@ class BmpRoundTrip : public ::testing::TestWithParam<DepthCase> {};
 TEST_P(BmpRoundTrip, KeepsDepthPaletteAndPixels) {
   std::vector<Pixel32> palette;
   for (std::size_t i = 0; i < GetParam().paletteSize; ++i) {
-    palette.push_back(RgbOf(MakePixel(static_cast<std::uint8_t>(i * 37), static_cast<std::uint8_t>(255 - i),
-                                      static_cast<std::uint8_t>(i * 11 + 3))));
+    palette.push_back(
+        RgbOf(MakePixel(static_cast<std::uint8_t>(i * 37), static_cast<std::uint8_t>(255 - i),
+                        static_cast<std::uint8_t>(i * 11 + 3))));
   }
   // Odd widths exercise the row padding.
   TBitmap original = Pattern(13, 7, GetParam().format, palette);
@@ -56,13 +58,11 @@ TEST_P(BmpRoundTrip, KeepsDepthPaletteAndPixels) {
   EXPECT_EQ(WriteBmp(loaded), bytes);
 }
 
-INSTANTIATE_TEST_SUITE_P(Depths, BmpRoundTrip,
-                         ::testing::Values(DepthCase{TPixelFormat::pf1bit, 2},
-                                           DepthCase{TPixelFormat::pf4bit, 16},
-                                           DepthCase{TPixelFormat::pf8bit, 256},
-                                           DepthCase{TPixelFormat::pf8bit, 5},
-                                           DepthCase{TPixelFormat::pf24bit, 0},
-                                           DepthCase{TPixelFormat::pf32bit, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Depths, BmpRoundTrip,
+    ::testing::Values(DepthCase{TPixelFormat::pf1bit, 2}, DepthCase{TPixelFormat::pf4bit, 16},
+                      DepthCase{TPixelFormat::pf8bit, 256}, DepthCase{TPixelFormat::pf8bit, 5},
+                      DepthCase{TPixelFormat::pf24bit, 0}, DepthCase{TPixelFormat::pf32bit, 0}));
 
 TEST(BmpCodecTest, ReadsBackToBackFilesByTheirHeaderLength) {
   TBitmap a = Pattern(3, 2, TPixelFormat::pf24bit, {});
@@ -87,7 +87,8 @@ TEST(BmpCodecTest, TopDownFilesAreReadRightSideUp) {
   std::size_t stride = 12;
   std::vector<std::uint8_t> rows(bytes.begin() + 54, bytes.end());
   for (int r = 0; r < 3; ++r)
-    std::copy_n(rows.begin() + (2 - r) * static_cast<long>(stride), stride, bytes.begin() + 54 + r * static_cast<long>(stride));
+    std::copy_n(rows.begin() + (2 - r) * static_cast<long>(stride), stride,
+                bytes.begin() + 54 + r * static_cast<long>(stride));
   TBitmap loaded;
   ReadBmp(bytes, loaded);
   EXPECT_TRUE(SamePixels(loaded, a));

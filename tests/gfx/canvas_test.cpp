@@ -189,8 +189,8 @@ TEST_F(CanvasTest, FocusRectDrawnTwiceRestoresThePixels) {
   EXPECT_EQ(bitmap.ColorAt(4, 3), 0x00123456u);
   EXPECT_EQ(bitmap.ColorAt(5, 5), 0x00123456u);  // inside the frame
   canvas().DrawFocusRect(TRect{2, 3, 15, 12});
-  EXPECT_TRUE(std::equal(bitmap.PixelData().begin(), bitmap.PixelData().end(),
-                         before.PixelData().begin()));
+  EXPECT_TRUE(
+      std::equal(bitmap.PixelData().begin(), bitmap.PixelData().end(), before.PixelData().begin()));
 }
 
 TBitmap Checker(int w, int h) {

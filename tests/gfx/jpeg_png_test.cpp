@@ -1,9 +1,9 @@
+#include <gtest/gtest.h>
+#include <jpeglib.h>
+
 #include <cstdio>
 #include <fstream>
 #include <vector>
-
-#include <jpeglib.h>
-#include <gtest/gtest.h>
 
 #include "platform/gfx/jpeg_image.h"
 #include "platform/gfx/png_writer.h"
@@ -58,8 +58,9 @@ TEST(JpegImageTest, DecodesIntoABitmap) {
 
 TEST(JpegImageTest, DamagedDataRaisesTheJpegError) {
   std::vector<std::uint8_t> data = EncodeJpeg(16, 16);
-  for (std::vector<std::uint8_t> bad : {std::vector<std::uint8_t>{}, std::vector<std::uint8_t>{0xFF, 0xD8},
-                                        std::vector<std::uint8_t>(data.begin(), data.begin() + 20)}) {
+  for (std::vector<std::uint8_t> bad :
+       {std::vector<std::uint8_t>{}, std::vector<std::uint8_t>{0xFF, 0xD8},
+        std::vector<std::uint8_t>(data.begin(), data.begin() + 20)}) {
     TJPEGImage jpeg;
     EXPECT_THROW(jpeg.LoadFromBytes(bad), EJPEG);
   }

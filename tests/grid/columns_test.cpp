@@ -153,6 +153,5 @@ TEST_F(ColumnsTest, DestroyingAColumnTakesItsCellsOut) {
   EXPECT_EQ(columns[1]->Index(), 1);
 }
 
-
 }  // namespace
 }  // namespace kx

@@ -158,11 +158,13 @@ TEST_F(DataGridTest, SortingIsOrderedForManyRowsInEitherDirection) {
     grid->SetCells(1, r, AnsiToWide(std::to_string((i * 7919) % 113)));
   }
   grid->SortByColumn(1);
-  for (int r = 1; r < 500; ++r) ASSERT_LE(grid->Cell(1, r - 1).AsFloat(), grid->Cell(1, r).AsFloat());
+  for (int r = 1; r < 500; ++r)
+    ASSERT_LE(grid->Cell(1, r - 1).AsFloat(), grid->Cell(1, r).AsFloat());
   number->SetSortKind(TSortKind::skDescending);
   number->SetOptions(number->Options() + TColumnOption::coFullResort);
   grid->SortByColumn(1);
-  for (int r = 1; r < 500; ++r) ASSERT_GE(grid->Cell(1, r - 1).AsFloat(), grid->Cell(1, r).AsFloat());
+  for (int r = 1; r < 500; ++r)
+    ASSERT_GE(grid->Cell(1, r - 1).AsFloat(), grid->Cell(1, r).AsFloat());
 }
 
 TEST_F(DataGridTest, TheSelectedRowKeepsItsRecordThroughASort) {
@@ -196,7 +198,9 @@ TEST_F(DataGridTest, SettingSortedSortsThroughTheGridAndClearsTheOtherColumn) {
   ShowGrid();
   Fill({{u"b", u"1"}, {u"a", u"2"}});
   std::vector<std::pair<int, bool>> sorts;
-  grid->OnSortColumn = [&](TObject*, int col, bool ascending) { sorts.push_back({col, ascending}); };
+  grid->OnSortColumn = [&](TObject*, int col, bool ascending) {
+    sorts.push_back({col, ascending});
+  };
   text->SetSorted(true);
   EXPECT_EQ(Column0(), (std::vector<std::u16string>{u"a", u"b"}));
   number->SetSortKind(TSortKind::skDescending);
@@ -204,7 +208,7 @@ TEST_F(DataGridTest, SettingSortedSortsThroughTheGridAndClearsTheOtherColumn) {
   EXPECT_FALSE(text->Sorted());
   EXPECT_TRUE(number->Sorted());
   EXPECT_EQ(Column0(), (std::vector<std::u16string>{u"a", u"b"}));  // 2 before 1
-  number->SetSortKind(TSortKind::skAscending);  // a sorted column sorts again
+  number->SetSortKind(TSortKind::skAscending);                      // a sorted column sorts again
   EXPECT_EQ(Column0(), (std::vector<std::u16string>{u"b", u"a"}));
   EXPECT_EQ(sorts, (std::vector<std::pair<int, bool>>{{0, true}, {1, false}, {1, true}}));
   grid->OnSortColumn = nullptr;

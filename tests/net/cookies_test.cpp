@@ -15,7 +15,8 @@ class CookieJarTest : public ::testing::Test {
   void Set(const std::string& value, const std::string& host = "stats.example") {
     jar.StoreCookie(value, host, TNetCookieKind::SetCookie);
   }
-  std::string Header(const std::string& host = "stats.example", const std::string& path = "/login/") {
+  std::string Header(const std::string& host = "stats.example",
+                     const std::string& path = "/login/") {
     return jar.CookieHeader(host, path);
   }
   double now = 1796790400.5;
@@ -56,9 +57,9 @@ TEST_F(CookieJarTest, CookieWithoutPathIsStoredButNeverSent) {
 }
 
 TEST_F(CookieJarTest, DomainRules) {
-  Set("a=1; path=/; domain=example", "stats.example");  // parent without dot: dropped
+  Set("a=1; path=/; domain=example", "stats.example");        // parent without dot: dropped
   Set("b=1; path=/; domain=Stats.example", "stats.example");  // case differs: dropped
-  Set("c=1; path=/; domain=.example", "www.example");  // the host from its first dot: kept
+  Set("c=1; path=/; domain=.example", "www.example");         // the host from its first dot: kept
   Set("d=1; path=/; domain=.other", "www.example");
   Set("e=1; path=/; domain=10.0.0.1", "10.0.0.1");
   Set("f=1; path=/; domain=.0.0.1", "10.0.0.1");
@@ -124,7 +125,8 @@ TEST_F(CookieJarTest, SetCookie2PortsAndHeaderNames) {
   EXPECT_EQ(v2->PortList, (std::vector<int>{80, 8080}));
   EXPECT_TRUE(v2->Discard);
   EXPECT_EQ(v2->CommentURL, "http://c/");
-  auto* plain = dynamic_cast<const TNetCookieRFC2965*>(jar.Cookies().Find("stats.example", "plain"));
+  auto* plain =
+      dynamic_cast<const TNetCookieRFC2965*>(jar.Cookies().Find("stats.example", "plain"));
   ASSERT_NE(plain, nullptr);
   EXPECT_EQ(plain->PortList, (std::vector<int>{80}));
   EXPECT_EQ(jar.Cookies().Domains()[0].Cookies[0]->Name, "v1");

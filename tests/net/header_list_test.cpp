@@ -39,7 +39,8 @@ TEST(HeaderListTest, SetValueKeepsOrderAndEmptyRemoves) {
 
 TEST(HeaderListTest, LongLinesFoldAtBlanks) {
   std::string line = "Cookie: ";
-  for (int i = 0; i < 12; ++i) line += "name" + std::to_string(i) + "=value" + std::to_string(i) + "; ";
+  for (int i = 0; i < 12; ++i)
+    line += "name" + std::to_string(i) + "=value" + std::to_string(i) + "; ";
   line.erase(line.size() - 2);
   std::vector<std::string> folded = FoldLine(line);
   ASSERT_GT(folded.size(), 1u);

@@ -1,12 +1,11 @@
 #include <arpa/inet.h>
+#include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <thread>
-
-#include <gtest/gtest.h>
 
 #include "loopback_server.h"
 #include "net/http.h"
@@ -47,7 +46,8 @@ TEST(HttpSocketTest, KeptConnectionClosedByThePeerIsReopened) {
   TNetHTTP http;
   EXPECT_EQ(http.Get(server.Url("/a")), "hello");
   // Give the server time to close its side.
-  for (int i = 0; i < 100 && server.Accepted() < 1; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  for (int i = 0; i < 100 && server.Accepted() < 1; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
   std::this_thread::sleep_for(std::chrono::milliseconds(50));
   EXPECT_EQ(http.Get(server.Url("/b")), "hello");
   EXPECT_EQ(server.Accepted(), 2);
@@ -92,7 +92,9 @@ TEST(HttpSocketTest, RefusedConnectionIsASocketError) {
     FAIL();
   } catch (const ENetSocketError& e) {
     EXPECT_EQ(e.LastError(), ECONNREFUSED);
-    EXPECT_EQ(std::string(e.what()).rfind("Socket Error # " + std::to_string(ECONNREFUSED) + "\r\n", 0), 0u);
+    EXPECT_EQ(
+        std::string(e.what()).rfind("Socket Error # " + std::to_string(ECONNREFUSED) + "\r\n", 0),
+        0u);
   }
 }
 

@@ -32,8 +32,10 @@ class HttpTest : public ::testing::Test {
     try {
       http->Get(url, body);
     } catch (const std::exception& e) {
-      if (error) *error = e.what();
-      else ADD_FAILURE() << "unexpected error: " << e.what();
+      if (error)
+        *error = e.what();
+      else
+        ADD_FAILURE() << "unexpected error: " << e.what();
     }
     return body;
   }
@@ -49,8 +51,9 @@ TEST_F(HttpTest, FeedRequestHeadIsExact) {
 }
 
 TEST_F(HttpTest, CookieOfTheFirstResponseGoesWithTheSecondOnTheSameConnection) {
-  auto script = connector->Add({"HTTP/1.1 200 OK\r\nSet-Cookie: sid=42; path=/\r\nContent-Length: 2\r\n\r\nok",
-                                "HTTP/1.1 200 OK\r\nContent-Length: 3\r\n\r\nfed"});
+  auto script = connector->Add(
+      {"HTTP/1.1 200 OK\r\nSet-Cookie: sid=42; path=/\r\nContent-Length: 2\r\n\r\nok",
+       "HTTP/1.1 200 OK\r\nContent-Length: 3\r\n\r\nfed"});
   EXPECT_EQ(Get(kFeedUrl), "ok");
   EXPECT_TRUE(http->Connected());
   EXPECT_EQ(Get(kFeedUrl), "fed");
@@ -92,30 +95,34 @@ TEST_F(HttpTest, BodyUntilCloseWithoutLength) {
 }
 
 TEST_F(HttpTest, ChunkedBodies) {
-  connector->Add({"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"
-                  "a\r\n0123456789\r\n"
-                  "B\r\nabcdefghijk\r\n"
-                  "0\r\n\r\n"});
+  connector->Add(
+      {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"
+       "a\r\n0123456789\r\n"
+       "B\r\nabcdefghijk\r\n"
+       "0\r\n\r\n"});
   EXPECT_EQ(Get(kFeedUrl), "0123456789abcdefghijk");
   EXPECT_TRUE(http->Connected());
 }
 
 TEST_F(HttpTest, ChunkSizeWithSpaceExtensionReadsAndSemicolonEnds) {
-  connector->Add({"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"
-                  "3 ;x=1\r\nabc\r\n2;ext\r\nde\r\n"});
+  connector->Add(
+      {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"
+       "3 ;x=1\r\nabc\r\n2;ext\r\nde\r\n"});
   EXPECT_EQ(Get(kFeedUrl), "abc");
 }
 
 TEST_F(HttpTest, ContinueHeadIsSkippedButItsCookiesKept) {
-  connector->Add({"HTTP/1.1 100 Continue\r\nSet-Cookie: early=1; path=/\r\n\r\n"
-                  "HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok"});
+  connector->Add(
+      {"HTTP/1.1 100 Continue\r\nSet-Cookie: early=1; path=/\r\n\r\n"
+       "HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok"});
   EXPECT_EQ(Get(kFeedUrl), "ok");
   EXPECT_EQ(http->Response.ResponseCode, 200);
   EXPECT_EQ(http->CookieManager()->CookieHeader("stats.example", "/login/"), "early=1");
 }
 
 TEST_F(HttpTest, NoContentHasNoBody) {
-  connector->Add({"HTTP/1.1 204 No Content\r\n\r\n", "HTTP/1.1 200 OK\r\nContent-Length: 1\r\n\r\nz"});
+  connector->Add(
+      {"HTTP/1.1 204 No Content\r\n\r\n", "HTTP/1.1 200 OK\r\nContent-Length: 1\r\n\r\nz"});
   EXPECT_EQ(Get(kFeedUrl), "");
   EXPECT_EQ(Get(kFeedUrl), "z");
 }
@@ -125,12 +132,12 @@ TEST_F(HttpTest, RedirectsAndErrorStatusesRaiseWithAnEmptyBody) {
     const char* response;
     int code;
   };
-  for (Case c : {Case{"HTTP/1.1 302 Found\r\nLocation: /elsewhere\r\nContent-Length: 4\r\n\r\nmove", 302},
-                 Case{"HTTP/1.1 200 OK\r\nLocation: /x\r\nContent-Length: 2\r\n\r\nok", 200},
-                 Case{"HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\n<b>no</b>", 404},
-                 Case{"HTTP/1.1 401 Unauthorized\r\nContent-Length: 0\r\n\r\n", 401},
-                 Case{"HTTP/1.1 304 Not Modified\r\n\r\n", 304},
-                 Case{"garbage\r\n\r\n", -1}}) {
+  for (Case c :
+       {Case{"HTTP/1.1 302 Found\r\nLocation: /elsewhere\r\nContent-Length: 4\r\n\r\nmove", 302},
+        Case{"HTTP/1.1 200 OK\r\nLocation: /x\r\nContent-Length: 2\r\n\r\nok", 200},
+        Case{"HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\n<b>no</b>", 404},
+        Case{"HTTP/1.1 401 Unauthorized\r\nContent-Length: 0\r\n\r\n", 401},
+        Case{"HTTP/1.1 304 Not Modified\r\n\r\n", 304}, Case{"garbage\r\n\r\n", -1}}) {
     connector->Add({c.response});
     std::string body;
     try {
@@ -199,7 +206,9 @@ TEST_F(HttpTest, MaxLineLength) {
 }
 
 TEST_F(HttpTest, FoldedHeadersAreJoined) {
-  connector->Add({"HTTP/1.1 200 OK\r\nContent-Length:\r\n 3\r\nConnection: keep-alive,\r\n\tclose\r\n\r\nabc"});
+  connector->Add(
+      {"HTTP/1.1 200 OK\r\nContent-Length:\r\n 3\r\nConnection: "
+       "keep-alive,\r\n\tclose\r\n\r\nabc"});
   EXPECT_EQ(Get(kFeedUrl), "abc");
   EXPECT_EQ(http->Response.Connection, "keep-alive, close");
   EXPECT_TRUE(http->Connected());
@@ -212,7 +221,8 @@ TEST_F(HttpTest, HostileHeads) {
   EXPECT_EQ(Get(kFeedUrl), "ok");
   EXPECT_EQ(http->Response.RawHeaders.Count(), 10001u);
   http->Disconnect();
-  connector->Add({std::string("HTTP/1.1 200 OK\r\nX-N\0ul: a\0b\r\nContent-Length: 1\r\n\r\nk", 52)});
+  connector->Add(
+      {std::string("HTTP/1.1 200 OK\r\nX-N\0ul: a\0b\r\nContent-Length: 1\r\n\r\nk", 52)});
   EXPECT_EQ(Get(kFeedUrl), "k");
   http->Disconnect();
   // Sixteen "F"s are no 32-bit size: they read as 0 and end the body.
@@ -257,8 +267,11 @@ namespace {
 
 TEST_F(HttpTest, LongCookieHeaderIsFoldedAtBlanks) {
   std::string head = "HTTP/1.1 200 OK\r\n";
-  for (int i = 0; i < 8; ++i) head += "Set-Cookie: cookie" + std::to_string(i) + "=value" + std::to_string(i) + "; path=/\r\n";
-  auto script = connector->Add({head + "Content-Length: 0\r\n\r\n", "HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n"});
+  for (int i = 0; i < 8; ++i)
+    head +=
+        "Set-Cookie: cookie" + std::to_string(i) + "=value" + std::to_string(i) + "; path=/\r\n";
+  auto script = connector->Add(
+      {head + "Content-Length: 0\r\n\r\n", "HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n"});
   Get(kFeedUrl);
   Get(kFeedUrl);
   std::string second = script->sent.substr(std::string(kFeedHead).size());

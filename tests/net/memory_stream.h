@@ -2,10 +2,9 @@
 
 #include <deque>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
-
-#include <stdexcept>
 
 #include "net/net_errors.h"
 #include "net/net_stream.h"

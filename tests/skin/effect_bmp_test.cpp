@@ -39,7 +39,7 @@ TEST(EffectBmp, BrightnessDarknessGrayscaleInvert) {
   TksEffectBmp grey = Solid(1, 1, 0x646464);
   grey.Darkness(0.3);
   EXPECT_EQ(grey.Pixel(0, 0), 0x464646u);  // 70
-  grey.Darkness(7);                         // clamped to 1
+  grey.Darkness(7);                        // clamped to 1
   EXPECT_EQ(grey.Pixel(0, 0), 0u);
   TksEffectBmp some = Solid(1, 1, 0x102030);
   some.Invert();
@@ -55,7 +55,8 @@ TEST(EffectBmp, NoiseStaysWithinItsAmount) {
       int v = static_cast<int>(b.Pixel(x, y) & 0xFF);
       EXPECT_GE(v, 128 - 5);
       EXPECT_LE(v, 128 + 4);
-      EXPECT_EQ(b.Pixel(x, y), static_cast<TColor>(v * 0x010101));  // one shift for the three channels
+      EXPECT_EQ(b.Pixel(x, y),
+                static_cast<TColor>(v * 0x010101));  // one shift for the three channels
       changed = changed || v != 128;
     }
   EXPECT_TRUE(changed);

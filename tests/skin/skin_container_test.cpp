@@ -56,7 +56,8 @@ TEST(SkinContainer, AnAbsentPictureIsOneFlagByte) {
   c.InActivePicture = TBitmap();
   c.ActivePictures.clear();
   std::vector<std::uint8_t> bytes = WriteSkinContainer(c);
-  EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 5), (std::vector<std::uint8_t>{3, 0, 0, 0, 0}));
+  EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 5),
+            (std::vector<std::uint8_t>{3, 0, 0, 0, 0}));
   std::size_t mainSize = bytes[7] | (bytes[8] << 8) | (bytes[9] << 16);  // the BMP's size field
   EXPECT_EQ(bytes[5 + mainSize], 1);  // the inactive picture's flag
   std::optional<SkinContainer> back = ReadSkinContainer(bytes);
@@ -83,10 +84,12 @@ TEST(SkinContainer, KindsBeyondThreeAndBrokenContainers) {
 
 TEST(SkinContainer, LinesEndAtCrLfLoneCrOrLfAndTheLastNeedsNoEnd) {
   std::string text = "a\r\nb\rc\nd";
-  auto lines = SplitSkinLines(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+  auto lines =
+      SplitSkinLines(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
   EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "c", "d"}));
   text = "x\r\n\r\n";
-  lines = SplitSkinLines(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+  lines =
+      SplitSkinLines(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
   EXPECT_EQ(lines, (std::vector<std::string>{"x", ""}));
 }
 
@@ -95,8 +98,9 @@ TEST(CompressedStoredSkin, ImportsACompressedSkinFileUnlessItsKindIsTooHigh) {
   std::vector<std::uint8_t> zlib = DeflateAll(container, TCompressionLevel::clMax);
   std::string path = ::testing::TempDir() + "/test.skn";
   auto write = [&](const std::vector<std::uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
   };
   TksCompressedStoredSkin stored(nullptr);
   EXPECT_TRUE(stored.Empty());
@@ -143,7 +147,8 @@ TEST(CompressedStoredSkin, ImportsADefinitionFileWithThePicturesBesideIt) {
   EXPECT_EQ(c->Lines.size(), 12u);
 
   // Without one of the five sections nothing is imported and nothing changes.
-  std::ofstream(dir + "/skin.ini", std::ios::binary) << "[VERSION]\n[PICTURES]\n[FORMINFO]\n[SKINOBJECTS]\n";
+  std::ofstream(dir + "/skin.ini", std::ios::binary)
+      << "[VERSION]\n[PICTURES]\n[FORMINFO]\n[SKINOBJECTS]\n";
   std::vector<std::uint8_t> before = stored.CompressedStream().Bytes();
   EXPECT_FALSE(stored.ImportSkinDefinitionFile(dir + "/skin.ini"));
   EXPECT_EQ(stored.CompressedStream().Bytes(), before);

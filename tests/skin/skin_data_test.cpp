@@ -34,9 +34,11 @@ class LoggingForm : public TForm {
 
  protected:
   void WndProc(TMessage& m) override {
-    bool skinMessage = (m.Msg >= SkinMsgBeforeChange && m.Msg <= SkinMsgAfterChange) || m.Msg == SkinMsgStringsChanged;
+    bool skinMessage = (m.Msg >= SkinMsgBeforeChange && m.Msg <= SkinMsgAfterChange) ||
+                       m.Msg == SkinMsgStringsChanged;
     if (g_log && skinMessage)
-      g_log->push_back({Name(), m.Msg, m.WParam, m.LParam, Watched->ChangingSkin(), Watched->Empty()});
+      g_log->push_back(
+          {Name(), m.Msg, m.WParam, m.LParam, Watched->ChangingSkin(), Watched->Empty()});
     TForm::WndProc(m);
   }
 };
@@ -57,8 +59,9 @@ SkinContainer Container(std::int32_t kind) {
   c.RollUpPicture = Filled(20, 4, clBlue);
   c.RollUpMask = Filled(20, 4, clBlack, TPixelFormat::pf1bit);
   c.ActivePictures = {Filled(6, 6, clLime), Filled(3, 3, clYellow)};
-  c.Lines = {"[VERSION]", "skinname=Unit", "[PICTURES]", "mask=mask.bmp", "[SKINOBJECTS]", "count=1",
-             "0=caption:caption", "[SKINCONTROLS]", "count=1", "0=tab:tab", "[tab]", "pictureindex=1"};
+  c.Lines = {"[VERSION]", "skinname=Unit",     "[PICTURES]",     "mask=mask.bmp", "[SKINOBJECTS]",
+             "count=1",   "0=caption:caption", "[SKINCONTROLS]", "count=1",       "0=tab:tab",
+             "[tab]",     "pictureindex=1"};
   return c;
 }
 
@@ -88,7 +91,9 @@ class SkinDataTest : public ::testing::Test {
     delete other;
     delete main;
   }
-  void Store(const SkinContainer& c) { stored->SetCompressedData(Compressed(WriteSkinContainer(c))); }
+  void Store(const SkinContainer& c) {
+    stored->SetCompressedData(Compressed(WriteSkinContainer(c)));
+  }
   WPARAM Self() const { return static_cast<WPARAM>(reinterpret_cast<std::uintptr_t>(data)); }
 };
 
@@ -207,7 +212,7 @@ TEST_F(SkinDataTest, AssigningResourceStringsTellsEveryWindow) {
   data->SetResourceStrData(strings);
   EXPECT_EQ(data->ResourceStrData(), strings);
   std::vector<SkinEvent> expected = {{"main", SkinMsgStringsChanged, Self(), 1000, false, true},
-                                      {"other", SkinMsgStringsChanged, Self(), 1000, false, true}};
+                                     {"other", SkinMsgStringsChanged, Self(), 1000, false, true}};
   EXPECT_EQ(log, expected);
   EXPECT_EQ(strings->GetResStr("CLOSEBUTTON_HINT", "Close"), "Schliessen");
   EXPECT_EQ(strings->GetResStr("MAXBUTTON_HINT", "Maximize"), "Maximize");

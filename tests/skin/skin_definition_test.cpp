@@ -75,9 +75,11 @@ TEST(SkinDefinition, MissingKeysTakeTheirDefaultsAndMissingColoursAreBlack) {
 
 TEST(SkinDefinition, RecordsReadTheirSectionWithCaseFreeKeys) {
   auto data = Load(
-      "[SKINOBJECTS]\ncount=3\n0=mainmenubaritem:mainmenubaritem\n1=closeanimate:animate\n2=me:userobject\n"
+      "[SKINOBJECTS]\ncount=3\n0=mainmenubaritem:mainmenubaritem\n1=closeanimate:animate\n2=me:"
+      "userobject\n"
       "[MAINMENUBARITEM]\nUnEnabledFontColor=255\nfontstyle=fsbold\nanimateinterval=x\n"
-      "[closeanimate]\nmorphing=1\ncommand=cmclose\ncountframes=5\nbuttonstyle=1\nskinrect=1, 2, 3, 4\n"
+      "[closeanimate]\nmorphing=1\ncommand=cmclose\ncountframes=5\nbuttonstyle=1\nskinrect=1, 2, "
+      "3, 4\n"
       "[me]\nhint=ignored\nskinrect=5,6,7,8\nrollup=1\n");
   ASSERT_EQ(data->SkinObjects.size(), 3u);
   auto* item = dynamic_cast<TksDataSkinMainMenuBarItem*>(data->SkinObjects[0].get());
@@ -101,7 +103,8 @@ TEST(SkinDefinition, RecordsReadTheirSectionWithCaseFreeKeys) {
 
 TEST(SkinDefinition, BadEntriesAreSkippedAndLookupsFindTheFirstName) {
   auto data = Load(
-      "[SKINCONTROLS]\ncount=6\n0=nocolon\n1=x:nosuchkind\n2=b:button\n3=b:panel\n4=t:tab\n5=u:updown\n"
+      "[SKINCONTROLS]\ncount=6\n0=nocolon\n1=x:nosuchkind\n2=b:button\n3=b:panel\n4=t:tab\n5=u:"
+      "updown\n"
       "[b]\nskinrect=1,1,2,2\n[u]\nlefttoppoint=3,3\nclientrect=1,1,9,9\nupbuttonrect=1,2,3,4\n"
       "[t]\nfontcolor=abc\nupdown=hupdown\n");
   ASSERT_EQ(data->SkinControls.size(), 4u);
@@ -131,15 +134,18 @@ TEST(SkinDefinition, AreasAreNamedRectangles) {
 
 TEST(SkinDefinition, ABadRectangleEndsTheLoadKeepingEarlierRecords) {
   TksSkinData data(nullptr);
-  EXPECT_THROW(data.LoadDefinition(TMemIniFile("[SKINCONTROLS]\ncount=3\n0=a:label\n1=b:label\n2=c:label\n"
-                                               "[b]\nskinrect=1,2,3\n")),
-               EConvertError);
+  EXPECT_THROW(
+      data.LoadDefinition(TMemIniFile("[SKINCONTROLS]\ncount=3\n0=a:label\n1=b:label\n2=c:label\n"
+                                      "[b]\nskinrect=1,2,3\n")),
+      EConvertError);
   EXPECT_EQ(data.SkinControls.size(), 2u);  // "b" was appended before it read its section
 }
 
 const char* kFormInfo =
-    "[FORMINFO]\nlefttoppoint=90,33\nrighttoppoint=102,32\nleftbottompoint=11,106\nrightbottompoint=206,104\n"
-    "clientrect=5,30,212,110\nmaskrectarea=4,14,214,111\nhittestlefttoppoint=0,7\nhittestrighttoppoint=200,12\n"
+    "[FORMINFO]\nlefttoppoint=90,33\nrighttoppoint=102,32\nleftbottompoint=11,"
+    "106\nrightbottompoint=206,104\n"
+    "clientrect=5,30,212,110\nmaskrectarea=4,14,214,111\nhittestlefttoppoint=0,"
+    "7\nhittestrighttoppoint=200,12\n"
     "hittestleftbottompoint=5,109\nhittestrightbottompoint=3,0\n";
 
 TEST(SkinDefinition, FormInfoCompletionNeedsAMaskName) {
@@ -151,27 +157,32 @@ TEST(SkinDefinition, FormInfoCompletionNeedsAMaskName) {
   EXPECT_EQ(masked->FormInfo.HitTestRTPoint, (TPoint{200, 12}));
   EXPECT_EQ(masked->FormInfo.HitTestRBPoint, (TPoint{206, 104}));
   EXPECT_EQ(masked->FormInfo.MaskRectArea, (TRect{4, 14, 214, 111}));
-  auto empty = Load("[PICTURES]\nmask=m.bmp\n[FORMINFO]\nclientrect=5,30,212,110\nmaskrectarea=4,4,4,9\n");
+  auto empty =
+      Load("[PICTURES]\nmask=m.bmp\n[FORMINFO]\nclientrect=5,30,212,110\nmaskrectarea=4,4,4,9\n");
   EXPECT_EQ(empty->FormInfo.MaskRectArea, (TRect{5, 30, 212, 110}));
-  auto widened = Load("[PICTURES]\nmask=m.bmp\n[FORMINFO]\nclientrect=5,30,212,110\nmaskrectarea=10,10,100,120\n");
+  auto widened = Load(
+      "[PICTURES]\nmask=m.bmp\n[FORMINFO]\nclientrect=5,30,212,110\nmaskrectarea=10,10,100,120\n");
   EXPECT_EQ(widened->FormInfo.MaskRectArea, (TRect{5, 10, 212, 120}));
 }
 
 TEST(SkinDefinition, CornerPointsAreMovedIntoTheClientRectangle) {
   auto data = Load(
-      "[FORMINFO]\nlefttoppoint=2,3\nrighttoppoint=250,1\nleftbottompoint=1,200\nrightbottompoint=300,300\n"
+      "[FORMINFO]\nlefttoppoint=2,3\nrighttoppoint=250,1\nleftbottompoint=1,200\nrightbottompoint="
+      "300,300\n"
       "clientrect=5,30,212,110\n");
   EXPECT_EQ(data->FormInfo.LTPoint, (TPoint{5, 30}));
   EXPECT_EQ(data->FormInfo.RTPoint, (TPoint{212, 30}));
   EXPECT_EQ(data->FormInfo.LBPoint, (TPoint{5, 110}));
   EXPECT_EQ(data->FormInfo.RBPoint, (TPoint{212, 110}));
-  auto same = Load("[FORMINFO]\nlefttoppoint=2,3\nrightbottompoint=2,300\nclientrect=5,30,212,110\n");
+  auto same =
+      Load("[FORMINFO]\nlefttoppoint=2,3\nrightbottompoint=2,300\nclientrect=5,30,212,110\n");
   EXPECT_EQ(same->FormInfo.LTPoint, (TPoint{2, 3}));
 }
 
 TEST(SkinDefinition, PicturesAndVersionAreStored) {
   auto data = Load(
-      "[VERSION]\nskinname=Kestrix Red\nskinauthor=Kestrix\n[PICTURES]\npicture=main.bmp\nmask=mask.bmp\n"
+      "[VERSION]\nskinname=Kestrix "
+      "Red\nskinauthor=Kestrix\n[PICTURES]\npicture=main.bmp\nmask=mask.bmp\n"
       "activepicturescount=2\n0=active.BMP\n1=pw.bmp\n");
   EXPECT_EQ(data->SkinName, "Kestrix Red");
   EXPECT_EQ(data->PictureName, "main.bmp");

@@ -17,12 +17,17 @@ namespace {
 TBitmap Coordinates(int w, int h) {
   TBitmap b(w, h);
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) b.SetPixelAt(x, y, MakePixel(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 7));
+    for (int x = 0; x < w; ++x)
+      b.SetPixelAt(x, y, MakePixel(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 7));
   return b;
 }
 
-int RedAt(const TBitmap& b, int x, int y) { return PixelR(b.PixelAt(x, y)); }
-int GreenAt(const TBitmap& b, int x, int y) { return PixelG(b.PixelAt(x, y)); }
+int RedAt(const TBitmap& b, int x, int y) {
+  return PixelR(b.PixelAt(x, y));
+}
+int GreenAt(const TBitmap& b, int x, int y) {
+  return PixelG(b.PixelAt(x, y));
+}
 
 const TksPieceGeometry kFrame{{12, 8}, {40, 8}, {12, 30}, {40, 30}, {4, 6, 44, 33}};
 
@@ -52,17 +57,20 @@ TEST(SkinDrawing, AFramedImageAtTheSkinSizeReproducesTheSkinRect) {
   TBitmap picture = Coordinates(80, 60);
   TRect skin{10, 5, 60, 45};
   for (bool stretch : {false, true}) {
-    TBitmap image = BuildFramedImage(picture, skin, kFrame, kFrame, 50, 40, {stretch, stretch, stretch, stretch, stretch}, true);
+    TBitmap image = BuildFramedImage(picture, skin, kFrame, kFrame, 50, 40,
+                                     {stretch, stretch, stretch, stretch, stretch}, true);
     ASSERT_EQ(image.Width(), 50);
     for (int y = 0; y < 40; ++y)
-      for (int x = 0; x < 50; ++x) ASSERT_EQ(image.PixelAt(x, y), picture.PixelAt(x + 10, y + 5)) << x << "," << y;
+      for (int x = 0; x < 50; ++x)
+        ASSERT_EQ(image.PixelAt(x, y), picture.PixelAt(x + 10, y + 5)) << x << "," << y;
   }
 }
 
 TEST(SkinDrawing, AFramedImageTilesEdgesAndKeepsCorners) {
   TBitmap picture = Coordinates(50, 40);
   TRect skin{0, 0, 50, 40};
-  TBitmap image = BuildFramedImage(picture, skin, kFrame, ResizedGeometry(kFrame, 50, 40, 108, 40), 108, 40, {}, true);
+  TBitmap image = BuildFramedImage(picture, skin, kFrame, ResizedGeometry(kFrame, 50, 40, 108, 40),
+                                   108, 40, {}, true);
   // The top edge 12..40 (28 pixels) is laid from x = 12 over 12..98.
   EXPECT_EQ(RedAt(image, 12, 0), 12);
   EXPECT_EQ(RedAt(image, 39, 0), 39);
@@ -73,7 +81,8 @@ TEST(SkinDrawing, AFramedImageTilesEdgesAndKeepsCorners) {
   EXPECT_EQ(RedAt(image, 107, 39), 49);
   // The centre is tiled from the client's corner.
   EXPECT_EQ(RedAt(image, 4 + 40, 10), 4);
-  TBitmap none = BuildFramedImage(picture, skin, {{5, 5}, {}, {}, {5, 9}, {}}, kFrame, 20, 20, {}, true);
+  TBitmap none =
+      BuildFramedImage(picture, skin, {{5, 5}, {}, {}, {5, 9}, {}}, kFrame, 20, 20, {}, true);
   EXPECT_EQ(none.Width(), 20);
   EXPECT_EQ(none.PixelAt(3, 3), TBitmap(20, 20).PixelAt(3, 3));
 }
@@ -119,7 +128,8 @@ TEST(SkinDrawing, BorderStripsForAResizedFrame) {
   EXPECT_EQ(RedAt(s.Top, 700, 0), 104);  // the right corner (from 102) starts at 102 + 596
   EXPECT_EQ(RedAt(s.Top, 812, 29), 216);
   EXPECT_EQ(GreenAt(s.Bottom, 0, 0), 110);
-  // Left strip: tiles of rows 33..106 from its top, rows 30..33 over its top, rows 106..110 at its bottom.
+  // Left strip: tiles of rows 33..106 from its top, rows 30..33 over its top, rows 106..110 at its
+  // bottom.
   EXPECT_EQ(GreenAt(s.Left, 0, 0), 30);
   EXPECT_EQ(GreenAt(s.Left, 0, 3), 36);
   EXPECT_EQ(GreenAt(s.Left, 0, 73), 33);
@@ -196,8 +206,8 @@ TEST(SkinGlyphs, ArrowsAndCaptionGlyphsLandWhereTheySay) {
   b.Canvas().Brush().Color = clWhite;
   b.Canvas().FillRect({0, 0, 20, 20});
   DrawArrowGlyph(b.Canvas(), {0, 0, 20, 20}, clBlack, TksArrowDirection::Down);
-  EXPECT_EQ(b.ColorAt(10, 11), clBlack);   // the tip
-  EXPECT_EQ(b.ColorAt(7, 8), clBlack);     // the widest line
+  EXPECT_EQ(b.ColorAt(10, 11), clBlack);  // the tip
+  EXPECT_EQ(b.ColorAt(7, 8), clBlack);    // the widest line
   EXPECT_EQ(b.ColorAt(10, 12), clWhite);
   TBitmap g(20, 20);
   g.Canvas().Brush().Color = clWhite;
@@ -249,10 +259,10 @@ TEST(SkinGraphics, TheParentBackgroundShowsTheFormAndTheSiblingsBelow) {
   form.HandleNeeded();
   TBitmap surface(20, 20);
   PaintParentBackground(*self, surface.Canvas());
-  EXPECT_EQ(surface.ColorAt(0, 0), clRed);     // (20, 20) lies on the sibling below
+  EXPECT_EQ(surface.ColorAt(0, 0), clRed);  // (20, 20) lies on the sibling below
   EXPECT_EQ(surface.ColorAt(9, 9), clRed);
   EXPECT_EQ(surface.ColorAt(10, 10), clWhite);  // the form's background
-  EXPECT_EQ(surface.ColorAt(2, 2), clRed);     // the sibling above is not painted
+  EXPECT_EQ(surface.ColorAt(2, 2), clRed);      // the sibling above is not painted
 }
 
 TEST(SkinGraphics, AlphaAndWorkAreaGoThroughTheWindowSystem) {

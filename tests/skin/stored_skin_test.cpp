@@ -2,10 +2,9 @@
 // values the frame and the controls rely on, and the frame it yields.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
-
-#include <algorithm>
 
 #include "assets/embedded_skin.h"
 #include "platform/base/mem_ini_file.h"
@@ -50,7 +49,8 @@ TEST_F(StoredSkinTest, TheProgramCarriesTheBuiltSkin) {
   std::string file = ReadWholeFile(KESTRIX_RED_SKN);
   std::span<const std::uint8_t> embedded = KestrixRedSkinFile();
   ASSERT_EQ(embedded.size(), file.size());
-  EXPECT_TRUE(std::equal(embedded.begin(), embedded.end(), reinterpret_cast<const std::uint8_t*>(file.data())));
+  EXPECT_TRUE(std::equal(embedded.begin(), embedded.end(),
+                         reinterpret_cast<const std::uint8_t*>(file.data())));
   TksCompressedStoredSkin carried(nullptr);
   ASSERT_TRUE(carried.LoadCompressedSkinFile(embedded));
   EXPECT_EQ(carried.CompressedStream().Bytes(), stored->CompressedStream().Bytes());
@@ -66,7 +66,7 @@ TEST_F(StoredSkinTest, TheContainerHasKindThreeAndThePicturesInOrder) {
   EXPECT_EQ(std::vector<std::uint8_t>(inflated.begin(), inflated.begin() + 5),
             (std::vector<std::uint8_t>{3, 0, 0, 0, 0}));
   std::size_t mainSize = inflated[7] | (inflated[8] << 8) | (inflated[9] << 16);
-  EXPECT_EQ(inflated[5 + mainSize], 1);  // no inactive picture
+  EXPECT_EQ(inflated[5 + mainSize], 1);      // no inactive picture
   EXPECT_EQ(inflated[5 + mainSize + 1], 0);  // the mask follows at once
 
   ASSERT_FALSE(data->Empty());
@@ -81,11 +81,16 @@ TEST_F(StoredSkinTest, TheContainerHasKindThreeAndThePicturesInOrder) {
     const char* name;
   };
   const Expected expected[] = {
-      {214, 140, TPixelFormat::pf24bit, "active.BMP"},     {51, 53, TPixelFormat::pf24bit, "pw.bmp"},
-      {54, 128, TPixelFormat::pf24bit, "menuitems.bmp"},   {53, 21, TPixelFormat::pf24bit, "hw.bmp"},
-      {521, 369, TPixelFormat::pf24bit, "controls.bmp"},   {138, 86, TPixelFormat::pf8bit, "mdibg.bmp"},
-      {51, 53, TPixelFormat::pf8bit, "pwmask.bmp"},        {53, 21, TPixelFormat::pf8bit, "hwmask.bmp"},
-      {47, 25, TPixelFormat::pf1bit, "buttonmask.bmp"},    {25, 25, TPixelFormat::pf1bit, "bactivemask.bmp"},
+      {214, 140, TPixelFormat::pf24bit, "active.BMP"},
+      {51, 53, TPixelFormat::pf24bit, "pw.bmp"},
+      {54, 128, TPixelFormat::pf24bit, "menuitems.bmp"},
+      {53, 21, TPixelFormat::pf24bit, "hw.bmp"},
+      {521, 369, TPixelFormat::pf24bit, "controls.bmp"},
+      {138, 86, TPixelFormat::pf8bit, "mdibg.bmp"},
+      {51, 53, TPixelFormat::pf8bit, "pwmask.bmp"},
+      {53, 21, TPixelFormat::pf8bit, "hwmask.bmp"},
+      {47, 25, TPixelFormat::pf1bit, "buttonmask.bmp"},
+      {25, 25, TPixelFormat::pf1bit, "bactivemask.bmp"},
       {19, 19, TPixelFormat::pf1bit, "bactivemask1.bmp"},
   };
   ASSERT_EQ(data->ActivePictures.size(), 11u);
@@ -105,11 +110,13 @@ TEST_F(StoredSkinTest, RecordsSitWhereTheProgramLooksForThem) {
   EXPECT_EQ(data->GetControlIndex("tab"), 12);
   EXPECT_EQ(data->GetControlIndex("resizetoolbutton"), 59);
   EXPECT_EQ(data->GetObjectIndex("caption"), 1);
-  const char* objects[] = {"menuitem",         "caption",          "mainmenubaritem", "menubarsysmenubutton",
-                           "menubarclosebutton", "menubarmaxbutton", "menubarminbutton", "closeanimate",
-                           "maxanimate",        "minanimate",       "rollupanimate",   "sysmenuanimate"};
+  const char* objects[] = {
+      "menuitem",           "caption",          "mainmenubaritem",  "menubarsysmenubutton",
+      "menubarclosebutton", "menubarmaxbutton", "menubarminbutton", "closeanimate",
+      "maxanimate",         "minanimate",       "rollupanimate",    "sysmenuanimate"};
   for (std::size_t i = 0; i < 12; ++i) EXPECT_EQ(data->SkinObjects[i]->IDName, objects[i]);
-  for (const char* name : {"edit", "checkbox", "radiobox", "panel", "label", "stdlabel", "resizebutton", "hupdown"})
+  for (const char* name :
+       {"edit", "checkbox", "radiobox", "panel", "label", "stdlabel", "resizebutton", "hupdown"})
     EXPECT_GE(data->GetControlIndex(name), 0) << name;
 }
 
@@ -182,8 +189,10 @@ TEST_F(StoredSkinTest, CaptionAndButtons) {
   EXPECT_EQ(caption->Font.Color, 12632256u);
   EXPECT_EQ(caption->ActiveFontColor, 16777215u);
   EXPECT_TRUE(caption->Shadow);
-  for (const char* name : {"closeanimate", "maxanimate", "minanimate", "rollupanimate", "sysmenuanimate"}) {
-    auto* b = dynamic_cast<const TksDataSkinAnimate*>(data->SkinObjects.at(data->GetObjectIndex(name)).get());
+  for (const char* name :
+       {"closeanimate", "maxanimate", "minanimate", "rollupanimate", "sysmenuanimate"}) {
+    auto* b = dynamic_cast<const TksDataSkinAnimate*>(
+        data->SkinObjects.at(data->GetObjectIndex(name)).get());
     ASSERT_NE(b, nullptr) << name;
     EXPECT_EQ(b->CountFrames, 5);
     EXPECT_EQ(b->TimerInterval, 50);
@@ -194,8 +203,8 @@ TEST_F(StoredSkinTest, CaptionAndButtons) {
     EXPECT_EQ(b->DownSkinRect.Left, b->ActiveSkinRect.Left + 4 * size) << name;
   }
   const int w = 217, h = 115;
-  TksPieceGeometry g{data->FormInfo.LTPoint, data->FormInfo.RTPoint, data->FormInfo.LBPoint, data->FormInfo.RBPoint,
-                     data->FormInfo.ClRect};
+  TksPieceGeometry g{data->FormInfo.LTPoint, data->FormInfo.RTPoint, data->FormInfo.LBPoint,
+                     data->FormInfo.RBPoint, data->FormInfo.ClRect};
   EXPECT_EQ(PlaceFrameObject(caption->SkinRect, g, w, h, 813, 634), (TRect{58, 2, 727, 28}));
   auto* close = data->SkinObjects.at(data->GetObjectIndex("closeanimate")).get();
   EXPECT_EQ(PlaceFrameObject(close->SkinRect, g, w, h, 813, 634), close->SkinRect.Offset(596, 0));

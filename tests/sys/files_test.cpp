@@ -1,9 +1,8 @@
 #include "platform/sys/files.h"
 
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include "platform/base/exception.h"
 
@@ -49,7 +48,8 @@ TEST_F(FilesTest, ErrorsNameTheFullPathAndTheSystemText) {
     ReadWholeFile(missing);
     FAIL();
   } catch (const EFOpenError& e) {
-    EXPECT_EQ(std::string(e.what()), "Cannot open file \"" + missing + "\". No such file or directory");
+    EXPECT_EQ(std::string(e.what()),
+              "Cannot open file \"" + missing + "\". No such file or directory");
   }
   char cwd[4096];
   ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);

@@ -1,8 +1,8 @@
 #include "platform/sys/internet.h"
 
-#include <cstdlib>
-
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 #include "../net/loopback_server.h"
 
@@ -14,15 +14,18 @@ using test::LoopbackServer;
 // The status text the version probe reads, or "" when the URL cannot be opened.
 std::string ProbeStatus(const std::string& url) {
   setenv("no_proxy", "127.0.0.1,localhost", 1);
-  HINTERNET session = InternetOpenA("InetURL:/1.0", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
+  HINTERNET session =
+      InternetOpenA("InetURL:/1.0", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
   if (!session) return "";
-  HINTERNET request = InternetOpenUrlA(session.get(), url.c_str(), nullptr, 0, INTERNET_FLAG_RELOAD, 0);
+  HINTERNET request =
+      InternetOpenUrlA(session.get(), url.c_str(), nullptr, 0, INTERNET_FLAG_RELOAD, 0);
   std::string status;
   if (request) {
     char buffer[10] = {};
     DWORD length = sizeof buffer;
     DWORD index = 0;
-    if (HttpQueryInfoA(request.get(), HTTP_QUERY_STATUS_CODE, buffer, length, index)) status = buffer;
+    if (HttpQueryInfoA(request.get(), HTTP_QUERY_STATUS_CODE, buffer, length, index))
+      status = buffer;
   }
   InternetCloseHandle(request);
   InternetCloseHandle(session);
@@ -53,8 +56,8 @@ TEST(InternetProbeTest, StatusCodesAsText) {
 
 TEST(InternetProbeTest, RedirectsAreFollowed) {
   LoopbackServer target(Answer("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok"));
-  LoopbackServer redirect(
-      Answer("HTTP/1.1 302 Found\r\nLocation: " + target.Url("/final") + "\r\nContent-Length: 0\r\n\r\n"));
+  LoopbackServer redirect(Answer("HTTP/1.1 302 Found\r\nLocation: " + target.Url("/final") +
+                                 "\r\nContent-Length: 0\r\n\r\n"));
   EXPECT_EQ(ProbeStatus(redirect.Url("/start")), "200");
 }
 

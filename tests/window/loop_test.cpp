@@ -126,10 +126,11 @@ TEST_F(WindowTest, QuitEndsGetMessage) {
 
 TEST_F(WindowTest, AWindowMayDestroyItselfInsideItsOwnMessage) {
   HWND top = MakeTop(Bounds(0, 0, 100, 100));
-  HWND child = MakeChild(top, Bounds(0, 0, 50, 50), WS_CHILD | WS_VISIBLE, [&](HWND h, TMessage& m) {
-    if (m.Msg == WM_LBUTTONDOWN) sys.DestroyWindow(h);
-    return false;  // default processing runs on the destroyed window
-  });
+  HWND child =
+      MakeChild(top, Bounds(0, 0, 50, 50), WS_CHILD | WS_VISIBLE, [&](HWND h, TMessage& m) {
+        if (m.Msg == WM_LBUTTONDOWN) sys.DestroyWindow(h);
+        return false;  // default processing runs on the destroyed window
+      });
   sys.PostMessage(child, WM_USER);
   driver.Click({10, 10});
   EXPECT_FALSE(sys.IsWindow(child));
@@ -160,11 +161,12 @@ namespace kx::test {
 namespace {
 
 TEST_F(WindowTest, SizingKeepsTheSizeLimitsTheWindowAnswers) {
-  HWND w = MakeTop(Bounds(100, 100, 400, 300), WS_OVERLAPPEDWINDOW | WS_VISIBLE, [](HWND, TMessage& m) {
-    if (m.Msg != WM_GETMINMAXINFO) return false;
-    reinterpret_cast<MINMAXINFO*>(m.LParam)->ptMinTrackSize = {217, 35};
-    return true;
-  });
+  HWND w =
+      MakeTop(Bounds(100, 100, 400, 300), WS_OVERLAPPEDWINDOW | WS_VISIBLE, [](HWND, TMessage& m) {
+        if (m.Msg != WM_GETMINMAXINFO) return false;
+        reinterpret_cast<MINMAXINFO*>(m.LParam)->ptMinTrackSize = {217, 35};
+        return true;
+      });
   driver.Drag({498, 398}, {100, 100});  // the bottom-right corner, far past the minimum
   EXPECT_EQ(sys.GetWindowRect(w), Bounds(100, 100, 217, 35));
   EXPECT_FALSE(Logged(WM_SIZING).empty());

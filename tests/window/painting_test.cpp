@@ -51,7 +51,8 @@ TEST_F(WindowTest, ClipChildrenKeepsTheParentOffItsChildren) {
 
 TEST_F(WindowTest, WindowRegionClipsPaintingAndHitTesting) {
   HWND top = MakeTopWithBackground(Bounds(0, 0, 200, 200), clWhite);
-  HWND round = MakeChild(top, Bounds(20, 20, 100, 100), WS_CHILD | WS_VISIBLE, PaintWith(clLime, sys));
+  HWND round =
+      MakeChild(top, Bounds(20, 20, 100, 100), WS_CHILD | WS_VISIBLE, PaintWith(clLime, sys));
   TRegion ellipse = TRegion::FromEllipse({0, 0, 100, 100});
   sys.SetWindowRgn(round, &ellipse, true);
   driver.RunUntilIdle();
@@ -82,17 +83,18 @@ TEST_F(WindowTest, TopLevelRegionShapesTheScreenAndAlphaBlends) {
 
 TEST_F(WindowTest, ScrollWindowExMovesPixelsAndInvalidatesTheUncoveredStrip) {
   HWND top = MakeTop(Bounds(0, 0, 200, 200));
-  HWND view = MakeChild(top, Bounds(10, 10, 100, 100), WS_CHILD | WS_VISIBLE, [&](HWND h, TMessage& m) {
-    if (m.Msg != WM_PAINT) return false;
-    TPaintStruct ps;
-    TCanvas& c = sys.BeginPaint(h, ps);
-    for (int y = 0; y < 100; ++y) {
-      c.Brush().Color = static_cast<TColor>(y * 2);  // red channel encodes the row
-      c.FillRect({0, y, 100, y + 1});
-    }
-    sys.EndPaint(h, ps);
-    return true;
-  });
+  HWND view =
+      MakeChild(top, Bounds(10, 10, 100, 100), WS_CHILD | WS_VISIBLE, [&](HWND h, TMessage& m) {
+        if (m.Msg != WM_PAINT) return false;
+        TPaintStruct ps;
+        TCanvas& c = sys.BeginPaint(h, ps);
+        for (int y = 0; y < 100; ++y) {
+          c.Brush().Color = static_cast<TColor>(y * 2);  // red channel encodes the row
+          c.FillRect({0, y, 100, y + 1});
+        }
+        sys.EndPaint(h, ps);
+        return true;
+      });
   driver.RunUntilIdle();
   TRegion uncovered;
   sys.ScrollWindowEx(view, 0, -10, nullptr, nullptr, &uncovered, nullptr, SW_INVALIDATE);

@@ -18,7 +18,9 @@ WindowTest::Handler CustomFrame(TWindowSystem& sys) {
       }
       case WM_NCHITTEST: {
         TPoint p = PointFromLParam(m.LParam) - sys.WindowOrigin(h);
-        m.Result = p.Y < 30 ? HTCAPTION : (sys.GetClientRect(h).Contains(p - TPoint{5, 30}) ? HTCLIENT : HTBORDER);
+        m.Result = p.Y < 30
+                       ? HTCAPTION
+                       : (sys.GetClientRect(h).Contains(p - TPoint{5, 30}) ? HTCLIENT : HTBORDER);
         return true;
       }
       case WM_NCPAINT: {
@@ -62,11 +64,12 @@ TEST_F(WindowTest, CaptionAnswerMovesTheWindowOnDrag) {
 
 TEST_F(WindowTest, CaptureKeepsMouseMessagesOutsideTheWindow) {
   HWND top = MakeTop(Bounds(0, 0, 400, 400));
-  HWND child = MakeChild(top, Bounds(10, 10, 50, 50), WS_CHILD | WS_VISIBLE, [&](HWND h, TMessage& m) {
-    if (m.Msg == WM_LBUTTONDOWN) sys.SetCapture(h);
-    if (m.Msg == WM_LBUTTONUP) sys.ReleaseCapture();
-    return false;
-  });
+  HWND child =
+      MakeChild(top, Bounds(10, 10, 50, 50), WS_CHILD | WS_VISIBLE, [&](HWND h, TMessage& m) {
+        if (m.Msg == WM_LBUTTONDOWN) sys.SetCapture(h);
+        if (m.Msg == WM_LBUTTONUP) sys.ReleaseCapture();
+        return false;
+      });
   driver.MoveTo({20, 20});
   driver.Press();
   log.clear();
@@ -90,12 +93,14 @@ TEST_F(WindowTest, ActivationAndFocusMessagesComeInOrder) {
   HWND b = MakeTop(Bounds(200, 0, 100, 100));
   std::vector<std::pair<HWND, UINT>> seen;
   for (const LoggedMessage& l : log) {
-    if (l.msg == WM_NCACTIVATE || l.msg == WM_ACTIVATE || l.msg == WM_SETFOCUS || l.msg == WM_KILLFOCUS) {
+    if (l.msg == WM_NCACTIVATE || l.msg == WM_ACTIVATE || l.msg == WM_SETFOCUS ||
+        l.msg == WM_KILLFOCUS) {
       seen.emplace_back(l.hwnd, l.msg);
     }
   }
-  std::vector<std::pair<HWND, UINT>> expected{{a, WM_NCACTIVATE}, {a, WM_ACTIVATE}, {b, WM_NCACTIVATE},
-                                              {b, WM_ACTIVATE},   {a, WM_KILLFOCUS}, {b, WM_SETFOCUS}};
+  std::vector<std::pair<HWND, UINT>> expected{{a, WM_NCACTIVATE}, {a, WM_ACTIVATE},
+                                              {b, WM_NCACTIVATE}, {b, WM_ACTIVATE},
+                                              {a, WM_KILLFOCUS},  {b, WM_SETFOCUS}};
   EXPECT_EQ(seen, expected);
   EXPECT_EQ(sys.GetActiveWindow(), b);
   EXPECT_EQ(sys.TopLevelWindows().front(), b);
@@ -108,11 +113,12 @@ TEST_F(WindowTest, ActivationAndFocusMessagesComeInOrder) {
 TEST_F(WindowTest, MouseActivateNoActivateKeepsTheActiveWindow) {
   HWND a = MakeTop(Bounds(0, 0, 100, 100));
   HWND popup = MakeTop(Bounds(300, 0, 100, 100), WS_POPUP | WS_VISIBLE);
-  HWND item = MakeChild(popup, Bounds(0, 0, 100, 100), WS_CHILD | WS_VISIBLE, [](HWND, TMessage& m) {
-    if (m.Msg != WM_MOUSEACTIVATE) return false;
-    m.Result = MA_NOACTIVATE;
-    return true;
-  });
+  HWND item =
+      MakeChild(popup, Bounds(0, 0, 100, 100), WS_CHILD | WS_VISIBLE, [](HWND, TMessage& m) {
+        if (m.Msg != WM_MOUSEACTIVATE) return false;
+        m.Result = MA_NOACTIVATE;
+        return true;
+      });
   sys.SetActiveWindow(a);
   driver.Click({350, 50});
   EXPECT_EQ(sys.GetActiveWindow(), a);
@@ -150,10 +156,11 @@ TEST_F(WindowTest, DoubleClicksNeedTimeDistanceAndTheClassStyle) {
 
 TEST_F(WindowTest, MouseLeaveIsPostedOnceWhenThePointerLeaves) {
   HWND top = MakeTop(Bounds(0, 0, 300, 300));
-  HWND child = MakeChild(top, Bounds(10, 10, 100, 100), WS_CHILD | WS_VISIBLE, [&](HWND h, TMessage& m) {
-    if (m.Msg == WM_MOUSEMOVE) sys.TrackMouseEvent(h, TME_LEAVE);
-    return false;
-  });
+  HWND child =
+      MakeChild(top, Bounds(10, 10, 100, 100), WS_CHILD | WS_VISIBLE, [&](HWND h, TMessage& m) {
+        if (m.Msg == WM_MOUSEMOVE) sys.TrackMouseEvent(h, TME_LEAVE);
+        return false;
+      });
   driver.MoveTo({50, 50});
   driver.MoveTo({60, 60});
   EXPECT_TRUE(MessagesOf(child, {WM_MOUSELEAVE}).empty());
@@ -186,11 +193,12 @@ TEST_F(WindowTest, CursorRequestsReachChildThenParent) {
 TEST_F(WindowTest, DialogCodeIsAskedBeforeTabMovesTheFocus) {
   HWND dlg = MakeTop(Bounds(0, 0, 300, 300));
   bool wantsTab = false;
-  HWND first = MakeChild(dlg, Bounds(10, 10, 50, 20), WS_CHILD | WS_VISIBLE | WS_TABSTOP, [&](HWND, TMessage& m) {
-    if (m.Msg != WM_GETDLGCODE) return false;
-    m.Result = wantsTab ? DLGC_WANTTAB : DLGC_WANTCHARS;
-    return true;
-  });
+  HWND first = MakeChild(dlg, Bounds(10, 10, 50, 20), WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+                         [&](HWND, TMessage& m) {
+                           if (m.Msg != WM_GETDLGCODE) return false;
+                           m.Result = wantsTab ? DLGC_WANTTAB : DLGC_WANTCHARS;
+                           return true;
+                         });
   HWND second = MakeChild(dlg, Bounds(10, 40, 50, 20), WS_CHILD | WS_VISIBLE | WS_TABSTOP);
   sys.AddMessageFilter([&](TMsg& m) { return IsDialogMessage(sys, dlg, m); });
   sys.SetFocus(first);
@@ -260,7 +268,8 @@ TEST_F(WindowTest, PlainFrameHasThreePixelBordersAndCaptionButtons) {
   EXPECT_EQ(sys.GetClientRect(w), Rect(0, 0, 294, 175));
   EXPECT_EQ(sys.SendMessage(w, WM_NCHITTEST, 0, MAKELPARAM(200, 110)), HTCAPTION);
   TRect close = sys.CaptionButtonRect(w, HTCLOSE);
-  TPoint closeCentre = TPoint{100 + close.Left + close.Width() / 2, 100 + close.Top + close.Height() / 2};
+  TPoint closeCentre =
+      TPoint{100 + close.Left + close.Width() / 2, 100 + close.Top + close.Height() / 2};
   EXPECT_EQ(sys.SendMessage(w, WM_NCHITTEST, 0, LParamFromPoint(closeCentre)), HTCLOSE);
   EXPECT_EQ(sys.SendMessage(w, WM_NCHITTEST, 0, MAKELPARAM(101, 200)), HTLEFT);
   EXPECT_EQ(driver.WindowPixel(w, {150, 10}), ColorToRGB(clActiveCaption));

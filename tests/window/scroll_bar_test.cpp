@@ -63,8 +63,8 @@ TEST_F(ScrollBarTest, ArrowAndPageClicksSendTheirCodes) {
   driver.Click({190, 195});
   driver.Click({190, 5});
   driver.Click({190, 150});
-  EXPECT_EQ(codes, (std::vector<int>{SB_LINEDOWN, SB_ENDSCROLL, SB_LINEUP, SB_ENDSCROLL, SB_PAGEDOWN,
-                                     SB_ENDSCROLL}));
+  EXPECT_EQ(codes, (std::vector<int>{SB_LINEDOWN, SB_ENDSCROLL, SB_LINEUP, SB_ENDSCROLL,
+                                     SB_PAGEDOWN, SB_ENDSCROLL}));
 }
 
 TEST_F(ScrollBarTest, HoldingAnArrowRepeatsOnTheClock) {

@@ -24,7 +24,6 @@ class WindowTest : public ::testing::Test {
   using Handler = std::function<bool(HWND, TMessage&)>;
 
  protected:
-
   HWND Make(TCreateParams params, Handler handler = {}) {
     params.Proc = [this, handler](HWND h, TMessage& m) {
       log.push_back({h, m.Msg, m.WParam, m.LParam});

@@ -60,7 +60,8 @@ int RunInteractive(const char* argv0) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 3 && std::strcmp(argv[1], "--screenshot") == 0) return RunScreenshot(argv[0], argv[2]);
+  if (argc == 3 && std::strcmp(argv[1], "--screenshot") == 0)
+    return RunScreenshot(argv[0], argv[2]);
   if (argc != 1) {
     std::fprintf(stderr, "usage: forms-demo [--screenshot OUT.png]\n");
     return 2;

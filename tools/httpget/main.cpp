@@ -49,7 +49,8 @@ int main(int argc, char** argv) {
     http.OnRequestHead = [](const std::string& head) { std::fputs(head.c_str(), stderr); };
     http.OnResponseHead = [](const kx::TNetHTTPResponse& r) {
       std::fprintf(stderr, "%s\r\n", r.ResponseText.c_str());
-      for (const std::string& line : r.RawHeaders.Lines()) std::fprintf(stderr, "%s\r\n", line.c_str());
+      for (const std::string& line : r.RawHeaders.Lines())
+        std::fprintf(stderr, "%s\r\n", line.c_str());
       std::fputs("\r\n", stderr);
     };
   }

@@ -25,7 +25,8 @@ void CheckBox(TBitmap& b, int x0, int y0, TMarkState state) {
   bool active = state == TMarkState::ActiveUnchecked || state == TMarkState::ActiveChecked;
   bool checked = state == TMarkState::ActiveChecked || state == TMarkState::Checked;
   TRect box{x0 + 1, y0 + 1, x0 + 14, y0 + 14};
-  RoundedButton(b, box, 1, kWhite, {0xEC, 0xEC, 0xEF}, active ? kRed : Rgb{0x70, 0x70, 0x78}, kWhite);
+  RoundedButton(b, box, 1, kWhite, {0xEC, 0xEC, 0xEF}, active ? kRed : Rgb{0x70, 0x70, 0x78},
+                kWhite);
   if (checked) CheckMark(b, x0 + 1, y0 + 1, active ? kRed : kRedDark);
 }
 
@@ -57,7 +58,9 @@ void Tab(TBitmap& b, const TRect& r, bool selected, Rgb cap) {
       if (!InsideRounded(shape, 3, x, y)) continue;
       bool side = !InsideRounded(shape, 3, x - 1, y) || !InsideRounded(shape, 3, x + 1, y) ||
                   !InsideRounded(shape, 3, x, y - 1);
-      Rgb body = selected ? kFace : Mix({0xD6, 0xD6, 0xDA}, {0xC2, 0xC2, 0xC7}, double(y - r.Top) / r.Height());
+      Rgb body = selected
+                     ? kFace
+                     : Mix({0xD6, 0xD6, 0xDA}, {0xC2, 0xC2, 0xC7}, double(y - r.Top) / r.Height());
       if (selected && y < r.Top + 3) body = cap;
       Put(b, x, y, side ? (selected && y < r.Top + 3 ? Darker(cap, 0.2) : kBorder) : body);
     }
@@ -91,14 +94,26 @@ struct Gloss {
   Rgb top1, top2, bottom1, bottom2, outline;
 };
 
-constexpr Gloss kNormalGloss{{0xFB, 0xD5, 0xD9}, {0xF2, 0xA7, 0xAF}, {0xE8, 0x6A, 0x76}, {0xD9, 0x44, 0x56},
-                              {0x8E, 0x14, 0x24}};
-constexpr Gloss kActiveGloss{{0xFD, 0xE4, 0xE7}, {0xF6, 0xBC, 0xC3}, {0xEE, 0x82, 0x8D}, {0xE0, 0x5A, 0x6A},
-                              {0xA8, 0x18, 0x2C}};
-constexpr Gloss kDownGloss{{0xE2, 0x62, 0x70}, {0xD4, 0x4A, 0x5A}, {0xC6, 0x32, 0x46}, {0xB4, 0x24, 0x38},
-                            {0x70, 0x0A, 0x18}};
-constexpr Gloss kDisabledGloss{{0xF0, 0xF0, 0xF2}, {0xE2, 0xE2, 0xE6}, {0xD4, 0xD4, 0xD8}, {0xC8, 0xC8, 0xCC},
-                                {0x9A, 0x9A, 0xA0}};
+constexpr Gloss kNormalGloss{{0xFB, 0xD5, 0xD9},
+                             {0xF2, 0xA7, 0xAF},
+                             {0xE8, 0x6A, 0x76},
+                             {0xD9, 0x44, 0x56},
+                             {0x8E, 0x14, 0x24}};
+constexpr Gloss kActiveGloss{{0xFD, 0xE4, 0xE7},
+                             {0xF6, 0xBC, 0xC3},
+                             {0xEE, 0x82, 0x8D},
+                             {0xE0, 0x5A, 0x6A},
+                             {0xA8, 0x18, 0x2C}};
+constexpr Gloss kDownGloss{{0xE2, 0x62, 0x70},
+                           {0xD4, 0x4A, 0x5A},
+                           {0xC6, 0x32, 0x46},
+                           {0xB4, 0x24, 0x38},
+                           {0x70, 0x0A, 0x18}};
+constexpr Gloss kDisabledGloss{{0xF0, 0xF0, 0xF2},
+                               {0xE2, 0xE2, 0xE6},
+                               {0xD4, 0xD4, 0xD8},
+                               {0xC8, 0xC8, 0xCC},
+                               {0x9A, 0x9A, 0xA0}};
 
 // A glossy button: a light upper half over a saturated lower half.
 void GlossyButton(TBitmap& b, const TRect& r, int radius, const Gloss& g) {
@@ -109,7 +124,7 @@ void GlossyButton(TBitmap& b, const TRect& r, int radius, const Gloss& g) {
       bool edge = !InsideRounded(r, radius, x - 1, y) || !InsideRounded(r, radius, x + 1, y) ||
                   !InsideRounded(r, radius, x, y - 1) || !InsideRounded(r, radius, x, y + 1);
       Rgb c = y < split ? Mix(g.top1, g.top2, double(y - r.Top) / (split - r.Top))
-                         : Mix(g.bottom1, g.bottom2, double(y - split) / (r.Bottom - split));
+                        : Mix(g.bottom1, g.bottom2, double(y - split) / (r.Bottom - split));
       Put(b, x, y, edge ? g.outline : c);
     }
 }
@@ -120,15 +135,24 @@ void Arrow(TBitmap& b, const TRect& r, TArrow arrow, Rgb ink) {
   const int cx = r.Left + r.Width() / 2, cy = r.Top + r.Height() / 2;
   for (int i = 0; i < 4; ++i) {
     switch (arrow) {
-      case TArrow::Left: VLine(b, cx - 2 + i, cy - i, cy + i, ink); break;
-      case TArrow::Right: VLine(b, cx + 1 - i, cy - i, cy + i, ink); break;
-      case TArrow::Up: HLine(b, cx - i, cx + i, cy - 2 + i, ink); break;
-      case TArrow::Down: HLine(b, cx - i, cx + i, cy + 1 - i, ink); break;
+      case TArrow::Left:
+        VLine(b, cx - 2 + i, cy - i, cy + i, ink);
+        break;
+      case TArrow::Right:
+        VLine(b, cx + 1 - i, cy - i, cy + i, ink);
+        break;
+      case TArrow::Up:
+        HLine(b, cx - i, cx + i, cy - 2 + i, ink);
+        break;
+      case TArrow::Down:
+        HLine(b, cx - i, cx + i, cy + 1 - i, ink);
+        break;
     }
   }
 }
 
-void ArrowButtons(TBitmap& b, TPoint at, TArrow arrow, int width = kArrowSize, int height = kArrowSize) {
+void ArrowButtons(TBitmap& b, TPoint at, TArrow arrow, int width = kArrowSize,
+                  int height = kArrowSize) {
   for (int state = 0; state < 3; ++state) {
     TRect r = TRect::FromSize(at.X + state * (width + 2), at.Y, width, height);
     Rgb top = state == 2 ? Rgb{0xC2, 0xC2, 0xC7} : Rgb{0xF4, 0xF4, 0xF6};
@@ -161,7 +185,8 @@ void GaugeAndTrack(TBitmap& b) {
   Fill(b, kTrack, {0x5A, 0x5A, 0x62});
   HLine(b, kTrack.Left, kTrack.Right - 1, kTrack.Bottom - 1, kWhite);
   RoundedButton(b, kThumb, 2, kRedBright, kRedDark, {0x5A, 0x05, 0x12}, Lighter(kRedBright, 0.4));
-  RoundedButton(b, kThumbActive, 2, Lighter(kRedBright, 0.3), kRed, kRedDark, Lighter(kRedBright, 0.6));
+  RoundedButton(b, kThumbActive, 2, Lighter(kRedBright, 0.3), kRed, kRedDark,
+                Lighter(kRedBright, 0.6));
   for (int y = kGripper.Top + 1; y < kGripper.Bottom - 1; y += 3) {
     Put(b, kGripper.Left + 2, y, kBorder);
     Put(b, kGripper.Left + 3, y + 1, kWhite);
@@ -170,7 +195,8 @@ void GaugeAndTrack(TBitmap& b) {
 
 void ListAndGridCells(TBitmap& b) {
   Fill(b, kListItem, kWhite);
-  RoundedButton(b, kListItemActive, 2, kRedPale, Darker(kRedPale, 0.06), kRedPaleEdge, Lighter(kRedPale, 0.5));
+  RoundedButton(b, kListItemActive, 2, kRedPale, Darker(kRedPale, 0.06), kRedPaleEdge,
+                Lighter(kRedPale, 0.5));
   VerticalGradient(b, kGridFixed, {0xF2, 0xF2, 0xF4}, {0xD4, 0xD4, 0xD9});
   HLine(b, kGridFixed.Left, kGridFixed.Right - 1, kGridFixed.Bottom - 1, kBorder);
   VLine(b, kGridFixed.Right - 1, kGridFixed.Top, kGridFixed.Bottom - 1, kBorder);
@@ -205,7 +231,8 @@ TBitmap DrawControlsPicture() {
   ArrowButtons(c, kArrowRight, TArrow::Right);
   ArrowButtons(c, kArrowUp, TArrow::Up);
   ArrowButtons(c, kArrowDown, TArrow::Down);
-  ArrowButtons(c, {kComboButton.Left, kComboButton.Top}, TArrow::Down, kComboButton.Width(), kComboButton.Height());
+  ArrowButtons(c, {kComboButton.Left, kComboButton.Top}, TArrow::Down, kComboButton.Width(),
+               kComboButton.Height());
   ScrollParts(c);
   GaugeAndTrack(c);
   ListAndGridCells(c);

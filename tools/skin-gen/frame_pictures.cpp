@@ -20,8 +20,8 @@ bool InsideWindow(int x, int y) {
 }
 
 bool OnWindowEdge(int x, int y) {
-  return InsideWindow(x, y) &&
-         (!InsideWindow(x - 1, y) || !InsideWindow(x + 1, y) || !InsideWindow(x, y - 1) || !InsideWindow(x, y + 1));
+  return InsideWindow(x, y) && (!InsideWindow(x - 1, y) || !InsideWindow(x + 1, y) ||
+                                !InsideWindow(x, y - 1) || !InsideWindow(x, y + 1));
 }
 
 enum class TGlyph { Close, Max, Min, RollUp, SysMenu };
@@ -54,8 +54,8 @@ void DrawGlyph(TBitmap& b, const TRect& r, TGlyph glyph, Rgb ink, double hover) 
     case TGlyph::SysMenu: {
       // The Kestrix mark: a red tile with a white K.
       TRect tile{cx - 6, cy - 6, cx + 6, cy + 6};
-      RoundedButton(b, tile, 2, Mix(kRedBright, kWhite, hover * 0.25), Mix(kRed, kRedBright, hover), kRedDark,
-                    Lighter(kRedBright, 0.4));
+      RoundedButton(b, tile, 2, Mix(kRedBright, kWhite, hover * 0.25), Mix(kRed, kRedBright, hover),
+                    kRedDark, Lighter(kRedBright, 0.4));
       VLine(b, cx - 3, cy - 3, cy + 3, kWhite);
       VLine(b, cx - 2, cy - 3, cy + 3, kWhite);
       Line(b, cx - 1, cy, cx + 2, cy - 3, kWhite);
@@ -86,23 +86,28 @@ struct CaptionButtonPicture {
 };
 
 constexpr CaptionButtonPicture kButtons[] = {
-    {kCloseButton, kCloseStrip, TGlyph::Close},   {kMaxButton, kMaxStrip, TGlyph::Max},
-    {kMinButton, kMinStrip, TGlyph::Min},         {kRollUpButton, kRollUpStrip, TGlyph::RollUp},
+    {kCloseButton, kCloseStrip, TGlyph::Close},
+    {kMaxButton, kMaxStrip, TGlyph::Max},
+    {kMinButton, kMinStrip, TGlyph::Min},
+    {kRollUpButton, kRollUpStrip, TGlyph::RollUp},
     {kSysMenuButton, kSysMenuStrip, TGlyph::SysMenu},
 };
 
 void DrawCaptionBar(TBitmap& b, const TRect& r, bool active) {
   if (active)
-    RoundedButton(b, r, 5, {0xD8, 0x2A, 0x40}, {0x96, 0x0E, 0x22}, {0x5A, 0x05, 0x12}, {0xF2, 0x7A, 0x88});
+    RoundedButton(b, r, 5, {0xD8, 0x2A, 0x40}, {0x96, 0x0E, 0x22}, {0x5A, 0x05, 0x12},
+                  {0xF2, 0x7A, 0x88});
   else
-    RoundedButton(b, r, 5, {0x2C, 0x2C, 0x32}, {0x1C, 0x1C, 0x20}, {0x14, 0x14, 0x17}, {0x3A, 0x3A, 0x42});
+    RoundedButton(b, r, 5, {0x2C, 0x2C, 0x32}, {0x1C, 0x1C, 0x20}, {0x14, 0x14, 0x17},
+                  {0x3A, 0x3A, 0x42});
 }
 
 // Copies rect of the frame picture to (x, y) of target: the background the
 // active images are drawn on, so that their rounded corners blend in.
 void CopyBackground(TBitmap& target, int x, int y, const TBitmap& main, const TRect& r) {
   for (int dy = 0; dy < r.Height(); ++dy)
-    for (int dx = 0; dx < r.Width(); ++dx) target.SetPixelAt(x + dx, y + dy, main.PixelAt(r.Left + dx, r.Top + dy));
+    for (int dx = 0; dx < r.Width(); ++dx)
+      target.SetPixelAt(x + dx, y + dy, main.PixelAt(r.Left + dx, r.Top + dy));
 }
 
 }  // namespace
@@ -119,7 +124,8 @@ TBitmap DrawFramePicture() {
   Frame(m, {kClient.Left - 1, kClient.Top - 1, kClient.Right + 1, kClient.Bottom + 1}, kClientEdge);
   Fill(m, kClient, kFace);
   DrawCaptionBar(m, kCaption, false);
-  for (const CaptionButtonPicture& button : kButtons) DrawCaptionButton(m, button.place, button.glyph, 0.0);
+  for (const CaptionButtonPicture& button : kButtons)
+    DrawCaptionButton(m, button.place, button.glyph, 0.0);
   return m;
 }
 
@@ -146,18 +152,23 @@ TBitmap DrawActivePicture(const TBitmap& main) {
     }
   }
   // Menu-bar buttons: normal, active, down.
-  const std::pair<int, TGlyph> bar[] = {
-      {kBarSysMenuY, TGlyph::SysMenu}, {kBarCloseY, TGlyph::Close}, {kBarMaxY, TGlyph::Max}, {kBarMinY, TGlyph::Min}};
+  const std::pair<int, TGlyph> bar[] = {{kBarSysMenuY, TGlyph::SysMenu},
+                                        {kBarCloseY, TGlyph::Close},
+                                        {kBarMaxY, TGlyph::Max},
+                                        {kBarMinY, TGlyph::Min}};
   for (const auto& [y, glyph] : bar) {
     const int xs[] = {kBarNormalX, kBarActiveX, kBarDownX};
     for (int state = 0; state < 3; ++state) {
       TRect r = TRect::FromSize(xs[state], y, kBarButtonWidth, kBarButtonHeight);
       Fill(a, r, kFace);
       if (state > 0)
-        RoundedButton(a, r, 2, state == 1 ? kRedPale : kRedPaleEdge, state == 1 ? kRedPale : kRedPaleEdge,
-                      state == 1 ? kRedPaleEdge : kRedDark, state == 1 ? kWhite : kRedPale);
-      if (glyph != TGlyph::SysMenu) DrawGlyph(a, r, glyph, kInk, 0.0);
-      else DrawGlyph(a, r.Inflated(-1, 0), glyph, kInk, state / 2.0);
+        RoundedButton(a, r, 2, state == 1 ? kRedPale : kRedPaleEdge,
+                      state == 1 ? kRedPale : kRedPaleEdge, state == 1 ? kRedPaleEdge : kRedDark,
+                      state == 1 ? kWhite : kRedPale);
+      if (glyph != TGlyph::SysMenu)
+        DrawGlyph(a, r, glyph, kInk, 0.0);
+      else
+        DrawGlyph(a, r.Inflated(-1, 0), glyph, kInk, state / 2.0);
     }
   }
   return a;

@@ -21,7 +21,8 @@ int main(int argc, char** argv) {
     pictures.Main.SaveToFile((dir / "main.bmp").string());
     pictures.Mask.SaveToFile((dir / "mask.bmp").string());
     const auto& names = skingen::KestrixRedActivePictureNames();
-    for (std::size_t i = 0; i < names.size(); ++i) pictures.Active[i].SaveToFile((dir / names[i]).string());
+    for (std::size_t i = 0; i < names.size(); ++i)
+      pictures.Active[i].SaveToFile((dir / names[i]).string());
     std::ofstream ini(dir / "skin.ini", std::ios::binary);
     for (const std::string& line : skingen::KestrixRedDefinition()) ini << line << "\r\n";
     if (!ini) throw Exception("cannot write " + (dir / "skin.ini").string());

@@ -14,12 +14,19 @@ std::uint8_t Lerp(std::uint8_t a, std::uint8_t b, double t) {
 
 }  // namespace
 
-Rgb Mix(Rgb a, Rgb b, double t) { return {Lerp(a.R, b.R, t), Lerp(a.G, b.G, t), Lerp(a.B, b.B, t)}; }
-Rgb Lighter(Rgb c, double t) { return Mix(c, {255, 255, 255}, t); }
-Rgb Darker(Rgb c, double t) { return Mix(c, {0, 0, 0}, t); }
+Rgb Mix(Rgb a, Rgb b, double t) {
+  return {Lerp(a.R, b.R, t), Lerp(a.G, b.G, t), Lerp(a.B, b.B, t)};
+}
+Rgb Lighter(Rgb c, double t) {
+  return Mix(c, {255, 255, 255}, t);
+}
+Rgb Darker(Rgb c, double t) {
+  return Mix(c, {0, 0, 0}, t);
+}
 
 void Put(TBitmap& b, int x, int y, Rgb c) {
-  if (x >= 0 && y >= 0 && x < b.Width() && y < b.Height()) b.SetPixelAt(x, y, MakePixel(c.R, c.G, c.B));
+  if (x >= 0 && y >= 0 && x < b.Width() && y < b.Height())
+    b.SetPixelAt(x, y, MakePixel(c.R, c.G, c.B));
 }
 
 void Fill(TBitmap& b, const TRect& r, Rgb c) {
@@ -29,7 +36,8 @@ void Fill(TBitmap& b, const TRect& r, Rgb c) {
 
 void VerticalGradient(TBitmap& b, const TRect& r, Rgb top, Rgb bottom) {
   int rows = std::max(r.Height() - 1, 1);
-  for (int y = r.Top; y < r.Bottom; ++y) HLine(b, r.Left, r.Right - 1, y, Mix(top, bottom, double(y - r.Top) / rows));
+  for (int y = r.Top; y < r.Bottom; ++y)
+    HLine(b, r.Left, r.Right - 1, y, Mix(top, bottom, double(y - r.Top) / rows));
 }
 
 void HLine(TBitmap& b, int x0, int x1, int y, Rgb c) {
@@ -55,7 +63,8 @@ bool InsideRounded(const TRect& r, int radius, int x, int y) {
   return dx * dx + dy * dy <= (radius + 0.35) * (radius + 0.35);
 }
 
-void RoundedButton(TBitmap& b, const TRect& r, int radius, Rgb top, Rgb bottom, Rgb outline, Rgb highlight) {
+void RoundedButton(TBitmap& b, const TRect& r, int radius, Rgb top, Rgb bottom, Rgb outline,
+                   Rgb highlight) {
   int rows = std::max(r.Height() - 1, 1);
   for (int y = r.Top; y < r.Bottom; ++y) {
     for (int x = r.Left; x < r.Right; ++x) {

@@ -29,7 +29,8 @@ void Frame(TBitmap& b, const TRect& r, Rgb c);
 bool InsideRounded(const TRect& r, int radius, int x, int y);
 // A rounded rectangle: a vertical gradient inside, a one-pixel outline, and a
 // highlight line under the top edge.
-void RoundedButton(TBitmap& b, const TRect& r, int radius, Rgb top, Rgb bottom, Rgb outline, Rgb highlight);
+void RoundedButton(TBitmap& b, const TRect& r, int radius, Rgb top, Rgb bottom, Rgb outline,
+                   Rgb highlight);
 // A line from (x0, y0) to (x1, y1), both ends included, thickness 1.
 void Line(TBitmap& b, int x0, int y0, int x1, int y1, Rgb c);
 void Disc(TBitmap& b, double cx, double cy, double radius, Rgb c);

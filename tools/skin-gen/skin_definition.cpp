@@ -16,16 +16,22 @@ using namespace layout;
 
 namespace {
 
-constexpr TColor kGrayText = 8421504;   // 0x808080
-constexpr TColor kSilver = 12632256;    // 0xC0C0C0
+constexpr TColor kGrayText = 8421504;  // 0x808080
+constexpr TColor kSilver = 12632256;   // 0xC0C0C0
 constexpr TColor kWhiteText = 16777215;
 
-TRect Strip(TPoint at, int w, int h, int frames) { return TRect::FromSize(at.X, at.Y, w * frames, h); }
-TRect StripFrame(TPoint at, int w, int h, int n) { return TRect::FromSize(at.X + (n - 1) * w, at.Y, w, h); }
+TRect Strip(TPoint at, int w, int h, int frames) {
+  return TRect::FromSize(at.X, at.Y, w * frames, h);
+}
+TRect StripFrame(TPoint at, int w, int h, int n) {
+  return TRect::FromSize(at.X + (n - 1) * w, at.Y, w, h);
+}
 TRect Cell(TPoint at, int state, int w = kArrowSize, int h = kArrowSize) {
   return TRect::FromSize(at.X + state * (w + 2), at.Y, w, h);
 }
-TRect Mark(int x, int y) { return TRect::FromSize(x, y, kMarkSize, kMarkSize); }
+TRect Mark(int x, int y) {
+  return TRect::FromSize(x, y, kMarkSize, kMarkSize);
+}
 
 // ---- Frame objects
 
@@ -108,11 +114,16 @@ ObjectList Objects() {
   AddBarButton(list, "menubarclosebutton", kBarCloseY, TksStdCommand::cmClose);
   AddBarButton(list, "menubarmaxbutton", kBarMaxY, TksStdCommand::cmMaximize);
   AddBarButton(list, "menubarminbutton", kBarMinY, TksStdCommand::cmMinimize);
-  AddAnimatedButton(list, "closeanimate", kCloseButton, kCloseStrip, TksStdCommand::cmClose, "Close");
-  AddAnimatedButton(list, "maxanimate", kMaxButton, kMaxStrip, TksStdCommand::cmMaximize, "Maximize");
-  AddAnimatedButton(list, "minanimate", kMinButton, kMinStrip, TksStdCommand::cmMinimize, "Minimize");
-  AddAnimatedButton(list, "rollupanimate", kRollUpButton, kRollUpStrip, TksStdCommand::cmRollUp, "Roll up");
-  AddAnimatedButton(list, "sysmenuanimate", kSysMenuButton, kSysMenuStrip, TksStdCommand::cmSysMenu, "System menu");
+  AddAnimatedButton(list, "closeanimate", kCloseButton, kCloseStrip, TksStdCommand::cmClose,
+                    "Close");
+  AddAnimatedButton(list, "maxanimate", kMaxButton, kMaxStrip, TksStdCommand::cmMaximize,
+                    "Maximize");
+  AddAnimatedButton(list, "minanimate", kMinButton, kMinStrip, TksStdCommand::cmMinimize,
+                    "Minimize");
+  AddAnimatedButton(list, "rollupanimate", kRollUpButton, kRollUpStrip, TksStdCommand::cmRollUp,
+                    "Roll up");
+  AddAnimatedButton(list, "sysmenuanimate", kSysMenuButton, kSysMenuStrip, TksStdCommand::cmSysMenu,
+                    "System menu");
   return list;
 }
 
@@ -128,8 +139,8 @@ T& AddControl(ControlList& list, const std::string& name, const std::string& kin
   return record;
 }
 
-void SetPieces(TksDataSkinCustomControl& r, const TRect& skin, TPoint lt, TPoint rt, TPoint lb, TPoint rb,
-               const TRect& client) {
+void SetPieces(TksDataSkinCustomControl& r, const TRect& skin, TPoint lt, TPoint rt, TPoint lb,
+               TPoint rb, const TRect& client) {
   r.SkinRect = skin;
   r.LeftTopPoint = lt;
   r.RightTopPoint = rt;
@@ -141,7 +152,9 @@ void SetPieces(TksDataSkinCustomControl& r, const TRect& skin, TPoint lt, TPoint
 void PanelPieces(TksDataSkinCustomControl& r) {
   SetPieces(r, kPanel, {5, 4}, {53, 6}, {6, 45}, {53, 46}, {2, 2, 57, 50});
 }
-void EditPieces(TksDataSkinCustomControl& r) { SetPieces(r, kEdit, {4, 10}, {51, 11}, {}, {}, {2, 2, 55, 17}); }
+void EditPieces(TksDataSkinCustomControl& r) {
+  SetPieces(r, kEdit, {4, 10}, {51, 11}, {}, {}, {2, 2, 55, 17});
+}
 void ButtonPieces(TksDataSkinButtonControl& r) {
   SetPieces(r, kButton, {5, 5}, {35, 5}, {5, 20}, {35, 20}, {3, 3, 37, 22});
   r.LeftStretch = r.TopStretch = r.RightStretch = r.BottomStretch = r.StretchEffect = true;
@@ -297,12 +310,14 @@ ControlList Controls() {
   for (const char* name : {"groupbox", "toolpanel", "statusbar"}) {
     auto& p = AddControl<TksDataSkinPanelControl>(list, name, "panel");
     PanelPieces(p);
-    if (std::string(name) == "statusbar") SetPieces(p, kStatusBar, {4, 0}, {55, 0}, {}, {}, {2, 2, 57, 18});
+    if (std::string(name) == "statusbar")
+      SetPieces(p, kStatusBar, {4, 0}, {55, 0}, {}, {}, {2, 2, 57, 18});
     if (std::string(name) == "groupbox") p.CaptionRect = {6, 0, 53, 14};
   }
   auto& statusPanel = AddControl<TksDataSkinLabelControl>(list, "statuspanel", "label");
   SetPieces(statusPanel, kLabel, {4, 8}, {20, 7}, {}, {}, {2, 2, 23, 13});
-  for (const char* name : {"menubutton", "toolbutton", "toolmenubutton", "speedbutton", "bigtoolbutton"}) {
+  for (const char* name :
+       {"menubutton", "toolbutton", "toolmenubutton", "speedbutton", "bigtoolbutton"}) {
     std::string n = name;
     if (n == "menubutton" || n == "toolmenubutton") {
       auto& m = AddControl<TksDataSkinMenuButtonControl>(list, n, "menubutton");
@@ -329,7 +344,8 @@ ControlList Controls() {
   grid.CellTextRect = {3, 1, 54, 15};
   grid.LinesColor = 13158600;
   grid.BGColor = kWhiteText;
-  for (auto [name, kind] : {std::pair{"treeview", "treeview"}, {"listview", "listview"}, {"richedit", "richedit"}}) {
+  for (auto [name, kind] :
+       {std::pair{"treeview", "treeview"}, {"listview", "listview"}, {"richedit", "richedit"}}) {
     TksDataSkinFontBGControl* r = nullptr;
     if (std::string(kind) == "treeview") r = &AddControl<TksDataSkinTreeView>(list, name, kind);
     if (std::string(kind) == "listview") r = &AddControl<TksDataSkinListView>(list, name, kind);
@@ -374,7 +390,8 @@ ControlList Controls() {
   sw.FramesCount = 4;
   auto& animate = AddControl<TksDataSkinAnimateControl>(list, "animate", "animate");
   animate.PictureIndex = kActive;
-  animate.SkinRect = Strip(kCloseStrip, kCloseButton.Width(), kCloseButton.Height(), kAnimationFrames);
+  animate.SkinRect =
+      Strip(kCloseStrip, kCloseButton.Width(), kCloseButton.Height(), kAnimationFrames);
   animate.FramesCount = kAnimationFrames;
   for (const char* name : {"captionpanel", "checkpanel"}) {
     auto& p = AddControl<TksDataSkinPanelControl>(list, name, "panel");
@@ -413,7 +430,8 @@ ControlList Controls() {
   AddButton(list, "resizebutton");
   auto& big = AddControl<TksDataSkinButtonControl>(list, "resizetoolbutton", "button");  // index 59
   SetPieces(big, kBigButton, {6, 7}, {31, 8}, {7, 31}, {31, 31}, {4, 5, 35, 34});
-  big.LeftStretch = big.TopStretch = big.RightStretch = big.BottomStretch = big.StretchEffect = true;
+  big.LeftStretch = big.TopStretch = big.RightStretch = big.BottomStretch = big.StretchEffect =
+      true;
   big.ActiveSkinRect = kBigButtonActive;
   big.DownSkinRect = kBigButtonDown;
   big.DisabledFontColor = kGrayText;
@@ -466,11 +484,13 @@ TksSkinFrameValues FrameValues() {
 
 std::vector<std::string> KestrixRedDefinition() {
   std::vector<std::string> lines;
-  Append(lines, {"; Kestrix Red: a charcoal frame with a signal-red caption and controls on a light grey face.",
-                 "[VERSION]", "skinname=Kestrix Red", "skinauthor=Kestrix", "authoremail=skins@kestrix.example",
-                 "authorurl=https://kestrix.example/", "skincomments=The skin of the Kestrix football client.",
-                 "[PICTURES]", "picture=main.bmp", "inactivepicture=", "mask=mask.bmp", "rolluppicture=",
-                 "rollupmask="});
+  Append(lines,
+         {"; Kestrix Red: a charcoal frame with a signal-red caption and controls on a light grey "
+          "face.",
+          "[VERSION]", "skinname=Kestrix Red", "skinauthor=Kestrix",
+          "authoremail=skins@kestrix.example", "authorurl=https://kestrix.example/",
+          "skincomments=The skin of the Kestrix football client.", "[PICTURES]", "picture=main.bmp",
+          "inactivepicture=", "mask=mask.bmp", "rolluppicture=", "rollupmask="});
   std::vector<std::string> names = KestrixRedActivePictureNames();
   SkinKeys pictures(lines);
   pictures.List("activepictures", names);
@@ -504,8 +524,9 @@ std::vector<std::string> KestrixRedDefinition() {
   hint.Keys(hintKeys);
 
   // Eight of the ten colours; the two 3-D ones are left out and read as black.
-  Append(lines, {"[SKINCOLORS]", "cbtnface=15132390", "cbtntext=0", "cwindow=16777215", "cwindowtext=0",
-                 "chighlight=3024790", "chighlighttext=16777215", "cbtnhighlight=16119285", "cbtnshadow=10592673"});
+  Append(lines, {"[SKINCOLORS]", "cbtnface=15132390", "cbtntext=0", "cwindow=16777215",
+                 "cwindowtext=0", "chighlight=3024790", "chighlighttext=16777215",
+                 "cbtnhighlight=16119285", "cbtnshadow=10592673"});
 
   ObjectList objects = Objects();
   ControlList controls = Controls();

@@ -8,7 +8,8 @@ namespace kx::skingen::layout {
 
 // Picture positions among the active pictures.
 inline constexpr int kActive = 0, kPopup = 1, kMenuItems = 2, kHint = 3, kControls = 4, kMdiBg = 5,
-                     kPopupMask = 6, kHintMask = 7, kButtonMask = 8, kBigButtonMask = 9, kSmallButtonMask = 10;
+                     kPopupMask = 6, kHintMask = 7, kButtonMask = 8, kBigButtonMask = 9,
+                     kSmallButtonMask = 10;
 
 // The frame picture, 217 x 115.
 inline constexpr int kMainWidth = 217, kMainHeight = 115;
@@ -41,9 +42,11 @@ inline constexpr TRect kPopupItems{5, 8, 47, 46};
 
 // Menu items, 54 x 128.
 inline constexpr int kMenuWidth = 54, kMenuHeight = 128;
-inline constexpr TRect kItemActive{1, 5, 51, 24}, kItemNormal{1, 24, 51, 43}, kDivider{1, 42, 51, 48};
+inline constexpr TRect kItemActive{1, 5, 51, 24}, kItemNormal{1, 24, 51, 43},
+    kDivider{1, 42, 51, 48};
 inline constexpr TRect kItemText{3, 3, 46, 15};
-inline constexpr TRect kBarItemNormal{1, 60, 51, 79}, kBarItemActive{1, 80, 51, 99}, kBarItemDown{1, 100, 51, 119};
+inline constexpr TRect kBarItemNormal{1, 60, 51, 79}, kBarItemActive{1, 80, 51, 99},
+    kBarItemDown{1, 100, 51, 119};
 
 // The hint window, 53 x 21.
 inline constexpr int kHintWidth = 53, kHintHeight = 21;
@@ -54,8 +57,10 @@ inline constexpr int kControlsWidth = 521, kControlsHeight = 369;
 inline constexpr int kMarkSize = 15;
 inline constexpr int kCheckY = 60, kRadioY = 80;
 // Left edges of the unchecked, active unchecked, active checked and checked marks.
-inline constexpr int kMarkUnchecked = 1, kMarkActiveUnchecked = 15, kMarkActiveChecked = 29, kMarkChecked = 43;
-inline constexpr TRect kTab{4, 106, 63, 124}, kTabActive{4, 147, 63, 166}, kTabFocus{4, 168, 63, 187};
+inline constexpr int kMarkUnchecked = 1, kMarkActiveUnchecked = 15, kMarkActiveChecked = 29,
+                     kMarkChecked = 43;
+inline constexpr TRect kTab{4, 106, 63, 124}, kTabActive{4, 147, 63, 166},
+    kTabFocus{4, 168, 63, 187};
 inline constexpr TRect kTabFrame{67, 130, 126, 182}, kTabsBg{70, 132, 124, 152};
 inline constexpr TRect kPanel{141, 4, 200, 56};
 inline constexpr TRect kStatusBar{141, 60, 200, 80};
@@ -63,22 +68,25 @@ inline constexpr TRect kEdit{225, 98, 282, 117}, kEditActive{225, 120, 282, 139}
 inline constexpr TRect kLabel{200, 287, 225, 302};
 inline constexpr TRect kBigButton{90, 224, 130, 263}, kBigButtonActive{132, 224, 172, 263},
     kBigButtonDown{173, 224, 213, 263};
-inline constexpr TRect kButton{90, 310, 130, 335}, kButtonActive{132, 310, 172, 335}, kButtonDown{173, 310, 213, 335},
-    kButtonDisabled{215, 310, 255, 335};
+inline constexpr TRect kButton{90, 310, 130, 335}, kButtonActive{132, 310, 172, 335},
+    kButtonDown{173, 310, 213, 335}, kButtonDisabled{215, 310, 255, 335};
 // Arrow buttons 16 x 16: normal, active and down at x, x + 18, x + 36.
 inline constexpr int kArrowSize = 16;
-inline constexpr TPoint kArrowLeft{300, 4}, kArrowRight{300, 22}, kArrowUp{356, 4}, kArrowDown{356, 22};
-inline constexpr TRect kVTrack{410, 4, 426, 80}, kVThumb{430, 4, 446, 40}, kVThumbActive{450, 4, 466, 40},
-    kVThumbDown{470, 4, 486, 40};
-inline constexpr TRect kHTrack{300, 44, 380, 60}, kHThumb{300, 62, 340, 78}, kHThumbActive{342, 62, 382, 78},
-    kHThumbDown{384, 62, 424, 78};
+inline constexpr TPoint kArrowLeft{300, 4}, kArrowRight{300, 22}, kArrowUp{356, 4},
+    kArrowDown{356, 22};
+inline constexpr TRect kVTrack{410, 4, 426, 80}, kVThumb{430, 4, 446, 40},
+    kVThumbActive{450, 4, 466, 40}, kVThumbDown{470, 4, 486, 40};
+inline constexpr TRect kHTrack{300, 44, 380, 60}, kHThumb{300, 62, 340, 78},
+    kHThumbActive{342, 62, 382, 78}, kHThumbDown{384, 62, 424, 78};
 inline constexpr TRect kGauge{300, 90, 380, 108}, kGaugeBar{300, 110, 380, 122};
-inline constexpr TRect kTrack{300, 130, 380, 136}, kThumb{300, 140, 311, 158}, kThumbActive{313, 140, 324, 158};
+inline constexpr TRect kTrack{300, 130, 380, 136}, kThumb{300, 140, 311, 158},
+    kThumbActive{313, 140, 324, 158};
 inline constexpr TRect kGripper{330, 140, 336, 170};
 inline constexpr TRect kComboButton{400, 90, 417, 109}, kComboButtonActive{419, 90, 436, 109},
     kComboButtonDown{438, 90, 455, 109};
 inline constexpr TRect kListItem{225, 150, 282, 166}, kListItemActive{225, 168, 282, 184};
-inline constexpr TRect kGridFixed{225, 190, 282, 208}, kGridSelect{225, 210, 282, 226}, kGridFocus{225, 228, 282, 244};
+inline constexpr TRect kGridFixed{225, 190, 282, 208}, kGridSelect{225, 210, 282, 226},
+    kGridFocus{225, 228, 282, 244};
 
 // The multiple-document background tile, 138 x 86, and the masks.
 inline constexpr int kMdiWidth = 138, kMdiHeight = 86;

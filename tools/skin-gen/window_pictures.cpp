@@ -22,13 +22,15 @@ TBitmap DrawPopupWindow() {
 
 TBitmap DrawMenuItems() {
   TBitmap m = Canvas(kMenuWidth, kMenuHeight, kPaper);
-  RoundedButton(m, kItemActive, 2, kRedPale, Darker(kRedPale, 0.06), kRedPaleEdge, Lighter(kRedPale, 0.5));
+  RoundedButton(m, kItemActive, 2, kRedPale, Darker(kRedPale, 0.06), kRedPaleEdge,
+                Lighter(kRedPale, 0.5));
   // The divider: a groove across the middle of its six rows, inside its fixed ends.
   const int groove = kDivider.Top + 3;
   HLine(m, kDivider.Left + 3, kDivider.Right - 4, groove, {0xD0, 0xD0, 0xD4});
   HLine(m, kDivider.Left + 3, kDivider.Right - 4, groove + 1, kWhite);
   Fill(m, kBarItemNormal, kFace);
-  RoundedButton(m, kBarItemActive, 2, kRedPale, Darker(kRedPale, 0.06), kRedPaleEdge, Lighter(kRedPale, 0.5));
+  RoundedButton(m, kBarItemActive, 2, kRedPale, Darker(kRedPale, 0.06), kRedPaleEdge,
+                Lighter(kRedPale, 0.5));
   RoundedButton(m, kBarItemDown, 2, kRedPaleEdge, kRed, kRedDark, kRedPale);
   return m;
 }
@@ -43,7 +45,8 @@ TBitmap DrawHintWindow() {
 TBitmap DrawMdiBackground() {
   const Rgb base{0x26, 0x26, 0x2B}, stripe{0x2F, 0x2F, 0x35}, thread{0x4A, 0x1A, 0x24};
   TBitmap t(kMdiWidth, kMdiHeight, TPixelFormat::pf8bit);
-  t.SetPalette({RgbOf(MakePixel(base.R, base.G, base.B)), RgbOf(MakePixel(stripe.R, stripe.G, stripe.B)),
+  t.SetPalette({RgbOf(MakePixel(base.R, base.G, base.B)),
+                RgbOf(MakePixel(stripe.R, stripe.G, stripe.B)),
                 RgbOf(MakePixel(thread.R, thread.G, thread.B))});
   // A dotted weave with a red thread; its periods (6 and 2 across, 43 down)
   // divide the tile's size, so copies join without seams.

@@ -17,19 +17,24 @@ namespace {
 
 int BitsOf(const TBitmap& b) {
   switch (b.PixelFormat()) {
-    case TPixelFormat::pf1bit: return 1;
-    case TPixelFormat::pf4bit: return 4;
-    case TPixelFormat::pf8bit: return 8;
-    case TPixelFormat::pf24bit: return 24;
-    case TPixelFormat::pf32bit: return 32;
+    case TPixelFormat::pf1bit:
+      return 1;
+    case TPixelFormat::pf4bit:
+      return 4;
+    case TPixelFormat::pf8bit:
+      return 8;
+    case TPixelFormat::pf24bit:
+      return 24;
+    case TPixelFormat::pf32bit:
+      return 32;
   }
   return 0;
 }
 
 std::string Describe(const TBitmap& b, const std::string& name) {
   if (b.Empty()) return "absent";
-  return (name.empty() ? std::string("(unnamed)") : name) + ", " + std::to_string(b.Width()) + " x " +
-         std::to_string(b.Height()) + ", " + std::to_string(BitsOf(b)) + " bit";
+  return (name.empty() ? std::string("(unnamed)") : name) + ", " + std::to_string(b.Width()) +
+         " x " + std::to_string(b.Height()) + ", " + std::to_string(BitsOf(b)) + " bit";
 }
 
 std::string Text(const SkinContainer& c) {
@@ -45,11 +50,13 @@ void Write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
 }  // namespace
 
 void Compile(const std::string& definitionPath, const std::string& outPath, std::int32_t kind) {
-  if (kind < 0 || kind > kMaxSkinContainerKind) throw Exception("the container kind must be 0, 1, 2 or 3");
+  if (kind < 0 || kind > kMaxSkinContainerKind)
+    throw Exception("the container kind must be 0, 1, 2 or 3");
   std::optional<SkinContainer> container = ReadSkinDefinitionFolder(definitionPath, kind);
   if (!container)
     throw Exception(definitionPath +
-                    " is no skin definition: it needs [VERSION], [PICTURES], [FORMINFO], [SKINOBJECTS] and [SKINCONTROLS]");
+                    " is no skin definition: it needs [VERSION], [PICTURES], [FORMINFO], "
+                    "[SKINOBJECTS] and [SKINCONTROLS]");
   Write(outPath, CompressedSkinFile(kind, CompressSkinContainer(*container)));
 }
 
@@ -71,14 +78,17 @@ void Info(const std::string& skinPath, const std::vector<std::string>& lookups) 
                                                           {"rolled-up picture", &c.RollUpPicture},
                                                           {"rolled-up mask", &c.RollUpMask}};
   for (std::size_t i = 0; i < 5; ++i) {
-    bool carried = i == 0 || i == 2 || (i == 1 && HasInActivePicture(c.Kind)) || (i > 2 && HasRollUpPictures(c.Kind));
-    std::printf("%s: %s\n", frame[i].first,
-                carried ? Describe(*frame[i].second, *frameNames[i]).c_str() : "not carried by this kind");
+    bool carried = i == 0 || i == 2 || (i == 1 && HasInActivePicture(c.Kind)) ||
+                   (i > 2 && HasRollUpPictures(c.Kind));
+    std::printf(
+        "%s: %s\n", frame[i].first,
+        carried ? Describe(*frame[i].second, *frameNames[i]).c_str() : "not carried by this kind");
   }
   std::printf("active pictures: %zu\n", c.ActivePictures.size());
   for (std::size_t i = 0; i < c.ActivePictures.size(); ++i)
-    std::printf("active picture %zu: %s\n", i,
-                Describe(c.ActivePictures[i], i < activeNames.size() ? activeNames[i] : "").c_str());
+    std::printf(
+        "active picture %zu: %s\n", i,
+        Describe(c.ActivePictures[i], i < activeNames.size() ? activeNames[i] : "").c_str());
   std::printf("definition text size: %zu\n", c.TextSize);
   std::printf("skin name: %s\n", data.SkinName.c_str());
   std::printf("objects: %zu\n", data.SkinObjects.size());
@@ -96,7 +106,8 @@ void Extract(const std::string& skinPath, const std::string& dir) {
   const std::string folder = dir + "/";
   const SkinPictureNames names = PictureNames(c);
   const std::vector<std::string>& frameNames = names.Frame;
-  const TBitmap* frame[] = {&c.Picture, &c.InActivePicture, &c.Mask, &c.RollUpPicture, &c.RollUpMask};
+  const TBitmap* frame[] = {&c.Picture, &c.InActivePicture, &c.Mask, &c.RollUpPicture,
+                            &c.RollUpMask};
   for (std::size_t i = 0; i < 5; ++i) {
     if (frame[i]->Empty()) continue;
     if (frameNames[i].empty()) throw Exception("a frame picture has no name in [PICTURES]");
@@ -104,7 +115,8 @@ void Extract(const std::string& skinPath, const std::string& dir) {
   }
   const std::vector<std::string>& activeNames = names.Active;
   if (activeNames.size() != c.ActivePictures.size())
-    throw Exception("[PICTURES] names " + std::to_string(activeNames.size()) + " active pictures, the container holds " +
+    throw Exception("[PICTURES] names " + std::to_string(activeNames.size()) +
+                    " active pictures, the container holds " +
                     std::to_string(c.ActivePictures.size()));
   for (std::size_t i = 0; i < activeNames.size(); ++i)
     Write(folder + activeNames[i], c.ActivePictures[i].SaveToBytes());

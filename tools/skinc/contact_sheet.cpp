@@ -31,7 +31,9 @@ class ContactSheet {
   void Checker(const TRect& r) {
     for (int y = r.Top; y < r.Bottom; ++y)
       for (int x = r.Left; x < r.Right; ++x)
-        if (Inside(x, y)) m_bitmap.SetPixelAt(x, y, ((x / 6 + y / 6) % 2) ? MakePixel(204, 204, 204) : MakePixel(255, 255, 255));
+        if (Inside(x, y))
+          m_bitmap.SetPixelAt(
+              x, y, ((x / 6 + y / 6) % 2) ? MakePixel(204, 204, 204) : MakePixel(255, 255, 255));
   }
   // Draws bitmap at (x, y); pixels outside region (when given) stay as they are.
   void Place(const TBitmap& b, int x, int y, const std::optional<TRegion>& region = std::nullopt) {
@@ -55,12 +57,14 @@ class ContactSheet {
   }
 
  private:
-  bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < kSheetWidth && y < kSheetHeight; }
+  bool Inside(int x, int y) const {
+    return x >= 0 && y >= 0 && x < kSheetWidth && y < kSheetHeight;
+  }
   TBitmap m_bitmap;
 };
 
-void Text(TBitmap& b, const TRect& r, const std::string& text, const TksSkinFont& font, TColor color,
-          std::uint32_t align = DT_CENTER) {
+void Text(TBitmap& b, const TRect& r, const std::string& text, const TksSkinFont& font,
+          TColor color, std::uint32_t align = DT_CENTER) {
   TCanvas& c = b.Canvas();
   c.Font() = TFont(font.Name, font.Height, font.Style, color);
   c.Brush().Style = TBrushStyle::bsClear;
@@ -71,13 +75,15 @@ void Text(TBitmap& b, const TRect& r, const std::string& text, const TksSkinFont
 template <typename T>
 const T* Control(const TksSkinData& data, const std::string& name) {
   int i = data.GetControlIndex(name);
-  return i < 0 ? nullptr : dynamic_cast<const T*>(data.SkinControls[static_cast<std::size_t>(i)].get());
+  return i < 0 ? nullptr
+               : dynamic_cast<const T*>(data.SkinControls[static_cast<std::size_t>(i)].get());
 }
 
 template <typename T>
 const T* Object(const TksSkinData& data, const std::string& name) {
   int i = data.GetObjectIndex(name);
-  return i < 0 ? nullptr : dynamic_cast<const T*>(data.SkinObjects[static_cast<std::size_t>(i)].get());
+  return i < 0 ? nullptr
+               : dynamic_cast<const T*>(data.SkinObjects[static_cast<std::size_t>(i)].get());
 }
 
 const TBitmap& PictureOr(const TksSkinData& data, int index, const TBitmap& none) {
@@ -96,13 +102,16 @@ int WindowFrame(ContactSheet& sheet, const TksSkinData& data, int x, int y, int 
   const int w = pic.Width(), h = pic.Height();
   TksPieceGeometry g{f.LTPoint, f.RTPoint, f.LBPoint, f.RBPoint, f.ClRect};
   TksPieceGeometry r = ResizedGeometry(g, w, h, W, H);
-  TksBorderStrips strips = BuildBorderStrips(pic, {0, 0, w, h}, g, r, W, H,
-                                             {false, f.LeftStretch, f.TopStretch, f.RightStretch, f.BottomStretch});
+  TksBorderStrips strips =
+      BuildBorderStrips(pic, {0, 0, w, h}, g, r, W, H,
+                        {false, f.LeftStretch, f.TopStretch, f.RightStretch, f.BottomStretch});
   TBitmap window(W, H);
   CopyPiece(window, {0, 0}, strips.Top, {0, 0, strips.Top.Width(), strips.Top.Height()});
-  CopyPiece(window, {0, r.C.Bottom}, strips.Bottom, {0, 0, strips.Bottom.Width(), strips.Bottom.Height()});
+  CopyPiece(window, {0, r.C.Bottom}, strips.Bottom,
+            {0, 0, strips.Bottom.Width(), strips.Bottom.Height()});
   CopyPiece(window, {0, r.C.Top}, strips.Left, {0, 0, strips.Left.Width(), strips.Left.Height()});
-  CopyPiece(window, {r.C.Right, r.C.Top}, strips.Right, {0, 0, strips.Right.Width(), strips.Right.Height()});
+  CopyPiece(window, {r.C.Right, r.C.Top}, strips.Right,
+            {0, 0, strips.Right.Width(), strips.Right.Height()});
   TilePiece(window, r.C, pic, f.ClRect);
   TBitmap none;
   for (const auto& object : data.SkinObjects) {
@@ -111,14 +120,17 @@ int WindowFrame(ContactSheet& sheet, const TksSkinData& data, int x, int y, int 
     if (auto* caption = dynamic_cast<const TksDataSkinCaption*>(object.get())) {
       int left = std::max(0, f.LTPoint.X - caption->SkinRect.Left);
       int right = std::max(0, caption->SkinRect.Right - f.RTPoint.X);
-      TBitmap image = BuildHStripImage(active, caption->ActiveSkinRect, left, right, caption->StretchEffect, place.Width());
+      TBitmap image = BuildHStripImage(active, caption->ActiveSkinRect, left, right,
+                                       caption->StretchEffect, place.Width());
       TRect text = caption->TextRect;
       text.Right += place.Width() - caption->SkinRect.Width();
       TCanvas& c = image.Canvas();
-      c.Font() = TFont(caption->Font.Name, caption->Font.Height, caption->Font.Style, caption->ActiveShadowColor);
+      c.Font() = TFont(caption->Font.Name, caption->Font.Height, caption->Font.Style,
+                       caption->ActiveShadowColor);
       std::string title = "Kestrix - Today's matches";
       FitTextWithEllipsis(c, title, text.Width());
-      if (caption->Shadow) Text(image, text.Offset(1, 1), title, caption->Font, caption->ActiveShadowColor);
+      if (caption->Shadow)
+        Text(image, text.Offset(1, 1), title, caption->Font, caption->ActiveShadowColor);
       Text(image, text, title, caption->Font, caption->ActiveFontColor);
       CopyPiece(window, {place.Left, place.Top}, image, {0, 0, image.Width(), image.Height()});
     } else if (auto* button = dynamic_cast<const TksDataSkinAnimate*>(object.get())) {
@@ -129,10 +141,12 @@ int WindowFrame(ContactSheet& sheet, const TksSkinData& data, int x, int y, int 
   TksPieceGeometry maskGeometry{f.LTPoint, f.RTPoint, f.LBPoint, f.RBPoint, f.MaskRectArea};
   std::optional<TRegion> region;
   if (!data.Mask.Empty())
-    region = BuildFramedRegion(data.Mask, maskGeometry, ResizedGeometry(maskGeometry, w, h, W, H), W, H);
-  sheet.Caption(x, y, "window frame " + std::to_string(W) + " x " + std::to_string(H) + ", client " +
-                          std::to_string(r.C.Width()) + " x " + std::to_string(r.C.Height()) + " at (" +
-                          std::to_string(r.C.Left) + ", " + std::to_string(r.C.Top) + ")");
+    region =
+        BuildFramedRegion(data.Mask, maskGeometry, ResizedGeometry(maskGeometry, w, h, W, H), W, H);
+  sheet.Caption(x, y,
+                "window frame " + std::to_string(W) + " x " + std::to_string(H) + ", client " +
+                    std::to_string(r.C.Width()) + " x " + std::to_string(r.C.Height()) + " at (" +
+                    std::to_string(r.C.Left) + ", " + std::to_string(r.C.Top) + ")");
   sheet.Checker({x, y + 16, x + W + 8, y + 16 + H + 8});
   sheet.Place(window, x + 4, y + 20, region);
   return y + 16 + H + 18;
@@ -151,21 +165,24 @@ int LoginButtons(ContactSheet& sheet, const TksSkinData& data, int x, int y) {
   for (int i = 0; i < 3; ++i) {
     TBitmap image = BuildFramedImage(pic, states[i], g, r, W, H, Flags(*b), true);
     TRect caption = i == 2 ? r.C.Offset(1, 1) : r.C;
-    Text(image, caption, "LOGIN", b->Font, i == 0 ? b->Font.Color : (i == 1 ? b->ActiveFontColor : b->DownFontColor));
+    Text(image, caption, "LOGIN", b->Font,
+         i == 0 ? b->Font.Color : (i == 1 ? b->ActiveFontColor : b->DownFontColor));
     sheet.Place(image, x + i * (W + 12), y + 18);
   }
   return y + 18 + H + 14;
 }
 
 int CheckMarks(ContactSheet& sheet, const TksSkinData& data, int x, int y) {
-  sheet.Caption(x, y, "check and radio marks: unchecked, active unchecked, active checked, checked");
+  sheet.Caption(x, y,
+                "check and radio marks: unchecked, active unchecked, active checked, checked");
   TBitmap none;
   int row = y + 18;
   for (const char* name : {"checkbox", "radiobox"}) {
     const auto* c = Control<TksDataSkinCheckRadioControl>(data, name);
     if (!c) continue;
     const TBitmap& pic = PictureOr(data, c->PictureIndex, none);
-    const TRect marks[] = {c->UnCheckImageRect, c->ActiveUnCheckImageRect, c->ActiveCheckImageRect, c->CheckImageRect};
+    const TRect marks[] = {c->UnCheckImageRect, c->ActiveUnCheckImageRect, c->ActiveCheckImageRect,
+                           c->CheckImageRect};
     for (int i = 0; i < 4; ++i) {
       TBitmap cell(89, 25);
       cell.Canvas().Brush().Color = data.SkinColors.cBtnFace;
@@ -183,15 +200,17 @@ int EditAndLabel(ContactSheet& sheet, const TksSkinData& data, int x, int y) {
   TBitmap none;
   sheet.Caption(x, y, "edit 273 x 19 and the \"Count: 0\" label 104 x 15");
   if (const auto* e = Control<TksDataSkinEditControl>(data, "edit")) {
-    TBitmap image = BuildHStripImage(PictureOr(data, e->PictureIndex, none), e->SkinRect, e->LeftTopPoint.X,
-                                     e->SkinRect.Width() - e->RightTopPoint.X, e->StretchEffect, 273);
-    Text(image, {e->ClientRect.Left, e->ClientRect.Top, 273 - 2, e->ClientRect.Bottom}, "demo", e->Font, e->Font.Color,
-         DT_LEFT);
+    TBitmap image =
+        BuildHStripImage(PictureOr(data, e->PictureIndex, none), e->SkinRect, e->LeftTopPoint.X,
+                         e->SkinRect.Width() - e->RightTopPoint.X, e->StretchEffect, 273);
+    Text(image, {e->ClientRect.Left, e->ClientRect.Top, 273 - 2, e->ClientRect.Bottom}, "demo",
+         e->Font, e->Font.Color, DT_LEFT);
     sheet.Place(image, x, y + 18);
   }
   if (const auto* l = Control<TksDataSkinLabelControl>(data, "label")) {
-    TBitmap image = BuildHStripImage(PictureOr(data, l->PictureIndex, none), l->SkinRect, l->LeftTopPoint.X,
-                                     l->SkinRect.Width() - l->RightTopPoint.X, l->StretchEffect, 104);
+    TBitmap image =
+        BuildHStripImage(PictureOr(data, l->PictureIndex, none), l->SkinRect, l->LeftTopPoint.X,
+                         l->SkinRect.Width() - l->RightTopPoint.X, l->StretchEffect, 104);
     Text(image, {0, 0, 104, 15}, "Count: 0", l->Font, l->Font.Color);
     sheet.Place(image, x + 300, y + 20);
   }
@@ -207,8 +226,9 @@ int Panels(ContactSheet& sheet, const TksSkinData& data, int x, int y) {
   sheet.Caption(x, y, "panels 801 x 21 and 801 x 121");
   int row = y + 18;
   for (int H : {21, 121}) {
-    TBitmap image = BuildFramedImage(pic, p->SkinRect, g, ResizedGeometry(g, p->SkinRect.Width(), p->SkinRect.Height(), 801, H),
-                                     801, H, Flags(*p), true);
+    TBitmap image = BuildFramedImage(
+        pic, p->SkinRect, g, ResizedGeometry(g, p->SkinRect.Width(), p->SkinRect.Height(), 801, H),
+        801, H, Flags(*p), true);
     sheet.Place(image, x, row);
     row += H + 8;
   }
@@ -222,19 +242,23 @@ int Tabs(ContactSheet& sheet, const TksSkinData& data, int x, int y) {
   const TBitmap& pic = PictureOr(data, t->PictureIndex, none);
   sheet.Caption(x, y, "tabs: normal, selected, focused; the page frame 340 x 90");
   const int top = y + 18, tabW = 90;
-  TksPieceGeometry g{t->LeftTopPoint, t->RightTopPoint, t->LeftBottomPoint, t->RightBottomPoint, t->ClientRect};
+  TksPieceGeometry g{t->LeftTopPoint, t->RightTopPoint, t->LeftBottomPoint, t->RightBottomPoint,
+                     t->ClientRect};
   const int W = 340, H = 90;
-  TBitmap page = BuildFramedImage(pic, t->SkinRect, g, ResizedGeometry(g, t->SkinRect.Width(), t->SkinRect.Height(), W, H),
-                                  W, H, {false, t->LeftStretch, t->TopStretch, t->RightStretch, t->BottomStretch}, true);
+  TBitmap page = BuildFramedImage(
+      pic, t->SkinRect, g, ResizedGeometry(g, t->SkinRect.Width(), t->SkinRect.Height(), W, H), W,
+      H, {false, t->LeftStretch, t->TopStretch, t->RightStretch, t->BottomStretch}, true);
   const int tabH = t->ActiveTabRect.Height();
   TBitmap strip(W, tabH);
   TilePiece(strip, {0, 0, W, tabH}, pic, t->TabsBGRect);
   sheet.Place(strip, x, top);
   sheet.Place(page, x, top + tabH);
-  const std::pair<TRect, const char*> tabs[] = {{t->TabRect, "Results"}, {t->ActiveTabRect, "Today"}, {t->FocusTabRect, "Live"}};
+  const std::pair<TRect, const char*> tabs[] = {
+      {t->TabRect, "Results"}, {t->ActiveTabRect, "Today"}, {t->FocusTabRect, "Live"}};
   int tx = x + 2;
   for (const auto& [rect, caption] : tabs) {
-    TBitmap image = BuildHStripImage(pic, rect, t->TabLeftOffset, t->TabRightOffset, t->TabStretchEffect, tabW);
+    TBitmap image =
+        BuildHStripImage(pic, rect, t->TabLeftOffset, t->TabRightOffset, t->TabStretchEffect, tabW);
     Text(image, {0, 0, tabW, image.Height()}, caption, t->Font, t->Font.Color);
     sheet.Place(image, tx, top + tabH - image.Height() + (rect == t->TabRect ? 0 : 1));
     tx += tabW + 2;
@@ -249,12 +273,13 @@ int PopupAndHint(ContactSheet& sheet, const TksSkinData& data, int x, int y) {
   const TBitmap& frame = PictureOr(data, pw.WindowPictureIndex, none);
   const auto* item = Object<TksDataSkinMenuItem>(data, "menuitem");
   if (!frame.Empty() && item) {
-    TksPieceGeometry g{pw.Corners.LeftTopPoint, pw.Corners.RightTopPoint, pw.Corners.LeftBottomPoint,
-                       pw.Corners.RightBottomPoint, pw.ItemsRect};
+    TksPieceGeometry g{pw.Corners.LeftTopPoint, pw.Corners.RightTopPoint,
+                       pw.Corners.LeftBottomPoint, pw.Corners.RightBottomPoint, pw.ItemsRect};
     const int W = 100, H = 141;
     TksPieceGeometry r = ResizedGeometry(g, frame.Width(), frame.Height(), W, H);
-    TBitmap popup = BuildWindowFramedImage(frame, {0, 0, frame.Width(), frame.Height()}, g, r, W, H,
-                                           {false, pw.LeftStretch, pw.TopStretch, pw.RightStretch, pw.BottomStretch}, true);
+    TBitmap popup = BuildWindowFramedImage(
+        frame, {0, 0, frame.Width(), frame.Height()}, g, r, W, H,
+        {false, pw.LeftStretch, pw.TopStretch, pw.RightStretch, pw.BottomStretch}, true);
     const TBitmap& items = PictureOr(data, item->ActivePictureIndex, none);
     const char* captions[] = {"Undo", "-", "Cut", "Copy", "Paste", "Delete", "-", "Select All"};
     int iy = r.C.Top;
@@ -264,13 +289,15 @@ int PopupAndHint(ContactSheet& sheet, const TksSkinData& data, int x, int y) {
       TRect source = divider ? item->DividerRect : (active ? item->ActiveSkinRect : item->SkinRect);
       int left = divider ? item->DividerLeftOffset : item->ItemLeftOffset;
       int right = divider ? item->DividerRightOffset : item->ItemRightOffset;
-      bool stretch = divider ? item->DividerStretchEffect : (active ? item->StretchEffect : item->InActiveStretchEffect);
+      bool stretch = divider ? item->DividerStretchEffect
+                             : (active ? item->StretchEffect : item->InActiveStretchEffect);
       TBitmap row = BuildHStripImage(items, source, left, right, stretch, r.C.Width());
       if (!divider) {
         TRect text = item->TextRect;
         text.Right += r.C.Width() - item->SkinRect.Width();
         text = text.Offset(4, 0);
-        TColor color = i == 0 ? item->UnEnabledFontColor : (active ? item->ActiveFontColor : item->Font.Color);
+        TColor color =
+            i == 0 ? item->UnEnabledFontColor : (active ? item->ActiveFontColor : item->Font.Color);
         Text(row, text, captions[i], item->Font, color, DT_LEFT);
       }
       CopyPiece(popup, {r.C.Left, iy}, row, {0, 0, row.Width(), row.Height()});
@@ -278,7 +305,8 @@ int PopupAndHint(ContactSheet& sheet, const TksSkinData& data, int x, int y) {
     }
     std::optional<TRegion> region;
     if (const TBitmap* mask = data.ActivePicture(pw.MaskPictureIndex)) {
-      TBitmap framedMask = BuildWindowFramedImage(*mask, {0, 0, mask->Width(), mask->Height()}, g, r, W, H, {}, true);
+      TBitmap framedMask = BuildWindowFramedImage(*mask, {0, 0, mask->Width(), mask->Height()}, g,
+                                                  r, W, H, {}, true);
       region = MaskToRegion(framedMask, 0, 0);
     }
     sheet.Checker({x, y + 18, x + W + 8, y + 18 + H + 8});
@@ -287,16 +315,19 @@ int PopupAndHint(ContactSheet& sheet, const TksSkinData& data, int x, int y) {
   const TksDataSkinHintWindow& hw = data.HintWindow;
   const TBitmap& hint = PictureOr(data, hw.WindowPictureIndex, none);
   if (!hint.Empty()) {
-    TksPieceGeometry g{hw.Corners.LeftTopPoint, hw.Corners.RightTopPoint, hw.Corners.LeftBottomPoint,
-                       hw.Corners.RightBottomPoint, hw.ClientRect};
+    TksPieceGeometry g{hw.Corners.LeftTopPoint, hw.Corners.RightTopPoint,
+                       hw.Corners.LeftBottomPoint, hw.Corners.RightBottomPoint, hw.ClientRect};
     const int W = 180, H = 21;
     TksPieceGeometry r = ResizedGeometry(g, hint.Width(), hint.Height(), W, H);
-    TBitmap image = BuildWindowFramedImage(hint, {0, 0, hint.Width(), hint.Height()}, g, r, W, H,
-                                           {false, hw.LeftStretch, hw.TopStretch, hw.RightStretch, hw.BottomStretch}, true);
+    TBitmap image = BuildWindowFramedImage(
+        hint, {0, 0, hint.Width(), hint.Height()}, g, r, W, H,
+        {false, hw.LeftStretch, hw.TopStretch, hw.RightStretch, hw.BottomStretch}, true);
     Text(image, r.C, "Remember the password", hw.Font, hw.Font.Color);
     std::optional<TRegion> region;
     if (const TBitmap* mask = data.ActivePicture(hw.MaskPictureIndex))
-      region = MaskToRegion(BuildWindowFramedImage(*mask, {0, 0, mask->Width(), mask->Height()}, g, r, W, H, {}, true), 0, 0);
+      region = MaskToRegion(BuildWindowFramedImage(*mask, {0, 0, mask->Width(), mask->Height()}, g,
+                                                   r, W, H, {}, true),
+                            0, 0);
     sheet.Checker({x + 140, y + 18, x + 140 + W + 8, y + 18 + H + 8});
     sheet.Place(image, x + 144, y + 22, region);
   }
@@ -307,7 +338,8 @@ int PopupAndHint(ContactSheet& sheet, const TksSkinData& data, int x, int y) {
 
 void Sheet(const std::string& skinPath, const std::string& pngPath) {
   TksCompressedStoredSkin stored(nullptr);
-  if (!stored.ImportCompressedSkinFile(skinPath)) throw Exception(skinPath + ": the container kind is not one of 0 to 3");
+  if (!stored.ImportCompressedSkinFile(skinPath))
+    throw Exception(skinPath + ": the container kind is not one of 0 to 3");
   TksSkinData data(nullptr);
   data.LoadCompressedStoredSkin(stored);
   if (data.Empty()) throw Exception(skinPath + ": the skin could not be loaded");
@@ -317,11 +349,12 @@ void Sheet(const std::string& skinPath, const std::string& pngPath) {
 
   ContactSheet sheet;
   int y = 10;
-  const std::pair<const TBitmap*, std::string> frame[] = {{&data.Picture, "main picture"},
-                                                          {&data.InActivePicture, "inactive picture"},
-                                                          {&data.Mask, "mask"},
-                                                          {&data.RollUpPicture, "rolled-up picture"},
-                                                          {&data.RollUpMask, "rolled-up mask"}};
+  const std::pair<const TBitmap*, std::string> frame[] = {
+      {&data.Picture, "main picture"},
+      {&data.InActivePicture, "inactive picture"},
+      {&data.Mask, "mask"},
+      {&data.RollUpPicture, "rolled-up picture"},
+      {&data.RollUpMask, "rolled-up mask"}};
   int column = 0;
   for (std::size_t i = 0; i < 5; ++i) {
     if (frame[i].first->Empty()) continue;
@@ -330,7 +363,8 @@ void Sheet(const std::string& skinPath, const std::string& pngPath) {
   int x = 10;
   for (std::size_t i = 0; i < data.ActivePictures.size(); ++i) {
     const TBitmap& p = *data.ActivePictures[i];
-    std::string caption = std::to_string(i) + ": " + (i < activeNames.size() ? activeNames[i] : std::string()) + " " +
+    std::string caption = std::to_string(i) + ": " +
+                          (i < activeNames.size() ? activeNames[i] : std::string()) + " " +
                           std::to_string(p.Width()) + " x " + std::to_string(p.Height());
     if (y + p.Height() + 34 > kSheetHeight && column == 0) {
       column = 1;

@@ -11,12 +11,14 @@ namespace kx::skinc {
 SkinFile ReadSkinFile(const std::string& path) {
   std::string file = ReadWholeFile(path);
   TksCompressedStoredSkin stored(nullptr);
-  if (!stored.LoadCompressedSkinFile(std::span(reinterpret_cast<const std::uint8_t*>(file.data()), file.size())))
+  if (!stored.LoadCompressedSkinFile(
+          std::span(reinterpret_cast<const std::uint8_t*>(file.data()), file.size())))
     throw Exception(path + ": the container kind is not one of 0 to 3");
   SkinFile result;
   // The file's kind is its first Int32, little-endian; loading checked it is there.
   for (int i = 3; i >= 0; --i)
-    result.FileKind = (result.FileKind << 8) | static_cast<unsigned char>(file[static_cast<std::size_t>(i)]);
+    result.FileKind =
+        (result.FileKind << 8) | static_cast<unsigned char>(file[static_cast<std::size_t>(i)]);
   result.CompressedSize = stored.CompressedStream().Bytes().size();
   stored.CompressedStream().SetPosition(0);
   std::vector<std::uint8_t> inflated = InflateAll(stored.CompressedStream());

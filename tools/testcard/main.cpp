@@ -93,7 +93,11 @@ void Texts(TCanvas& c) {
       {"Arial", 14, TFontStyle::fsItalic + TFontStyle::fsStrikeOut, "Arial 14 italic struck out"},
       {"MS Sans Serif", -11, {}, "MS Sans Serif -11: About  Football  Remember"},
       {"Arial", 25, TFontStyle::fsBold, "Arial 25 bold: 38%"},
-      {"Arial", 14, {}, "\xD0\x9E\xD1\x88\xD0\xB8\xD0\xB1\xD0\xBA\xD0\xB0 \xD0\xB0\xD0\xB2\xD1\x82\xD0\xBE\xD1\x80\xD0\xB8\xD0\xB7\xD0\xB0\xD1\x86\xD0\xB8\xD0\xB8!"},
+      {"Arial",
+       14,
+       {},
+       "\xD0\x9E\xD1\x88\xD0\xB8\xD0\xB1\xD0\xBA\xD0\xB0 "
+       "\xD0\xB0\xD0\xB2\xD1\x82\xD0\xBE\xD1\x80\xD0\xB8\xD0\xB7\xD0\xB0\xD1\x86\xD0\xB8\xD0\xB8!"},
   };
   for (const Sample& s : samples) {
     c.Font() = TFont(s.name, s.height, s.style, clBlack);
@@ -107,7 +111,8 @@ void Texts(TCanvas& c) {
   c.TextOut(520, 80, " Opaque text on a brush ");
 }
 
-void DrawTextBox(TCanvas& c, TRect box, const char* text, std::uint32_t flags, const char* caption) {
+void DrawTextBox(TCanvas& c, TRect box, const char* text, std::uint32_t flags,
+                 const char* caption) {
   Label(c, box.Left, box.Top - 14, caption);
   c.Brush().Style = TBrushStyle::bsSolid;
   c.Brush().Color = 0x00F4F0EC;
@@ -125,16 +130,14 @@ void DrawTexts(TCanvas& c) {
   DrawTextBox(c, TRect{10, top, 190, top + 60}, "Centred", DT_SINGLELINE | DT_CENTER | DT_VCENTER,
               "DT_CENTER | DT_VCENTER");
   DrawTextBox(c, TRect{200, top, 380, top + 60},
-              "Word break keeps whole words together on each line", DT_WORDBREAK,
-              "DT_WORDBREAK");
+              "Word break keeps whole words together on each line", DT_WORDBREAK, "DT_WORDBREAK");
   DrawTextBox(c, TRect{390, top, 570, top + 22}, "An end ellipsis cuts a long text short",
               DT_SINGLELINE | DT_END_ELLIPSIS, "DT_END_ELLIPSIS");
   DrawTextBox(c, TRect{390, top + 38, 570, top + 60}, "C:\\Program Files\\Kestrix\\skins\\Red.skn",
               DT_SINGLELINE | DT_PATH_ELLIPSIS, "DT_PATH_ELLIPSIS");
-  DrawTextBox(c, TRect{580, top, 790, top + 22}, "&File  &&  E&xit", DT_SINGLELINE,
-              "accelerators");
-  DrawTextBox(c, TRect{580, top + 38, 790, top + 60}, "Right\taligned", DT_SINGLELINE | DT_RIGHT | DT_EXPANDTABS,
-              "DT_RIGHT | DT_EXPANDTABS");
+  DrawTextBox(c, TRect{580, top, 790, top + 22}, "&File  &&  E&xit", DT_SINGLELINE, "accelerators");
+  DrawTextBox(c, TRect{580, top + 38, 790, top + 60}, "Right\taligned",
+              DT_SINGLELINE | DT_RIGHT | DT_EXPANDTABS, "DT_RIGHT | DT_EXPANDTABS");
 }
 
 TBitmap Sprite() {

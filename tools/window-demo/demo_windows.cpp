@@ -84,7 +84,8 @@ void DemoWindows::LayOut() {
 
 void DemoWindows::UpdateScrollBars() {
   TRect c = m_system.GetClientRect(m_grid);
-  SCROLLINFO v{SIF_RANGE | SIF_PAGE, 0, kRows * kCellHeight - 1, static_cast<UINT>(c.Height()), 0, 0};
+  SCROLLINFO v{SIF_RANGE | SIF_PAGE,          0, kRows * kCellHeight - 1,
+               static_cast<UINT>(c.Height()), 0, 0};
   m_system.SetScrollInfo(m_grid, SB_VERT, v, true);
   c = m_system.GetClientRect(m_grid);
   SCROLLINFO h{SIF_RANGE | SIF_PAGE, 0, kCols * kCellWidth - 1, static_cast<UINT>(c.Width()), 0, 0};
@@ -98,15 +99,23 @@ int DemoWindows::NewPosition(int bar, int code, int track) const {
   m_system.GetScrollInfo(m_grid, bar, si);
   int line = bar == SB_VERT ? kCellHeight : kCellWidth;
   switch (code) {
-    case SB_LINEUP: return si.nPos - line;
-    case SB_LINEDOWN: return si.nPos + line;
-    case SB_PAGEUP: return si.nPos - static_cast<int>(si.nPage);
-    case SB_PAGEDOWN: return si.nPos + static_cast<int>(si.nPage);
+    case SB_LINEUP:
+      return si.nPos - line;
+    case SB_LINEDOWN:
+      return si.nPos + line;
+    case SB_PAGEUP:
+      return si.nPos - static_cast<int>(si.nPage);
+    case SB_PAGEDOWN:
+      return si.nPos + static_cast<int>(si.nPage);
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: return track;
-    case SB_TOP: return si.nMin;
-    case SB_BOTTOM: return si.nMax;
-    default: return si.nPos;
+    case SB_THUMBPOSITION:
+      return track;
+    case SB_TOP:
+      return si.nMin;
+    case SB_BOTTOM:
+      return si.nMax;
+    default:
+      return si.nPos;
   }
 }
 
@@ -118,9 +127,11 @@ void DemoWindows::ScrollTo(int bar, int pos) {
   if (delta == 0) return;
   current = now;
   if (bar == SB_VERT) {
-    m_system.ScrollWindowEx(m_grid, 0, delta, nullptr, nullptr, nullptr, nullptr, SW_INVALIDATE | SW_ERASE);
+    m_system.ScrollWindowEx(m_grid, 0, delta, nullptr, nullptr, nullptr, nullptr,
+                            SW_INVALIDATE | SW_ERASE);
   } else {
-    m_system.ScrollWindowEx(m_grid, delta, 0, nullptr, nullptr, nullptr, nullptr, SW_INVALIDATE | SW_ERASE);
+    m_system.ScrollWindowEx(m_grid, delta, 0, nullptr, nullptr, nullptr, nullptr,
+                            SW_INVALIDATE | SW_ERASE);
   }
 }
 
@@ -136,7 +147,8 @@ void DemoWindows::GridProc(HWND hwnd, TMessage& m) {
       return;
     }
     case WM_MOUSEWHEEL:
-      ScrollTo(SB_VERT, m_scroll.Y - GET_WHEEL_DELTA_WPARAM(m.WParam) / WHEEL_DELTA * 3 * kCellHeight);
+      ScrollTo(SB_VERT,
+               m_scroll.Y - GET_WHEEL_DELTA_WPARAM(m.WParam) / WHEEL_DELTA * 3 * kCellHeight);
       return;
     case WM_LBUTTONDOWN: {
       TPoint p = PointFromLParam(m.LParam);
@@ -178,7 +190,8 @@ void DemoWindows::PaintGrid(HWND hwnd) {
       c.FrameRect({cell.Left, cell.Top, cell.Right + 1, cell.Bottom + 1});
       c.Brush().Style = TBrushStyle::bsClear;
       TRect text = cell.Inflated(-4, 0);
-      DrawText(c, std::to_string(row * kCols + col + 1), text, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
+      DrawText(c, std::to_string(row * kCols + col + 1), text,
+               DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
     }
   }
   m_system.EndPaint(hwnd, ps);

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "platform/base/exception.h"
-#include "platform/window/backend_select.h"
 #include "platform/window/backend/headless/headless_backend.h"
+#include "platform/window/backend_select.h"
 #include "platform/window/test_driver.h"
 #include "tools/window-demo/demo_windows.h"
 
@@ -40,7 +40,8 @@ int RunInteractive(const std::string& reportPath) {
       system.DispatchMessage(msg);
     }
   } catch (const kx::ELoopStalled&) {
-    std::fprintf(stderr, "window-demo: no display to show the windows on; use --screenshot OUT.png\n");
+    std::fprintf(stderr,
+                 "window-demo: no display to show the windows on; use --screenshot OUT.png\n");
     return 1;
   }
   return static_cast<int>(msg.wParam);

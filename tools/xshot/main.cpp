@@ -44,7 +44,8 @@ int CountUnpaintedBlocks(const kx::TBitmap& shot, const kx::TRect& area) {
 int main(int argc, char** argv) {
   bool unpainted = argc == 7 && std::string(argv[2]) == "--unpainted";
   if (!unpainted && (argc < 2 || argc % 2 != 0)) {
-    std::fprintf(stderr, "usage: xshot OUT.png [X Y]...\n       xshot OUT.png --unpainted X Y W H\n");
+    std::fprintf(stderr,
+                 "usage: xshot OUT.png [X Y]...\n       xshot OUT.png --unpainted X Y W H\n");
     return 2;
   }
   Display* display = XOpenDisplay(nullptr);
@@ -78,8 +79,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (unpainted) {
-    kx::TRect area = kx::Bounds(std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
-                                std::atoi(argv[6]));
+    kx::TRect area =
+        kx::Bounds(std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6]));
     std::printf("%d\n", CountUnpaintedBlocks(shot, area));
     return 0;
   }

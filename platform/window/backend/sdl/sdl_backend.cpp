@@ -8,8 +8,8 @@
 
 #include "platform/base/exception.h"
 #include "platform/base/strings.h"
-#include "platform/window/window_system.h"
 #include "platform/window/backend/sdl/x11_shape.h"
+#include "platform/window/window_system.h"
 
 namespace kx {
 
@@ -20,49 +20,88 @@ int VirtualKeyFromSdl(SDL_Keycode key) {
   if (key >= SDLK_F1 && key <= SDLK_F12) return VK_F1 + (key - SDLK_F1);
   if (key >= SDLK_KP_1 && key <= SDLK_KP_9) return VK_NUMPAD0 + 1 + (key - SDLK_KP_1);
   switch (key) {
-    case SDLK_KP_0: return VK_NUMPAD0;
+    case SDLK_KP_0:
+      return VK_NUMPAD0;
     case SDLK_RETURN:
-    case SDLK_KP_ENTER: return VK_RETURN;
-    case SDLK_BACKSPACE: return VK_BACK;
-    case SDLK_TAB: return VK_TAB;
-    case SDLK_ESCAPE: return VK_ESCAPE;
-    case SDLK_SPACE: return VK_SPACE;
-    case SDLK_PAGEUP: return VK_PRIOR;
-    case SDLK_PAGEDOWN: return VK_NEXT;
-    case SDLK_END: return VK_END;
-    case SDLK_HOME: return VK_HOME;
-    case SDLK_LEFT: return VK_LEFT;
-    case SDLK_UP: return VK_UP;
-    case SDLK_RIGHT: return VK_RIGHT;
-    case SDLK_DOWN: return VK_DOWN;
-    case SDLK_INSERT: return VK_INSERT;
-    case SDLK_DELETE: return VK_DELETE;
+    case SDLK_KP_ENTER:
+      return VK_RETURN;
+    case SDLK_BACKSPACE:
+      return VK_BACK;
+    case SDLK_TAB:
+      return VK_TAB;
+    case SDLK_ESCAPE:
+      return VK_ESCAPE;
+    case SDLK_SPACE:
+      return VK_SPACE;
+    case SDLK_PAGEUP:
+      return VK_PRIOR;
+    case SDLK_PAGEDOWN:
+      return VK_NEXT;
+    case SDLK_END:
+      return VK_END;
+    case SDLK_HOME:
+      return VK_HOME;
+    case SDLK_LEFT:
+      return VK_LEFT;
+    case SDLK_UP:
+      return VK_UP;
+    case SDLK_RIGHT:
+      return VK_RIGHT;
+    case SDLK_DOWN:
+      return VK_DOWN;
+    case SDLK_INSERT:
+      return VK_INSERT;
+    case SDLK_DELETE:
+      return VK_DELETE;
     case SDLK_LSHIFT:
-    case SDLK_RSHIFT: return VK_SHIFT;
+    case SDLK_RSHIFT:
+      return VK_SHIFT;
     case SDLK_LCTRL:
-    case SDLK_RCTRL: return VK_CONTROL;
+    case SDLK_RCTRL:
+      return VK_CONTROL;
     case SDLK_LALT:
-    case SDLK_RALT: return VK_MENU;
-    case SDLK_CAPSLOCK: return VK_CAPITAL;
-    case SDLK_PAUSE: return VK_PAUSE;
-    case SDLK_APPLICATION: return VK_APPS;
-    case SDLK_SEMICOLON: return VK_OEM_1;
-    case SDLK_EQUALS: return VK_OEM_PLUS;
-    case SDLK_COMMA: return VK_OEM_COMMA;
-    case SDLK_MINUS: return VK_OEM_MINUS;
-    case SDLK_PERIOD: return VK_OEM_PERIOD;
-    case SDLK_SLASH: return VK_OEM_2;
-    case SDLK_BACKQUOTE: return VK_OEM_3;
-    case SDLK_LEFTBRACKET: return VK_OEM_4;
-    case SDLK_BACKSLASH: return VK_OEM_5;
-    case SDLK_RIGHTBRACKET: return VK_OEM_6;
-    case SDLK_QUOTE: return VK_OEM_7;
-    case SDLK_KP_MULTIPLY: return VK_MULTIPLY;
-    case SDLK_KP_PLUS: return VK_ADD;
-    case SDLK_KP_MINUS: return VK_SUBTRACT;
-    case SDLK_KP_PERIOD: return VK_DECIMAL;
-    case SDLK_KP_DIVIDE: return VK_DIVIDE;
-    default: return 0;
+    case SDLK_RALT:
+      return VK_MENU;
+    case SDLK_CAPSLOCK:
+      return VK_CAPITAL;
+    case SDLK_PAUSE:
+      return VK_PAUSE;
+    case SDLK_APPLICATION:
+      return VK_APPS;
+    case SDLK_SEMICOLON:
+      return VK_OEM_1;
+    case SDLK_EQUALS:
+      return VK_OEM_PLUS;
+    case SDLK_COMMA:
+      return VK_OEM_COMMA;
+    case SDLK_MINUS:
+      return VK_OEM_MINUS;
+    case SDLK_PERIOD:
+      return VK_OEM_PERIOD;
+    case SDLK_SLASH:
+      return VK_OEM_2;
+    case SDLK_BACKQUOTE:
+      return VK_OEM_3;
+    case SDLK_LEFTBRACKET:
+      return VK_OEM_4;
+    case SDLK_BACKSLASH:
+      return VK_OEM_5;
+    case SDLK_RIGHTBRACKET:
+      return VK_OEM_6;
+    case SDLK_QUOTE:
+      return VK_OEM_7;
+    case SDLK_KP_MULTIPLY:
+      return VK_MULTIPLY;
+    case SDLK_KP_PLUS:
+      return VK_ADD;
+    case SDLK_KP_MINUS:
+      return VK_SUBTRACT;
+    case SDLK_KP_PERIOD:
+      return VK_DECIMAL;
+    case SDLK_KP_DIVIDE:
+      return VK_DIVIDE;
+    default:
+      return 0;
   }
 }
 
@@ -75,34 +114,56 @@ bool MakesText(int vk) {
 
 SDL_SystemCursor SystemCursorOf(TStandardCursor c) {
   switch (c) {
-    case TStandardCursor::IBeam: return SDL_SYSTEM_CURSOR_IBEAM;
-    case TStandardCursor::Wait: return SDL_SYSTEM_CURSOR_WAIT;
-    case TStandardCursor::Cross: return SDL_SYSTEM_CURSOR_CROSSHAIR;
-    case TStandardCursor::SizeNWSE: return SDL_SYSTEM_CURSOR_SIZENWSE;
-    case TStandardCursor::SizeNESW: return SDL_SYSTEM_CURSOR_SIZENESW;
-    case TStandardCursor::SizeWE: return SDL_SYSTEM_CURSOR_SIZEWE;
-    case TStandardCursor::SizeNS: return SDL_SYSTEM_CURSOR_SIZENS;
-    case TStandardCursor::SizeAll: return SDL_SYSTEM_CURSOR_SIZEALL;
-    case TStandardCursor::No: return SDL_SYSTEM_CURSOR_NO;
-    case TStandardCursor::Hand: return SDL_SYSTEM_CURSOR_HAND;
-    case TStandardCursor::AppStarting: return SDL_SYSTEM_CURSOR_WAITARROW;
-    default: return SDL_SYSTEM_CURSOR_ARROW;
+    case TStandardCursor::IBeam:
+      return SDL_SYSTEM_CURSOR_IBEAM;
+    case TStandardCursor::Wait:
+      return SDL_SYSTEM_CURSOR_WAIT;
+    case TStandardCursor::Cross:
+      return SDL_SYSTEM_CURSOR_CROSSHAIR;
+    case TStandardCursor::SizeNWSE:
+      return SDL_SYSTEM_CURSOR_SIZENWSE;
+    case TStandardCursor::SizeNESW:
+      return SDL_SYSTEM_CURSOR_SIZENESW;
+    case TStandardCursor::SizeWE:
+      return SDL_SYSTEM_CURSOR_SIZEWE;
+    case TStandardCursor::SizeNS:
+      return SDL_SYSTEM_CURSOR_SIZENS;
+    case TStandardCursor::SizeAll:
+      return SDL_SYSTEM_CURSOR_SIZEALL;
+    case TStandardCursor::No:
+      return SDL_SYSTEM_CURSOR_NO;
+    case TStandardCursor::Hand:
+      return SDL_SYSTEM_CURSOR_HAND;
+    case TStandardCursor::AppStarting:
+      return SDL_SYSTEM_CURSOR_WAITARROW;
+    default:
+      return SDL_SYSTEM_CURSOR_ARROW;
   }
 }
 
 SDL_HitTestResult SDLCALL HitTestCallback(SDL_Window* window, const SDL_Point* area, void* data) {
   int hit = static_cast<SdlBackend*>(data)->HitTest(window, area->x, area->y);
   switch (hit) {
-    case HTCAPTION: return SDL_HITTEST_DRAGGABLE;
-    case HTLEFT: return SDL_HITTEST_RESIZE_LEFT;
-    case HTRIGHT: return SDL_HITTEST_RESIZE_RIGHT;
-    case HTTOP: return SDL_HITTEST_RESIZE_TOP;
-    case HTBOTTOM: return SDL_HITTEST_RESIZE_BOTTOM;
-    case HTTOPLEFT: return SDL_HITTEST_RESIZE_TOPLEFT;
-    case HTTOPRIGHT: return SDL_HITTEST_RESIZE_TOPRIGHT;
-    case HTBOTTOMLEFT: return SDL_HITTEST_RESIZE_BOTTOMLEFT;
-    case HTBOTTOMRIGHT: return SDL_HITTEST_RESIZE_BOTTOMRIGHT;
-    default: return SDL_HITTEST_NORMAL;
+    case HTCAPTION:
+      return SDL_HITTEST_DRAGGABLE;
+    case HTLEFT:
+      return SDL_HITTEST_RESIZE_LEFT;
+    case HTRIGHT:
+      return SDL_HITTEST_RESIZE_RIGHT;
+    case HTTOP:
+      return SDL_HITTEST_RESIZE_TOP;
+    case HTBOTTOM:
+      return SDL_HITTEST_RESIZE_BOTTOM;
+    case HTTOPLEFT:
+      return SDL_HITTEST_RESIZE_TOPLEFT;
+    case HTTOPRIGHT:
+      return SDL_HITTEST_RESIZE_TOPRIGHT;
+    case HTBOTTOMLEFT:
+      return SDL_HITTEST_RESIZE_BOTTOMLEFT;
+    case HTBOTTOMRIGHT:
+      return SDL_HITTEST_RESIZE_BOTTOMRIGHT;
+    default:
+      return SDL_HITTEST_NORMAL;
   }
 }
 
@@ -182,7 +243,8 @@ void SdlBackend::MakeWindow(HWND hwnd, NativeWindow& native) {
   if (hwnd->ExStyle & WS_EX_TOPMOST) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
   int w = std::max(1, hwnd->Width());
   int h = std::max(1, hwnd->Height());
-  SDL_Window* window = SDL_CreateWindow(hwnd->Text.c_str(), hwnd->Rect.Left, hwnd->Rect.Top, w, h, flags);
+  SDL_Window* window =
+      SDL_CreateWindow(hwnd->Text.c_str(), hwnd->Rect.Left, hwnd->Rect.Top, w, h, flags);
   if (!window) throw Exception(std::string("Cannot create a window: ") + SDL_GetError());
   native.window = window;
   // SDL replaces the X window behind an SDL window when it first gives out the
@@ -257,7 +319,8 @@ void SdlBackend::SetNativeAlpha(HWND hwnd, std::uint8_t alpha) {
 
 void SdlBackend::RaiseNative(HWND hwnd) {
   NativeWindow* native = Find(hwnd);
-  if (native && (SDL_GetWindowFlags(native->window) & SDL_WINDOW_SHOWN)) SDL_RaiseWindow(native->window);
+  if (native && (SDL_GetWindowFlags(native->window) & SDL_WINDOW_SHOWN))
+    SDL_RaiseWindow(native->window);
 }
 
 void SdlBackend::FocusNative(HWND hwnd) {
@@ -273,13 +336,14 @@ void SdlBackend::Present(HWND hwnd, const TBitmap& buffer, const TRect& dirty) {
   if (!surface) return;
   Uint32 format = surface->format->format;
   bool direct = format == SDL_PIXELFORMAT_ARGB8888 || format == SDL_PIXELFORMAT_RGB888;
-  TRect area = dirty.Intersected({0, 0, std::min(surface->w, buffer.Width()),
-                                  std::min(surface->h, buffer.Height())});
+  TRect area = dirty.Intersected(
+      {0, 0, std::min(surface->w, buffer.Width()), std::min(surface->h, buffer.Height())});
   if (area.IsEmpty()) return;
   TRegion caret = m_system->CaretOverlay(hwnd);
   SDL_LockSurface(surface);
   for (int y = area.Top; y < area.Bottom; ++y) {
-    auto* row = static_cast<std::uint8_t*>(surface->pixels) + static_cast<std::ptrdiff_t>(y) * surface->pitch;
+    auto* row = static_cast<std::uint8_t*>(surface->pixels) +
+                static_cast<std::ptrdiff_t>(y) * surface->pitch;
     const Pixel32* src = buffer.ScanLine(y) + area.Left;
     if (direct) {
       std::copy_n(src, area.Width(), reinterpret_cast<Pixel32*>(row) + area.Left);
@@ -307,15 +371,17 @@ void SdlBackend::SetCursor(const HCURSOR& cursor) {
   SDL_Cursor* made = nullptr;
   if (cursor && cursor->HasImage && !cursor->Image.Empty()) {
     const TBitmap& img = cursor->Image;
-    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(
-        const_cast<Pixel32*>(img.ScanLine(0)), img.Width(), img.Height(), 32, img.Width() * 4,
-        SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<Pixel32*>(img.ScanLine(0)),
+                                                        img.Width(), img.Height(), 32,
+                                                        img.Width() * 4, SDL_PIXELFORMAT_ARGB8888);
     if (s) {
       made = SDL_CreateColorCursor(s, cursor->HotSpot.X, cursor->HotSpot.Y);
       SDL_FreeSurface(s);
     }
   }
-  if (!made) made = SDL_CreateSystemCursor(SystemCursorOf(cursor ? cursor->Standard : TStandardCursor::Arrow));
+  if (!made)
+    made =
+        SDL_CreateSystemCursor(SystemCursorOf(cursor ? cursor->Standard : TStandardCursor::Arrow));
   if (!made) return;
   SDL_SetCursor(made);
   if (m_cursor) SDL_FreeCursor(m_cursor);
@@ -334,7 +400,9 @@ std::u16string SdlBackend::ClipboardText() const {
   return out;
 }
 
-bool SdlBackend::HasClipboardText() const { return SDL_HasClipboardText() == SDL_TRUE; }
+bool SdlBackend::HasClipboardText() const {
+  return SDL_HasClipboardText() == SDL_TRUE;
+}
 
 TPoint SdlBackend::CursorPos(TPoint) const {
   int x = 0;
@@ -343,9 +411,13 @@ TPoint SdlBackend::CursorPos(TPoint) const {
   return {x, y};
 }
 
-void SdlBackend::SetCursorPos(TPoint p) { SDL_WarpMouseGlobal(p.X, p.Y); }
+void SdlBackend::SetCursorPos(TPoint p) {
+  SDL_WarpMouseGlobal(p.X, p.Y);
+}
 
-void SdlBackend::CaptureMouse(bool on) { SDL_CaptureMouse(on ? SDL_TRUE : SDL_FALSE); }
+void SdlBackend::CaptureMouse(bool on) {
+  SDL_CaptureMouse(on ? SDL_TRUE : SDL_FALSE);
+}
 
 int SdlBackend::HitTest(SDL_Window* window, int x, int y) {
   if (!m_system) return HTCLIENT;
@@ -372,9 +444,12 @@ void SdlBackend::Handle(const SDL_Event& e) {
       break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
-      in.kind = e.type == SDL_MOUSEBUTTONDOWN ? RawInput::Kind::ButtonDown : RawInput::Kind::ButtonUp;
+      in.kind =
+          e.type == SDL_MOUSEBUTTONDOWN ? RawInput::Kind::ButtonDown : RawInput::Kind::ButtonUp;
       in.screen = m_lastPointer = ToScreen(e.button.windowID, e.button.x, e.button.y);
-      in.button = e.button.button == SDL_BUTTON_RIGHT ? 1 : e.button.button == SDL_BUTTON_MIDDLE ? 2 : 0;
+      in.button = e.button.button == SDL_BUTTON_RIGHT    ? 1
+                  : e.button.button == SDL_BUTTON_MIDDLE ? 2
+                                                         : 0;
       m_system->QueueInput(in);
       break;
     case SDL_MOUSEWHEEL:

@@ -22,10 +22,11 @@ bool SetX11WindowShape(SDL_Window* window, const std::vector<TRect>* rects) {
     std::vector<XRectangle> xrects;
     xrects.reserve(rects->size());
     for (const TRect& r : *rects)
-      xrects.push_back({static_cast<short>(r.Left), static_cast<short>(r.Top), static_cast<unsigned short>(r.Width()),
+      xrects.push_back({static_cast<short>(r.Left), static_cast<short>(r.Top),
+                        static_cast<unsigned short>(r.Width()),
                         static_cast<unsigned short>(r.Height())});
-    XShapeCombineRectangles(display, xwindow, ShapeBounding, 0, 0, xrects.data(), static_cast<int>(xrects.size()),
-                            ShapeSet, YXBanded);
+    XShapeCombineRectangles(display, xwindow, ShapeBounding, 0, 0, xrects.data(),
+                            static_cast<int>(xrects.size()), ShapeSet, YXBanded);
   }
   XFlush(display);
   return true;

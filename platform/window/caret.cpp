@@ -1,75 +1,94 @@
+#include "platform/window/caret.h"
+
 #include "platform/window/window_system.h"
 
 namespace kx {
 
-bool TWindowSystem::CreateCaret(HWND hwnd, int width, int height) {
-  if (!IsWindow(hwnd)) return false;
+void Caret::MarkCaretDirty() {
+  if (!m_system.IsWindow(m_state.hwnd)) return;
+  TPoint offset =
+      m_system.Painting().OffsetInTopLevel(m_state.hwnd) + m_state.hwnd->ClientInWindow.TopLeft();
+  m_system.MarkDirty(m_system.GetAncestorTopLevel(m_state.hwnd), m_state.rect.Offset(offset));
+}
+
+bool Caret::CreateCaret(HWND hwnd, int width, int height) {
+  if (!m_system.IsWindow(hwnd)) return false;
   DestroyCaret();
-  m_caret =
-      CaretState{hwnd, Bounds(0, 0, width > 0 ? width : 1, height > 0 ? height : 1), 1, false, 0};
+  m_state = State{hwnd, Bounds(0, 0, width > 0 ? width : 1, height > 0 ? height : 1), 1, false, 0};
   return true;
 }
 
-bool TWindowSystem::DestroyCaret() {
-  if (!m_caret.hwnd) return false;
-  if (IsWindow(m_caret.hwnd)) {
-    MarkDirty(GetAncestorTopLevel(m_caret.hwnd),
-              m_caret.rect.Offset(OffsetInTopLevel(m_caret.hwnd) +
-                                  m_caret.hwnd->ClientInWindow.TopLeft()));
-  }
-  m_caret = CaretState{};
+bool Caret::DestroyCaret() {
+  if (!m_state.hwnd) return false;
+  MarkCaretDirty();
+  m_state = State{};
   return true;
 }
 
-bool TWindowSystem::SetCaretPos(int x, int y) {
-  if (!m_caret.hwnd) return false;
-  HWND top = GetAncestorTopLevel(m_caret.hwnd);
-  TPoint off = OffsetInTopLevel(m_caret.hwnd) + m_caret.hwnd->ClientInWindow.TopLeft();
-  MarkDirty(top, m_caret.rect.Offset(off));
-  m_caret.rect = Bounds(x, y, m_caret.rect.Width(), m_caret.rect.Height());
-  MarkDirty(top, m_caret.rect.Offset(off));
+bool Caret::SetCaretPos(int x, int y) {
+  if (!m_state.hwnd) return false;
+  MarkCaretDirty();
+  m_state.rect = Bounds(x, y, m_state.rect.Width(), m_state.rect.Height());
+  MarkCaretDirty();
   // A moved caret shows at once and starts a new blink period.
-  m_caret.blinkOn = true;
-  m_caret.nextToggle = m_clock.Now() + CaretBlinkTime();
+  m_state.blinkOn = true;
+  m_state.nextToggle = m_system.Clock().Now() + m_system.CaretBlinkTime();
   return true;
 }
 
-TPoint TWindowSystem::GetCaretPos() const {
-  return m_caret.rect.TopLeft();
+TPoint Caret::GetCaretPos() const {
+  return m_state.rect.TopLeft();
 }
 
-bool TWindowSystem::ShowCaret(HWND hwnd) {
-  if (!m_caret.hwnd || (hwnd && hwnd != m_caret.hwnd)) return false;
-  if (m_caret.hideCount == 0) return true;
-  if (--m_caret.hideCount == 0) {
-    m_caret.blinkOn = true;
-    m_caret.nextToggle = m_clock.Now() + CaretBlinkTime();
-    MarkDirty(GetAncestorTopLevel(m_caret.hwnd),
-              m_caret.rect.Offset(OffsetInTopLevel(m_caret.hwnd) +
-                                  m_caret.hwnd->ClientInWindow.TopLeft()));
+bool Caret::ShowCaret(HWND hwnd) {
+  if (!m_state.hwnd || (hwnd && hwnd != m_state.hwnd)) return false;
+  if (m_state.hideCount == 0) return true;
+  if (--m_state.hideCount == 0) {
+    m_state.blinkOn = true;
+    m_state.nextToggle = m_system.Clock().Now() + m_system.CaretBlinkTime();
+    MarkCaretDirty();
   }
   return true;
 }
 
-bool TWindowSystem::HideCaret(HWND hwnd) {
-  if (!m_caret.hwnd || (hwnd && hwnd != m_caret.hwnd)) return false;
-  ++m_caret.hideCount;
-  MarkDirty(
-      GetAncestorTopLevel(m_caret.hwnd),
-      m_caret.rect.Offset(OffsetInTopLevel(m_caret.hwnd) + m_caret.hwnd->ClientInWindow.TopLeft()));
+bool Caret::HideCaret(HWND hwnd) {
+  if (!m_state.hwnd || (hwnd && hwnd != m_state.hwnd)) return false;
+  ++m_state.hideCount;
+  MarkCaretDirty();
   return true;
 }
 
-bool TWindowSystem::CaretOn() const {
-  return m_caret.hwnd && m_caret.hideCount == 0 && m_caret.blinkOn && IsWindowVisible(m_caret.hwnd);
+bool Caret::CaretOn() const {
+  return m_state.hwnd && m_state.hideCount == 0 && m_state.blinkOn &&
+         m_system.IsWindowVisible(m_state.hwnd);
 }
 
-TRegion TWindowSystem::CaretOverlay(HWND topLevel) const {
-  if (!CaretOn() || GetAncestorTopLevel(m_caret.hwnd) != topLevel) return {};
-  TPoint off = OffsetInTopLevel(m_caret.hwnd) + m_caret.hwnd->ClientInWindow.TopLeft();
-  TRegion r(m_caret.rect.Offset(off));
-  r &= VisibleRegion(m_caret.hwnd, true, (m_caret.hwnd->Style & WS_CLIPCHILDREN) != 0);
+TRegion Caret::CaretOverlay(HWND topLevel) const {
+  if (!CaretOn() || m_system.GetAncestorTopLevel(m_state.hwnd) != topLevel) return {};
+  TPoint offset =
+      m_system.Painting().OffsetInTopLevel(m_state.hwnd) + m_state.hwnd->ClientInWindow.TopLeft();
+  TRegion r(m_state.rect.Offset(offset));
+  r &= m_system.VisibleRegion(m_state.hwnd, true, (m_state.hwnd->Style & WS_CLIPCHILDREN) != 0);
   return r;
+}
+
+std::optional<std::uint32_t> Caret::NextBlink() const {
+  if (!m_state.hwnd || m_state.hideCount != 0) return std::nullopt;
+  return m_state.nextToggle;
+}
+
+void Caret::Blink(std::uint32_t now) {
+  if (!m_state.hwnd || m_state.hideCount != 0 ||
+      static_cast<std::int32_t>(now - m_state.nextToggle) < 0) {
+    return;
+  }
+  m_state.blinkOn = !m_state.blinkOn;
+  m_state.nextToggle = now + m_system.CaretBlinkTime();
+  MarkCaretDirty();
+}
+
+void Caret::ForgetWindow(HWND hwnd) {
+  if (m_state.hwnd == hwnd) m_state = State{};
 }
 
 }  // namespace kx

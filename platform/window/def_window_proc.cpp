@@ -113,8 +113,8 @@ void TWindowSystem::DefWindowProc(HWND hwnd, TMessage& m) {
       m.Result = 1;
       break;
     case WM_ACTIVATE:
-      if (LOWORD(m.WParam) != WA_INACTIVE && !HIWORD(m.WParam) && !m_focusAfterActivation &&
-          (!m_focus || GetAncestorTopLevel(m_focus) != hwnd)) {
+      if (LOWORD(m.WParam) != WA_INACTIVE && !HIWORD(m.WParam) && !m_input.FocusAfterActivation() &&
+          (!GetFocus() || GetAncestorTopLevel(GetFocus()) != hwnd)) {
         SetFocus(hwnd);
       }
       break;
@@ -179,12 +179,9 @@ void TWindowSystem::DefWindowProc(HWND hwnd, TMessage& m) {
       hwnd->RedrawOff = m.WParam == 0;
       break;
     case WM_CANCELMODE:
-      if (m_capture == hwnd) ReleaseCapture();
-      if (m_moveSize.active && m_moveSize.hwnd == hwnd) EndMoveSize();
-      if (m_scrollTrack.active && m_scrollTrack.hwnd == hwnd) {
-        m_scrollTrack = ScrollTracking{};
-        m_backend.CaptureMouse(false);
-      }
+      if (GetCapture() == hwnd) ReleaseCapture();
+      m_frame.CancelMoveSize(hwnd);
+      m_scrollBars.CancelTracking(hwnd);
       break;
     case WM_WINDOWPOSCHANGED: {
       auto* pos = reinterpret_cast<WINDOWPOS*>(m.LParam);
@@ -231,20 +228,16 @@ void TWindowSystem::DefWindowProc(HWND hwnd, TMessage& m) {
       } else if (hit == HTVSCROLL || hit == HTHSCROLL) {
         BeginScrollTrack(hwnd, hit == HTVSCROLL ? SB_VERT : SB_HORZ, PointFromLParam(m.LParam));
       } else if (hit == HTCLOSE || hit == HTMINBUTTON || hit == HTMAXBUTTON) {
-        m_pressedCaptionButton = hwnd;
-        m_pressedCaptionHit = hit;
-        hwnd->FrameInvalid = true;
+        m_frame.PressCaptionButton(hwnd, hit);
       }
       break;
     }
     case WM_NCLBUTTONUP: {
       int hit = static_cast<int>(m.WParam);
-      HWND pressed = m_pressedCaptionButton;
-      int pressedHit = m_pressedCaptionHit;
-      m_pressedCaptionButton = nullptr;
-      if (pressed != hwnd) break;
+      std::optional<int> pressedHit = m_frame.ReleaseCaptionButton(hwnd);
+      if (!pressedHit) break;
       hwnd->FrameInvalid = true;
-      if (hit != pressedHit) break;
+      if (hit != *pressedHit) break;
       WPARAM command = hit == HTCLOSE       ? SC_CLOSE
                        : hit == HTMINBUTTON ? SC_MINIMIZE
                        : hwnd->Maximized    ? SC_RESTORE

@@ -31,7 +31,10 @@ class ApplicationTest : public ::testing::Test {
   // The open message box: its caption and whether it has the stop icon's red.
   HWND MessageForm() {
     for (HWND w : session.system.TopLevelWindows()) {
-      if (w->ClassName == kMessageFormClass && session.system.IsWindowVisible(w)) return w;
+      if (session.system.GetClassName(w) == kMessageFormClass &&
+          session.system.IsWindowVisible(w)) {
+        return w;
+      }
     }
     return nullptr;
   }

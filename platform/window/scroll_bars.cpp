@@ -1,3 +1,5 @@
+#include "platform/window/scroll_bars.h"
+
 #include <algorithm>
 
 #include "platform/window/frame_drawing.h"
@@ -94,19 +96,19 @@ void DrawArrow(TCanvas& c, const TRect& r, bool vertical, bool less, bool enable
 }
 }  // namespace
 
-TRect TWindowSystem::ScrollBarRect(HWND hwnd, int bar) const {
-  if (!IsWindow(hwnd)) return {};
+TRect ScrollBars::ScrollBarRect(HWND hwnd, int bar) const {
+  if (!m_system.IsWindow(hwnd)) return {};
   const TRect& c = hwnd->ClientInWindow;
   if (bar == SB_VERT && (hwnd->Style & WS_VSCROLL)) {
-    return {c.Right, c.Top, c.Right + GetSystemMetrics(SM_CXVSCROLL), c.Bottom};
+    return {c.Right, c.Top, c.Right + m_system.GetSystemMetrics(SM_CXVSCROLL), c.Bottom};
   }
   if (bar == SB_HORZ && (hwnd->Style & WS_HSCROLL)) {
-    return {c.Left, c.Bottom, c.Right, c.Bottom + GetSystemMetrics(SM_CYHSCROLL)};
+    return {c.Left, c.Bottom, c.Right, c.Bottom + m_system.GetSystemMetrics(SM_CYHSCROLL)};
   }
   return {};
 }
 
-void TWindowSystem::UpdateScrollBarVisibility(HWND hwnd, int bar, bool wanted) {
+void ScrollBars::UpdateScrollBarVisibility(HWND hwnd, int bar, bool wanted) {
   std::uint32_t bit = bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL;
   bool shown = (hwnd->Style & bit) != 0;
   if (shown == wanted) return;
@@ -115,12 +117,12 @@ void TWindowSystem::UpdateScrollBarVisibility(HWND hwnd, int bar, bool wanted) {
   } else {
     hwnd->Style &= ~bit;
   }
-  SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  m_system.SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-int TWindowSystem::SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO& info, bool redraw) {
-  if (!IsWindow(hwnd) || (bar != SB_HORZ && bar != SB_VERT)) return 0;
+int ScrollBars::SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO& info, bool redraw) {
+  if (!m_system.IsWindow(hwnd) || (bar != SB_HORZ && bar != SB_VERT)) return 0;
   ScrollBarState& state = hwnd->Bar(bar);
   SCROLLINFO& si = state.Info;
   if (info.fMask & SIF_RANGE) {
@@ -138,12 +140,12 @@ int TWindowSystem::SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO& info, boo
     state.Disabled = !needed && keep;
     UpdateScrollBarVisibility(hwnd, bar, needed || keep);
   }
-  if (redraw && IsWindow(hwnd)) hwnd->FrameInvalid = true;
-  return IsWindow(hwnd) ? hwnd->Bar(bar).Info.nPos : 0;
+  if (redraw && m_system.IsWindow(hwnd)) hwnd->FrameInvalid = true;
+  return m_system.IsWindow(hwnd) ? hwnd->Bar(bar).Info.nPos : 0;
 }
 
-bool TWindowSystem::GetScrollInfo(HWND hwnd, int bar, SCROLLINFO& info) const {
-  if (!IsWindow(hwnd) || (bar != SB_HORZ && bar != SB_VERT)) return false;
+bool ScrollBars::GetScrollInfo(HWND hwnd, int bar, SCROLLINFO& info) const {
+  if (!m_system.IsWindow(hwnd) || (bar != SB_HORZ && bar != SB_VERT)) return false;
   const SCROLLINFO& si = hwnd->Bar(bar).Info;
   if (info.fMask & SIF_RANGE) {
     info.nMin = si.nMin;
@@ -158,34 +160,34 @@ bool TWindowSystem::GetScrollInfo(HWND hwnd, int bar, SCROLLINFO& info) const {
   return true;
 }
 
-int TWindowSystem::SetScrollPos(HWND hwnd, int bar, int pos, bool redraw) {
+int ScrollBars::SetScrollPos(HWND hwnd, int bar, int pos, bool redraw) {
   int old = GetScrollPos(hwnd, bar);
   SCROLLINFO si{SIF_POS, 0, 0, 0, pos, 0};
   SetScrollInfo(hwnd, bar, si, redraw);
   return old;
 }
 
-int TWindowSystem::GetScrollPos(HWND hwnd, int bar) const {
+int ScrollBars::GetScrollPos(HWND hwnd, int bar) const {
   SCROLLINFO si{SIF_POS, 0, 0, 0, 0, 0};
   return GetScrollInfo(hwnd, bar, si) ? si.nPos : 0;
 }
 
-bool TWindowSystem::SetScrollRange(HWND hwnd, int bar, int minPos, int maxPos, bool redraw) {
+bool ScrollBars::SetScrollRange(HWND hwnd, int bar, int minPos, int maxPos, bool redraw) {
   SCROLLINFO si{SIF_RANGE, minPos, maxPos, 0, 0, 0};
   SetScrollInfo(hwnd, bar, si, redraw);
-  return IsWindow(hwnd);
+  return m_system.IsWindow(hwnd);
 }
 
-bool TWindowSystem::ShowScrollBar(HWND hwnd, int bar, bool show) {
-  if (!IsWindow(hwnd)) return false;
+bool ScrollBars::ShowScrollBar(HWND hwnd, int bar, bool show) {
+  if (!m_system.IsWindow(hwnd)) return false;
   if (bar == SB_HORZ || bar == SB_BOTH) UpdateScrollBarVisibility(hwnd, SB_HORZ, show);
-  if (IsWindow(hwnd) && (bar == SB_VERT || bar == SB_BOTH))
+  if (m_system.IsWindow(hwnd) && (bar == SB_VERT || bar == SB_BOTH))
     UpdateScrollBarVisibility(hwnd, SB_VERT, show);
-  return IsWindow(hwnd);
+  return m_system.IsWindow(hwnd);
 }
 
-bool TWindowSystem::EnableScrollBar(HWND hwnd, int bar, UINT arrows) {
-  if (!IsWindow(hwnd)) return false;
+bool ScrollBars::EnableScrollBar(HWND hwnd, int bar, UINT arrows) {
+  if (!m_system.IsWindow(hwnd)) return false;
   for (int b : {SB_HORZ, SB_VERT}) {
     if (bar == b || bar == SB_BOTH) hwnd->Bar(b).Disabled = arrows == ESB_DISABLE_BOTH;
   }
@@ -193,8 +195,8 @@ bool TWindowSystem::EnableScrollBar(HWND hwnd, int bar, UINT arrows) {
   return true;
 }
 
-void TWindowSystem::DrawScrollBars(HWND hwnd, TCanvas& c) {
-  int thickness = GetSystemMetrics(SM_CXVSCROLL);
+void ScrollBars::DrawScrollBars(HWND hwnd, TCanvas& c) {
+  int thickness = m_system.GetSystemMetrics(SM_CXVSCROLL);
   for (int bar : {SB_HORZ, SB_VERT}) {
     TRect r = ScrollBarRect(hwnd, bar);
     if (r.IsEmpty()) continue;
@@ -229,54 +231,76 @@ void TWindowSystem::DrawScrollBars(HWND hwnd, TCanvas& c) {
   }
 }
 
-void TWindowSystem::BeginScrollTrack(HWND hwnd, int bar, TPoint screen) {
-  if (!IsWindow(hwnd) || m_scrollTrack.active) return;
+void ScrollBars::BeginScrollTrack(HWND hwnd, int bar, TPoint screen) {
+  if (!m_system.IsWindow(hwnd) || m_scrollTrack.active) return;
   TRect r = ScrollBarRect(hwnd, bar);
   const ScrollBarState& state = hwnd->Bar(bar);
   if (r.IsEmpty() || state.Disabled) return;
   bool vertical = bar == SB_VERT;
-  TPoint p = screen - WindowOrigin(hwnd);
+  TPoint p = screen - m_system.WindowOrigin(hwnd);
   int at = vertical ? p.Y - r.Top : p.X - r.Left;
   ScrollGeometry g = Layout(state, vertical ? r.Height() : r.Width(),
-                            GetSystemMetrics(SM_CXVSCROLL), state.Info.nPos);
+                            m_system.GetSystemMetrics(SM_CXVSCROLL), state.Info.nPos);
   int part = PartAt(g, at);
   if (part == kNone) return;
   m_scrollTrack =
       ScrollTracking{true, hwnd, bar, part, at - g.thumbStart, state.Info.nPos, 0, screen};
-  m_backend.CaptureMouse(true);
+  m_system.Backend().CaptureMouse(true);
   hwnd->FrameInvalid = true;
   if (part != kThumb) {
-    m_scrollTrack.nextRepeat = m_clock.Now() + kFirstRepeatDelay;
-    SendMessage(hwnd, vertical ? WM_VSCROLL : WM_HSCROLL, CommandOf(part), 0);
+    m_scrollTrack.nextRepeat = m_system.Clock().Now() + kFirstRepeatDelay;
+    m_system.SendMessage(hwnd, vertical ? WM_VSCROLL : WM_HSCROLL, CommandOf(part), 0);
   }
 }
 
-void TWindowSystem::RepeatScrollTrack() {
+std::optional<std::uint32_t> ScrollBars::NextRepeat() const {
+  if (!m_scrollTrack.active || !m_scrollTrack.nextRepeat) return std::nullopt;
+  return m_scrollTrack.nextRepeat;
+}
+
+void ScrollBars::RepeatIfDue(std::uint32_t now) {
+  if (m_scrollTrack.active && m_scrollTrack.nextRepeat &&
+      static_cast<std::int32_t>(now - m_scrollTrack.nextRepeat) >= 0) {
+    RepeatScrollTrack();
+  }
+}
+
+void ScrollBars::CancelTracking(HWND hwnd) {
+  if (!m_scrollTrack.active || m_scrollTrack.hwnd != hwnd) return;
+  m_scrollTrack = ScrollTracking{};
+  m_system.Backend().CaptureMouse(false);
+}
+
+void ScrollBars::ForgetWindow(HWND hwnd) {
+  if (m_scrollTrack.hwnd == hwnd) m_scrollTrack = ScrollTracking{};
+}
+
+void ScrollBars::RepeatScrollTrack() {
   ScrollTracking& t = m_scrollTrack;
   HWND hwnd = t.hwnd;
-  if (!IsWindow(hwnd)) {
+  if (!m_system.IsWindow(hwnd)) {
     t = ScrollTracking{};
     return;
   }
-  t.nextRepeat = m_clock.Now() + kRepeatInterval;
+  t.nextRepeat = m_system.Clock().Now() + kRepeatInterval;
   TRect r = ScrollBarRect(hwnd, t.bar);
   bool vertical = t.bar == SB_VERT;
-  TPoint p = t.cursor - WindowOrigin(hwnd);
+  TPoint p = t.cursor - m_system.WindowOrigin(hwnd);
   int at = vertical ? p.Y - r.Top : p.X - r.Left;
   ScrollGeometry g = Layout(hwnd->Bar(t.bar), vertical ? r.Height() : r.Width(),
-                            GetSystemMetrics(SM_CXVSCROLL), hwnd->Bar(t.bar).Info.nPos);
+                            m_system.GetSystemMetrics(SM_CXVSCROLL), hwnd->Bar(t.bar).Info.nPos);
   // Repeat only while the pointer stays over the pressed part.
   bool across = vertical ? (p.X >= r.Left && p.X < r.Right) : (p.Y >= r.Top && p.Y < r.Bottom);
   if (!across || PartAt(g, at) != t.part) return;
-  SendMessage(hwnd, vertical ? WM_VSCROLL : WM_HSCROLL, CommandOf(t.part), 0);
-  if (IsWindow(hwnd)) hwnd->FrameInvalid = true;
+  m_system.SendMessage(hwnd, vertical ? WM_VSCROLL : WM_HSCROLL, CommandOf(t.part), 0);
+  if (m_system.IsWindow(hwnd)) hwnd->FrameInvalid = true;
 }
 
-bool TWindowSystem::HandleScrollTrackInput(const RawInput& input) {
+bool ScrollBars::HandleScrollTrackInput(const RawInput& input) {
   if (!m_scrollTrack.active) return false;
   ScrollTracking& t = m_scrollTrack;
   HWND hwnd = t.hwnd;
-  if (!IsWindow(hwnd)) {
+  if (!m_system.IsWindow(hwnd)) {
     t = ScrollTracking{};
     return false;
   }
@@ -289,8 +313,8 @@ bool TWindowSystem::HandleScrollTrackInput(const RawInput& input) {
     TRect r = ScrollBarRect(hwnd, t.bar);
     const SCROLLINFO& si = hwnd->Bar(t.bar).Info;
     ScrollGeometry g = Layout(hwnd->Bar(t.bar), vertical ? r.Height() : r.Width(),
-                              GetSystemMetrics(SM_CXVSCROLL), si.nPos);
-    TPoint p = input.screen - WindowOrigin(hwnd);
+                              m_system.GetSystemMetrics(SM_CXVSCROLL), si.nPos);
+    TPoint p = input.screen - m_system.WindowOrigin(hwnd);
     int at = (vertical ? p.Y - r.Top : p.X - r.Left) - t.thumbOffset - g.arrow;
     int track = g.length - 2 * g.arrow - g.thumbLength;
     int pos = si.nMin;
@@ -303,18 +327,18 @@ bool TWindowSystem::HandleScrollTrackInput(const RawInput& input) {
     if (pos != t.trackPos) {
       t.trackPos = pos;
       hwnd->FrameInvalid = true;
-      SendMessage(hwnd, msg, MAKEWPARAM(SB_THUMBTRACK, pos), 0);
+      m_system.SendMessage(hwnd, msg, MAKEWPARAM(SB_THUMBTRACK, pos), 0);
     }
     return true;
   }
   if (input.kind == Kind::ButtonUp && input.button == 0) {
     ScrollTracking ended = t;
     t = ScrollTracking{};
-    m_backend.CaptureMouse(false);
+    m_system.Backend().CaptureMouse(false);
     hwnd->FrameInvalid = true;
     if (ended.part == kThumb)
-      SendMessage(hwnd, msg, MAKEWPARAM(SB_THUMBPOSITION, ended.trackPos), 0);
-    if (IsWindow(hwnd)) SendMessage(hwnd, msg, SB_ENDSCROLL, 0);
+      m_system.SendMessage(hwnd, msg, MAKEWPARAM(SB_THUMBPOSITION, ended.trackPos), 0);
+    if (m_system.IsWindow(hwnd)) m_system.SendMessage(hwnd, msg, SB_ENDSCROLL, 0);
   }
   return true;
 }

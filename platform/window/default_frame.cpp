@@ -1,3 +1,5 @@
+#include "platform/window/default_frame.h"
+
 #include <algorithm>
 
 #include "platform/gfx/draw_text.h"
@@ -48,7 +50,7 @@ void DrawRaisedButton(TCanvas& c, const TRect& r, bool pressed) {
   }
 }
 
-TWindowSystem::FrameInsets TWindowSystem::DefaultFrameInsets(HWND hwnd) const {
+FrameInsets DefaultFrame::DefaultFrameInsets(HWND hwnd) const {
   int border = 0;
   if (IsFramed(hwnd)) {
     border = kFrame;
@@ -60,7 +62,7 @@ TWindowSystem::FrameInsets TWindowSystem::DefaultFrameInsets(HWND hwnd) const {
   return {border, border + CaptionHeight(hwnd), border, border};
 }
 
-TRect TWindowSystem::CaptionButtonRect(HWND hwnd, int hit) const {
+TRect DefaultFrame::CaptionButtonRect(HWND hwnd, int hit) const {
   if (!HasCaption(hwnd) || !(hwnd->Style & WS_SYSMENU) || !hwnd->IsTopLevel()) return {};
   FrameInsets in = DefaultFrameInsets(hwnd);
   int size = CaptionHeight(hwnd) - 4;
@@ -77,13 +79,13 @@ TRect TWindowSystem::CaptionButtonRect(HWND hwnd, int hit) const {
   return {};
 }
 
-int TWindowSystem::DefaultHitTest(HWND hwnd, TPoint screen) const {
-  TPoint p = screen - WindowOrigin(hwnd);
+int DefaultFrame::DefaultHitTest(HWND hwnd, TPoint screen) const {
+  TPoint p = screen - m_system.WindowOrigin(hwnd);
   if (!hwnd->WindowBounds().Contains(p)) return HTNOWHERE;
   if (hwnd->Region && !hwnd->Region->Contains(p)) return HTNOWHERE;
   if (hwnd->ClientInWindow.Contains(p)) return HTCLIENT;
-  if (ScrollBarRect(hwnd, SB_VERT).Contains(p)) return HTVSCROLL;
-  if (ScrollBarRect(hwnd, SB_HORZ).Contains(p)) return HTHSCROLL;
+  if (m_system.ScrollBarRect(hwnd, SB_VERT).Contains(p)) return HTVSCROLL;
+  if (m_system.ScrollBarRect(hwnd, SB_HORZ).Contains(p)) return HTHSCROLL;
   FrameInsets in = DefaultFrameInsets(hwnd);
   int w = hwnd->Width();
   int h = hwnd->Height();
@@ -120,9 +122,9 @@ int TWindowSystem::DefaultHitTest(HWND hwnd, TPoint screen) const {
   return HTBORDER;
 }
 
-void TWindowSystem::DefaultNcPaint(HWND hwnd) {
+void DefaultFrame::DefaultNcPaint(HWND hwnd) {
   if (hwnd->ClientInWindow == hwnd->WindowBounds()) return;
-  HDC dc = GetWindowDC(hwnd);
+  HDC dc = m_system.GetWindowDC(hwnd);
   TCanvas& c = dc->Canvas();
   c.ExcludeClipRect(hwnd->ClientInWindow);
   TRect r = hwnd->WindowBounds();
@@ -148,7 +150,7 @@ void TWindowSystem::DefaultNcPaint(HWND hwnd) {
     Edge(c, e.Inflated(-1, -1), cl3DDkShadow, cl3DLight);
   }
   if (HasCaption(hwnd)) {
-    bool active = GetAncestorTopLevel(hwnd) == m_active;
+    bool active = m_system.GetAncestorTopLevel(hwnd) == m_system.GetActiveWindow();
     TRect caption{in.left, in.top - CaptionHeight(hwnd), hwnd->Width() - in.right, in.top};
     c.Brush().Color = active ? clActiveCaption : clInactiveCaption;
     c.FillRect(caption);
@@ -187,39 +189,61 @@ void TWindowSystem::DefaultNcPaint(HWND hwnd) {
       }
     }
   }
-  DrawScrollBars(hwnd, c);
+  m_system.Bars().DrawScrollBars(hwnd, c);
 }
 
-void TWindowSystem::BeginMoveSize(HWND hwnd, int hit) {
-  if (!IsWindow(hwnd) || m_moveSize.active) return;
-  m_moveSize = MoveSizeTracking{true, hwnd, hit, m_cursorPos, hwnd->Rect};
-  m_backend.CaptureMouse(true);
-  SendMessage(hwnd, WM_ENTERSIZEMOVE);
+void DefaultFrame::BeginMoveSize(HWND hwnd, int hit) {
+  if (!m_system.IsWindow(hwnd) || m_moveSize.active) return;
+  m_moveSize = MoveSizeTracking{true, hwnd, hit, m_system.Input().CursorPosition(), hwnd->Rect};
+  m_system.Backend().CaptureMouse(true);
+  m_system.SendMessage(hwnd, WM_ENTERSIZEMOVE);
 }
 
-void TWindowSystem::EndMoveSize() {
+void DefaultFrame::CancelMoveSize(HWND hwnd) {
+  if (m_moveSize.active && m_moveSize.hwnd == hwnd) EndMoveSize();
+}
+
+void DefaultFrame::PressCaptionButton(HWND hwnd, int hit) {
+  m_pressedCaptionButton = hwnd;
+  m_pressedCaptionHit = hit;
+  hwnd->FrameInvalid = true;
+}
+
+std::optional<int> DefaultFrame::ReleaseCaptionButton(HWND hwnd) {
+  HWND pressed = m_pressedCaptionButton;
+  m_pressedCaptionButton = nullptr;
+  if (pressed != hwnd) return std::nullopt;
+  return m_pressedCaptionHit;
+}
+
+void DefaultFrame::ForgetWindow(HWND hwnd) {
+  if (m_moveSize.hwnd == hwnd) m_moveSize = MoveSizeTracking{};
+  if (m_pressedCaptionButton == hwnd) m_pressedCaptionButton = nullptr;
+}
+
+void DefaultFrame::EndMoveSize() {
   HWND hwnd = m_moveSize.hwnd;
   m_moveSize = MoveSizeTracking{};
-  m_backend.CaptureMouse(false);
-  if (IsWindow(hwnd)) SendMessage(hwnd, WM_EXITSIZEMOVE);
+  m_system.Backend().CaptureMouse(false);
+  if (m_system.IsWindow(hwnd)) m_system.SendMessage(hwnd, WM_EXITSIZEMOVE);
 }
 
-MINMAXINFO TWindowSystem::QueryMinMaxInfo(HWND hwnd) {
+MINMAXINFO DefaultFrame::QueryMinMaxInfo(HWND hwnd) {
   MINMAXINFO info;
-  TRect work = MonitorWorkArea(hwnd);
-  TRect screen = m_backend.ScreenRect();
+  TRect work = m_system.MonitorWorkArea(hwnd);
+  TRect screen = m_system.Backend().ScreenRect();
   info.ptMaxSize = {work.Width(), work.Height()};
   info.ptMaxPosition = work.TopLeft();
-  info.ptMinTrackSize = {GetSystemMetrics(SM_CXMIN), GetSystemMetrics(SM_CYMIN)};
+  info.ptMinTrackSize = {m_system.GetSystemMetrics(SM_CXMIN), m_system.GetSystemMetrics(SM_CYMIN)};
   info.ptMaxTrackSize = {screen.Width() + 12, screen.Height() + 12};
-  SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  m_system.SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
   return info;
 }
 
-bool TWindowSystem::HandleMoveSizeInput(const RawInput& input) {
+bool DefaultFrame::HandleMoveSizeInput(const RawInput& input) {
   if (!m_moveSize.active) return false;
   HWND hwnd = m_moveSize.hwnd;
-  if (!IsWindow(hwnd)) {
+  if (!m_system.IsWindow(hwnd)) {
     m_moveSize = MoveSizeTracking{};
     return false;
   }
@@ -234,8 +258,9 @@ bool TWindowSystem::HandleMoveSizeInput(const RawInput& input) {
   int hit = m_moveSize.hit;
   if (hit == HTCAPTION) {
     r = r.Offset(d);
-    SendMessage(hwnd, WM_MOVING, 0, reinterpret_cast<LPARAM>(&r));
-    SetWindowPos(hwnd, nullptr, r.Left, r.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_system.SendMessage(hwnd, WM_MOVING, 0, reinterpret_cast<LPARAM>(&r));
+    m_system.SetWindowPos(hwnd, nullptr, r.Left, r.Top, 0, 0,
+                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     return true;
   }
   bool left = hit == HTLEFT || hit == HTTOPLEFT || hit == HTBOTTOMLEFT;
@@ -259,16 +284,18 @@ bool TWindowSystem::HandleMoveSizeInput(const RawInput& input) {
     r.Top = r.Bottom - height;
   else
     r.Bottom = r.Top + height;
-  SendMessage(hwnd, WM_SIZING, static_cast<WPARAM>(hit - HTLEFT + 1), reinterpret_cast<LPARAM>(&r));
-  SetWindowPos(hwnd, nullptr, r.Left, r.Top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+  m_system.SendMessage(hwnd, WM_SIZING, static_cast<WPARAM>(hit - HTLEFT + 1),
+                       reinterpret_cast<LPARAM>(&r));
+  m_system.SetWindowPos(hwnd, nullptr, r.Left, r.Top, r.Width(), r.Height(),
+                        SWP_NOZORDER | SWP_NOACTIVATE);
   return true;
 }
 
-void TWindowSystem::OnNativeMoved(HWND hwnd, TPoint screen) {
-  if (!IsWindow(hwnd) || !hwnd->IsTopLevel() || hwnd->Rect.TopLeft() == screen) return;
+void DefaultFrame::OnNativeMoved(HWND hwnd, TPoint screen) {
+  if (!m_system.IsWindow(hwnd) || !hwnd->IsTopLevel() || hwnd->Rect.TopLeft() == screen) return;
   hwnd->Rect = hwnd->Rect.Offset(screen - hwnd->Rect.TopLeft());
-  SendMessage(hwnd, WM_MOVE, 0,
-              LParamFromPoint(hwnd->Rect.TopLeft() + hwnd->ClientInWindow.TopLeft()));
+  m_system.SendMessage(hwnd, WM_MOVE, 0,
+                       LParamFromPoint(hwnd->Rect.TopLeft() + hwnd->ClientInWindow.TopLeft()));
 }
 
 }  // namespace kx

@@ -1,3 +1,5 @@
+#include "platform/window/painter.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -15,12 +17,12 @@ TDeviceContext::~TDeviceContext() {
   }
 }
 
-TPoint TWindowSystem::OffsetInTopLevel(HWND hwnd) const {
-  HWND top = GetAncestorTopLevel(hwnd);
-  return WindowOrigin(hwnd) - WindowOrigin(top);
+TPoint Painter::OffsetInTopLevel(HWND hwnd) const {
+  HWND top = m_system.GetAncestorTopLevel(hwnd);
+  return m_system.WindowOrigin(hwnd) - m_system.WindowOrigin(top);
 }
 
-TRegion TWindowSystem::ShapeInTopLevel(HWND hwnd) const {
+TRegion Painter::ShapeInTopLevel(HWND hwnd) const {
   TPoint off = OffsetInTopLevel(hwnd);
   TRegion shape(hwnd->WindowBounds().Offset(off));
   if (hwnd->Region) {
@@ -31,8 +33,8 @@ TRegion TWindowSystem::ShapeInTopLevel(HWND hwnd) const {
   return shape;
 }
 
-TRegion TWindowSystem::VisibleRegion(HWND hwnd, bool clientOnly, bool clipChildren) const {
-  if (!IsWindowVisible(hwnd)) return {};
+TRegion Painter::VisibleRegion(HWND hwnd, bool clientOnly, bool clipChildren) const {
+  if (!m_system.IsWindowVisible(hwnd)) return {};
   TPoint off = OffsetInTopLevel(hwnd);
   TRegion vis = ShapeInTopLevel(hwnd);
   if (clientOnly) vis &= TRegion(hwnd->ClientInWindow.Offset(off));
@@ -58,8 +60,8 @@ TRegion TWindowSystem::VisibleRegion(HWND hwnd, bool clientOnly, bool clipChildr
   return vis;
 }
 
-void TWindowSystem::InvalidateTree(HWND hwnd, TRegion clientRegion, UINT flags) {
-  TRect client = GetClientRect(hwnd);
+void Painter::InvalidateTree(HWND hwnd, TRegion clientRegion, UINT flags) {
+  TRect client = m_system.GetClientRect(hwnd);
   TRegion inClient = clientRegion;
   inClient &= TRegion(client);
   if (flags & RDW_INVALIDATE) {
@@ -94,12 +96,12 @@ void TWindowSystem::InvalidateTree(HWND hwnd, TRegion clientRegion, UINT flags) 
   }
 }
 
-bool TWindowSystem::RedrawWindow(HWND hwnd, const TRect* rect, const TRegion* region, UINT flags) {
+bool Painter::RedrawWindow(HWND hwnd, const TRect* rect, const TRegion* region, UINT flags) {
   if (!hwnd) {
-    for (HWND t : TopLevelWindows()) RedrawWindow(t, rect, region, flags);
+    for (HWND t : m_system.TopLevelWindows()) RedrawWindow(t, rect, region, flags);
     return true;
   }
-  if (!IsWindow(hwnd)) return false;
+  if (!m_system.IsWindow(hwnd)) return false;
   TRegion area;
   if (region) {
     area = *region;
@@ -115,62 +117,63 @@ bool TWindowSystem::RedrawWindow(HWND hwnd, const TRect* rect, const TRegion* re
   return true;
 }
 
-bool TWindowSystem::InvalidateRect(HWND hwnd, const TRect* rect, bool erase) {
-  if (!IsWindow(hwnd)) return false;
-  TRegion area(rect ? *rect : GetClientRect(hwnd));
+bool Painter::InvalidateRect(HWND hwnd, const TRect* rect, bool erase) {
+  if (!m_system.IsWindow(hwnd)) return false;
+  TRegion area(rect ? *rect : m_system.GetClientRect(hwnd));
   InvalidateTree(hwnd, area, RDW_INVALIDATE | (erase ? RDW_ERASE : 0));
   return true;
 }
 
-bool TWindowSystem::InvalidateRgn(HWND hwnd, const TRegion& region, bool erase) {
-  if (!IsWindow(hwnd)) return false;
+bool Painter::InvalidateRgn(HWND hwnd, const TRegion& region, bool erase) {
+  if (!m_system.IsWindow(hwnd)) return false;
   InvalidateTree(hwnd, region, RDW_INVALIDATE | (erase ? RDW_ERASE : 0));
   return true;
 }
 
-bool TWindowSystem::ValidateRect(HWND hwnd, const TRect* rect) {
-  if (!IsWindow(hwnd)) return false;
+bool Painter::ValidateRect(HWND hwnd, const TRect* rect) {
+  if (!m_system.IsWindow(hwnd)) return false;
   if (hwnd == m_paintingHwnd) m_paintedDuringDispatch = true;
-  TRegion area(rect ? *rect : GetClientRect(hwnd));
+  TRegion area(rect ? *rect : m_system.GetClientRect(hwnd));
   InvalidateTree(hwnd, area, RDW_VALIDATE | RDW_NOCHILDREN);
   if (!rect) hwnd->InternalPaint = false;
   return true;
 }
 
-void TWindowSystem::PaintNow(HWND hwnd, bool withChildren) {
-  if (!IsWindowVisible(hwnd)) return;
+void Painter::PaintNow(HWND hwnd, bool withChildren) {
+  if (!m_system.IsWindowVisible(hwnd)) return;
   if (hwnd->FrameInvalid) {
     hwnd->FrameInvalid = false;
-    SendMessage(hwnd, WM_NCPAINT, 1, 0);
+    m_system.SendMessage(hwnd, WM_NCPAINT, 1, 0);
   }
-  if (IsWindow(hwnd) && (!hwnd->Update.IsEmpty() || hwnd->InternalPaint)) {
-    DispatchMessage(TMsg{hwnd, WM_PAINT, 0, 0, m_clock.Now(), m_cursorPos});
+  if (m_system.IsWindow(hwnd) && (!hwnd->Update.IsEmpty() || hwnd->InternalPaint)) {
+    m_system.DispatchMessage(
+        TMsg{hwnd, WM_PAINT, 0, 0, m_system.Clock().Now(), m_system.Input().CursorPosition()});
   }
-  if (!withChildren || !IsWindow(hwnd)) return;
+  if (!withChildren || !m_system.IsWindow(hwnd)) return;
   std::vector<HWND> children = hwnd->Children;
   for (auto it = children.rbegin(); it != children.rend(); ++it) {
-    if (IsWindow(*it)) PaintNow(*it, true);
+    if (m_system.IsWindow(*it)) PaintNow(*it, true);
   }
 }
 
-bool TWindowSystem::UpdateWindow(HWND hwnd) {
-  if (!IsWindow(hwnd)) return false;
+bool Painter::UpdateWindow(HWND hwnd) {
+  if (!m_system.IsWindow(hwnd)) return false;
   PaintNow(hwnd, false);
   return true;
 }
 
-bool TWindowSystem::GetUpdateRect(HWND hwnd, TRect& rect) const {
-  rect = IsWindow(hwnd) ? hwnd->Update.BoundingBox() : TRect{};
+bool Painter::GetUpdateRect(HWND hwnd, TRect& rect) const {
+  rect = m_system.IsWindow(hwnd) ? hwnd->Update.BoundingBox() : TRect{};
   return !rect.IsEmpty();
 }
 
-const TRegion& TWindowSystem::GetUpdateRegion(HWND hwnd) const {
+const TRegion& Painter::GetUpdateRegion(HWND hwnd) const {
   static const TRegion kEmpty;
-  return IsWindow(hwnd) ? hwnd->Update : kEmpty;
+  return m_system.IsWindow(hwnd) ? hwnd->Update : kEmpty;
 }
 
-HDC TWindowSystem::MakeDC(HWND hwnd, bool client, const TRegion* clipClient) {
-  HWND top = GetAncestorTopLevel(hwnd);
+HDC Painter::MakeDC(HWND hwnd, bool client, const TRegion* clipClient) {
+  HWND top = m_system.GetAncestorTopLevel(hwnd);
   if (!top || !top->BackBuffer) {
     auto dc = std::make_unique<TDeviceContext>(nullptr, m_nullTarget, TRect{});
     dc->Canvas().SelectClipRegion(TRegion());
@@ -190,15 +193,15 @@ HDC TWindowSystem::MakeDC(HWND hwnd, bool client, const TRegion* clipClient) {
   return dc;
 }
 
-TCanvas& TWindowSystem::BeginPaint(HWND hwnd, TPaintStruct& ps) {
-  if (!IsWindow(hwnd)) {
+TCanvas& Painter::BeginPaint(HWND hwnd, TPaintStruct& ps) {
+  if (!m_system.IsWindow(hwnd)) {
     ps.hdc = MakeDC(nullptr, true, nullptr);
     return ps.hdc->Canvas();
   }
   m_paintedDuringDispatch = true;
   if (hwnd->FrameInvalid) {
     hwnd->FrameInvalid = false;
-    SendMessage(hwnd, WM_NCPAINT, 1, 0);
+    m_system.SendMessage(hwnd, WM_NCPAINT, 1, 0);
   }
   TRegion update = hwnd->Update;
   bool erase = hwnd->UpdateErase;
@@ -210,53 +213,102 @@ TCanvas& TWindowSystem::BeginPaint(HWND hwnd, TPaintStruct& ps) {
   ps.fErase = false;
   if (erase) {
     LRESULT erased =
-        SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(&ps.hdc->Canvas()), 0);
+        m_system.SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(&ps.hdc->Canvas()), 0);
     ps.fErase = erased == 0;
   }
   return ps.hdc->Canvas();
 }
 
-void TWindowSystem::EndPaint(HWND, TPaintStruct& ps) {
+void Painter::EndPaint(HWND, TPaintStruct& ps) {
   ps.hdc.reset();
 }
 
-HDC TWindowSystem::GetDC(HWND hwnd) {
-  if (!IsWindow(hwnd)) return MakeDC(nullptr, true, nullptr);
+HDC Painter::GetDC(HWND hwnd) {
+  if (!m_system.IsWindow(hwnd)) return MakeDC(nullptr, true, nullptr);
   return MakeDC(hwnd, true, nullptr);
 }
 
-HDC TWindowSystem::GetWindowDC(HWND hwnd) {
-  if (!IsWindow(hwnd)) return MakeDC(nullptr, true, nullptr);
+HDC Painter::GetWindowDC(HWND hwnd) {
+  if (!m_system.IsWindow(hwnd)) return MakeDC(nullptr, true, nullptr);
   return MakeDC(hwnd, false, nullptr);
 }
 
-void TWindowSystem::MarkDirty(HWND topLevel, const TRect& windowRect) {
-  if (!IsWindow(topLevel) || !topLevel->IsTopLevel()) return;
+HWND Painter::FindWindowNeedingPaint(HWND hwnd) const {
+  if (!hwnd->Visible() || hwnd->Minimized || hwnd->RedrawOff) return nullptr;
+  if (!hwnd->Update.IsEmpty() || hwnd->FrameInvalid || hwnd->InternalPaint) return hwnd;
+  for (HWND c : hwnd->Children) {
+    if (HWND found = FindWindowNeedingPaint(c)) return found;
+  }
+  return nullptr;
+}
+
+bool Painter::TakePaintMessage(TMsg& msg) {
+  for (;;) {
+    HWND target = nullptr;
+    for (HWND t : m_system.Tree().TopLevels()) {
+      if ((target = FindWindowNeedingPaint(t))) break;
+    }
+    if (!target) return false;
+    if (target->FrameInvalid) {
+      target->FrameInvalid = false;
+      m_system.SendMessage(target, WM_NCPAINT, 1, 0);
+      if (!m_system.IsWindow(target) || (target->Update.IsEmpty() && !target->InternalPaint))
+        continue;
+    }
+    msg = TMsg{target, WM_PAINT, 0, 0, m_system.Clock().Now(), m_system.Input().CursorPosition()};
+    return true;
+  }
+}
+
+LRESULT Painter::DispatchPaint(const TMsg& msg) {
+  HWND saved = m_paintingHwnd;
+  bool savedPainted = m_paintedDuringDispatch;
+  m_paintingHwnd = msg.hwnd;
+  m_paintedDuringDispatch = false;
+  LRESULT r = m_system.SendMessage(msg.hwnd, WM_PAINT, msg.wParam, msg.lParam);
+  // A procedure that neither painted nor validated would be asked again forever.
+  if (m_system.IsWindow(msg.hwnd) && !m_paintedDuringDispatch) {
+    msg.hwnd->Update = TRegion();
+    msg.hwnd->UpdateErase = false;
+    msg.hwnd->InternalPaint = false;
+  }
+  m_paintingHwnd = saved;
+  m_paintedDuringDispatch = savedPainted;
+  return r;
+}
+
+void Painter::ForgetWindow(HWND hwnd) {
+  if (m_paintingHwnd == hwnd) m_paintingHwnd = nullptr;
+}
+
+void Painter::MarkDirty(HWND topLevel, const TRect& windowRect) {
+  if (!m_system.IsWindow(topLevel) || !topLevel->IsTopLevel()) return;
   TRect r = windowRect.Intersected(topLevel->WindowBounds());
   topLevel->Dirty = topLevel->Dirty.United(r);
 }
 
-void TWindowSystem::PresentAll() {
-  for (HWND t : m_topLevels) {
+void Painter::PresentAll() {
+  for (HWND t : m_system.Tree().TopLevels()) {
     if (t->Dirty.IsEmpty()) continue;
     TRect dirty = t->Dirty;
     t->Dirty = TRect{};
-    if (t->Visible() && !t->Minimized && t->BackBuffer) m_backend.Present(t, *t->BackBuffer, dirty);
+    if (t->Visible() && !t->Minimized && t->BackBuffer)
+      m_system.Backend().Present(t, *t->BackBuffer, dirty);
   }
 }
 
-void TWindowSystem::ExposeInParent(HWND hwnd, const TRect& rectInParent) {
-  if (!hwnd->Parent || !IsWindow(hwnd->Parent)) return;
+void Painter::ExposeInParent(HWND hwnd, const TRect& rectInParent) {
+  if (!hwnd->Parent || !m_system.IsWindow(hwnd->Parent)) return;
   RedrawWindow(hwnd->Parent, &rectInParent, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-int TWindowSystem::ScrollWindowEx(HWND hwnd, int dx, int dy, const TRect* scroll, const TRect* clip,
-                                  TRegion* updateRegion, TRect* updateRect, UINT flags) {
-  if (!IsWindow(hwnd)) return 0;
-  TRect area = GetClientRect(hwnd);
+int Painter::ScrollWindowEx(HWND hwnd, int dx, int dy, const TRect* scroll, const TRect* clip,
+                            TRegion* updateRegion, TRect* updateRect, UINT flags) {
+  if (!m_system.IsWindow(hwnd)) return 0;
+  TRect area = m_system.GetClientRect(hwnd);
   if (scroll) area = area.Intersected(*scroll);
   if (clip) area = area.Intersected(*clip);
-  HWND top = GetAncestorTopLevel(hwnd);
+  HWND top = m_system.GetAncestorTopLevel(hwnd);
   TPoint off = OffsetInTopLevel(hwnd) + hwnd->ClientInWindow.TopLeft();
 
   TRegion movable = VisibleRegion(hwnd, true, false);
@@ -299,9 +351,9 @@ int TWindowSystem::ScrollWindowEx(HWND hwnd, int dx, int dy, const TRect* scroll
   if (flags & SW_SCROLLCHILDREN) {
     std::vector<HWND> children = hwnd->Children;
     for (HWND child : children) {
-      if (!IsWindow(child) || (scroll && !child->Rect.Intersects(*scroll))) continue;
-      SetWindowPos(child, nullptr, child->Rect.Left + dx, child->Rect.Top + dy, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      if (!m_system.IsWindow(child) || (scroll && !child->Rect.Intersects(*scroll))) continue;
+      m_system.SetWindowPos(child, nullptr, child->Rect.Left + dx, child->Rect.Top + dy, 0, 0,
+                            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
   }
   if ((flags & SW_INVALIDATE) && !uncovered.IsEmpty()) {

@@ -44,7 +44,11 @@ class TComponent : public TObject {
   void RemoveFreeNotification(TComponent* target);
 
  protected:
+  // Called once after a window definition has created and set up all its
+  // components and resolved their references; the base does nothing.
   virtual void Loaded() {}
+  // Told when a component this one references is inserted or removed (opRemove:
+  // it is being destroyed, so drop the reference). An override calls the base.
   virtual void Notification(TComponent* component, TOperation operation);
 
  private:

@@ -60,6 +60,9 @@ class TControl : public TComponent {
   ~TControl() override;
 
   TWinControl* Parent() const { return m_parent; }
+  // Moves the control into parent's controls (nullptr: out of any); a control
+  // with ParentFont takes the parent's font. Windowed controls create their
+  // window inside the parent's when the parent has one.
   virtual void SetParent(TWinControl* parent);
 
   int Left() const { return m_bounds.Left; }
@@ -73,15 +76,20 @@ class TControl : public TComponent {
   void SetTop(int v) { SetBounds(Left(), v, Width(), Height()); }
   void SetWidth(int v) { SetBounds(Left(), Top(), v, Height()); }
   void SetHeight(int v) { SetBounds(Left(), Top(), Width(), v); }
+  // The area children and painting use, in the control's own coordinates; the
+  // base is the whole control, a windowed control asks its window.
   virtual TRect ClientRect() const { return {0, 0, Width(), Height()}; }
 
   TAlign Align() const { return m_align; }
   void SetAlign(TAlign align);
   bool Visible() const { return m_visible; }
+  // Shows or hides the control; the parent repaints its place and realigns.
   virtual void SetVisible(bool visible);
   bool Enabled() const { return m_enabled; }
+  // A disabled control gets no input; the base repaints it.
   virtual void SetEnabled(bool enabled);
   TColor Color() const { return m_color; }
+  // The background colour; the base repaints when it changes.
   virtual void SetColor(TColor color);
   TFont& Font() { return m_font; }
   const TFont& Font() const { return m_font; }
@@ -89,6 +97,7 @@ class TControl : public TComponent {
   bool ParentFont() const { return m_parentFont; }
   void SetParentFont(bool value);
   const std::string& Caption() const { return m_caption; }
+  // The caption (Text); the base repaints when it changes.
   virtual void SetCaption(const std::string& caption);
   const std::string& Text() const { return m_caption; }
   void SetText(const std::string& text) { SetCaption(text); }
@@ -100,6 +109,7 @@ class TControl : public TComponent {
 
   TPoint ClientToScreen(TPoint p) const;
   TPoint ScreenToClient(TPoint p) const;
+  // Asks for the control to be painted again with the next paint.
   virtual void Invalidate();
   void Repaint();
   LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -164,6 +174,8 @@ class TControl : public TComponent {
   virtual void Resize();
   // The bounds changed (old is where the control was); the base repaints both places.
   virtual void BoundsChanged(const TRect& old);
+  // The font changed (set, or taken from the parent); the base repaints and
+  // passes the font on to the children with ParentFont.
   virtual void FontChanged();
   void RequestAlign();
   TRect m_bounds{0, 0, 0, 0};
@@ -228,6 +240,7 @@ class TWinControl : public TControl {
   std::vector<TWinControl*> TabList() const;  // the tab-stop children, in tab order
   bool CanFocus() const;
   bool Focused() const;
+  // Gives the control the keyboard focus when it can take it.
   virtual void SetFocus();
 
   void SetVisible(bool visible) override;
@@ -264,10 +277,18 @@ class TWinControl : public TControl {
   // The control lost the focus. The base raises OnExit.
   virtual void DoExit();
 
+  // Fills in the window's class, styles, bounds and background before it is
+  // created; an override calls the base and then adds or removes its styles.
   virtual void CreateParams(TCreateParams& params);
+  // Creates the window (on first use of Handle) and the windows of the windowed
+  // children; an override calls the base and then sets up what needs the window.
   virtual void CreateWnd();
+  // Destroys the window; the control itself lives on and can create it again.
   virtual void DestroyWnd();
+  // Places the aligned children into rect (the client area less AdjustClientRect),
+  // top, bottom, left, right and client in creation order; rect shrinks as they take it.
   virtual void AlignControls(TRect& rect);
+  // Narrows the area that aligned children share; the base leaves it as it is.
   virtual void AdjustClientRect(TRect& rect) const { (void)rect; }
   void WndProc(TMessage& m) override;
   void DefaultHandler(TMessage& m) override;

@@ -75,6 +75,7 @@ class TCustomEdit : public TWinControl {
   void DoExit() override;
   void Resize() override;
   void FontChanged() override;
+  // The text changed (typing, clipboard, undo or Text); the base raises OnChange.
   virtual void Change();
   // The rectangle the text is laid out in, client coordinates.
   TRect FormatRect() const;

@@ -70,6 +70,7 @@ class TMenuItem : public TComponent {
   // when the menu reduces lines automatically.
   std::vector<TMenuItem*> ShownItems() const;
 
+  // The item was chosen; the base runs OnClick.
   virtual void Click();
 
  private:

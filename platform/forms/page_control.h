@@ -91,6 +91,7 @@ class TPageControl : public TCustomControl {
   void Paint() override;
   void AdjustClientRect(TRect& rect) const override;
   void Notification(TComponent* component, TOperation operation) override;
+  // The user chose another tab (click or arrow key); the base raises OnChange.
   virtual void Change();
   // Draws one tab of the plain look.
   virtual void DrawTab(TCanvas& canvas, int tabIndex, const TRect& rect, bool active);

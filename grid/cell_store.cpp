@@ -294,6 +294,13 @@ void TCells::DeleteColumn(int index) {
   m_columns.erase(m_columns.begin() + index);
 }
 
+void TCells::SetColumnLook(int index, TColor color, TFontStyles fontStyle) {
+  if (index < 0 || index >= ColumnCount()) return;
+  CellKindTemplate& templ = m_columns[static_cast<std::size_t>(index)]->templ;
+  templ.Color = color;
+  templ.FontStyle = fontStyle;
+}
+
 void TCells::MoveColumn(int from, int to) {
   if (from < 0 || from >= ColumnCount() || to < 0 || to >= ColumnCount() || from == to) return;
   std::unique_ptr<ColumnList> moving = std::move(m_columns[static_cast<std::size_t>(from)]);

@@ -158,6 +158,8 @@ class TCells {
   bool AddColumn(const CellKindTemplate& column);
   bool InsertColumn(int index, const CellKindTemplate& column);
   void DeleteColumn(int index);
+  // The colour and font style that the column's new cells take from now on.
+  void SetColumnLook(int index, TColor color, TFontStyles fontStyle);
   void MoveColumn(int from, int to);
   void ClearColumns();
 

@@ -332,6 +332,10 @@ void TDataGrid::ColumnRefresh(TDgCustomColumn& column) {
 }
 
 void TDataGrid::ColumnChanged(TDgCustomColumn& column, const ColumnChange& change) {
+  // New cells take the column's look as it is when they are made, window or not.
+  if (change.Code == Look) {
+    m_cells.SetColumnLook(column.Index(), column.Color(), column.Font().Style());
+  }
   if (!HandleAllocated()) return;
   int col = column.Index();
   switch (change.Code) {

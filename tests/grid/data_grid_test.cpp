@@ -67,6 +67,24 @@ TEST_F(DataGridTest, AddRowReturnsTheLastRowAndRemembersItAcrossClearRows) {
   EXPECT_EQ(grid->Cells(1, 0), u"0");
 }
 
+TEST_F(DataGridTest, NewCellsTakeTheColumnsLookAsItIsWhenTheRowIsAdded) {
+  grid->AddRow(1);
+  // A definition that sets the look after placing the column, with no window yet.
+  number->SetColor(clSilver);
+  TFont bold = number->Font();
+  bold.SetStyle(TFontStyles{TFontStyle::fsBold});
+  number->SetFont(bold);
+  int row = grid->AddRow(1);
+  EXPECT_EQ(grid->Cell(1, 0).Color(), clWindow);  // made before the change
+  EXPECT_EQ(grid->Cell(1, row).Color(), clSilver);
+  EXPECT_TRUE(grid->Cell(1, row).FontStyle().Has(TFontStyle::fsBold));
+  EXPECT_EQ(grid->Cell(0, row).Color(), clWindow);
+  ShowGrid();
+  number->SetColor(clAqua);
+  grid->InsertRow(0);
+  EXPECT_EQ(grid->Cell(1, 0).Color(), clAqua);
+}
+
 TEST_F(DataGridTest, RowCountGrowsAndShrinksAndCellsOutOfRangeAreSilent) {
   std::vector<TDataChange> kinds;
   grid->OnDataChange = [&](TObject*, TDataChange k, int) { kinds.push_back(k); };

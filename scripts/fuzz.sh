@@ -18,7 +18,7 @@ for target in build-fuzz/bin/*_fuzz; do
   seeds="tests/fuzz/corpus/${name%_reader}"
   if [ -d "$seeds" ]; then cp -r "$seeds/." "$corpus/"; fi
   echo "fuzzing $name for ${seconds}s"
-  "$target" -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=2048 \
+  "$target" -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=2048 -timeout=10 \
     -print_final_stats=0 "$corpus" 2>"$work/$name.log" || {
     tail -n 40 "$work/$name.log"
     echo "fuzz target $name failed" >&2

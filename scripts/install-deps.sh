@@ -8,6 +8,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libfreetype-dev libfontconfig-dev fontconfig fonts-liberation2 fonts-dejavu-core
   zlib1g-dev libjpeg-dev libpng-dev libsdl2-dev libx11-dev libxext-dev libcurl4-openssl-dev
+  libcpp-httplib-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth xdotool curl python3 locales
 )

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <set>
+#include <string>
+
+#include "tools/demo-service/demo_feed.h"
+
+namespace httplib {
+class Server;
+}
+
+namespace kx {
+
+struct DemoServiceOptions {
+  DemoFeedOptions feed;
+  int versionStatus = 200;  // the answer to the version probe
+};
+
+// The stand-in for the statistics service, on one loopback port: the version
+// file, the login with the demo account demo / demo (a session cookie with the
+// feed), and the day's feed for a request that carries the cookie.
+class DemoService {
+ public:
+  explicit DemoService(const DemoServiceOptions& options);
+  ~DemoService();
+  DemoService(const DemoService&) = delete;
+  DemoService& operator=(const DemoService&) = delete;
+
+  // Binds to host and port (0: any free port); the port, or -1 when it cannot.
+  int Bind(const std::string& host, int port);
+  // Serves until Stop; false when it could not serve.
+  bool Serve();
+  // Ends Serve from any thread.
+  void Stop();
+  const std::string& Feed() const { return m_feed; }
+
+  static constexpr const char* kVersionPath = "/refresh/kestrix3.6.txt";
+  static constexpr const char* kLoginPath = "/login/kestrix.php";
+  static constexpr const char* kCookieName = "kxsession";
+
+ private:
+  void Route();
+  std::string NewSession();
+  bool HasSession(const std::string& cookieHeader);
+
+  DemoServiceOptions m_options;
+  std::string m_feed;
+  std::unique_ptr<httplib::Server> m_server;
+  std::mutex m_sessionsLock;
+  std::set<std::string> m_sessions;
+  std::uint64_t m_nextSession = 0;
+};
+
+}  // namespace kx

@@ -17,7 +17,7 @@ function(kestrix_test name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
-  set_tests_properties(${name} PROPERTIES LABELS ${ARG_LABEL}
+  set_tests_properties(${name} PROPERTIES LABELS ${ARG_LABEL} TIMEOUT 600
     ENVIRONMENT "KESTRIX_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
 endfunction()
 

@@ -22,6 +22,7 @@ class DemoServiceTest : public ::testing::Test {
   DemoServiceTest() : service(Options()) {
     port = service.Bind("127.0.0.1", 0);
     serving = std::thread([this] { service.Serve(); });
+    EXPECT_TRUE(service.WaitUntilServing(10000));
   }
   ~DemoServiceTest() override {
     service.Stop();

@@ -2,8 +2,10 @@
 
 #include <httplib.h>
 
+#include <chrono>
 #include <cstdio>
 #include <random>
+#include <thread>
 
 namespace kx {
 
@@ -37,10 +39,27 @@ int DemoService::Bind(const std::string& host, int port) {
 }
 
 bool DemoService::Serve() {
-  return m_server->listen_after_bind();
+  m_serving = true;
+  bool served = m_stopped || m_server->listen_after_bind();
+  m_serving = false;
+  return served;
+}
+
+bool DemoService::WaitUntilServing(int timeoutMs) {
+  for (int waited = 0; waited < timeoutMs; waited += 5) {
+    if (m_server->is_running()) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return m_server->is_running();
 }
 
 void DemoService::Stop() {
+  m_stopped = true;
+  // A Serve that has begun but does not listen yet would miss the stop: wait
+  // until it listens (or has seen the flag and returned).
+  while (m_serving && !m_server->is_running()) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
   m_server->stop();
 }
 

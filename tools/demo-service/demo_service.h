@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -33,7 +34,9 @@ class DemoService {
   int Bind(const std::string& host, int port);
   // Serves until Stop; false when it could not serve.
   bool Serve();
-  // Ends Serve from any thread.
+  // Waits until Serve accepts connections; false after the time limit.
+  bool WaitUntilServing(int timeoutMs);
+  // Ends Serve from any thread, also one that has not begun yet.
   void Stop();
   const std::string& Feed() const { return m_feed; }
 
@@ -52,6 +55,8 @@ class DemoService {
   std::mutex m_sessionsLock;
   std::set<std::string> m_sessions;
   std::uint64_t m_nextSession = 0;
+  std::atomic<bool> m_stopped{false};
+  std::atomic<bool> m_serving{false};
 };
 
 }  // namespace kx

@@ -38,6 +38,8 @@ void CopyCell(TDataGrid& from, int fromCol, int fromRow, TDataGrid& to, int toCo
 
 void DefineDetailStrip(TDataGrid& strip, TComponent* owner, TCustomImageList* flags) {
   strip.Options = {TGridOption::goSelectFullRow};
+  strip.GridLinesColor = cl3DDkShadow;
+  strip.GridLinesStyle = TGridLinesStyle::lsActiveRows;
   constexpr TAlignment kCentre = TAlignment::taCenter;
   auto* flag =
       AddColumn<TDgImageColumn>(strip, owner, 30, kCentre, clMaroon, ArialFont(14, clYellow));
@@ -51,6 +53,9 @@ void DefineDetailStrip(TDataGrid& strip, TComponent* owner, TCustomImageList* fl
 
 void DefineDetailGrid(TDataGrid& details, TComponent* owner) {
   details.Options = {TGridOption::goGrid, TGridOption::goHeader};
+  details.GridLinesColor = cl3DDkShadow;
+  details.GridLinesStyle = TGridLinesStyle::lsActiveRows;
+  details.HeaderStyle = THeaderStyle::hsFlatBorders;
   constexpr std::array<const char16_t*, 9> kHeaders{u"Season", u"1",    u"X",    u"2",    u"O0.5",
                                                     u"O1.5",   u"O2.5", u"BTTS", u"Count"};
   for (std::size_t i = 0; i < kHeaders.size(); ++i) {

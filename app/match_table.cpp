@@ -143,6 +143,10 @@ void ColourSeason(TDataGrid& table, int first, int row, const std::array<int, 7>
 
 void DefineMatchTable(TDataGrid& table, TComponent* owner, TCustomImageList* flags) {
   table.Options = {TGridOption::goGrid, TGridOption::goHeader, TGridOption::goSelectFullRow};
+  table.GridLinesColor = cl3DDkShadow;
+  table.GridLinesStyle = TGridLinesStyle::lsActiveRows;
+  table.HeaderStyle = THeaderStyle::hsFlatBorders;
+  table.SelectionColor = kMatchSelectionColor;
   std::array<ColumnSpec, ng::kColumnCount> specs = MatchColumns();
   for (const ColumnSpec& spec : specs) {
     TDgCustomColumn* column = MakeColumn(spec.kind, owner, flags);

@@ -54,6 +54,24 @@ enum class TDataChange {
   dcDeleteRow
 };
 
+enum class TGridLinesStyle {
+  lsNormal,
+  lsActiveHorzOnly,
+  lsActiveRows,
+  lsFramed,
+  lsHorizontalOnly,
+  lsVerticalOnly
+};
+enum class THeaderStyle {
+  hsAuto,
+  hsFlatBorders,
+  hsOffice2007,
+  hsOffice2010,
+  hsOldStyle,
+  hsOutlook,
+  hsVista
+};
+
 using TCellEvent = std::function<void(TObject* sender, int col, int row)>;
 using TDataChangeEvent = std::function<void(TObject* sender, TDataChange change, int index)>;
 using TColumnEvent = std::function<void(TObject* sender, int col)>;
@@ -90,6 +108,11 @@ class TDataGrid : public TCustomControl, private ColumnsListener {
   bool Updating() const { return m_updateCount > 0; }
 
   TGridOptions Options{TGridOption::goHeader};
+  // The look that painting reads.
+  TColor GridLinesColor = clBtnFace;
+  TGridLinesStyle GridLinesStyle = TGridLinesStyle::lsNormal;
+  THeaderStyle HeaderStyle = THeaderStyle::hsAuto;
+  TColor SelectionColor = clHighlight;
   TAppearanceOptions AppearanceOptions{TAppearanceOption::aoHideSelection,
                                        TAppearanceOption::aoHighlightSlideCells};
   int RowSize() const { return m_cells.DefaultRowHeight(); }

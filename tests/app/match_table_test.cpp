@@ -11,6 +11,10 @@ TEST_F(MatchTableTest, TheColumnModelHasThirtyTwoColumnsWithTheirSettings) {
   ASSERT_EQ(table->Columns().Count(), ng::kColumnCount);
   EXPECT_TRUE(table->Options.Has(TGridOption::goSelectFullRow));
   EXPECT_FALSE(table->Options.Has(TGridOption::goUseDefaultValues));
+  EXPECT_EQ(table->GridLinesColor, cl3DDkShadow);
+  EXPECT_EQ(table->GridLinesStyle, TGridLinesStyle::lsActiveRows);
+  EXPECT_EQ(table->HeaderStyle, THeaderStyle::hsFlatBorders);
+  EXPECT_EQ(table->SelectionColor, TColor{0x008658DA});
   int visible = 0;
   for (int i = 0; i < ng::kColumnCount; ++i) {
     TDgCustomColumn* c = table->Columns().Items(i);

@@ -54,34 +54,52 @@ bool CookieDomainMatches(std::string_view host, std::string_view domain) {
 }
 
 void TNetCookies::Store(std::unique_ptr<TNetCookieRFC2109> cookie) {
-  auto domain = std::find_if(m_domains.begin(), m_domains.end(), [&](const Domain& d) {
-    return SameTextAscii(d.Name, cookie->Domain);
-  });
-  if (domain == m_domains.end()) {
-    m_domains.push_back(Domain{cookie->Domain, {}});
-    domain = m_domains.end() - 1;
-  }
-  for (auto& stored : domain->Cookies) {
-    if (SameTextAscii(stored->Name, cookie->Name)) {
-      stored = std::move(cookie);
+  std::string key = LowerCaseAscii(cookie->Domain);
+  auto [found, inserted] = m_domainIndex.try_emplace(key, m_domains.size());
+  if (inserted) m_domains.push_back(Domain{cookie->Domain, {}});
+  const std::size_t domainIndex = found->second;
+  std::vector<Entry>& list = m_domains[domainIndex].Cookies;
+  for (Entry& stored : list) {
+    if (SameTextAscii(stored.cookie->Name, cookie->Name)) {
+      stored.cookie = std::move(cookie);
       return;
     }
   }
-  domain->Cookies.push_back(std::move(cookie));
+  if (list.size() >= kMaxCookiesPerDomain) Evict(domainIndex, 0);
+  const std::uint64_t age = m_nextAge++;
+  m_domains[domainIndex].Cookies.push_back(Entry{age, std::move(cookie)});
+  m_byAge.emplace(age, domainIndex);
+  ++m_count;
+  if (m_count > kMaxCookies) {
+    auto [oldest, oldestDomain] = *m_byAge.begin();
+    std::vector<Entry>& owner = m_domains[oldestDomain].Cookies;
+    auto it = std::find_if(owner.begin(), owner.end(),
+                           [age = oldest](const Entry& e) { return e.age == age; });
+    Evict(oldestDomain, static_cast<std::size_t>(it - owner.begin()));
+  }
 }
 
-std::size_t TNetCookies::Count() const {
-  std::size_t n = 0;
-  for (const Domain& d : m_domains) n += d.Cookies.size();
-  return n;
+void TNetCookies::Evict(std::size_t domain, std::size_t position) {
+  std::vector<Entry>& list = m_domains[domain].Cookies;
+  m_byAge.erase({list[position].age, domain});
+  list.erase(list.begin() + static_cast<std::ptrdiff_t>(position));
+  --m_count;
+}
+
+void TNetCookies::RemoveIf(const std::function<bool(const TNetCookieRFC2109&)>& drop) {
+  for (std::size_t d = 0; d < m_domains.size(); ++d) {
+    std::vector<Entry>& list = m_domains[d].Cookies;
+    for (std::size_t i = list.size(); i-- > 0;) {
+      if (drop(*list[i].cookie)) Evict(d, i);
+    }
+  }
 }
 
 const TNetCookieRFC2109* TNetCookies::Find(std::string_view domain, std::string_view name) const {
-  for (const Domain& d : m_domains) {
-    if (!SameTextAscii(d.Name, domain)) continue;
-    for (const auto& c : d.Cookies) {
-      if (SameTextAscii(c->Name, name)) return c.get();
-    }
+  auto found = m_domainIndex.find(LowerCaseAscii(domain));
+  if (found == m_domainIndex.end()) return nullptr;
+  for (const Entry& e : m_domains[found->second].Cookies) {
+    if (SameTextAscii(e.cookie->Name, name)) return e.cookie.get();
   }
   return nullptr;
 }
@@ -157,12 +175,21 @@ void TNetCookieManager::StoreCookie(std::string_view headerValue, const std::str
     cookie->Expires = FormatInternetDate(now + cookie->MaxAge);
   }
   if (cookie->Domain.empty()) cookie->Domain = host;
-  if (!DomainValidForHost(cookie->Domain, host)) return;
+  if (!DomainValidForHost(cookie->Domain, host) || !Storable(*cookie)) return;
   bool accept = true;
   if (OnNewCookie) OnNewCookie(*this, *cookie, accept);
   if (!accept) return;
   std::unique_lock lock(m_lock);
   m_cookies.Store(std::move(cookie));
+}
+
+bool TNetCookieManager::Storable(const TNetCookieRFC2109& cookie) {
+  if (cookie.Name.size() + cookie.Value.size() > kMaxCookieBytes) return false;
+  // Line breaks or NULs would be echoed raw into the next request head.
+  auto unsafe = [](const std::string& text) {
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos;
+  };
+  return !unsafe(cookie.Name) && !unsafe(cookie.Value);
 }
 
 void TNetCookieManager::AddCookies(const TNetHeaderList& headers, const std::string& host) {
@@ -175,17 +202,12 @@ void TNetCookieManager::AddCookies(const TNetHeaderList& headers, const std::str
 }
 
 void TNetCookieManager::DropExpired(double now) {
-  for (TNetCookies::Domain& domain : m_cookies.Domains()) {
-    auto& list = domain.Cookies;
-    list.erase(std::remove_if(list.begin(), list.end(),
-                              [&](const std::unique_ptr<TNetCookieRFC2109>& c) {
-                                if (c->Expires.empty()) return false;
-                                std::optional<UnixTime> at = ParseInternetDate(c->Expires);
-                                // An unreadable date counts as long past.
-                                return !at || static_cast<double>(*at) <= now;
-                              }),
-               list.end());
-  }
+  m_cookies.RemoveIf([now](const TNetCookieRFC2109& c) {
+    if (c.Expires.empty()) return false;
+    std::optional<UnixTime> at = ParseInternetDate(c.Expires);
+    // An unreadable date counts as long past.
+    return !at || static_cast<double>(*at) <= now;
+  });
 }
 
 std::string TNetCookieManager::CookieHeader(const std::string& host, const std::string& path) {
@@ -195,7 +217,7 @@ std::string TNetCookieManager::CookieHeader(const std::string& host, const std::
   for (const TNetCookies::Domain& domain : m_cookies.Domains()) {
     if (!CookieDomainMatches(host, domain.Name)) continue;
     for (auto it = domain.Cookies.rbegin(); it != domain.Cookies.rend(); ++it) {
-      const TNetCookieRFC2109& c = **it;
+      const TNetCookieRFC2109& c = *it->cookie;
       if (c.Path.empty() || path.compare(0, c.Path.size(), c.Path) != 0) continue;
       if (c.Secure || c.Value.empty()) continue;
       selected.push_back(&c);

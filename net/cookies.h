@@ -1,10 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <set>
 #include <shared_mutex>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "net/forward.h"
@@ -41,23 +44,43 @@ class TNetCookieRFC2965 : public TNetCookieRFC2109 {
   std::vector<int> PortList{80};
 };
 
+// Limits of the jar, so that a server cannot make it grow without end: the
+// oldest cookie of a domain (or of the jar) goes when a new one would pass them.
+inline constexpr std::size_t kMaxCookiesPerDomain = 50;
+inline constexpr std::size_t kMaxCookies = 3000;
+// A cookie whose name and value together are longer is not stored.
+inline constexpr std::size_t kMaxCookieBytes = 4096;
+
 // Domains in the order they were first stored, each with its cookies in
-// insertion order; names and domains compare ignoring case.
+// insertion order; names and domains compare ignoring case. Finding a domain
+// and replacing or evicting a cookie cost a constant or logarithmic step.
 class TNetCookies {
  public:
+  struct Entry {
+    std::uint64_t age;  // the order of arrival across the jar
+    std::unique_ptr<TNetCookieRFC2109> cookie;
+  };
   struct Domain {
     std::string Name;
-    std::vector<std::unique_ptr<TNetCookieRFC2109>> Cookies;
+    std::vector<Entry> Cookies;
   };
-  // Adds the cookie, or lets the stored one of the same domain and name take over its values.
+  // Adds the cookie, or lets the stored one of the same domain and name take
+  // over its values (keeping its place and age).
   void Store(std::unique_ptr<TNetCookieRFC2109> cookie);
-  std::vector<Domain>& Domains() { return m_domains; }
   const std::vector<Domain>& Domains() const { return m_domains; }
-  std::size_t Count() const;
+  std::size_t Count() const { return m_count; }
   const TNetCookieRFC2109* Find(std::string_view domain, std::string_view name) const;
+  // Removes every cookie for which drop says so.
+  void RemoveIf(const std::function<bool(const TNetCookieRFC2109&)>& drop);
 
  private:
+  void Evict(std::size_t domain, std::size_t position);
+
   std::vector<Domain> m_domains;
+  std::unordered_map<std::string, std::size_t> m_domainIndex;  // lower-case name
+  std::set<std::pair<std::uint64_t, std::size_t>> m_byAge;     // (age, domain)
+  std::uint64_t m_nextAge = 0;
+  std::size_t m_count = 0;
 };
 
 // The client's cookie jar: stores what responses set and builds the Cookie
@@ -84,6 +107,8 @@ class TNetCookieManager {
 
  private:
   void DropExpired(double now);
+  // Whether a parsed cookie may be stored at all (size, characters, domain).
+  static bool Storable(const TNetCookieRFC2109& cookie);
 
   mutable std::shared_mutex m_lock;
   TNetCookies m_cookies;

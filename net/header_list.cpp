@@ -68,25 +68,25 @@ std::vector<std::string> TNetHeaderList::AllValues(std::string_view name) const 
 
 std::vector<std::string> FoldLine(const std::string& line, std::size_t width) {
   std::vector<std::string> out;
-  std::string rest = line;
+  // The rest is a view into the line: a continuation begins with one blank,
+  // and the byte before its first non-blank is always a blank of the line.
+  std::string_view rest = line;
   while (rest.size() > width) {
     // The last blank that keeps the piece within the width, else the first one after it.
     std::size_t cut = rest.rfind(' ', width);
-    if (cut == 0 || cut == std::string::npos) cut = rest.find(' ', width);
-    if (cut == std::string::npos || cut == 0) break;
-    std::string piece = rest.substr(0, cut);
-    while (!piece.empty() && piece.back() == ' ') piece.pop_back();
+    if (cut == 0 || cut == std::string_view::npos) cut = rest.find(' ', width);
+    if (cut == std::string_view::npos || cut == 0) break;
+    std::string_view piece = rest.substr(0, cut);
+    while (!piece.empty() && piece.back() == ' ') piece.remove_suffix(1);
     std::size_t next = rest.find_first_not_of(' ', cut);
-    if (next == std::string::npos) {
+    if (next == std::string_view::npos) {
       rest = piece;
       break;
     }
-    out.push_back(piece);
-    std::string continuation(1, ' ');
-    continuation.append(rest, next, std::string::npos);
-    rest = std::move(continuation);
+    out.emplace_back(piece);
+    rest = rest.substr(next - 1);
   }
-  out.push_back(rest);
+  out.emplace_back(rest);
   return out;
 }
 

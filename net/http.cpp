@@ -1,6 +1,9 @@
 #include "net/http.h"
 
 #include "net/net_errors.h"
+
+#include <algorithm>
+#include <chrono>
 #include "platform/base/number_conv.h"
 #include "platform/base/strings.h"
 
@@ -66,12 +69,16 @@ void TNetHTTP::EnsureConnection(const TNetURI& uri) {
   if (m_io) return;
   int port = StrToIntDef(uri.Port, -1);
   if (port <= 0 || port > 65535) throw ENetSocketError(22);
-  m_io = std::make_unique<NetIOHandler>(m_connector->Connect(uri.Host, port, ConnectTimeout));
+  m_io = std::make_unique<NetIOHandler>(
+      m_connector->Connect(uri.Host, port, TimeoutBeforeDeadline(m_deadline, ConnectTimeout)));
   m_connectedHost = uri.Host;
   m_connectedPort = uri.Port;
 }
 
 void TNetHTTP::ReadResponseHead(const TNetURI& uri) {
+  // The limits hold for all heads of the response together, "100 Continue" ones included.
+  std::size_t headLines = 0;
+  std::size_t headBytes = 0;
   for (;;) {
     Response = TNetHTTPResponse{};
     Response.ResponseText = m_io->ReadLn(MaxLineLength);
@@ -82,7 +89,7 @@ void TNetHTTP::ReadResponseHead(const TNetURI& uri) {
     code = code.substr(0, code.find(' '));
     Response.ResponseCode = StrToIntDef(code, -1);
 
-    std::size_t headBytes = Response.ResponseText.size();
+    headBytes += Response.ResponseText.size();
     for (;;) {
       std::string line;
       try {
@@ -97,7 +104,7 @@ void TNetHTTP::ReadResponseHead(const TNetURI& uri) {
         break;
       }
       headBytes += line.size();
-      if (Response.RawHeaders.Count() >= kMaxHeaderLines || headBytes > kMaxHeadBytes) {
+      if (++headLines > kMaxHeaderLines || headBytes > kMaxHeadBytes) {
         throw ENetException(SHeadTooLarge);
       }
       Response.RawHeaders.AddReceivedLine(line);
@@ -122,22 +129,31 @@ void TNetHTTP::ReadResponseHead(const TNetURI& uri) {
 void TNetHTTP::ReadChunked(std::string& out) {
   for (;;) {
     std::string line = m_io->ReadLn(MaxLineLength);
-    std::string size = line.substr(0, line.find(' '));
+    // The size is the hexadecimal number before a chunk extension (";") or a blank.
+    std::string size = line.substr(0, line.find_first_of("; \t"));
     int count = StrToIntDef("$" + size, 0);
     if (count <= 0) break;
+    if (out.size() + static_cast<std::size_t>(count) > kMaxBodyBytes) throw ENetResponseTooLarge();
     if (!m_io->ReadBytes(static_cast<std::size_t>(count), out)) throw ENetConnClosedGracefully();
     m_io->ReadLn(MaxLineLength);
   }
-  m_io->ReadLn(MaxLineLength);
+  // Trailer lines, up to and including the empty line that ends the message.
+  std::size_t trailerLines = 0;
+  while (!m_io->ReadLn(MaxLineLength).empty()) {
+    if (++trailerLines > kMaxHeaderLines) throw ENetException(SHeadTooLarge);
+  }
 }
 
 void TNetHTTP::ReadBody(std::string& out) {
   if (Response.ContentLength > 0) {
+    if (static_cast<std::size_t>(Response.ContentLength) > kMaxBodyBytes) {
+      throw ENetResponseTooLarge();
+    }
     m_io->ReadBytes(static_cast<std::size_t>(Response.ContentLength), out);
   } else if (Response.TransferEncoding.find("chunked") != std::string::npos) {
     ReadChunked(out);
   } else if (!Response.HasContentLength) {
-    m_io->ReadToClose(out);
+    m_io->ReadToClose(out, kMaxBodyBytes);
   }
 }
 
@@ -156,10 +172,16 @@ std::string TNetHTTP::ReadErrorBody() {
 }
 
 void TNetHTTP::Exchange(const TNetURI& uri, std::string& body) {
+  m_deadline.reset();
+  if (RequestDeadline > 0) {
+    m_deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(RequestDeadline);
+  }
   EnsureConnection(uri);
+  m_io->SetDeadline(m_deadline);
   m_io->SetReadTimeout(ReadTimeout);
   std::string head = BuildRequestHead(uri);
   if (OnRequestHead) OnRequestHead(head);
+  m_io->Stream().SetSendTimeout(TimeoutBeforeDeadline(m_deadline, ReadTimeout));
   m_io->Stream().Send(head);
   ReadResponseHead(uri);
 
@@ -168,7 +190,7 @@ void TNetHTTP::Exchange(const TNetURI& uri, std::string& body) {
   bool redirect = (statusClass == 3 && code != 304) || !Response.Location.empty();
   if (redirect || statusClass != 2) {
     std::string errorBody = ReadErrorBody();
-    throw ENetHTTPProtocolException(code, Response.ResponseText, errorBody);
+    throw ENetHTTPProtocolException(code, Response.ResponseText, std::move(errorBody));
   }
   if (!Response.HeadComplete) throw ENetException(SUndefinedSituation);
   if (code != 204) ReadBody(body);

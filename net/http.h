@@ -18,6 +18,11 @@ enum class TNetHTTPProtocolVersion { pv1_0, pv1_1 };
 inline constexpr int kDefaultConnectTimeoutMs = 30000;
 inline constexpr int kDefaultReadTimeoutMs = 30000;
 inline constexpr int kErrorBodyTimeoutMs = 2000;
+// The longest a whole request may take, connect included, so that a server
+// that trickles bytes cannot hold the program either.
+inline constexpr int kDefaultRequestDeadlineMs = 120000;
+// The largest body the client takes; larger ones fail with ENetResponseTooLarge.
+inline constexpr std::size_t kMaxBodyBytes = 256u * 1024 * 1024;
 // Limits on a response head, so that a hostile server cannot make it grow without end.
 inline constexpr std::size_t kMaxHeaderLines = 10000 * 10;
 inline constexpr std::size_t kMaxHeadBytes = 8 * 1024 * 1024;
@@ -77,6 +82,7 @@ class TNetHTTP {
   bool AllowCookies = true;
   int ConnectTimeout = kDefaultConnectTimeoutMs;
   int ReadTimeout = kDefaultReadTimeoutMs;
+  int RequestDeadline = kDefaultRequestDeadlineMs;  // 0: no overall limit
   std::size_t MaxLineLength = kDefaultMaxLineLength;
 
   // Performs one GET and appends the body to body as it arrives. On failure
@@ -109,6 +115,7 @@ class TNetHTTP {
   std::string m_connectedHost;
   std::string m_connectedPort;
   bool m_keepConnection = false;
+  std::optional<NetDeadline> m_deadline;  // of the request under way
   std::unique_ptr<TNetCookieManager> m_cookies;
 };
 

@@ -10,6 +10,24 @@ namespace kx {
 NetIOHandler::NetIOHandler(std::unique_ptr<NetStream> stream)
     : m_stream(std::move(stream)), m_data(3 * kRecvBufferSize) {}
 
+int TimeoutBeforeDeadline(const std::optional<NetDeadline>& deadline, int timeoutMs) {
+  if (!deadline) return timeoutMs;
+  auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                  *deadline - std::chrono::steady_clock::now())
+                  .count();
+  if (left <= 0) throw ENetReadTimeout();
+  return timeoutMs > 0 ? static_cast<int>(std::min<long long>(timeoutMs, left))
+                       : static_cast<int>(std::min<long long>(left, 1LL << 30));
+}
+
+void NetIOHandler::PrepareReceive() {
+  int timeout = TimeoutBeforeDeadline(m_deadline, m_readTimeoutMs);
+  if (timeout != m_streamTimeoutMs) {
+    m_stream->SetReadTimeout(timeout);
+    m_streamTimeoutMs = timeout;
+  }
+}
+
 bool NetIOHandler::Fill() {
   if (m_closed) return false;
   if (m_begin == m_end) m_begin = m_end = 0;
@@ -21,6 +39,7 @@ bool NetIOHandler::Fill() {
     m_end = unread;
     if (m_data.size() - m_end < kRecvBufferSize) m_data.resize(m_end + kRecvBufferSize);
   }
+  PrepareReceive();
   std::size_t n = m_stream->Receive(m_data.data() + m_end, kRecvBufferSize);
   m_end += n;
   if (n == 0) m_closed = true;
@@ -77,6 +96,7 @@ bool NetIOHandler::ReadBytes(std::size_t count, std::string& out) {
     out.resize(old + kRecvBufferSize);
     std::size_t n = 0;
     try {
+      PrepareReceive();
       n = m_stream->Receive(out.data() + old, kRecvBufferSize);
     } catch (...) {
       out.resize(old);
@@ -92,8 +112,9 @@ bool NetIOHandler::ReadBytes(std::size_t count, std::string& out) {
   return true;
 }
 
-void NetIOHandler::ReadToClose(std::string& out) {
+void NetIOHandler::ReadToClose(std::string& out, std::size_t maxSize) {
   for (;;) {
+    if (out.size() + (m_end - m_begin) > maxSize) throw ENetResponseTooLarge();
     TakeBuffered(m_end - m_begin, out);
     if (!Fill()) return;
   }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,12 @@ inline constexpr std::size_t kRecvBufferSize = 32768;
 inline constexpr std::size_t kDefaultMaxLineLength = 16384;
 inline constexpr std::size_t kMaxBodyReserve = 64 * 1024 * 1024;
 
+using NetDeadline = std::chrono::steady_clock::time_point;
+
+// What is left of timeoutMs (0: without limit) before the deadline, if there
+// is one; raises ENetReadTimeout when the deadline has passed.
+int TimeoutBeforeDeadline(const std::optional<NetDeadline>& deadline, int timeoutMs);
+
 // Buffered reading over a stream: lines, counted bytes, and reading to the
 // peer's close. A read time-out of 0 waits without limit.
 class NetIOHandler {
@@ -23,11 +31,12 @@ class NetIOHandler {
   bool ClosedByPeer() const { return m_closed && m_begin == m_end; }
   std::size_t Buffered() const { return m_end - m_begin; }
 
-  void SetReadTimeout(int ms) {
-    if (ms != m_readTimeoutMs) m_stream->SetReadTimeout(ms);
-    m_readTimeoutMs = ms;
-  }
+  // How long one receive may wait; 0 waits without limit.
+  void SetReadTimeout(int ms) { m_readTimeoutMs = ms; }
   int ReadTimeout() const { return m_readTimeoutMs; }
+  // The moment the whole exchange must be over: receives past it raise
+  // ENetReadTimeout, and no receive waits beyond it.
+  void SetDeadline(std::optional<NetDeadline> deadline) { m_deadline = deadline; }
 
   // A line up to LF, without the LF and a CR before it. Raises
   // ENetReadLnMaxLineLengthExceeded for a longer line and ENetConnClosedGracefully
@@ -35,13 +44,16 @@ class NetIOHandler {
   std::string ReadLn(std::size_t maxLength);
   // Appends up to count bytes to out; returns false when the stream ended first.
   bool ReadBytes(std::size_t count, std::string& out);
-  // Appends everything until the peer closes.
-  void ReadToClose(std::string& out);
+  // Appends everything until the peer closes; raises ENetResponseTooLarge when
+  // out would grow beyond maxSize.
+  void ReadToClose(std::string& out, std::size_t maxSize);
 
  private:
   // Receives one block behind the buffered bytes; false when the peer has closed.
   bool Fill();
   void TakeBuffered(std::size_t count, std::string& out);
+  // Sets the stream's time-out for the next receive.
+  void PrepareReceive();
 
   std::unique_ptr<NetStream> m_stream;
   std::vector<char> m_data;
@@ -49,6 +61,8 @@ class NetIOHandler {
   std::size_t m_end = 0;
   bool m_closed = false;
   int m_readTimeoutMs = 0;
+  int m_streamTimeoutMs = -1;  // what the stream was last told
+  std::optional<NetDeadline> m_deadline;
 };
 
 }  // namespace kx

@@ -38,6 +38,12 @@ class ENetReadTimeout : public ENetException {
   ENetReadTimeout() : ENetException("Read Timeout") {}
 };
 
+// A response body beyond the client's limit; the connection is dropped.
+class ENetResponseTooLarge : public ENetException {
+ public:
+  ENetResponseTooLarge() : ENetException("Response body too large") {}
+};
+
 class ENetSocketError : public ENetException {
  public:
   explicit ENetSocketError(int code);

@@ -16,8 +16,12 @@ class SocketStream : public NetStream {
   }
   void Send(std::string_view data) override {
     if (SocketResult r = m_socket.SendAll(data.data(), data.size()); !r) {
+      if (r.error == EAGAIN || r.error == EWOULDBLOCK) throw ENetReadTimeout();
       throw ENetSocketError(r.error);
     }
+  }
+  void SetSendTimeout(int timeoutMs) override {
+    if (SocketResult r = m_socket.SetSendTimeout(timeoutMs); !r) throw ENetSocketError(r.error);
   }
   std::size_t Receive(char* data, std::size_t size) override {
     std::size_t received = 0;

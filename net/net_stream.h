@@ -18,6 +18,9 @@ class NetStream {
   virtual std::size_t Receive(char* data, std::size_t size) = 0;
   // 0 waits without limit.
   virtual void SetReadTimeout(int timeoutMs) = 0;
+  // How long a send may wait for the peer to take data; past it Send raises
+  // ENetReadTimeout. 0 waits without limit.
+  virtual void SetSendTimeout(int timeoutMs) { (void)timeoutMs; }
   virtual bool PeerClosed() = 0;
 };
 

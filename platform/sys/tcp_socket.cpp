@@ -119,15 +119,25 @@ SocketResult TcpSocket::Receive(char* data, std::size_t size, std::size_t& recei
   }
 }
 
-SocketResult TcpSocket::SetReceiveTimeout(int timeoutMs) {
-  if (m_fd < 0) return {ENOTCONN};
+namespace {
+SocketResult SetTimeoutOption(int fd, int option, int timeoutMs) {
+  if (fd < 0) return {ENOTCONN};
   timeval tv{};
   if (timeoutMs > 0) {
     tv.tv_sec = timeoutMs / 1000;
     tv.tv_usec = (timeoutMs % 1000) * 1000;
   }
-  if (setsockopt(m_fd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv) != 0) return {errno};
+  if (setsockopt(fd, SOL_SOCKET, option, &tv, sizeof tv) != 0) return {errno};
   return {};
+}
+}  // namespace
+
+SocketResult TcpSocket::SetReceiveTimeout(int timeoutMs) {
+  return SetTimeoutOption(m_fd, SO_RCVTIMEO, timeoutMs);
+}
+
+SocketResult TcpSocket::SetSendTimeout(int timeoutMs) {
+  return SetTimeoutOption(m_fd, SO_SNDTIMEO, timeoutMs);
 }
 
 bool TcpSocket::WaitReadable(int timeoutMs) {

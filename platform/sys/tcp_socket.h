@@ -38,6 +38,8 @@ class TcpSocket {
   SocketResult Receive(char* data, std::size_t size, std::size_t& received);
   // Makes Receive give up with EAGAIN after timeoutMs without data (0: never).
   SocketResult SetReceiveTimeout(int timeoutMs);
+  // How long SendAll waits for the peer to take data (EAGAIN after it); 0 waits without limit.
+  SocketResult SetSendTimeout(int timeoutMs);
   // Waits until data (or the peer's close) can be read; false on time-out.
   // timeoutMs < 0 waits without limit.
   bool WaitReadable(int timeoutMs);

@@ -80,7 +80,7 @@ TEST_F(CookieJarTest, SameNameReplacesInPlace) {
   Set("b=2; path=/");
   Set("A=3; path=/");
   EXPECT_EQ(jar.Cookies().Count(), 2u);
-  EXPECT_EQ(jar.Cookies().Domains()[0].Cookies[0]->Value, "3");
+  EXPECT_EQ(jar.Cookies().Domains()[0].Cookies[0].cookie->Value, "3");
   EXPECT_EQ(Header(), "b=2; A=3");
 }
 
@@ -129,8 +129,8 @@ TEST_F(CookieJarTest, SetCookie2PortsAndHeaderNames) {
       dynamic_cast<const TNetCookieRFC2965*>(jar.Cookies().Find("stats.example", "plain"));
   ASSERT_NE(plain, nullptr);
   EXPECT_EQ(plain->PortList, (std::vector<int>{80}));
-  EXPECT_EQ(jar.Cookies().Domains()[0].Cookies[0]->Name, "v1");
-  EXPECT_EQ(jar.Cookies().Domains()[0].Cookies[0]->Kind(), TNetCookieKind::SetCookie);
+  EXPECT_EQ(jar.Cookies().Domains()[0].Cookies[0].cookie->Name, "v1");
+  EXPECT_EQ(jar.Cookies().Domains()[0].Cookies[0].cookie->Kind(), TNetCookieKind::SetCookie);
 }
 
 TEST_F(CookieJarTest, OnNewCookieMayRefuse) {
@@ -140,6 +140,67 @@ TEST_F(CookieJarTest, OnNewCookieMayRefuse) {
   Set("tracker=1; path=/");
   Set("keep=1; path=/");
   EXPECT_EQ(Header(), "keep=1");
+}
+
+}  // namespace
+}  // namespace kx
+
+namespace kx {
+namespace {
+
+class CookieLimitsTest : public ::testing::Test {
+ protected:
+  TNetCookieManager jar;
+};
+
+TEST_F(CookieLimitsTest, AHeadOfTenThousandCookiesKeepsTheNewestFiftyOfTheDomain) {
+  TNetHeaderList head;
+  for (int i = 0; i < 10000; ++i) {
+    // Names that share a long prefix, as a hostile server would choose them.
+    head.AddReceivedLine("Set-Cookie: " + std::string(200, 'n') + std::to_string(i) + "=v" +
+                         std::to_string(i) + "; path=/");
+  }
+  jar.AddCookies(head, "stats.example");
+  EXPECT_EQ(jar.Cookies().Count(), kMaxCookiesPerDomain);
+  EXPECT_EQ(jar.Cookies().Find("stats.example", std::string(200, 'n') + "9949"), nullptr);
+  EXPECT_NE(jar.Cookies().Find("stats.example", std::string(200, 'n') + "9950"), nullptr);
+  std::string header = jar.CookieHeader("stats.example", "/");
+  EXPECT_EQ(header.find("v9949"), std::string::npos);
+  EXPECT_NE(header.find("=v9999"), std::string::npos);
+  EXPECT_EQ(header.find("=v9950"), header.find("=v9950"));
+}
+
+TEST_F(CookieLimitsTest, TheJarKeepsThreeThousandCookiesTheOldestGoingFirst) {
+  for (int host = 0; host < 80; ++host) {
+    for (int i = 0; i < 50; ++i) {
+      jar.StoreCookie("c" + std::to_string(i) + "=1; path=/", "h" + std::to_string(host) + ".example",
+                      TNetCookieKind::SetCookie);
+    }
+  }
+  EXPECT_EQ(jar.Cookies().Count(), kMaxCookies);
+  EXPECT_EQ(jar.Cookies().Find("h0.example", "c0"), nullptr);  // the oldest
+  EXPECT_EQ(jar.Cookies().Find("h19.example", "c49"), nullptr);
+  EXPECT_NE(jar.Cookies().Find("h20.example", "c0"), nullptr);
+  EXPECT_NE(jar.Cookies().Find("h79.example", "c49"), nullptr);
+  // Replacing a stored cookie keeps its age and makes no room.
+  jar.StoreCookie("c0=2; path=/", "h20.example", TNetCookieKind::SetCookie);
+  EXPECT_EQ(jar.Cookies().Count(), kMaxCookies);
+  EXPECT_EQ(jar.Cookies().Find("h20.example", "c0")->Value, "2");
+}
+
+TEST_F(CookieLimitsTest, OversizedCookiesAndLineBreaksAreNotStored) {
+  jar.StoreCookie("big=" + std::string(kMaxCookieBytes - 2, 'x') + "; path=/", "stats.example",
+                  TNetCookieKind::SetCookie);
+  EXPECT_EQ(jar.Cookies().Count(), 0u);
+  jar.StoreCookie("fits=" + std::string(kMaxCookieBytes - 4, 'x') + "; path=/", "stats.example",
+                  TNetCookieKind::SetCookie);
+  EXPECT_EQ(jar.Cookies().Count(), 1u);
+  jar.StoreCookie("a=b\rX-Injected: 1; path=/", "stats.example", TNetCookieKind::SetCookie);
+  jar.StoreCookie("a=b\nX-Injected: 1; path=/", "stats.example", TNetCookieKind::SetCookie);
+  jar.StoreCookie(std::string("a\0b=c; path=/", 13), "stats.example", TNetCookieKind::SetCookie);
+  jar.StoreCookie(std::string("n=c\0d; path=/", 13), "stats.example", TNetCookieKind::SetCookie);
+  EXPECT_EQ(jar.Cookies().Count(), 1u);
+  EXPECT_EQ(jar.CookieHeader("stats.example", "/").find('\r'), std::string::npos);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <thread>
 
@@ -116,6 +117,56 @@ TEST(HttpSocketTest, LocalhostInAnyCaseIsLoopback) {
   });
   TNetHTTP http;
   EXPECT_EQ(http.Get("http://LocalHost:" + std::to_string(server.Port()) + "/"), "hello");
+}
+
+}  // namespace
+}  // namespace kx
+
+namespace kx {
+namespace {
+
+TEST(HttpSocketTest, ATricklingServerIsStoppedAtTheRequestDeadline) {
+  std::atomic<bool> done{false};
+  LoopbackServer server([&](LoopbackServer::Connection& c) {
+    c.ReadHead();
+    c.Send("HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\n");
+    // One byte well within the read time-out each time, for longer than the deadline.
+    for (int i = 0; i < 40 && !done; ++i) {
+      c.Send("x");
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+  });
+  TNetHTTP http;
+  http.ReadTimeout = 1000;
+  http.RequestDeadline = 500;
+  std::string body;
+  auto start = std::chrono::steady_clock::now();
+  EXPECT_THROW(http.Get(server.Url("/"), body), ENetReadTimeout);
+  auto took = std::chrono::steady_clock::now() - start;
+  done = true;
+  EXPECT_LT(took, std::chrono::milliseconds(1500));
+  EXPECT_GE(took, std::chrono::milliseconds(450));
+  EXPECT_LT(body.size(), 100u);
+  EXPECT_FALSE(http.Connected());
+}
+
+TEST(HttpSocketTest, SendingToAPeerThatDoesNotReadTimesOut) {
+  std::atomic<bool> done{false};
+  LoopbackServer server([&](LoopbackServer::Connection&) {
+    while (!done) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  });
+  SocketConnector connector;
+  std::unique_ptr<NetStream> stream = connector.Connect("127.0.0.1", server.Port(), 2000);
+  stream->SetSendTimeout(200);
+  const std::string block(1 << 20, 'c');
+  auto start = std::chrono::steady_clock::now();
+  try {
+    for (int i = 0; i < 256; ++i) stream->Send(block);  // far more than the socket buffers hold
+    ADD_FAILURE() << "every send went through";
+  } catch (const ENetReadTimeout&) {
+  }
+  done = true;
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
 }
 
 }  // namespace

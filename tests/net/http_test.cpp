@@ -104,10 +104,30 @@ TEST_F(HttpTest, ChunkedBodies) {
   EXPECT_TRUE(http->Connected());
 }
 
-TEST_F(HttpTest, ChunkSizeWithSpaceExtensionReadsAndSemicolonEnds) {
+TEST_F(HttpTest, ChunkExtensionsDeliverTheirBytesAndKeepTheConnectionInStep) {
   connector->Add(
       {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"
-       "3 ;x=1\r\nabc\r\n2;ext\r\nde\r\n"});
+       "3 ;x=1\r\nabc\r\n5;ext=1\r\ndefgh\r\n2;name=\"q\"\r\nij\r\n0;last\r\n\r\n",
+       "HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\nnext"});
+  EXPECT_EQ(Get(kFeedUrl), "abcdefghij");
+  EXPECT_TRUE(http->Connected());
+  EXPECT_EQ(Get(kFeedUrl), "next");  // nothing of the first body is left on the connection
+  EXPECT_EQ(connector->hosts.size(), 1u);
+}
+
+TEST_F(HttpTest, TrailersAreReadUpToTheEmptyLine) {
+  connector->Add(
+      {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"
+       "4\r\nfeed\r\n0\r\nX-Checksum: 1234\r\nX-Other: 5\r\n\r\n",
+       "HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok"});
+  EXPECT_EQ(Get(kFeedUrl), "feed");
+  EXPECT_EQ(Get(kFeedUrl), "ok");
+  EXPECT_EQ(connector->hosts.size(), 1u);
+}
+
+TEST_F(HttpTest, AChunkLineThatIsNoNumberStillEndsTheBody) {
+  connector->Add({"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"
+                  "3\r\nabc\r\nzz\r\n\r\n"});
   EXPECT_EQ(Get(kFeedUrl), "abc");
 }
 
@@ -246,10 +266,79 @@ TEST_F(HttpTest, EndlessChunkedBodyCutOffKeepsWhatArrived) {
 }
 
 TEST_F(HttpTest, AnnouncedHugeLengthDoesNotAllocateIt) {
-  connector->Add({"HTTP/1.1 200 OK\r\nContent-Length: 1000000000\r\n\r\n0123456789"});
+  connector->Add({"HTTP/1.1 200 OK\r\nContent-Length: 200000000\r\n\r\n0123456789"});
   std::string body = Get(kFeedUrl);
   EXPECT_EQ(body, "0123456789");
   EXPECT_LE(body.capacity(), kMaxBodyReserve + 64);
+}
+
+TEST_F(HttpTest, ALengthBeyondTheLimitFailsAtOnce) {
+  connector->Add({"HTTP/1.1 200 OK\r\nContent-Length: 1000000000\r\n\r\n0123456789"});
+  std::string error;
+  std::string body = Get(kFeedUrl, &error);
+  EXPECT_EQ(error, "Response body too large");
+  EXPECT_TRUE(body.empty());
+  EXPECT_LE(body.capacity(), 64u);
+  EXPECT_FALSE(http->Connected());
+}
+
+// A peer that sends one chunk after another for ever.
+class EndlessStream : public NetStream {
+ public:
+  explicit EndlessStream(std::string head) : m_pending(std::move(head)) {}
+  void Send(std::string_view) override {}
+  std::size_t Receive(char* data, std::size_t size) override {
+    if (m_pending.empty()) m_pending = std::string("100000\r\n") + std::string(0x100000, 'x') + "\r\n";
+    std::size_t n = std::min(size, m_pending.size());
+    m_pending.copy(data, n);
+    m_pending.erase(0, n);
+    received += n;
+    return n;
+  }
+  void SetReadTimeout(int) override {}
+  bool PeerClosed() override { return false; }
+  std::size_t received = 0;
+
+ private:
+  std::string m_pending;
+};
+
+class EndlessConnector : public NetConnector {
+ public:
+  explicit EndlessConnector(std::string head) : m_head(std::move(head)) {}
+  std::unique_ptr<NetStream> Connect(const std::string&, int, int) override {
+    return std::make_unique<EndlessStream>(m_head);
+  }
+
+ private:
+  std::string m_head;
+};
+
+TEST(HttpLimits, AnEndlessBodyStopsAtTheLimitWithTheError) {
+  for (const char* head : {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n",
+                           "HTTP/1.1 200 OK\r\n\r\n"}) {
+    TNetHTTP http(std::make_unique<EndlessConnector>(head));
+    std::string body;
+    EXPECT_THROW(http.Get(kFeedUrl, body), ENetResponseTooLarge) << head;
+    EXPECT_LE(body.size(), kMaxBodyBytes);
+    EXPECT_GT(body.size(), kMaxBodyBytes - 0x200000);
+    EXPECT_FALSE(http.Connected());
+  }
+}
+
+TEST_F(HttpTest, HeadLimitsCountOverAllContinueHeads) {
+  // Each "100 Continue" head stays under the line limit; together they pass it.
+  std::string heads;
+  const std::size_t perHead = kMaxHeaderLines / 4;
+  for (int h = 0; h < 5; ++h) {
+    heads += "HTTP/1.1 100 Continue\r\n";
+    for (std::size_t i = 0; i < perHead; ++i) heads += "X-Filler: " + std::to_string(i) + "\r\n";
+    heads += "\r\n";
+  }
+  connector->Add({heads + "HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok"});
+  std::string error;
+  Get(kFeedUrl, &error);
+  EXPECT_EQ(error, SHeadTooLarge);
 }
 
 TEST_F(HttpTest, UrlIsSentRawButWithoutBookmark) {

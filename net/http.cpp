@@ -1,9 +1,9 @@
 #include "net/http.h"
 
-#include "net/net_errors.h"
-
 #include <algorithm>
 #include <chrono>
+
+#include "net/net_errors.h"
 #include "platform/base/number_conv.h"
 #include "platform/base/strings.h"
 

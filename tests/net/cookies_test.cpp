@@ -173,8 +173,8 @@ TEST_F(CookieLimitsTest, AHeadOfTenThousandCookiesKeepsTheNewestFiftyOfTheDomain
 TEST_F(CookieLimitsTest, TheJarKeepsThreeThousandCookiesTheOldestGoingFirst) {
   for (int host = 0; host < 80; ++host) {
     for (int i = 0; i < 50; ++i) {
-      jar.StoreCookie("c" + std::to_string(i) + "=1; path=/", "h" + std::to_string(host) + ".example",
-                      TNetCookieKind::SetCookie);
+      jar.StoreCookie("c" + std::to_string(i) + "=1; path=/",
+                      "h" + std::to_string(host) + ".example", TNetCookieKind::SetCookie);
     }
   }
   EXPECT_EQ(jar.Cookies().Count(), kMaxCookies);

@@ -126,8 +126,9 @@ TEST_F(HttpTest, TrailersAreReadUpToTheEmptyLine) {
 }
 
 TEST_F(HttpTest, AChunkLineThatIsNoNumberStillEndsTheBody) {
-  connector->Add({"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"
-                  "3\r\nabc\r\nzz\r\n\r\n"});
+  connector->Add(
+      {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"
+       "3\r\nabc\r\nzz\r\n\r\n"});
   EXPECT_EQ(Get(kFeedUrl), "abc");
 }
 
@@ -288,7 +289,8 @@ class EndlessStream : public NetStream {
   explicit EndlessStream(std::string head) : m_pending(std::move(head)) {}
   void Send(std::string_view) override {}
   std::size_t Receive(char* data, std::size_t size) override {
-    if (m_pending.empty()) m_pending = std::string("100000\r\n") + std::string(0x100000, 'x') + "\r\n";
+    if (m_pending.empty())
+      m_pending = std::string("100000\r\n") + std::string(0x100000, 'x') + "\r\n";
     std::size_t n = std::min(size, m_pending.size());
     m_pending.copy(data, n);
     m_pending.erase(0, n);
@@ -315,8 +317,8 @@ class EndlessConnector : public NetConnector {
 };
 
 TEST(HttpLimits, AnEndlessBodyStopsAtTheLimitWithTheError) {
-  for (const char* head : {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n",
-                           "HTTP/1.1 200 OK\r\n\r\n"}) {
+  for (const char* head :
+       {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n", "HTTP/1.1 200 OK\r\n\r\n"}) {
     TNetHTTP http(std::make_unique<EndlessConnector>(head));
     std::string body;
     EXPECT_THROW(http.Get(kFeedUrl, body), ENetResponseTooLarge) << head;

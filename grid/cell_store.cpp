@@ -380,11 +380,23 @@ void TCells::ApplyOrder(const std::vector<int>& order) {
   reorder(m_rows);
 }
 
+TRow& TCells::Row(int row) {
+  if (row < 0 || row >= RowCount()) ThrowListIndexError(row);
+  return *m_rows[static_cast<std::size_t>(row)];
+}
+
+const TRow& TCells::Row(int row) const {
+  if (row < 0 || row >= RowCount()) ThrowListIndexError(row);
+  return *m_rows[static_cast<std::size_t>(row)];
+}
+
 TCell& TCells::Cell(int column, int row) {
   m_lastColumn = column;
   m_lastRow = row;
   if (row < 0 || row >= RowCount()) ThrowListIndexError(row);
-  return *m_columns.at(static_cast<std::size_t>(column))->cells[static_cast<std::size_t>(row)];
+  // Callers check the column; a bad one still gets the list error, not undefined behaviour.
+  if (column < 0 || column >= ColumnCount()) ThrowListIndexError(column);
+  return *m_columns[static_cast<std::size_t>(column)]->cells[static_cast<std::size_t>(row)];
 }
 
 void TCells::CellChangedByCell() {

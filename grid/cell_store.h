@@ -184,8 +184,9 @@ class TCells {
     m_lastRow = row;
     return *m_columns[static_cast<std::size_t>(column)]->cells[static_cast<std::size_t>(row)];
   }
-  TRow& Row(int row) { return *m_rows.at(static_cast<std::size_t>(row)); }
-  const TRow& Row(int row) const { return *m_rows.at(static_cast<std::size_t>(row)); }
+  // EListError "List index out of bounds (%d)" for a row out of range.
+  TRow& Row(int row);
+  const TRow& Row(int row) const;
   int LastColumn() const { return m_lastColumn; }
   int LastRow() const { return m_lastRow; }
 

@@ -179,7 +179,8 @@ void TDgCustomColumn::SetPosition(int position) {
 }
 
 void TDgCustomColumn::SetSorted(bool value) {
-  if (!CanSort() || value == m_sorted) return;
+  // Setting True again sorts again.
+  if (!CanSort() || (!value && !m_sorted)) return;
   if (value && m_collection) {
     for (TDgCustomColumn* other : m_collection->m_items) {
       if (other != this && other->m_sorted) other->SetSorted(false);
@@ -359,6 +360,8 @@ void TDgColumns::Remove(TDgCustomColumn* column) {
   if (index < 0) return;
   m_items.erase(m_items.begin() + index);
   std::erase(m_positions, column);
+  for (std::size_t i = 0; i < m_positions.size(); ++i)
+    m_positions[i]->m_position = static_cast<int>(i);
   if (m_destroying) return;
   Layout();
   m_listener.ColumnRemoved(index);

@@ -75,7 +75,9 @@ void TDataGrid::InsertRow(int index) {
   index = std::clamp(index, 0, RowCount());
   m_cells.InsertRowAt(index);
   m_lastAddedRow = index;
-  m_selectedRow += 1;
+  // The selection moves on by one whatever the index (none becomes row 0), as
+  // the setter does it: with the row's flag and the selection events.
+  SetSelectedRow(m_selectedRow + 1);
   InvalidateBody();
   UpdateScrollBars();
   DataChange(TDataChange::dcInsertRow, index);
@@ -141,6 +143,7 @@ void TDataGrid::SelectCell(int col, int row, TShiftState shift) {
   if (OnBeforeSelect) OnBeforeSelect(this, col, row, accept);
   if (!accept) return;
   if (col < 0 || col >= m_columns->Count() || !m_columns->Items(col)->Enabled) return;
+  if (row < -1 || row >= RowCount()) return;  // no such row: nothing is selected
   int oldCol = m_selectedColumn;
   int oldRow = m_selectedRow;
   m_selectedColumn = col;
@@ -274,7 +277,7 @@ void TDataGrid::SortByColumn(int col) {
 
 TCellInfo TDataGrid::CellInfo(int col, int row) {
   TCellInfo info;
-  TCell& cell = m_cells.Cell(col, row);
+  TCell& cell = m_cells.Cell(col, row);  // the list error for a bad row or column
   switch (m_columns->Items(col)->CellKind()) {
     case TCellKind::String:
       info.AsString = cell.AsString();
@@ -321,6 +324,8 @@ void TDataGrid::ColumnAdded(TDgCustomColumn& column, int index) {
 
 void TDataGrid::ColumnRemoved(int index) {
   m_cells.DeleteColumn(index);
+  // A grid that is going away tells nobody: the handlers' objects may be gone.
+  if (Destroying()) return;
   if (m_selectedColumn >= m_columns->Count())
     m_selectedColumn = std::max(0, m_columns->Count() - 1);
   InvalidateBody();

@@ -8,8 +8,16 @@ TComponent::TComponent(TComponent* owner) : m_owner(owner) {
   if (m_owner) m_owner->InsertComponent(this);
 }
 
-TComponent::~TComponent() {
+void TComponent::MarkDestroying() {
+  if (m_destroying) return;
   m_destroying = true;
+  for (TComponent* c : m_components) c->MarkDestroying();
+}
+
+TComponent::~TComponent() {
+  // Everything this component owns learns first that it is going too, so that
+  // owned components tell nobody about each other's removal.
+  MarkDestroying();
   std::vector<TComponent*> told = m_freeNotifies;
   for (TComponent* c : told) {
     c->RemoveFreeNotification(this);

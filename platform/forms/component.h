@@ -33,6 +33,7 @@ class TComponent : public TObject {
   int Tag = 0;
 
   bool Loading() const { return m_loading; }
+  // True from the start of the destruction of this component or of its owner.
   bool Destroying() const { return m_destroying; }
   // The loading state of a window definition: this component and every one it owns.
   void BeginLoading();
@@ -52,6 +53,7 @@ class TComponent : public TObject {
   virtual void Notification(TComponent* component, TOperation operation);
 
  private:
+  void MarkDestroying();
   void InsertComponent(TComponent* component);
   void RemoveComponent(TComponent* component);
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <tuple>
+
 #include "platform/base/exception.h"
 #include "platform/forms/forms.h"
 #include "platform/window/test_driver.h"
@@ -280,6 +283,83 @@ TEST_F(DataGridTest, DateTextsSortByTheirDateAndFittingUsesTheWidestText) {
   EXPECT_EQ(text->Width(), 86 + 2 * 3 + 5);
   grid->FitColumnWidth(2);  // an image column without images: the smallest fit
   EXPECT_EQ(image->Width(), 8 + 5);
+}
+
+TEST_F(DataGridTest, InsertRowMovesTheSelectionOnThroughTheSetter) {
+  grid->Options = {TGridOption::goSelectFullRow};
+  Fill({{u"a", u"1"}, {u"b", u"2"}});
+  std::vector<int> selected;
+  grid->OnSelectCell = [&](TObject*, int, int row) { selected.push_back(row); };
+  grid->InsertRow(1);  // no selection yet: row 0 becomes selected
+  EXPECT_EQ(grid->SelectedRow(), 0);
+  EXPECT_TRUE(grid->Store().Row(0).Selected);
+  EXPECT_EQ(selected, std::vector<int>{0});
+  grid->InsertRow(0);
+  EXPECT_EQ(grid->SelectedRow(), 1);
+  EXPECT_TRUE(grid->Store().Row(1).Selected);
+  EXPECT_EQ(selected, (std::vector<int>{0, 1}));
+}
+
+TEST_F(DataGridTest, BadIndexesRaiseTheListErrorOrAreIgnored) {
+  Fill({{u"a", u"1"}});
+  for (auto bad : std::vector<std::function<void()>>{
+           [&] { grid->DeleteRow(5); }, [&] { grid->DeleteRow(-1); }, [&] { grid->Cell(0, 1); },
+           [&] { grid->Cell(7, 0); }, [&] { grid->CellInfo(0, 3); },
+           [&] { grid->CellInfo(9, 0); }}) {
+    try {
+      bad();
+      ADD_FAILURE() << "no error";
+    } catch (const EListError& e) {
+      EXPECT_NE(e.Message().find("List index out of bounds ("), std::string::npos) << e.Message();
+    }
+  }
+  grid->Options = {TGridOption::goSelectFullRow};
+  grid->SelectCell(0, 4);  // no such row: nothing happens
+  EXPECT_EQ(grid->SelectedRow(), -1);
+  grid->SelectCell(0, 0);
+  EXPECT_EQ(grid->SelectedRow(), 0);
+  EXPECT_EQ(grid->RowCount(), 1);
+}
+
+TEST_F(DataGridTest, DeletingAColumnRenumbersThePositions) {
+  auto* extra = Column<TDgTextColumn>();
+  std::vector<std::tuple<int, int, int>> moves;
+  ShowGrid();
+  grid->OnColumnMove = [&](TObject*, int col, int from, int to) {
+    moves.push_back({col, from, to});
+  };
+  delete number;
+  number = nullptr;
+  EXPECT_EQ(text->Position(), 0);
+  EXPECT_EQ(image->Position(), 1);
+  EXPECT_EQ(extra->Position(), 2);
+  extra->SetPosition(0);
+  EXPECT_EQ(extra->Position(), 0);
+  EXPECT_EQ(text->Position(), 1);
+  ASSERT_EQ(moves.size(), 1u);
+  EXPECT_EQ(moves[0], std::make_tuple(2, 2, 0));
+}
+
+TEST_F(DataGridTest, SortedSetAgainSortsAgain) {
+  Fill({{u"b", u"1"}, {u"a", u"2"}});
+  text->SetOptions(text->Options() + TColumnOption::coCanSort);
+  ShowGrid();
+  text->SetSorted(true);
+  EXPECT_EQ(Column0(), (std::vector<std::u16string>{u"a", u"b"}));
+  grid->SetCells(0, 0, u"z");
+  text->SetSorted(true);
+  EXPECT_EQ(Column0(), (std::vector<std::u16string>{u"b", u"z"}));
+}
+
+TEST(DataGridDestruction, ADestroyedFormRaisesNoColumnNotices) {
+  HeadlessSession session;
+  int notices = 0;
+  auto* form = new TForm(nullptr);
+  auto* grid = new TDataGrid(form);
+  for (int i = 0; i < 3; ++i) (new TDgTextColumn(form))->SetCollection(&grid->Columns());
+  grid->OnDataChange = [&](TObject*, TDataChange, int) { ++notices; };
+  delete form;
+  EXPECT_EQ(notices, 0);
 }
 
 }  // namespace

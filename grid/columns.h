@@ -232,6 +232,8 @@ class TDgCustomColumn : public TComponent {
   virtual int TextWidthNeeded(int textWidth) const { return std::max(textWidth + 6, 8); }
   virtual bool IsMultiLine() const { return false; }
   virtual WideString DisplayText(const TCellInfo& info) const { return info.AsString; }
+  // The images the cells show by their integer value; none for text and number columns.
+  virtual TCustomImageList* CellImages() const { return nullptr; }
 
   // Asks the grid to refresh this column's header or cells.
   void Refresh();
@@ -337,6 +339,7 @@ class TDgImageColumn : public TDgCustomColumn {
  public:
   explicit TDgImageColumn(TComponent* owner);
   TCustomImageList* Images() const { return m_images; }
+  TCustomImageList* CellImages() const override { return m_images; }
   void SetImages(TCustomImageList* images);
   bool Transparent = true;
   TColumnCapabilities Capabilities() const override { return {TColumnCapability::WidthFits}; }

@@ -72,7 +72,20 @@ enum class THeaderStyle {
   hsVista
 };
 
+enum class TSortedStyle { soDefault, soDarker, soWhite };
+enum class TCellStateItem { csBoldTextSelection, csEmpty, csFocused, csSelected };
+using TCellState = TSet<TCellStateItem>;
+
 using TCellEvent = std::function<void(TObject* sender, int col, int row)>;
+using TCellColoringEvent = std::function<void(TObject* sender, int col, int row, TColor& cellColor,
+                                              TColor& gridColor, TCellState state)>;
+using TCellFormatingEvent = std::function<void(TObject* sender, int col, int row, TColor& textColor,
+                                               TFontStyles& fontStyle, TCellState state)>;
+using TDrawCellBackgroundEvent =
+    std::function<void(TObject* sender, int col, int row, const TRect& cellRect, TCellState state,
+                       bool& defaultDrawing)>;
+using TCustomDrawCellEvent =
+    std::function<void(TObject* sender, int col, int row, const TRect& cellRect, TCellState state)>;
 using TDataChangeEvent = std::function<void(TObject* sender, TDataChange change, int index)>;
 using TColumnEvent = std::function<void(TObject* sender, int col)>;
 using TColumnMoveEvent = std::function<void(TObject* sender, int col, int fromPos, int toPos)>;
@@ -113,6 +126,16 @@ class TDataGrid : public TCustomControl, private ColumnsListener {
   TGridLinesStyle GridLinesStyle = TGridLinesStyle::lsNormal;
   THeaderStyle HeaderStyle = THeaderStyle::hsAuto;
   TColor SelectionColor = clHighlight;
+  TColor InactiveSelectionColor = clBtnFace;
+  TColor HighlightedTextColor = clHighlightText;
+  TSortedStyle SortedStyle = TSortedStyle::soDefault;
+  int HeaderSize = 18;
+  // The pixels the body is scrolled to the left.
+  int HorzScrollPosition() const { return m_horzScroll; }
+  // Whether the cell is painted as selected.
+  bool IsCellSelected(int col, int row);
+  // Whether the grid has the keyboard focus.
+  bool HasFocus() const;
   TAppearanceOptions AppearanceOptions{TAppearanceOption::aoHideSelection,
                                        TAppearanceOption::aoHighlightSlideCells};
   int RowSize() const { return m_cells.DefaultRowHeight(); }
@@ -143,8 +166,17 @@ class TDataGrid : public TCustomControl, private ColumnsListener {
   TBeforeSelectEvent OnBeforeSelect;
   TCellEvent OnDeselectCell;
   TCellEvent OnSelectCell;
+  TCellColoringEvent OnCellColoring;
+  TCellFormatingEvent OnCellFormating;
+  TDrawCellBackgroundEvent OnDrawCellBackground;
+  TCustomDrawCellEvent OnCustomDrawCell;
+  TNotifyEvent OnPostDraw;
 
  protected:
+  // Paints the whole client area: the body, the headers, the area right of the
+  // columns, the caption when no row shows; then raises OnPostDraw.
+  void Paint() override;
+  void WndProc(TMessage& m) override;
   // Invalidation of the grid's parts; without a window they do nothing.
   virtual void InvalidateCell(int col, int row);
   virtual void InvalidateRow(int row);
@@ -176,6 +208,14 @@ class TDataGrid : public TCustomControl, private ColumnsListener {
   int m_selectedRow = -1;
   int m_anchorRow = -1;
   int m_topRow = 0;
+  int m_horzScroll = 0;
+
+  // Painting (grid_painting.cpp).
+  void PaintBody(TCanvas& canvas, const class GridLayout& layout);
+  void PaintCell(TCanvas& canvas, const GridLayout& layout, int col, int row);
+  void PaintEmptyCell(TCanvas& canvas, const GridLayout& layout, int col, int row);
+  void PaintHeaders(TCanvas& canvas, const GridLayout& layout);
+  void PaintFocusRect(TCanvas& canvas, const GridLayout& layout);
 };
 
 }  // namespace kx

@@ -1,0 +1,99 @@
+#include "grid/grid_layout.h"
+
+#include <algorithm>
+
+#include "grid/data_grid.h"
+
+namespace kx {
+
+namespace {
+
+GridLineWidths LineWidths(const TDataGrid& grid) {
+  GridLineWidths w;
+  if (!grid.Options.Has(TGridOption::goGrid)) return w;
+  TGridLinesStyle style = grid.GridLinesStyle;
+  w.vertical =
+      style == TGridLinesStyle::lsHorizontalOnly || style == TGridLinesStyle::lsActiveHorzOnly ? 0
+                                                                                               : 1;
+  w.horizontal = style == TGridLinesStyle::lsVerticalOnly ? 0 : 1;
+  bool lines3D = grid.AppearanceOptions.Has(TAppearanceOption::ao3DGridLines);
+  w.left3D = lines3D && w.vertical ? 1 : 0;
+  w.top3D = lines3D && w.horizontal ? 1 : 0;
+  return w;
+}
+
+}  // namespace
+
+GridLayout::GridLayout(const TDataGrid& grid, const TRect& client)
+    : m_grid(grid), m_client(client), m_lines(LineWidths(grid)) {
+  m_headerHeight = grid.Options.Has(TGridOption::goHeader) ? grid.HeaderSize : 0;
+  int right =
+      std::min(grid.Columns().BodyLeft + grid.Columns().TotalWidth() - grid.HorzScrollPosition(),
+               client.Right);
+  m_body = {client.Left, client.Top + m_headerHeight, std::max(client.Left, right), client.Bottom};
+}
+
+int GridLayout::ColumnLeft(const TDgCustomColumn& column) const {
+  bool fixed = column.Position() < m_grid.Columns().FixedColumns();
+  return column.LeftEdge() - (fixed ? 0 : m_grid.HorzScrollPosition());
+}
+
+int GridLayout::ColumnRight(const TDgCustomColumn& column) const {
+  return ColumnLeft(column) + column.Width();
+}
+
+int GridLayout::RowHeight(int row) const {
+  if (row >= 0 && row < m_grid.RowCount()) {
+    return const_cast<TDataGrid&>(m_grid).Store().Row(row).Height;
+  }
+  return m_grid.RowSize();
+}
+
+int GridLayout::RowTop(int row) const {
+  int y = BodyTop() + m_lines.top3D;
+  for (int r = m_grid.TopRow(); r < row; ++r) {
+    if (r < m_grid.RowCount() && !const_cast<TDataGrid&>(m_grid).Store().Row(r).Shown()) continue;
+    y += RowHeight(r) + m_lines.Separator();
+    if (y > m_client.Bottom) break;  // below the window: the exact value no longer matters
+  }
+  return y;
+}
+
+TRect GridLayout::CellRect(const TDgCustomColumn& column, int row) const {
+  int top = RowTop(row);
+  return {ColumnLeft(column), top, ColumnRight(column), top + RowHeight(row)};
+}
+
+bool GridLayout::CellAt(TPoint point, int& col, int& row) const {
+  if (point.Y < BodyTop() || point.X < m_body.Left || point.X >= m_body.Right) return false;
+  col = -1;
+  for (int i = 0; i < m_grid.Columns().Count(); ++i) {
+    const TDgCustomColumn& c = *m_grid.Columns().Items(i);
+    if (c.Visible() && point.X >= ColumnLeft(c) && point.X < ColumnRight(c)) col = i;
+  }
+  if (col < 0) return false;
+  int y = BodyTop() + m_lines.top3D;
+  for (int r = m_grid.TopRow(); r < m_grid.RowCount() && y <= m_client.Bottom; ++r) {
+    if (!const_cast<TDataGrid&>(m_grid).Store().Row(r).Shown()) continue;
+    int next = y + RowHeight(r) + m_lines.Separator();
+    if (point.Y >= y && point.Y < next) {
+      row = r;
+      return true;
+    }
+    y = next;
+  }
+  return false;
+}
+
+int GridLayout::HeaderAt(TPoint point) const {
+  if (m_headerHeight == 0 || point.Y < m_client.Top || point.Y >= m_client.Top + m_headerHeight) {
+    return -1;
+  }
+  for (int i = 0; i < m_grid.Columns().Count(); ++i) {
+    const TDgCustomColumn& c = *m_grid.Columns().Items(i);
+    if (c.Visible() && point.X >= ColumnLeft(c) && point.X < ColumnRight(c)) return i;
+  }
+  return -1;
+}
+
+}  // namespace kx

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/base/geometry.h"
+
+namespace kx {
+
+class TDataGrid;
+class TDgCustomColumn;
+
+// The widths of the grid lines, from the options (all 0 without goGrid).
+struct GridLineWidths {
+  int vertical = 0;    // the right edge of each cell
+  int horizontal = 0;  // below each row
+  int left3D = 0;
+  int top3D = 0;
+  int Separator() const { return top3D + horizontal; }
+};
+
+// Where the parts of a grid lie in its client area: the one source for
+// painting and hit testing.
+class GridLayout {
+ public:
+  GridLayout(const TDataGrid& grid, const TRect& client);
+
+  const GridLineWidths& Lines() const { return m_lines; }
+  int HeaderHeight() const { return m_headerHeight; }
+  int BodyTop() const { return m_headerHeight; }
+  // The body: from the header to the bottom, as wide as the visible columns reach.
+  TRect Body() const { return m_body; }
+  const TRect& Client() const { return m_client; }
+  // The column's x range (its header's and cells' left and right).
+  int ColumnLeft(const TDgCustomColumn& column) const;
+  int ColumnRight(const TDgCustomColumn& column) const;
+  // The top of a row at or below the top row; rows past the end are RowSize high.
+  int RowTop(int row) const;
+  int RowHeight(int row) const;
+  // The rectangle of a cell of a shown row (its lines included at right and bottom).
+  TRect CellRect(const TDgCustomColumn& column, int row) const;
+  // The column and row under a client point of the body; false outside rows and columns.
+  bool CellAt(TPoint point, int& col, int& row) const;
+  // The column whose header is under a client point, or -1.
+  int HeaderAt(TPoint point) const;
+
+ private:
+  const TDataGrid& m_grid;
+  TRect m_client;
+  GridLineWidths m_lines;
+  int m_headerHeight = 0;
+  TRect m_body;
+};
+
+}  // namespace kx

@@ -1,0 +1,411 @@
+// How the data grid paints itself: the body row by row, each cell's
+// background, grid lines and content, the headers, and the focus rectangle.
+#include <algorithm>
+
+#include "grid/data_grid.h"
+#include "grid/grid_layout.h"
+#include "platform/forms/image_list.h"
+#include "platform/gfx/draw_text.h"
+#include "platform/window/api.h"
+
+namespace kx {
+
+namespace {
+
+// Every channel c becomes c * 245 / 256, rounded down.
+TColor Darken(TColor color) {
+  TColor rgb = ColorToRGB(color);
+  auto channel = [rgb](int shift) { return (((rgb >> shift) & 0xFF) * 245 / 256) << shift; };
+  return static_cast<TColor>(channel(0) | channel(8) | channel(16));
+}
+
+// A quarter of the highlight over the colour.
+TColor BlendHighlight(TColor color) {
+  TColor a = ColorToRGB(color);
+  TColor h = ColorToRGB(clHighlight);
+  auto channel = [a, h](int shift) {
+    unsigned x = (a >> shift) & 0xFF, y = (h >> shift) & 0xFF;
+    return ((x * 3 + y) / 4) << shift;
+  };
+  return static_cast<TColor>(channel(0) | channel(8) | channel(16));
+}
+
+void FillSolid(TCanvas& canvas, const TRect& rect, TColor color) {
+  canvas.Brush().Style = TBrushStyle::bsSolid;
+  canvas.Brush().Color = color;
+  canvas.FillRect(rect);
+}
+
+std::uint32_t TextFlags(const TDgCustomColumn& column) {
+  std::uint32_t flags = DT_NOPREFIX;
+  if (column.Alignment() == TAlignment::taRightJustify) flags |= DT_RIGHT;
+  if (column.Alignment() == TAlignment::taCenter) flags |= DT_CENTER;
+  if (column.VerticalAlignment() == TVerticalAlignment::taAlignBottom) flags |= DT_BOTTOM;
+  if (column.VerticalAlignment() == TVerticalAlignment::taVerticalCenter) flags |= DT_VCENTER;
+  switch (column.WrapKind()) {
+    case TWrapKind::wkEllipsis:
+      flags |= DT_END_ELLIPSIS;
+      break;
+    case TWrapKind::wkPathEllipsis:
+      flags |= DT_PATH_ELLIPSIS;
+      break;
+    case TWrapKind::wkWordWrap:
+      flags |= DT_WORDBREAK;
+      break;
+    case TWrapKind::wkNone:
+      break;
+  }
+  bool multiLine = column.WrapKind() == TWrapKind::wkWordWrap || column.IsMultiLine();
+  if (!multiLine) flags |= DT_SINGLELINE;
+  if (column.BiDiMode() != TBiDiMode::bdLeftToRight) flags |= DT_RTLREADING;
+  return flags;
+}
+
+void PaintText(TCanvas& canvas, const TDgCustomColumn& column, const WideString& text, TRect rect) {
+  rect.Left += 2;
+  rect.Right -= 2;
+  std::uint32_t flags = TextFlags(column);
+  if (!(flags & DT_SINGLELINE) && column.VerticalAlignment() != TVerticalAlignment::taAlignTop) {
+    // Multi-line text is placed by its measured height.
+    TRect measured = rect;
+    int height = DrawTextW(canvas, text, measured, flags | DT_CALCRECT);
+    int free = std::max(0, rect.Height() - height);
+    rect.Top +=
+        column.VerticalAlignment() == TVerticalAlignment::taAlignBottom ? free : (free + 1) / 2;
+    flags &= ~(DT_VCENTER | DT_BOTTOM);
+  }
+  canvas.Brush().Style = TBrushStyle::bsClear;
+  DrawTextW(canvas, text, rect, flags);
+}
+
+void PaintImage(TCanvas& canvas, const TDgCustomColumn& column, int value, const TRect& rect) {
+  TCustomImageList* images = column.CellImages();
+  if (!images || value < 0 || value >= images->Count()) return;
+  int x = rect.Left + 2;
+  if (column.Alignment() == TAlignment::taRightJustify) x = rect.Right - images->Width() - 2;
+  if (column.Alignment() == TAlignment::taCenter) {
+    x = rect.Left + rect.Width() / 2 - images->Width() / 2;
+  }
+  int y = rect.Top + 2;
+  if (column.VerticalAlignment() == TVerticalAlignment::taAlignBottom) {
+    y = rect.Bottom - images->Height() - 2;
+  }
+  if (column.VerticalAlignment() == TVerticalAlignment::taVerticalCenter) {
+    y = rect.Top + rect.Height() / 2 - images->Height() / 2;
+  }
+  images->Draw(canvas, x, y, value, true);
+}
+
+}  // namespace
+
+bool TDataGrid::HasFocus() const {
+  return const_cast<TDataGrid*>(this)->Focused();
+}
+
+bool TDataGrid::IsCellSelected(int col, int row) {
+  if (col < 0 || col >= m_columns->Count() || row < 0 || row >= RowCount()) return false;
+  if (m_columns->Items(col)->HasOption(TColumnOption::coDontHighlight)) return false;
+  if (!HasFocus() && AppearanceOptions.Has(TAppearanceOption::aoHideSelection)) return false;
+  bool focusedCell = col == m_selectedColumn && row == m_selectedRow;
+  if (Options.Has(TGridOption::goSelectFullRow)) {
+    if (!m_cells.Row(row).Selected) return false;
+    return !focusedCell || !AppearanceOptions.Has(TAppearanceOption::aoIndicateSelectedCell);
+  }
+  return focusedCell;
+}
+
+void TDataGrid::WndProc(TMessage& m) {
+  if (m.Msg == WM_ERASEBKGND) {
+    m.Result = 1;  // Paint covers every pixel
+    return;
+  }
+  if (m.Msg == WM_SETFOCUS || m.Msg == WM_KILLFOCUS) Invalidate();  // selection and focus show
+  TCustomControl::WndProc(m);
+}
+
+void TDataGrid::Paint() {
+  TCanvas& canvas = Canvas();
+  GridLayout layout(*this, ClientRect());
+  PaintBody(canvas, layout);
+  PaintHeaders(canvas, layout);
+  const TRect& client = layout.Client();
+  if (layout.Body().Right < client.Right) {
+    FillSolid(canvas, {layout.Body().Right, client.Top, client.Right, client.Bottom}, Color());
+  }
+  if (m_cells.ShownRowCount() == 0 && !Caption().empty()) {
+    canvas.Font() = Font();
+    if (!Enabled()) canvas.Font().SetColor(clGrayText);
+    canvas.Brush().Style = TBrushStyle::bsClear;
+    TRect line{client.Left, layout.BodyTop() + 4, client.Right, layout.BodyTop() + 4 + 20};
+    DrawText(canvas, Caption(), line, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX | DT_TOP);
+  }
+  if (OnPostDraw) OnPostDraw(this);
+}
+
+void TDataGrid::PaintBody(TCanvas& canvas, const GridLayout& layout) {
+  const TRect body = layout.Body();
+  const TRect clip = canvas.ClipRect();
+  const GridLineWidths& lines = layout.Lines();
+  int y = layout.BodyTop() + lines.top3D;
+  for (int row = m_topRow; y <= body.Bottom && y < clip.Bottom; ++row) {
+    bool exists = row < RowCount();
+    if (exists && !m_cells.Row(row).Shown()) continue;
+    int height = exists ? m_cells.Row(row).Height : RowSize();
+    if (y + height + lines.Separator() > clip.Top) {
+      for (int position = 0; position < m_columns->Count(); ++position) {
+        const TDgCustomColumn& column = *m_columns->ByPosition(position);
+        if (!column.Visible()) continue;
+        int left = layout.ColumnLeft(column);
+        if (left + column.Width() <= body.Left || left >= layout.Client().Right) continue;
+        if (exists) {
+          PaintCell(canvas, layout, column.Index(), row);
+        } else {
+          PaintEmptyCell(canvas, layout, column.Index(), row);
+        }
+      }
+    }
+    y += height + lines.Separator();
+  }
+  if (Options.Has(TGridOption::goSelectFullRow)) PaintFocusRect(canvas, layout);
+}
+
+namespace {
+
+// The grid lines of one cell (rectangle of its row and column), in colour.
+void PaintCellLines(TCanvas& canvas, const GridLineWidths& lines, const TRect& r, TColor horizontal,
+                    TColor vertical, bool lines3D) {
+  if (lines.horizontal > 0)
+    FillSolid(canvas, {r.Left, r.Bottom, r.Right + 1, r.Bottom + 1}, horizontal);
+  if (lines3D) {
+    FillSolid(canvas, {r.Left, r.Top - 1, r.Right + 1, r.Top}, clBtnHighlight);
+    FillSolid(canvas, {r.Left, r.Top - 1, r.Left + 1, r.Bottom + 1}, clBtnHighlight);
+  }
+  if (lines.vertical > 0)
+    FillSolid(canvas, {r.Right - 1, r.Top - 1, r.Right, r.Bottom + 1}, vertical);
+}
+
+// Clips the canvas to a cell widened by its lines, and never into the fixed columns or below the
+// body.
+TRect CellClip(const GridLayout& layout, const TRect& r, bool fixed, int fixedRight) {
+  const GridLineWidths& lines = layout.Lines();
+  TRect clip{r.Left - lines.left3D, r.Top - lines.top3D, r.Right + lines.vertical,
+             std::min(r.Bottom + lines.horizontal, layout.Body().Bottom)};
+  if (!fixed) clip.Left = std::max(clip.Left, fixedRight);
+  return clip;
+}
+
+}  // namespace
+
+void TDataGrid::PaintCell(TCanvas& canvas, const GridLayout& layout, int col, int row) {
+  const TDgCustomColumn& column = *m_columns->Items(col);
+  TRect rect = layout.CellRect(column, row);
+  if (!rect.Intersects(canvas.ClipRect())) return;
+  TCanvasSaver saver(canvas);
+  canvas.Font() = column.Font();
+  TCell& cell = m_cells.CellInRange(col, row);
+  TColor background = column.ParentCellColor() ? column.Color() : cell.Color();
+  if (AppearanceOptions.Has(TAppearanceOption::aoIndicateSortedColumn) && column.Sorted()) {
+    background = Darken(background);
+  }
+  TCellState state;
+  bool selected = IsCellSelected(col, row);
+  if (selected) {
+    state.Include(TCellStateItem::csSelected);
+    if (AppearanceOptions.Has(TAppearanceOption::aoBoldTextSelection)) {
+      state.Include(TCellStateItem::csBoldTextSelection);
+    }
+    background = !HasFocus() ? InactiveSelectionColor
+                 : AppearanceOptions.Has(TAppearanceOption::aoAlphaBlendedSelection)
+                     ? BlendHighlight(background)
+                     : SelectionColor;
+  }
+  if (HasFocus() && !AppearanceOptions.Has(TAppearanceOption::aoHideFocus)) {
+    state.Include(TCellStateItem::csFocused);
+  }
+  TColor gridColor = GridLinesColor;
+  if (OnCellColoring) OnCellColoring(this, col, row, background, gridColor, state);
+  if (column.Sorted() && !selected) {
+    if (SortedStyle == TSortedStyle::soDarker) background = Darken(background);
+    if (SortedStyle == TSortedStyle::soWhite) background = clWhite;
+  }
+  bool fixed = column.Position() < m_columns->FixedColumns();
+  canvas.IntersectClipRect(CellClip(layout, rect, fixed, m_columns->FixedWidth()));
+  const GridLineWidths& lines = layout.Lines();
+  if (Options.Has(TGridOption::goGrid)) {
+    bool framed = GridLinesStyle == TGridLinesStyle::lsFramed;
+    TColor horizontal = framed && row == RowCount() - 1 ? clBlack : gridColor;
+    TColor vertical = framed && &column == m_columns->LastVisible() ? clBlack : gridColor;
+    PaintCellLines(canvas, lines, rect, horizontal, vertical,
+                   AppearanceOptions.Has(TAppearanceOption::ao3DGridLines));
+  }
+  rect.Left += lines.left3D;
+  rect.Right -= lines.vertical;
+  bool fill = !AppearanceOptions.Has(TAppearanceOption::aoDontFillCells) &&
+              column.DrawingOptions() != TDrawingOptions::doCustomOnly;
+  if (OnDrawCellBackground) OnDrawCellBackground(this, col, row, rect, state, fill);
+  if (fill) FillSolid(canvas, rect, background);
+  TRect content{rect.Left + column.Padding(), rect.Top, rect.Right - column.Padding(), rect.Bottom};
+  TDrawingOptions drawing = column.DrawingOptions();
+  if (drawing == TDrawingOptions::doNormal || drawing == TDrawingOptions::doCustom) {
+    TColor textColor = selected && HasFocus() ? HighlightedTextColor : column.Font().Color();
+    if (!Enabled()) textColor = clGrayText;
+    TFontStyles style = cell.FontStyle();
+    if (state.Has(TCellStateItem::csBoldTextSelection)) style += TFontStyle::fsBold;
+    if (OnCellFormating) OnCellFormating(this, col, row, textColor, style, state);
+    canvas.Font().SetColor(textColor);
+    canvas.Font().SetStyle(style);
+    if (column.CellKind() == TCellKind::Integer) {
+      PaintImage(canvas, column, cell.AsInteger(), content);
+    } else {
+      PaintText(canvas, column, column.DisplayText(CellInfo(col, row)), content);
+    }
+  }
+  if (AppearanceOptions.Has(TAppearanceOption::aoHintMarks) && !cell.Hint().empty()) {
+    canvas.Brush().Style = TBrushStyle::bsSolid;
+    canvas.Brush().Color = clRed;
+    canvas.Pen().Color = clRed;
+    canvas.Polygon({{content.Right - 5, content.Top},
+                    {content.Right - 1, content.Top},
+                    {content.Right - 1, content.Top + 4}});
+  }
+  if (drawing != TDrawingOptions::doNormal && OnCustomDrawCell) {
+    OnCustomDrawCell(this, col, row, rect, state);
+  }
+  if (!Options.Has(TGridOption::goSelectFullRow) && col == m_selectedColumn &&
+      row == m_selectedRow && HasFocus() &&
+      !AppearanceOptions.Has(TAppearanceOption::aoHideFocus)) {
+    canvas.Brush().Color = clBlack;
+    canvas.Font().SetColor(clWhite);
+    canvas.DrawFocusRect(rect);
+  }
+}
+
+void TDataGrid::PaintEmptyCell(TCanvas& canvas, const GridLayout& layout, int col, int row) {
+  const TDgCustomColumn& column = *m_columns->Items(col);
+  TRect rect = layout.CellRect(column, row);
+  if (!rect.Intersects(canvas.ClipRect())) return;
+  TCanvasSaver saver(canvas);
+  TColor background = Color();
+  if (AppearanceOptions.Has(TAppearanceOption::aoIndicateSortedColumn) && column.Sorted()) {
+    background = Darken(background);
+  }
+  // Rows end with the last one: below it the active-row styles show no lines.
+  bool activeOnly = GridLinesStyle == TGridLinesStyle::lsActiveRows ||
+                    GridLinesStyle == TGridLinesStyle::lsActiveHorzOnly;
+  TColor gridColor = activeOnly ? background : GridLinesColor;
+  TCellState state{TCellStateItem::csEmpty};
+  if (OnCellColoring) OnCellColoring(this, col, row, background, gridColor, state);
+  bool fixed = column.Position() < m_columns->FixedColumns();
+  canvas.IntersectClipRect(CellClip(layout, rect, fixed, m_columns->FixedWidth()));
+  const GridLineWidths& lines = layout.Lines();
+  if (Options.Has(TGridOption::goGrid)) {
+    PaintCellLines(canvas, lines, rect, gridColor, gridColor,
+                   AppearanceOptions.Has(TAppearanceOption::ao3DGridLines));
+  }
+  rect.Left += lines.left3D;
+  rect.Right -= lines.vertical;
+  bool fill = true;
+  if (OnDrawCellBackground) OnDrawCellBackground(this, col, row, rect, state, fill);
+  if (fill) FillSolid(canvas, rect, background);
+}
+
+void TDataGrid::PaintFocusRect(TCanvas& canvas, const GridLayout& layout) {
+  if (!HasFocus() || RowCount() == 0 || AppearanceOptions.Has(TAppearanceOption::aoHideFocus)) {
+    return;
+  }
+  if (m_selectedRow < m_topRow || m_selectedRow >= RowCount()) return;
+  if (m_selectedColumn < 0 || m_selectedColumn >= m_columns->Count()) return;
+  const TRect body = layout.Body();
+  int top = layout.RowTop(m_selectedRow);
+  TRect focus{body.Left, top,
+              body.Left - m_horzScroll + m_columns->TotalWidth() - layout.Lines().vertical,
+              top + m_cells.Row(m_selectedRow).Height};
+  if (!focus.Intersects(body)) return;
+  TCanvasSaver saver(canvas);
+  canvas.IntersectClipRect(body);
+  canvas.Brush().Color = clBlack;
+  canvas.Font().SetColor(clWhite);
+  canvas.DrawFocusRect(focus);
+}
+
+void TDataGrid::PaintHeaders(TCanvas& canvas, const GridLayout& layout) {
+  if (!Options.Has(TGridOption::goHeader)) return;
+  const int height = layout.HeaderHeight();
+  for (int position = 0; position < m_columns->Count(); ++position) {
+    const TDgCustomColumn& column = *m_columns->ByPosition(position);
+    if (!column.Visible()) continue;
+    int left = layout.ColumnLeft(column);
+    if (left + column.Width() <= 0 || left >= layout.Client().Right) continue;
+    TCanvasSaver saver(canvas);
+    bool fixed = column.Position() < m_columns->FixedColumns();
+    if (!fixed) {
+      canvas.IntersectClipRect({m_columns->FixedWidth(), 0, layout.Client().Right, height});
+    }
+    canvas.Font() = Font();
+    TRect r{left, 0, left + column.Width(), height};
+    const TColumnHeader& header = column.Header();
+    if (HeaderStyle == THeaderStyle::hsFlatBorders) {
+      FillSolid(canvas, r, header.Color());
+      FillSolid(canvas, {r.Right - 1, r.Top, r.Right, r.Bottom}, clGrayText);
+      FillSolid(canvas, {r.Left, r.Bottom - 1, r.Right, r.Bottom}, clGrayText);
+    } else {
+      // hsAuto without visual styles; the other header styles draw the same.
+      FillSolid(canvas, r.Inflated(-1, -1), header.Color());
+      bool first = &column == m_columns->FirstVisible();
+      bool last = &column == m_columns->LastVisible();
+      FillSolid(canvas, {r.Left, r.Top, r.Right, r.Top + 1}, clBtnHighlight);
+      FillSolid(canvas, {r.Left, r.Bottom - 1, r.Right, r.Bottom}, clBtnShadow);
+      FillSolid(canvas, {r.Left, r.Top + (first ? 1 : 2), r.Left + 1, r.Bottom - (first ? 1 : 2)},
+                clBtnHighlight);
+      FillSolid(canvas, {r.Right - 1, r.Top + (last ? 0 : 2), r.Right, r.Bottom - (last ? 1 : 2)},
+                clBtnShadow);
+    }
+    // Caption and glyph.
+    bool imageOnly = header.DisplayMode() == TDisplayMode::dmImageOnly;
+    int textWidth = imageOnly ? 0 : canvas.TextWidthW(header.Caption()) + 2;
+    const TBitmap& glyph = header.Glyph();
+    bool showGlyph = !glyph.Empty() && header.DisplayMode() != TDisplayMode::dmTextOnly;
+    int textX = r.Left + 2;
+    int sortShift = column.Sorted() ? 31 : 0;
+    if (!showGlyph) {
+      if (header.Alignment() == TAlignment::taRightJustify) textX = r.Right - textWidth - sortShift;
+      if (header.Alignment() == TAlignment::taCenter && textWidth < r.Width()) {
+        textX = r.Left + (r.Width() - textWidth) / 2;
+      }
+    } else {
+      int glyphY = r.Top + height / 2 - glyph.Height() / 2;
+      int glyphX = r.Left + 3;
+      if (header.Alignment() == TAlignment::taRightJustify) {
+        glyphX = r.Right - glyph.Width() - textWidth - 2 - sortShift;
+      }
+      if (header.Alignment() == TAlignment::taCenter) {
+        glyphX = r.Left + r.Width() / 2 - (glyph.Width() + textWidth) / 2;
+      }
+      canvas.Draw(glyphX, glyphY, glyph);
+      textX = glyphX + glyph.Width() + 2;
+    }
+    if (!imageOnly) {
+      canvas.Brush().Style = TBrushStyle::bsClear;
+      TRect text{textX, r.Top, r.Right, r.Bottom};
+      std::uint32_t flags = DT_LEFT | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX;
+      if (!header.MultiLine()) flags |= DT_SINGLELINE;
+      DrawTextW(canvas, header.Caption(), text, flags);
+    }
+    if (column.Sorted()) {
+      int x = textX + textWidth + 19;
+      int y = r.Top + height / 2 - 4;
+      if (x + 8 < r.Right || !header.HideArrow()) {
+        canvas.Brush().Style = TBrushStyle::bsSolid;
+        canvas.Brush().Color = clGrayText;
+        canvas.Pen().Color = clGrayText;
+        if (column.SortKind() == TSortKind::skDescending) {
+          canvas.Polygon({{x, y}, {x + 4, y + 4}, {x + 8, y}});
+        } else {
+          canvas.Polygon({{x, y + 4}, {x + 4, y}, {x + 8, y + 4}});
+        }
+      }
+    }
+  }
+}
+
+}  // namespace kx

@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include "grid/data_grid.h"
+#include "platform/forms/forms.h"
+#include "platform/forms/image_list.h"
+#include "platform/window/test_driver.h"
+
+namespace kx {
+namespace {
+
+constexpr TColor kLines = 0x00404040;
+constexpr TColor kCells = 0x00F0E0D0;
+constexpr TColor kHeader = 0x00408080;
+
+// A grid of a text, a number and an image column on a borderless form, with
+// flat headers, lines in the active-rows style and full-row selection.
+class GridPaintingTest : public ::testing::Test {
+ protected:
+  GridPaintingTest() {
+    form->BorderStyle = TFormBorderStyle::bsNone;
+    form->SetBounds(0, 0, 300, 200);
+    grid->SetParent(form);
+    grid->SetBounds(0, 0, 300, 200);
+    grid->Options = {TGridOption::goGrid, TGridOption::goHeader, TGridOption::goSelectFullRow};
+    grid->GridLinesColor = kLines;
+    grid->GridLinesStyle = TGridLinesStyle::lsActiveRows;
+    grid->HeaderStyle = THeaderStyle::hsFlatBorders;
+    grid->SelectionColor = clRed;
+    for (TDgCustomColumn* c :
+         {static_cast<TDgCustomColumn*>(text), static_cast<TDgCustomColumn*>(number),
+          static_cast<TDgCustomColumn*>(image)}) {
+      c->SetCollection(&grid->Columns());
+      c->SetWidth(60);
+      c->SetColor(kCells);
+      c->Header().SetColor(kHeader);
+    }
+    image->SetWidth(30);
+    TBitmap picture(16, 16);
+    picture.Canvas().Brush().Color = clBlue;
+    picture.Canvas().FillRect({0, 0, 16, 16});
+    images->AddMasked(picture, clFuchsia);
+    image->SetImages(images);
+    image->SetAlignment(TAlignment::taCenter);
+    other->SetParent(form);
+    other->SetBounds(0, 190, 10, 10);
+    other->TabStop = true;
+    for (int i = 0; i < 3; ++i) {
+      int r = grid->AddRow();
+      grid->SetCells(0, r, u"row");
+      grid->SetCells(1, r, u"5");
+      grid->Cell(2, r).SetAsInteger(0);
+    }
+    form->Show();
+    Settle();
+  }
+  ~GridPaintingTest() override { delete form; }
+  void Settle() { session.driver.RunUntilIdle(); }
+  TColor At(int x, int y) { return session.driver.ClientPixel(grid->Handle(), {x, y}); }
+
+  HeadlessSession session;
+  TForm* form = new TForm(nullptr);
+  TDataGrid* grid = new TDataGrid(form);
+  TDgTextColumn* text = new TDgTextColumn(form);
+  TDgNumberColumn* number = new TDgNumberColumn(form);
+  TDgImageColumn* image = new TDgImageColumn(form);
+  TImageList* images = new TImageList(form);
+  TWinControl* other = new TWinControl(form);
+};
+
+TEST_F(GridPaintingTest, RowsAreSeventeenPixelsApartBelowAnEighteenPixelHeader) {
+  const TRect client = grid->ClientRect();
+  EXPECT_EQ(At(1, 1), kHeader);
+  // Flat header lines at R - 1 and B - 1.
+  EXPECT_EQ(At(59, 5), ColorToRGB(clGrayText));
+  EXPECT_EQ(At(20, 17), ColorToRGB(clGrayText));
+  EXPECT_EQ(At(58, 16), kHeader);
+  // Row 0 is y 18 to 33, its line at 34; row 1 starts at 35.
+  EXPECT_EQ(At(58, 20), kCells);
+  EXPECT_EQ(At(58, 18 + 16), kLines);
+  EXPECT_EQ(At(58, 35), kCells);
+  EXPECT_EQ(At(59, 20), kLines);  // the column's last pixel is its vertical line
+  EXPECT_EQ(At(58, 18 + 3 * 17 - 1), kLines);
+  // Below the last row the active-rows style shows plain Color, no lines.
+  EXPECT_EQ(At(58, 18 + 3 * 17 + 5), ColorToRGB(clWindow));
+  EXPECT_EQ(At(59, 18 + 3 * 17 + 5), ColorToRGB(clWindow));
+  EXPECT_EQ(At(58, 18 + 4 * 17 - 1), ColorToRGB(clWindow));
+  // Right of the columns the grid's Color.
+  EXPECT_EQ(At(200, 40), ColorToRGB(clWindow));
+  EXPECT_EQ(At(200, 5), ColorToRGB(clWindow));
+  EXPECT_LT(200, client.Right);
+}
+
+TEST_F(GridPaintingTest, TheSelectedRowShowsOnlyWhileTheGridHasTheFocus) {
+  grid->SetFocus();
+  grid->SelectCell(0, 1);
+  Settle();
+  EXPECT_EQ(At(30, 38), clRed);
+  EXPECT_EQ(At(30, 20), kCells);
+  other->SetFocus();
+  Settle();
+  EXPECT_EQ(At(30, 38), kCells);  // aoHideSelection: an unfocused grid shows no selection
+  grid->SetFocus();
+  grid->Cell(1, 1).SetColor(clAqua);
+  Settle();
+  EXPECT_EQ(At(100, 38), clRed);  // the cell's own colour gives way to the selection
+  grid->SelectCell(0, 2);
+  Settle();
+  EXPECT_EQ(At(100, 38), clAqua);
+}
+
+TEST_F(GridPaintingTest, ImagesSitAtTheHalvedCentreAndUnknownIndexesDrawNothing) {
+  // Column 2 spans x 120 to 149 (its line at 149); the content rectangle is 120..148.
+  // Centre: 120 + 29 / 2 - 16 / 2 = 126; y: 18 + 16 / 2 - 8 = 18.
+  EXPECT_EQ(At(126, 18), clBlue);
+  EXPECT_EQ(At(125, 18), kCells);
+  EXPECT_EQ(At(141, 33), clBlue);
+  EXPECT_EQ(At(142, 33), kCells);
+  grid->Cell(2, 0).SetAsInteger(1);  // the list holds one image
+  Settle();
+  EXPECT_EQ(At(126, 18), kCells);
+}
+
+TEST_F(GridPaintingTest, AnImageOnlyHeaderCentresItsGlyph) {
+  TBitmap glyph(16, 16);
+  glyph.Canvas().Brush().Color = clWhite;
+  glyph.Canvas().FillRect({0, 0, 16, 16});
+  glyph.Canvas().Brush().Color = clRed;
+  glyph.Canvas().FillRect({0, 0, 16, 8});
+  image->Header().SetGlyph(glyph);
+  image->Header().SetDisplayMode(TDisplayMode::dmImageOnly);
+  image->Header().SetAlignment(TAlignment::taCenter);
+  Settle();
+  // Width 30, header 18: glyph at column left + 7, y 1; its white is transparent.
+  EXPECT_EQ(At(120 + 7, 1), clRed);
+  EXPECT_EQ(At(120 + 6, 1), kHeader);
+  EXPECT_EQ(At(120 + 7 + 15, 8), clRed);
+  EXPECT_EQ(At(120 + 10, 12), kHeader);
+}
+
+TEST_F(GridPaintingTest, WithoutGridLinesRowsAreRowSizeApart) {
+  grid->Options = {TGridOption::goHeader};
+  grid->Invalidate();
+  Settle();
+  EXPECT_EQ(At(59, 20), kCells);
+  EXPECT_EQ(At(30, 18 + 16), kCells);  // row 1 begins at once
+  EXPECT_EQ(At(30, 18 + 3 * 16 + 2), ColorToRGB(clWindow));
+}
+
+}  // namespace
+}  // namespace kx

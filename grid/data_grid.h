@@ -171,8 +171,22 @@ class TDataGrid : public TCustomControl, private ColumnsListener {
   TDrawCellBackgroundEvent OnDrawCellBackground;
   TCustomDrawCellEvent OnCustomDrawCell;
   TNotifyEvent OnPostDraw;
+  TCellEvent OnCellClick;
+  TCellEvent OnCellDblClick;
+  TColumnEvent OnHeaderClick;
+  TColumnEvent OnHeaderDblClick;
+
+  // Moves the selection to the next or previous shown row (nothing without a selection).
+  void SelectNextRow();
+  void SelectPreviousRow();
+  void SelectFirstRow();
+  void SelectLastRow();
+  void SetTopRow(int row);
 
  protected:
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void KeyDown(std::uint16_t& key, TShiftState shift) override;
   // Paints the whole client area: the body, the headers, the area right of the
   // columns, the caption when no row shows; then raises OnPostDraw.
   void Paint() override;
@@ -209,6 +223,14 @@ class TDataGrid : public TCustomControl, private ColumnsListener {
   int m_anchorRow = -1;
   int m_topRow = 0;
   int m_horzScroll = 0;
+  // The press that a release completes (grid_interaction.cpp).
+  bool m_pressed = false;
+  int m_pressColumn = -1;
+  int m_pressRow = -1;
+  int m_pressedHeader = -1;
+  // The number of rows wholly visible from the top row.
+  int FullyVisibleRows();
+  void ScrollIntoView(int row);
 
   // Painting (grid_painting.cpp).
   void PaintBody(TCanvas& canvas, const class GridLayout& layout);

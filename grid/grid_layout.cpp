@@ -64,36 +64,31 @@ TRect GridLayout::CellRect(const TDgCustomColumn& column, int row) const {
   return {ColumnLeft(column), top, ColumnRight(column), top + RowHeight(row)};
 }
 
-bool GridLayout::CellAt(TPoint point, int& col, int& row) const {
-  if (point.Y < BodyTop() || point.X < m_body.Left || point.X >= m_body.Right) return false;
-  col = -1;
-  for (int i = 0; i < m_grid.Columns().Count(); ++i) {
-    const TDgCustomColumn& c = *m_grid.Columns().Items(i);
-    if (c.Visible() && point.X >= ColumnLeft(c) && point.X < ColumnRight(c)) col = i;
-  }
-  if (col < 0) return false;
-  int y = BodyTop() + m_lines.top3D;
-  for (int r = m_grid.TopRow(); r < m_grid.RowCount() && y <= m_client.Bottom; ++r) {
-    if (!const_cast<TDataGrid&>(m_grid).Store().Row(r).Shown()) continue;
-    int next = y + RowHeight(r) + m_lines.Separator();
-    if (point.Y >= y && point.Y < next) {
-      row = r;
-      return true;
-    }
-    y = next;
-  }
-  return false;
-}
-
-int GridLayout::HeaderAt(TPoint point) const {
-  if (m_headerHeight == 0 || point.Y < m_client.Top || point.Y >= m_client.Top + m_headerHeight) {
-    return -1;
-  }
-  for (int i = 0; i < m_grid.Columns().Count(); ++i) {
-    const TDgCustomColumn& c = *m_grid.Columns().Items(i);
-    if (c.Visible() && point.X >= ColumnLeft(c) && point.X < ColumnRight(c)) return i;
+int GridLayout::ColumnAt(int x) const {
+  for (int position = 0; position < m_grid.Columns().Count(); ++position) {
+    const TDgCustomColumn& c = *m_grid.Columns().ByPosition(position);
+    if (c.Visible() && x >= ColumnLeft(c) && x <= ColumnRight(c)) return c.Index();
   }
   return -1;
+}
+
+int GridLayout::RowAt(int y) const {
+  if (y < BodyTop() || y >= m_body.Bottom) return -1;
+  int top = BodyTop() + m_lines.top3D;
+  for (int r = m_grid.TopRow(); r < m_grid.RowCount() && top <= m_client.Bottom; ++r) {
+    if (!const_cast<TDataGrid&>(m_grid).Store().Row(r).Shown()) continue;
+    if (y <= top + RowHeight(r) + m_lines.top3D) return r;
+    top += RowHeight(r) + m_lines.Separator();
+  }
+  return -1;
+}
+
+bool GridLayout::InHeader(TPoint point) const {
+  return m_headerHeight > 0 && point.Y >= m_client.Top && point.Y < m_client.Top + m_headerHeight;
+}
+
+bool GridLayout::InBody(TPoint point) const {
+  return point.Y >= BodyTop() && point.Y < m_body.Bottom;
 }
 
 }  // namespace kx

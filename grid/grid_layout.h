@@ -36,10 +36,16 @@ class GridLayout {
   int RowHeight(int row) const;
   // The rectangle of a cell of a shown row (its lines included at right and bottom).
   TRect CellRect(const TDgCustomColumn& column, int row) const;
-  // The column and row under a client point of the body; false outside rows and columns.
-  bool CellAt(TPoint point, int& col, int& row) const;
-  // The column whose header is under a client point, or -1.
-  int HeaderAt(TPoint point) const;
+  // The column under a client x: the first visible one in display order whose
+  // range, both ends included, holds x (so a column's right neighbour's first
+  // pixel still counts as this column); -1 for none. Headers and cells share it.
+  int ColumnAt(int x) const;
+  // The shown row under a client y of the body: the first one from the top row
+  // whose bottom line (its top + height + the 3D top line) is not above y; -1
+  // outside the body or below the last row.
+  int RowAt(int y) const;
+  bool InHeader(TPoint point) const;
+  bool InBody(TPoint point) const;
 
  private:
   const TDataGrid& m_grid;

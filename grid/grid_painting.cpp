@@ -119,6 +119,10 @@ void TDataGrid::WndProc(TMessage& m) {
     m.Result = 1;  // Paint covers every pixel
     return;
   }
+  if (m.Msg == WM_GETDLGCODE) {
+    m.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
+    return;
+  }
   if (m.Msg == WM_SETFOCUS || m.Msg == WM_KILLFOCUS) Invalidate();  // selection and focus show
   TCustomControl::WndProc(m);
 }

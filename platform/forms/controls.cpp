@@ -223,10 +223,11 @@ void TControl::DecodeMouse(TMessage& m) {
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP: {
+      // A release over the control is a click, which comes before MouseUp.
       bool click = m.Msg == WM_LBUTTONUP && m_clicked && ClientRect().Contains(p);
       if (m.Msg == WM_LBUTTONUP) m_clicked = false;
-      MouseUp(button, shift, p.X, p.Y);
       if (click) Click();
+      MouseUp(button, shift, p.X, p.Y);
       break;
     }
     case WM_MOUSEMOVE:

@@ -148,7 +148,7 @@ class TControl : public TComponent {
   // The pointer moved over the control, or anywhere while the control holds the
   // mouse. The base raises OnMouseMove.
   virtual void MouseMove(TShiftState shift, int x, int y);
-  // The left button was pressed and released over the control, called after
+  // The left button was pressed and released over the control, called before
   // MouseUp; controls that click by key call it themselves. The base raises OnClick.
   virtual void Click();
   // The second press of a double click, after its MouseDown. The base raises OnDblClick.

@@ -129,18 +129,17 @@ TEST_F(ControlVirtualsTest, MouseInputReachesTheVirtualsAfterTheirPublicEvents) 
   control->OnMouseEnter = [&](TObject*) { log.push_back("OnMouseEnter"); };
   session.driver.Click({110, 60});
   EXPECT_EQ(log, (std::vector<std::string>{"OnMouseEnter", "MouseEnter in", "MouseMove 10,10",
-                                           "OnMouseDown 10,10", "MouseDown 10,10 left", "OnMouseUp",
-                                           "MouseUp 10,10 left", "OnClick", "Click"}));
+                                           "OnMouseDown 10,10", "MouseDown 10,10 left", "OnClick",
+                                           "Click", "OnMouseUp", "MouseUp 10,10 left"}));
 }
 
 TEST_F(ControlVirtualsTest, ADoubleClickIsASecondDownWithDoubleThenDblClick) {
   control->OnDblClick = [&](TObject*) { log.push_back("OnDblClick"); };
   session.driver.DoubleClick({120, 70});
   std::erase(log, "MouseMove 20,20");
-  EXPECT_EQ(log,
-            (std::vector<std::string>{"MouseEnter in", "MouseDown 20,20 left", "MouseUp 20,20 left",
-                                      "Click", "MouseDown 20,20 double left", "OnDblClick",
-                                      "DblClick", "MouseUp 20,20 left"}));
+  EXPECT_EQ(log, (std::vector<std::string>{"MouseEnter in", "MouseDown 20,20 left", "Click",
+                                           "MouseUp 20,20 left", "MouseDown 20,20 double left",
+                                           "OnDblClick", "DblClick", "MouseUp 20,20 left"}));
 }
 
 TEST_F(ControlVirtualsTest, AReleaseOutsideTheControlIsNoClick) {

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "grid/data_grid.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/image_list.h"
@@ -144,6 +148,127 @@ TEST_F(GridPaintingTest, WithoutGridLinesRowsAreRowSizeApart) {
   EXPECT_EQ(At(59, 20), kCells);
   EXPECT_EQ(At(30, 18 + 16), kCells);  // row 1 begins at once
   EXPECT_EQ(At(30, 18 + 3 * 16 + 2), ColorToRGB(clWindow));
+}
+
+// Screen points of the grid (the form sits at 0, 0 without a frame).
+TPoint CellPoint(int col, int row) {
+  const int lefts[] = {0, 60, 120};
+  return {lefts[col] + 10, 18 + row * 17 + 8};
+}
+
+class GridInteractionTest : public GridPaintingTest {
+ protected:
+  GridInteractionTest() {
+    for (int i = 0; i < 3; ++i) {
+      int r = grid->AddRow();
+      grid->SetCells(0, r, u"more");
+    }
+    grid->OnMouseDown = [this](TObject*, TMouseButton, TShiftState, int, int) {
+      log.push_back("down");
+    };
+    grid->OnMouseUp = [this](TObject*, TMouseButton, TShiftState, int, int) {
+      log.push_back("up");
+    };
+    grid->OnClick = [this](TObject*) { log.push_back("click"); };
+    grid->OnBeforeSelect = [this](TObject*, int, int r, bool&) {
+      log.push_back("before " + std::to_string(r));
+    };
+    grid->OnDeselectCell = [this](TObject*, int, int r) {
+      log.push_back("deselect " + std::to_string(r));
+    };
+    grid->OnSelectCell = [this](TObject*, int, int r) {
+      log.push_back("select " + std::to_string(r));
+    };
+    grid->OnCellClick = [this](TObject*, int c, int r) {
+      log.push_back("cell " + std::to_string(c) + "," + std::to_string(r));
+    };
+    grid->OnCellDblClick = [this](TObject*, int c, int r) {
+      log.push_back("dbl " + std::to_string(c) + "," + std::to_string(r));
+    };
+    grid->OnHeaderClick = [this](TObject*, int c) { log.push_back("header " + std::to_string(c)); };
+    Settle();
+  }
+  std::vector<std::string> log;
+};
+
+TEST_F(GridInteractionTest, AClickOnARowRaisesItsEventsInOrderAndPaintsTheRow) {
+  session.driver.Click(CellPoint(1, 3));
+  EXPECT_EQ(log,
+            (std::vector<std::string>{"down", "before 3", "select 3", "click", "up", "cell 1,3"}));
+  EXPECT_EQ(grid->SelectedRow(), 3);
+  Settle();
+  EXPECT_EQ(At(30, 18 + 3 * 17 + 4), clRed);
+  log.clear();
+  session.driver.Click(CellPoint(0, 1));
+  EXPECT_EQ(log, (std::vector<std::string>{"down", "before 1", "deselect 3", "select 1", "click",
+                                           "up", "cell 0,1"}));
+}
+
+TEST_F(GridInteractionTest, PressAndReleaseOnDifferentRowsOrTheRightButtonGiveNoCellClick) {
+  session.driver.MoveTo(CellPoint(0, 3));
+  session.driver.Press();
+  session.driver.MoveTo(CellPoint(0, 4));
+  session.driver.Release();
+  EXPECT_EQ(grid->SelectedRow(), 3);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "cell 0,4") +
+                std::count(log.begin(), log.end(), "cell 0,3"),
+            0);
+  log.clear();
+  session.driver.Click(CellPoint(0, 5), 1);
+  EXPECT_EQ(grid->SelectedRow(), 5);
+  for (const std::string& entry : log)
+    EXPECT_EQ(entry.rfind("cell", 0), std::string::npos) << entry;
+  log.clear();
+  session.driver.Click({30, 18 + 6 * 17 + 8});  // below the last row: nothing
+  EXPECT_EQ(grid->SelectedRow(), 5);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "select 6"), 0);
+}
+
+TEST_F(GridInteractionTest, ADoubleClickGivesClickDoubleClickClickWithoutSelectingTwice) {
+  session.driver.DoubleClick(CellPoint(1, 2));
+  std::vector<std::string> cells;
+  for (const std::string& entry : log) {
+    if (entry.rfind("cell", 0) == 0 || entry.rfind("dbl", 0) == 0 ||
+        entry.rfind("select", 0) == 0) {
+      cells.push_back(entry);
+    }
+  }
+  EXPECT_EQ(cells, (std::vector<std::string>{"select 2", "cell 1,2", "dbl 1,2", "cell 1,2"}));
+}
+
+TEST_F(GridInteractionTest, HeaderClicksSortThenReverse) {
+  text->SetOptions(text->Options() + TColumnOption::coCanClick + TColumnOption::coCanSort);
+  grid->SetCells(0, 0, u"b");
+  grid->SetCells(0, 1, u"c");
+  grid->SetCells(0, 2, u"a");
+  session.driver.Click({20, 8});
+  EXPECT_EQ(std::count(log.begin(), log.end(), "header 0"), 1);
+  EXPECT_EQ(grid->Cells(0, 0), u"a");
+  std::vector<std::u16string> ascending;
+  for (int r = 0; r < grid->RowCount(); ++r) ascending.push_back(grid->Cells(0, r));
+  session.driver.Advance(600);  // not a double click
+  session.driver.Click({20, 8});
+  for (int r = 0; r < grid->RowCount(); ++r) {
+    EXPECT_EQ(grid->Cells(0, r), ascending[ascending.size() - 1 - static_cast<std::size_t>(r)]);
+  }
+}
+
+TEST_F(GridInteractionTest, KeysMoveTheSelectionAndDoNothingWithoutOne) {
+  grid->SetFocus();
+  session.driver.PressKey(VK_DOWN);
+  EXPECT_EQ(grid->SelectedRow(), -1);
+  session.driver.PressKey(VK_HOME);
+  EXPECT_EQ(grid->SelectedRow(), 0);
+  session.driver.PressKey(VK_DOWN);
+  session.driver.PressKey(VK_DOWN);
+  EXPECT_EQ(grid->SelectedRow(), 2);
+  session.driver.PressKey(VK_UP);
+  EXPECT_EQ(grid->SelectedRow(), 1);
+  session.driver.PressKey(VK_END);
+  EXPECT_EQ(grid->SelectedRow(), 5);
+  grid->Options = grid->Options + TGridOption::goDisableKeys;
+  session.driver.PressKey(VK_HOME);
+  EXPECT_EQ(grid->SelectedRow(), 5);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ namespace {
 
 enum class Kind { Text, Number, Image };
 
-struct ColumnSpec {
+struct ColumnDefinition {
   const char16_t* header;
   Kind kind;
   int width;
@@ -34,7 +34,7 @@ constexpr TSortType kAlpha = TSortType::stAlphabetic;
 constexpr TSortType kNumeric = TSortType::stNumeric;
 
 // One season's eight counter columns: the seven percentages and the count.
-constexpr std::array<ColumnSpec, 8> SeasonColumns(bool visible) {
+constexpr std::array<ColumnDefinition, 8> SeasonColumns(bool visible) {
   return {{{u"1", Kind::Number, 35, visible, clSilver, kCentre, kNumeric, false, true},
            {u"X", Kind::Number, 35, visible, clWindow, kCentre, kNumeric, false, true},
            {u"2", Kind::Number, 35, visible, clSilver, kCentre, kNumeric, false, true},
@@ -45,8 +45,8 @@ constexpr std::array<ColumnSpec, 8> SeasonColumns(bool visible) {
            {u"Count", Kind::Number, 64, visible, kLightPink, kCentre, kNumeric, true, false}}};
 }
 
-std::array<ColumnSpec, ng::kColumnCount> MatchColumns() {
-  std::array<ColumnSpec, ng::kColumnCount> columns{{
+std::array<ColumnDefinition, ng::kColumnCount> MatchColumns() {
+  std::array<ColumnDefinition, ng::kColumnCount> columns{{
       {u"ID", Kind::Text, 80, false, clWindow, kLeft, kAlpha, false, false},
       {u"Fl", Kind::Image, 30, true, clWindow, kCentre, kNumeric, false, false},
       {u"Time", Kind::Text, 36, true, clWindow, kCentre, kAlpha, false, false},
@@ -100,18 +100,19 @@ TDgCustomColumn* MakeColumn(Kind kind, TComponent* owner, TCustomImageList* flag
   }
 }
 
-void SetUpColumn(TDgCustomColumn& column, const ColumnSpec& spec) {
-  column.Header().SetCaption(spec.header);
+void SetUpColumn(TDgCustomColumn& column, const ColumnDefinition& definition) {
+  column.Header().SetCaption(definition.header);
   column.Header().SetColor(kHeaderOlive);
   column.Header().SetAlignment(kCentre);
-  column.SetWidth(spec.width);
-  column.SetVisible(spec.visible);
-  column.SetColor(spec.color);
-  column.SetAlignment(spec.alignment);
-  column.SetSortType(spec.sort);
-  column.SetFont(TFont("Arial", 14, spec.bold ? TFontStyles{TFontStyle::fsBold} : TFontStyles{},
+  column.SetWidth(definition.width);
+  column.SetVisible(definition.visible);
+  column.SetColor(definition.color);
+  column.SetAlignment(definition.alignment);
+  column.SetSortType(definition.sort);
+  column.SetFont(TFont("Arial", 14,
+                       definition.bold ? TFontStyles{TFontStyle::fsBold} : TFontStyles{},
                        clBackground));
-  if (spec.fitHint) column.SetOptions(column.Options() + TColumnOption::coShowTextFitHint);
+  if (definition.fitHint) column.SetOptions(column.Options() + TColumnOption::coShowTextFitHint);
 }
 
 int ReadInteger(const std::string& text) {
@@ -147,11 +148,11 @@ void DefineMatchTable(TDataGrid& table, TComponent* owner, TCustomImageList* fla
   table.GridLinesStyle = TGridLinesStyle::lsActiveRows;
   table.HeaderStyle = THeaderStyle::hsFlatBorders;
   table.SelectionColor = kMatchSelectionColor;
-  std::array<ColumnSpec, ng::kColumnCount> specs = MatchColumns();
-  for (const ColumnSpec& spec : specs) {
-    TDgCustomColumn* column = MakeColumn(spec.kind, owner, flags);
+  std::array<ColumnDefinition, ng::kColumnCount> definitions = MatchColumns();
+  for (const ColumnDefinition& definition : definitions) {
+    TDgCustomColumn* column = MakeColumn(definition.kind, owner, flags);
     column->SetCollection(&table.Columns());
-    SetUpColumn(*column, spec);
+    SetUpColumn(*column, definition);
   }
   TColumnHeader& flagHeader = table.Columns().Items(ng::kFlag)->Header();
   flagHeader.SetGlyph(FlagHeaderGlyph());

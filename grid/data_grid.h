@@ -230,6 +230,8 @@ class TDataGrid : public TCustomControl, private ColumnsListener {
   int m_pressedHeader = -1;
   // The number of rows wholly visible from the top row.
   int FullyVisibleRows();
+  // The nearest shown row after (step 1) or before (step -1) the selected one that may be selected.
+  void SelectShownRow(int step);
   void ScrollIntoView(int row);
 
   // Painting (grid_painting.cpp).

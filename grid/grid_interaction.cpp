@@ -39,9 +39,9 @@ void TDataGrid::ScrollIntoView(int row) {
   while (row >= m_topRow + FullyVisibleRows() && m_topRow < row) SetTopRow(m_topRow + 1);
 }
 
-void TDataGrid::SelectNextRow() {
+void TDataGrid::SelectShownRow(int step) {
   if (m_selectedRow < 0) return;
-  for (int r = m_selectedRow + 1; r < RowCount(); ++r) {
+  for (int r = m_selectedRow + step; r >= 0 && r < RowCount(); r += step) {
     if (!m_cells.Row(r).Shown()) continue;
     bool accept = true;
     if (OnBeforeSelect) OnBeforeSelect(this, m_selectedColumn, r, accept);
@@ -51,16 +51,12 @@ void TDataGrid::SelectNextRow() {
   }
 }
 
+void TDataGrid::SelectNextRow() {
+  SelectShownRow(1);
+}
+
 void TDataGrid::SelectPreviousRow() {
-  if (m_selectedRow < 0) return;
-  for (int r = m_selectedRow - 1; r >= 0; --r) {
-    if (!m_cells.Row(r).Shown()) continue;
-    bool accept = true;
-    if (OnBeforeSelect) OnBeforeSelect(this, m_selectedColumn, r, accept);
-    if (!accept) continue;
-    SelectCell(m_selectedColumn, r);
-    return;
-  }
+  SelectShownRow(-1);
 }
 
 void TDataGrid::SelectFirstRow() {

@@ -96,13 +96,13 @@ void Tricolour(SampleCanvas& c, Colour a, Colour b, Colour d, bool vertical) {
   }
 }
 
-struct FlagSpec {
+struct FlagDefinition {
   std::string_view name;
   Painter paint;
 };
 
-std::vector<FlagSpec> FlagSpecs() {
-  std::vector<FlagSpec> f;
+std::vector<FlagDefinition> FlagDefinitions() {
+  std::vector<FlagDefinition> f;
   f.push_back({"Football (unknown league)", Football});
   f.push_back({"Argentina", [](SampleCanvas& c) {
                  c.HStripes({kSky, kWhite, kSky});
@@ -685,9 +685,9 @@ std::vector<FlagSpec> FlagSpecs() {
   return f;
 }
 
-const std::vector<FlagSpec>& Specs() {
-  static const std::vector<FlagSpec> specs = FlagSpecs();
-  return specs;
+const std::vector<FlagDefinition>& Definitions() {
+  static const std::vector<FlagDefinition> definitions = FlagDefinitions();
+  return definitions;
 }
 
 }  // namespace
@@ -746,18 +746,18 @@ MaskedPicture GlossyPicture(const TBitmap& flat, bool round) {
 
 std::vector<MaskedPicture> DrawFlags() {
   std::vector<MaskedPicture> flags;
-  for (const FlagSpec& spec : Specs()) {
+  for (const FlagDefinition& definition : Definitions()) {
     SampleCanvas canvas(kSize, kSize, kSamples);
-    spec.paint(canvas);
+    definition.paint(canvas);
     flags.push_back(GlossyPicture(canvas.Resolve(), flags.empty()));  // the football is round
   }
   return flags;
 }
 
 std::string_view FlagName(int index) {
-  const auto& specs = Specs();
-  return index >= 0 && index < static_cast<int>(specs.size())
-             ? specs[static_cast<std::size_t>(index)].name
+  const auto& definitions = Definitions();
+  return index >= 0 && index < static_cast<int>(definitions.size())
+             ? definitions[static_cast<std::size_t>(index)].name
              : std::string_view();
 }
 

@@ -104,6 +104,7 @@ class TDataGrid : public TCustomControl, private ColumnsListener {
   TDgColumns& Columns() { return *m_columns; }
   const TDgColumns& Columns() const { return *m_columns; }
   TCells& Store() { return m_cells; }
+  const TCells& Store() const { return m_cells; }
 
   // Cells and rows.
   WideString Cells(int col, int row) const;

@@ -44,7 +44,7 @@ int GridLayout::ColumnRight(const TDgCustomColumn& column) const {
 
 int GridLayout::RowHeight(int row) const {
   if (row >= 0 && row < m_grid.RowCount()) {
-    return const_cast<TDataGrid&>(m_grid).Store().Row(row).Height;
+    return m_grid.Store().Row(row).Height;
   }
   return m_grid.RowSize();
 }
@@ -52,7 +52,7 @@ int GridLayout::RowHeight(int row) const {
 int GridLayout::RowTop(int row) const {
   int y = BodyTop() + m_lines.top3D;
   for (int r = m_grid.TopRow(); r < row; ++r) {
-    if (r < m_grid.RowCount() && !const_cast<TDataGrid&>(m_grid).Store().Row(r).Shown()) continue;
+    if (r < m_grid.RowCount() && !m_grid.Store().Row(r).Shown()) continue;
     y += RowHeight(r) + m_lines.Separator();
     if (y > m_client.Bottom) break;  // below the window: the exact value no longer matters
   }
@@ -76,7 +76,7 @@ int GridLayout::RowAt(int y) const {
   if (y < BodyTop() || y >= m_body.Bottom) return -1;
   int top = BodyTop() + m_lines.top3D;
   for (int r = m_grid.TopRow(); r < m_grid.RowCount() && top <= m_client.Bottom; ++r) {
-    if (!const_cast<TDataGrid&>(m_grid).Store().Row(r).Shown()) continue;
+    if (!m_grid.Store().Row(r).Shown()) continue;
     if (y <= top + RowHeight(r) + m_lines.top3D) return r;
     top += RowHeight(r) + m_lines.Separator();
   }

@@ -99,7 +99,7 @@ void PaintImage(TCanvas& canvas, const TDgCustomColumn& column, int value, const
 }  // namespace
 
 bool TDataGrid::HasFocus() const {
-  return const_cast<TDataGrid*>(this)->Focused();
+  return Focused();
 }
 
 bool TDataGrid::IsCellSelected(int col, int row) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "platform/base/exception.h"
 #include "platform/gfx/bitmap.h"
@@ -28,5 +29,8 @@ class TJPEGImage {
  private:
   TBitmap m_bitmap;
 };
+
+// Encodes a picture as a baseline JPEG of the given quality (1 to 100).
+std::vector<std::uint8_t> EncodeJpeg(const TBitmap& picture, int quality);
 
 }  // namespace kx

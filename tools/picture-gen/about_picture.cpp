@@ -1,7 +1,5 @@
 #include "tools/picture-gen/about_picture.h"
 
-#include <jpeglib.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -386,39 +384,6 @@ TBitmap DrawAboutPicture() {
       out.SetPixelAt(x, y, MakePixel(byte(c.r), byte(c.g), byte(c.b)));
     }
   }
-  return out;
-}
-
-std::vector<std::uint8_t> EncodeJpeg(const TBitmap& picture, int quality) {
-  jpeg_compress_struct info{};
-  jpeg_error_mgr errors{};
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&info);
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&info, &buffer, &size);
-  info.image_width = static_cast<JDIMENSION>(picture.Width());
-  info.image_height = static_cast<JDIMENSION>(picture.Height());
-  info.input_components = 3;
-  info.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&info);
-  jpeg_set_quality(&info, std::clamp(quality, 1, 100), TRUE);
-  jpeg_start_compress(&info, TRUE);
-  std::vector<JSAMPLE> row(static_cast<std::size_t>(picture.Width()) * 3);
-  while (info.next_scanline < info.image_height) {
-    const Pixel32* src = picture.ScanLine(static_cast<int>(info.next_scanline));
-    for (int x = 0; x < picture.Width(); ++x) {
-      row[3 * static_cast<std::size_t>(x)] = PixelR(src[x]);
-      row[3 * static_cast<std::size_t>(x) + 1] = PixelG(src[x]);
-      row[3 * static_cast<std::size_t>(x) + 2] = PixelB(src[x]);
-    }
-    JSAMPROW rows[1] = {row.data()};
-    jpeg_write_scanlines(&info, rows, 1);
-  }
-  jpeg_finish_compress(&info);
-  std::vector<std::uint8_t> out(buffer, buffer + size);
-  jpeg_destroy_compress(&info);
-  std::free(buffer);
   return out;
 }
 

@@ -18,7 +18,4 @@ inline constexpr int kAboutHeight = 600;
 // version and link labels, and the maker's logo at the bottom right.
 TBitmap DrawAboutPicture();
 
-// Encodes a picture as a JPEG of the given quality (1 to 100).
-std::vector<std::uint8_t> EncodeJpeg(const TBitmap& picture, int quality);
-
 }  // namespace kx::pictures

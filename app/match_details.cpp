@@ -37,7 +37,7 @@ void CopyCell(TDataGrid& from, int fromCol, int fromRow, TDataGrid& to, int toCo
 }  // namespace
 
 void DefineDetailStrip(TDataGrid& strip, TComponent* owner, TCustomImageList* flags) {
-  strip.Options = {TGridOption::goSelectFullRow};
+  strip.SetOptions({TGridOption::goSelectFullRow});
   strip.GridLinesColor = cl3DDkShadow;
   strip.GridLinesStyle = TGridLinesStyle::lsActiveRows;
   constexpr TAlignment kCentre = TAlignment::taCenter;
@@ -52,7 +52,7 @@ void DefineDetailStrip(TDataGrid& strip, TComponent* owner, TCustomImageList* fl
 }
 
 void DefineDetailGrid(TDataGrid& details, TComponent* owner) {
-  details.Options = {TGridOption::goGrid, TGridOption::goHeader};
+  details.SetOptions({TGridOption::goGrid, TGridOption::goHeader});
   details.GridLinesColor = cl3DDkShadow;
   details.GridLinesStyle = TGridLinesStyle::lsActiveRows;
   details.HeaderStyle = THeaderStyle::hsFlatBorders;

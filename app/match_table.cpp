@@ -143,7 +143,7 @@ void ColourSeason(TDataGrid& table, int first, int row, const std::array<int, 7>
 }  // namespace
 
 void DefineMatchTable(TDataGrid& table, TComponent* owner, TCustomImageList* flags) {
-  table.Options = {TGridOption::goGrid, TGridOption::goHeader, TGridOption::goSelectFullRow};
+  table.SetOptions({TGridOption::goGrid, TGridOption::goHeader, TGridOption::goSelectFullRow});
   table.GridLinesColor = cl3DDkShadow;
   table.GridLinesStyle = TGridLinesStyle::lsActiveRows;
   table.HeaderStyle = THeaderStyle::hsFlatBorders;

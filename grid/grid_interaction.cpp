@@ -2,44 +2,15 @@
 // key, cell and header clicks, sorting by header click.
 #include <algorithm>
 
-#include "grid/data_grid.h"
+#include "grid/custom_grid.h"
+#include "grid/grid_cursors.h"
 #include "grid/grid_layout.h"
+#include "platform/forms/forms.h"
 #include "platform/window/api.h"
 
 namespace kx {
 
-void TDataGrid::SetTopRow(int row) {
-  row = std::clamp(row, 0, std::max(0, RowCount() - 1));
-  if (row == m_topRow) return;
-  m_topRow = row;
-  InvalidateBody();
-}
-
-int TDataGrid::FullyVisibleRows() {
-  GridLayout layout(*this, ClientRect());
-  int count = 0;
-  int top = layout.BodyTop() + layout.Lines().top3D;
-  for (int r = m_topRow; r < RowCount(); ++r) {
-    if (!m_cells.Row(r).Shown()) continue;
-    top += m_cells.Row(r).Height;
-    if (top > layout.Body().Bottom) break;
-    ++count;
-    top += layout.Lines().Separator();
-  }
-  return std::max(1, count);
-}
-
-void TDataGrid::ScrollIntoView(int row) {
-  if (row < 0 || row >= RowCount()) return;
-  if (row < m_topRow) {
-    SetTopRow(row);
-    return;
-  }
-  // Move the top down until the row's bottom is inside the body.
-  while (row >= m_topRow + FullyVisibleRows() && m_topRow < row) SetTopRow(m_topRow + 1);
-}
-
-void TDataGrid::SelectShownRow(int step) {
+void TDgCustomGrid::SelectShownRow(int step) {
   if (m_selectedRow < 0) return;
   for (int r = m_selectedRow + step; r >= 0 && r < RowCount(); r += step) {
     if (!m_cells.Row(r).Shown()) continue;
@@ -51,15 +22,15 @@ void TDataGrid::SelectShownRow(int step) {
   }
 }
 
-void TDataGrid::SelectNextRow() {
+void TDgCustomGrid::SelectNextRow() {
   SelectShownRow(1);
 }
 
-void TDataGrid::SelectPreviousRow() {
+void TDgCustomGrid::SelectPreviousRow() {
   SelectShownRow(-1);
 }
 
-void TDataGrid::SelectFirstRow() {
+void TDgCustomGrid::SelectFirstRow() {
   for (int r = 0; r < RowCount(); ++r) {
     if (m_cells.Row(r).Shown()) {
       SelectCell(m_selectedColumn, r);
@@ -68,7 +39,7 @@ void TDataGrid::SelectFirstRow() {
   }
 }
 
-void TDataGrid::SelectLastRow() {
+void TDgCustomGrid::SelectLastRow() {
   for (int r = RowCount() - 1; r >= 0; --r) {
     if (m_cells.Row(r).Shown()) {
       SelectCell(m_selectedColumn, r);
@@ -77,15 +48,19 @@ void TDataGrid::SelectLastRow() {
   }
 }
 
-void TDataGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  TCustomControl::MouseDown(button, shift, x, y);  // the standard OnMouseDown first
+void TDgCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  TDgCustomGridControl::MouseDown(button, shift, x, y);  // the standard OnMouseDown first
   if (button == TMouseButton::mbMiddle) return;
+  HideGridHint();
   GridLayout layout(*this, ClientRect());
   TPoint point{x, y};
   int col = layout.ColumnAt(x);
   int row = layout.RowAt(y);
+  int zone = button == TMouseButton::mbLeft ? ResizeZoneColumn(x, y) : -1;
   if (shift & ssDouble) {
-    if (layout.InHeader(point)) {
+    if (zone >= 0) {
+      FitColumnWidth(zone);
+    } else if (layout.InHeader(point)) {
       if (col >= 0 && OnHeaderDblClick) OnHeaderDblClick(this, col);
     } else if (col >= 0 && row >= 0 && OnCellDblClick) {
       OnCellDblClick(this, col, row);
@@ -96,23 +71,67 @@ void TDataGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y) 
   m_pressed = true;
   m_pressColumn = col;
   m_pressRow = row;
+  m_pressPoint = point;
   if (Visible() && Enabled() && CanFocus()) SetFocus();
   if (m_columns->Count() == 0) return;
+  if (zone >= 0) {
+    BeginResize(zone);
+    return;
+  }
   if (layout.InBody(point)) {
     if (row < 0) return;
     SelectCell(col >= 0 ? col : m_selectedColumn, row, shift);
-    ScrollIntoView(row);
+    ScrollToRow(row);
   } else if (layout.InHeader(point) && button == TMouseButton::mbLeft && col >= 0 &&
              m_columns->Items(col)->HasOption(TColumnOption::coCanClick)) {
     m_pressedHeader = col;
+    m_pressedHeaderDown = true;
     InvalidateHeader();
   }
 }
 
-void TDataGrid::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  TCustomControl::MouseUp(button, shift, x, y);  // the standard OnMouseUp first
+void TDgCustomGrid::MouseMove(TShiftState shift, int x, int y) {
+  TDgCustomGridControl::MouseMove(shift, x, y);  // the standard OnMouseMove first
+  if (Rolling()) return;
+  if (m_resizeColumn >= 0) {
+    TrackResize(x);
+    return;
+  }
+  if (m_pressedHeader >= 0 && (shift & ssLeft) && TrackColumnDrag(x, y)) return;
+  GridLayout layout(*this, ClientRect());
+  TPoint point{x, y};
+  if (m_pressedHeader >= 0) {
+    bool down = layout.InHeader(point) && layout.ColumnAt(x) == m_pressedHeader;
+    if (down != m_pressedHeaderDown) {
+      m_pressedHeaderDown = down;
+      InvalidateHeader();
+    }
+  }
+  if (layout.InHeader(point)) {
+    int cursor = ResizeZoneColumn(x, y) >= 0 ? crHorzSplit : crDefault;
+    if (cursor != Cursor) {
+      Cursor = cursor;
+      ShowCursor(cursor);
+    }
+  }
+  UpdateHints(x, y);
+}
+
+void TDgCustomGrid::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  TDgCustomGridControl::MouseUp(button, shift, x, y);  // the standard OnMouseUp first
+  if (m_resizeColumn >= 0) {
+    EndResize();
+    m_pressed = false;
+    return;
+  }
+  if (m_dragging) {
+    EndColumnDrag(x, y);
+    m_pressed = false;
+    return;
+  }
   int pressedHeader = m_pressedHeader;
   m_pressedHeader = -1;
+  m_pressedHeaderDown = false;
   // The press cell stays: the release of a double click's second press
   // completes the cell of its first press.
   m_pressed = false;
@@ -141,17 +160,45 @@ void TDataGrid::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   }
 }
 
-void TDataGrid::KeyDown(std::uint16_t& key, TShiftState shift) {
-  TCustomControl::KeyDown(key, shift);  // the standard OnKeyDown first
-  if (key == 0 || Options.Has(TGridOption::goDisableKeys)) return;
+void TDgCustomGrid::CancelPendingMouse() {
+  if (m_resizeColumn >= 0) {
+    m_resizeDifference = 0;
+    EndResize();
+  }
+  CancelColumnDrag();
+  if (m_pressedHeader >= 0) {
+    m_pressedHeader = -1;
+    m_pressedHeaderDown = false;
+    InvalidateHeader();
+  }
+  m_pressed = false;
+  HideGridHint();
+}
+
+void TDgCustomGrid::SelectColumnStep(int step) {
+  for (int position =
+           m_columns->Items(std::clamp(m_selectedColumn, 0, m_columns->Count() - 1))->Position() +
+           step;
+       position >= 0 && position < m_columns->Count(); position += step) {
+    TDgCustomColumn& column = *m_columns->ByPosition(position);
+    if (!column.Visible() || !column.Enabled) continue;
+    SelectCell(column.Index(), m_selectedRow);
+    ScrollToColumn(column.Index());
+    return;
+  }
+}
+
+void TDgCustomGrid::KeyDown(std::uint16_t& key, TShiftState shift) {
+  TDgCustomGridControl::KeyDown(key, shift);  // the standard OnKeyDown first
+  if (key == 0 || Options().Has(TGridOption::goDisableKeys)) return;
   switch (key) {
     case VK_UP:
       SelectPreviousRow();
-      if (m_selectedRow >= 0 && m_selectedRow < m_topRow) SetTopRow(m_topRow - 1);
+      ScrollToRow(m_selectedRow);
       break;
     case VK_DOWN:
       SelectNextRow();
-      ScrollIntoView(m_selectedRow);
+      ScrollToRow(m_selectedRow);
       break;
     case VK_HOME:
       if (m_selectedColumn >= 0 && m_selectedColumn < m_columns->Count()) {
@@ -162,11 +209,11 @@ void TDataGrid::KeyDown(std::uint16_t& key, TShiftState shift) {
     case VK_END:
       if (m_selectedColumn >= 0 && m_selectedColumn < m_columns->Count()) {
         SelectLastRow();
-        ScrollIntoView(m_selectedRow);
+        ScrollToRow(m_selectedRow);
       }
       break;
     case VK_PRIOR: {
-      int visible = FullyVisibleRows();
+      int visible = std::max(1, FullyVisibleRows());
       if (m_selectedRow > m_topRow) {
         SelectCell(m_selectedColumn, m_topRow);
       } else if (RowCount() > 0) {
@@ -177,7 +224,7 @@ void TDataGrid::KeyDown(std::uint16_t& key, TShiftState shift) {
       break;
     }
     case VK_NEXT: {
-      int visible = FullyVisibleRows();
+      int visible = std::max(1, FullyVisibleRows());
       if (RowCount() == 0) break;
       if (m_selectedRow < m_topRow + visible - 1) {
         SelectCell(m_selectedColumn, std::min(RowCount() - 1, m_topRow + visible - 1));
@@ -187,7 +234,19 @@ void TDataGrid::KeyDown(std::uint16_t& key, TShiftState shift) {
         SelectCell(m_selectedColumn, m_selectedRow + visible);
         SetTopRow(m_topRow + visible);
       }
-      ScrollIntoView(m_selectedRow);
+      ScrollToRow(m_selectedRow);
+      break;
+    }
+    case VK_LEFT:
+    case VK_RIGHT: {
+      int step = key == VK_LEFT ? -1 : 1;
+      bool byColumn = !m_options.Has(TGridOption::goSelectFullRow) ||
+                      m_appearanceOptions.Has(TAppearanceOption::aoIndicateSelectedCell);
+      if (byColumn) {
+        if (m_columns->Count() > 0) SelectColumnStep(step);
+      } else {
+        Perform(WM_HSCROLL, step < 0 ? SB_LINELEFT : SB_LINERIGHT, 0);
+      }
       break;
     }
     default:

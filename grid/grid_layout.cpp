@@ -2,21 +2,21 @@
 
 #include <algorithm>
 
-#include "grid/data_grid.h"
+#include "grid/custom_grid.h"
 
 namespace kx {
 
 namespace {
 
-GridLineWidths LineWidths(const TDataGrid& grid) {
+GridLineWidths LineWidths(const TDgCustomGrid& grid) {
   GridLineWidths w;
-  if (!grid.Options.Has(TGridOption::goGrid)) return w;
+  if (!grid.Options().Has(TGridOption::goGrid)) return w;
   TGridLinesStyle style = grid.GridLinesStyle;
   w.vertical =
       style == TGridLinesStyle::lsHorizontalOnly || style == TGridLinesStyle::lsActiveHorzOnly ? 0
                                                                                                : 1;
   w.horizontal = style == TGridLinesStyle::lsVerticalOnly ? 0 : 1;
-  bool lines3D = grid.AppearanceOptions.Has(TAppearanceOption::ao3DGridLines);
+  bool lines3D = grid.AppearanceOptions().Has(TAppearanceOption::ao3DGridLines);
   w.left3D = lines3D && w.vertical ? 1 : 0;
   w.top3D = lines3D && w.horizontal ? 1 : 0;
   return w;
@@ -24,9 +24,9 @@ GridLineWidths LineWidths(const TDataGrid& grid) {
 
 }  // namespace
 
-GridLayout::GridLayout(const TDataGrid& grid, const TRect& client)
+GridLayout::GridLayout(const TDgCustomGrid& grid, const TRect& client)
     : m_grid(grid), m_client(client), m_lines(LineWidths(grid)) {
-  m_headerHeight = grid.Options.Has(TGridOption::goHeader) ? grid.HeaderSize : 0;
+  m_headerHeight = grid.Options().Has(TGridOption::goHeader) ? grid.HeaderSize : 0;
   int right =
       std::min(grid.Columns().BodyLeft + grid.Columns().TotalWidth() - grid.HorzScrollPosition(),
                client.Right);

@@ -4,7 +4,7 @@
 
 namespace kx {
 
-class TDataGrid;
+class TDgCustomGrid;
 class TDgCustomColumn;
 
 // The widths of the grid lines, from the options (all 0 without goGrid).
@@ -20,7 +20,7 @@ struct GridLineWidths {
 // painting and hit testing.
 class GridLayout {
  public:
-  GridLayout(const TDataGrid& grid, const TRect& client);
+  GridLayout(const TDgCustomGrid& grid, const TRect& client);
 
   const GridLineWidths& Lines() const { return m_lines; }
   int HeaderHeight() const { return m_headerHeight; }
@@ -48,7 +48,7 @@ class GridLayout {
   bool InBody(TPoint point) const;
 
  private:
-  const TDataGrid& m_grid;
+  const TDgCustomGrid& m_grid;
   TRect m_client;
   GridLineWidths m_lines;
   int m_headerHeight = 0;

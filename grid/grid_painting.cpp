@@ -2,8 +2,10 @@
 // background, grid lines and content, the headers, and the focus rectangle.
 #include <algorithm>
 
-#include "grid/data_grid.h"
+#include "grid/column_display.h"
+#include "grid/custom_grid.h"
 #include "grid/grid_layout.h"
+#include "grid/header_display.h"
 #include "platform/forms/image_list.h"
 #include "platform/gfx/draw_text.h"
 #include "platform/window/api.h"
@@ -30,104 +32,59 @@ TColor BlendHighlight(TColor color) {
   return static_cast<TColor>(channel(0) | channel(8) | channel(16));
 }
 
-void FillSolid(TCanvas& canvas, const TRect& rect, TColor color) {
-  canvas.Brush().Style = TBrushStyle::bsSolid;
-  canvas.Brush().Color = color;
-  canvas.FillRect(rect);
-}
-
-std::uint32_t TextFlags(const TDgCustomColumn& column) {
-  std::uint32_t flags = DT_NOPREFIX;
-  if (column.Alignment() == TAlignment::taRightJustify) flags |= DT_RIGHT;
-  if (column.Alignment() == TAlignment::taCenter) flags |= DT_CENTER;
-  if (column.VerticalAlignment() == TVerticalAlignment::taAlignBottom) flags |= DT_BOTTOM;
-  if (column.VerticalAlignment() == TVerticalAlignment::taVerticalCenter) flags |= DT_VCENTER;
-  switch (column.WrapKind()) {
-    case TWrapKind::wkEllipsis:
-      flags |= DT_END_ELLIPSIS;
-      break;
-    case TWrapKind::wkPathEllipsis:
-      flags |= DT_PATH_ELLIPSIS;
-      break;
-    case TWrapKind::wkWordWrap:
-      flags |= DT_WORDBREAK;
-      break;
-    case TWrapKind::wkNone:
-      break;
-  }
-  bool multiLine = column.WrapKind() == TWrapKind::wkWordWrap || column.IsMultiLine();
-  if (!multiLine) flags |= DT_SINGLELINE;
-  if (column.BiDiMode() != TBiDiMode::bdLeftToRight) flags |= DT_RTLREADING;
-  return flags;
-}
-
-void PaintText(TCanvas& canvas, const TDgCustomColumn& column, const WideString& text, TRect rect) {
-  rect.Left += 2;
-  rect.Right -= 2;
-  std::uint32_t flags = TextFlags(column);
-  if (!(flags & DT_SINGLELINE) && column.VerticalAlignment() != TVerticalAlignment::taAlignTop) {
-    // Multi-line text is placed by its measured height.
-    TRect measured = rect;
-    int height = DrawTextW(canvas, text, measured, flags | DT_CALCRECT);
-    int free = std::max(0, rect.Height() - height);
-    rect.Top +=
-        column.VerticalAlignment() == TVerticalAlignment::taAlignBottom ? free : (free + 1) / 2;
-    flags &= ~(DT_VCENTER | DT_BOTTOM);
-  }
-  canvas.Brush().Style = TBrushStyle::bsClear;
-  DrawTextW(canvas, text, rect, flags);
-}
-
-void PaintImage(TCanvas& canvas, const TDgCustomColumn& column, int value, const TRect& rect) {
-  TCustomImageList* images = column.CellImages();
-  if (!images || value < 0 || value >= images->Count()) return;
-  int x = rect.Left + 2;
-  if (column.Alignment() == TAlignment::taRightJustify) x = rect.Right - images->Width() - 2;
-  if (column.Alignment() == TAlignment::taCenter) {
-    x = rect.Left + rect.Width() / 2 - images->Width() / 2;
-  }
-  int y = rect.Top + 2;
-  if (column.VerticalAlignment() == TVerticalAlignment::taAlignBottom) {
-    y = rect.Bottom - images->Height() - 2;
-  }
-  if (column.VerticalAlignment() == TVerticalAlignment::taVerticalCenter) {
-    y = rect.Top + rect.Height() / 2 - images->Height() / 2;
-  }
-  images->Draw(canvas, x, y, value, true);
-}
-
 }  // namespace
 
-bool TDataGrid::HasFocus() const {
+bool TDgCustomGrid::HasFocus() const {
   return Focused();
 }
 
-bool TDataGrid::IsCellSelected(int col, int row) {
+bool TDgCustomGrid::IsCellSelected(int col, int row) {
   if (col < 0 || col >= m_columns->Count() || row < 0 || row >= RowCount()) return false;
   if (m_columns->Items(col)->HasOption(TColumnOption::coDontHighlight)) return false;
-  if (!HasFocus() && AppearanceOptions.Has(TAppearanceOption::aoHideSelection)) return false;
+  if (!HasFocus() && AppearanceOptions().Has(TAppearanceOption::aoHideSelection)) return false;
   bool focusedCell = col == m_selectedColumn && row == m_selectedRow;
-  if (Options.Has(TGridOption::goSelectFullRow)) {
+  if (Options().Has(TGridOption::goSelectFullRow)) {
     if (!m_cells.Row(row).Selected) return false;
-    return !focusedCell || !AppearanceOptions.Has(TAppearanceOption::aoIndicateSelectedCell);
+    return !focusedCell || !AppearanceOptions().Has(TAppearanceOption::aoIndicateSelectedCell);
   }
   return focusedCell;
 }
 
-void TDataGrid::WndProc(TMessage& m) {
-  if (m.Msg == WM_ERASEBKGND) {
-    m.Result = 1;  // Paint covers every pixel
-    return;
+void TDgCustomGrid::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case WM_GETDLGCODE:
+      m.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
+      return;
+    case WM_SETFOCUS:
+      InvalidateSelection();
+      break;
+    case WM_KILLFOCUS:
+      // Deactivating the application takes the focus too, so this covers it.
+      CancelPendingMouse();
+      InvalidateSelection();
+      break;
+    case WM_CANCELMODE:
+      CancelPendingMouse();
+      break;
+    default:
+      break;
   }
-  if (m.Msg == WM_GETDLGCODE) {
-    m.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
-    return;
-  }
-  if (m.Msg == WM_SETFOCUS || m.Msg == WM_KILLFOCUS) Invalidate();  // selection and focus show
-  TCustomControl::WndProc(m);
+  TDgCustomGridControl::WndProc(m);
 }
 
-void TDataGrid::Paint() {
+void TDgCustomGrid::InvalidateSelection() {
+  if (m_options.Has(TGridOption::goSelectFullRow)) {
+    GridLayout layout(*this, ClientRect());
+    for (int row = m_topRow; row < RowCount() && layout.RowTop(row) <= layout.Client().Bottom;
+         ++row) {
+      if (m_cells.Row(row).Selected) InvalidateRow(row);
+    }
+  } else {
+    InvalidateCell(m_selectedColumn, m_selectedRow);
+  }
+}
+
+void TDgCustomGrid::Paint() {
   TCanvas& canvas = Canvas();
   GridLayout layout(*this, ClientRect());
   PaintBody(canvas, layout);
@@ -146,7 +103,7 @@ void TDataGrid::Paint() {
   if (OnPostDraw) OnPostDraw(this);
 }
 
-void TDataGrid::PaintBody(TCanvas& canvas, const GridLayout& layout) {
+void TDgCustomGrid::PaintBody(TCanvas& canvas, const GridLayout& layout) {
   const TRect body = layout.Body();
   const TRect clip = canvas.ClipRect();
   const GridLineWidths& lines = layout.Lines();
@@ -170,7 +127,7 @@ void TDataGrid::PaintBody(TCanvas& canvas, const GridLayout& layout) {
     }
     y += height + lines.Separator();
   }
-  if (Options.Has(TGridOption::goSelectFullRow)) PaintFocusRect(canvas, layout);
+  if (Options().Has(TGridOption::goSelectFullRow)) PaintFocusRect(canvas, layout);
 }
 
 namespace {
@@ -200,7 +157,7 @@ TRect CellClip(const GridLayout& layout, const TRect& r, bool fixed, int fixedRi
 
 }  // namespace
 
-void TDataGrid::PaintCell(TCanvas& canvas, const GridLayout& layout, int col, int row) {
+void TDgCustomGrid::PaintCell(TCanvas& canvas, const GridLayout& layout, int col, int row) {
   const TDgCustomColumn& column = *m_columns->Items(col);
   TRect rect = layout.CellRect(column, row);
   if (!rect.Intersects(canvas.ClipRect())) return;
@@ -208,22 +165,22 @@ void TDataGrid::PaintCell(TCanvas& canvas, const GridLayout& layout, int col, in
   canvas.Font() = column.Font();
   TCell& cell = m_cells.CellInRange(col, row);
   TColor background = column.ParentCellColor() ? column.Color() : cell.Color();
-  if (AppearanceOptions.Has(TAppearanceOption::aoIndicateSortedColumn) && column.Sorted()) {
+  if (AppearanceOptions().Has(TAppearanceOption::aoIndicateSortedColumn) && column.Sorted()) {
     background = Darken(background);
   }
   TCellState state;
   bool selected = IsCellSelected(col, row);
   if (selected) {
     state.Include(TCellStateItem::csSelected);
-    if (AppearanceOptions.Has(TAppearanceOption::aoBoldTextSelection)) {
+    if (AppearanceOptions().Has(TAppearanceOption::aoBoldTextSelection)) {
       state.Include(TCellStateItem::csBoldTextSelection);
     }
     background = !HasFocus() ? InactiveSelectionColor
-                 : AppearanceOptions.Has(TAppearanceOption::aoAlphaBlendedSelection)
+                 : AppearanceOptions().Has(TAppearanceOption::aoAlphaBlendedSelection)
                      ? BlendHighlight(background)
                      : SelectionColor;
   }
-  if (HasFocus() && !AppearanceOptions.Has(TAppearanceOption::aoHideFocus)) {
+  if (HasFocus() && !AppearanceOptions().Has(TAppearanceOption::aoHideFocus)) {
     state.Include(TCellStateItem::csFocused);
   }
   TColor gridColor = GridLinesColor;
@@ -235,16 +192,16 @@ void TDataGrid::PaintCell(TCanvas& canvas, const GridLayout& layout, int col, in
   bool fixed = column.Position() < m_columns->FixedColumns();
   canvas.IntersectClipRect(CellClip(layout, rect, fixed, m_columns->FixedWidth()));
   const GridLineWidths& lines = layout.Lines();
-  if (Options.Has(TGridOption::goGrid)) {
+  if (Options().Has(TGridOption::goGrid)) {
     bool framed = GridLinesStyle == TGridLinesStyle::lsFramed;
     TColor horizontal = framed && row == RowCount() - 1 ? clBlack : gridColor;
     TColor vertical = framed && &column == m_columns->LastVisible() ? clBlack : gridColor;
     PaintCellLines(canvas, lines, rect, horizontal, vertical,
-                   AppearanceOptions.Has(TAppearanceOption::ao3DGridLines));
+                   AppearanceOptions().Has(TAppearanceOption::ao3DGridLines));
   }
   rect.Left += lines.left3D;
   rect.Right -= lines.vertical;
-  bool fill = !AppearanceOptions.Has(TAppearanceOption::aoDontFillCells) &&
+  bool fill = !AppearanceOptions().Has(TAppearanceOption::aoDontFillCells) &&
               column.DrawingOptions() != TDrawingOptions::doCustomOnly;
   if (OnDrawCellBackground) OnDrawCellBackground(this, col, row, rect, state, fill);
   if (fill) FillSolid(canvas, rect, background);
@@ -258,13 +215,9 @@ void TDataGrid::PaintCell(TCanvas& canvas, const GridLayout& layout, int col, in
     if (OnCellFormating) OnCellFormating(this, col, row, textColor, style, state);
     canvas.Font().SetColor(textColor);
     canvas.Font().SetStyle(style);
-    if (column.CellKind() == TCellKind::Integer) {
-      PaintImage(canvas, column, cell.AsInteger(), content);
-    } else {
-      PaintText(canvas, column, column.DisplayText(CellInfo(col, row)), content);
-    }
+    TColumnDisplay::For(column).Paint(canvas, column, CellInfo(col, row), content);
   }
-  if (AppearanceOptions.Has(TAppearanceOption::aoHintMarks) && !cell.Hint().empty()) {
+  if (AppearanceOptions().Has(TAppearanceOption::aoHintMarks) && !cell.Hint().empty()) {
     canvas.Brush().Style = TBrushStyle::bsSolid;
     canvas.Brush().Color = clRed;
     canvas.Pen().Color = clRed;
@@ -275,22 +228,22 @@ void TDataGrid::PaintCell(TCanvas& canvas, const GridLayout& layout, int col, in
   if (drawing != TDrawingOptions::doNormal && OnCustomDrawCell) {
     OnCustomDrawCell(this, col, row, rect, state);
   }
-  if (!Options.Has(TGridOption::goSelectFullRow) && col == m_selectedColumn &&
+  if (!Options().Has(TGridOption::goSelectFullRow) && col == m_selectedColumn &&
       row == m_selectedRow && HasFocus() &&
-      !AppearanceOptions.Has(TAppearanceOption::aoHideFocus)) {
+      !AppearanceOptions().Has(TAppearanceOption::aoHideFocus)) {
     canvas.Brush().Color = clBlack;
     canvas.Font().SetColor(clWhite);
     canvas.DrawFocusRect(rect);
   }
 }
 
-void TDataGrid::PaintEmptyCell(TCanvas& canvas, const GridLayout& layout, int col, int row) {
+void TDgCustomGrid::PaintEmptyCell(TCanvas& canvas, const GridLayout& layout, int col, int row) {
   const TDgCustomColumn& column = *m_columns->Items(col);
   TRect rect = layout.CellRect(column, row);
   if (!rect.Intersects(canvas.ClipRect())) return;
   TCanvasSaver saver(canvas);
   TColor background = Color();
-  if (AppearanceOptions.Has(TAppearanceOption::aoIndicateSortedColumn) && column.Sorted()) {
+  if (AppearanceOptions().Has(TAppearanceOption::aoIndicateSortedColumn) && column.Sorted()) {
     background = Darken(background);
   }
   // Rows end with the last one: below it the active-row styles show no lines.
@@ -302,9 +255,9 @@ void TDataGrid::PaintEmptyCell(TCanvas& canvas, const GridLayout& layout, int co
   bool fixed = column.Position() < m_columns->FixedColumns();
   canvas.IntersectClipRect(CellClip(layout, rect, fixed, m_columns->FixedWidth()));
   const GridLineWidths& lines = layout.Lines();
-  if (Options.Has(TGridOption::goGrid)) {
+  if (Options().Has(TGridOption::goGrid)) {
     PaintCellLines(canvas, lines, rect, gridColor, gridColor,
-                   AppearanceOptions.Has(TAppearanceOption::ao3DGridLines));
+                   AppearanceOptions().Has(TAppearanceOption::ao3DGridLines));
   }
   rect.Left += lines.left3D;
   rect.Right -= lines.vertical;
@@ -313,8 +266,8 @@ void TDataGrid::PaintEmptyCell(TCanvas& canvas, const GridLayout& layout, int co
   if (fill) FillSolid(canvas, rect, background);
 }
 
-void TDataGrid::PaintFocusRect(TCanvas& canvas, const GridLayout& layout) {
-  if (!HasFocus() || RowCount() == 0 || AppearanceOptions.Has(TAppearanceOption::aoHideFocus)) {
+void TDgCustomGrid::PaintFocusRect(TCanvas& canvas, const GridLayout& layout) {
+  if (!HasFocus() || RowCount() == 0 || AppearanceOptions().Has(TAppearanceOption::aoHideFocus)) {
     return;
   }
   if (m_selectedRow < m_topRow || m_selectedRow >= RowCount()) return;
@@ -322,7 +275,7 @@ void TDataGrid::PaintFocusRect(TCanvas& canvas, const GridLayout& layout) {
   const TRect body = layout.Body();
   int top = layout.RowTop(m_selectedRow);
   TRect focus{body.Left, top,
-              body.Left - m_horzScroll + m_columns->TotalWidth() - layout.Lines().vertical,
+              body.Left - HorzScrollPosition() + m_columns->TotalWidth() - layout.Lines().vertical,
               top + m_cells.Row(m_selectedRow).Height};
   if (!focus.Intersects(body)) return;
   TCanvasSaver saver(canvas);
@@ -332,8 +285,8 @@ void TDataGrid::PaintFocusRect(TCanvas& canvas, const GridLayout& layout) {
   canvas.DrawFocusRect(focus);
 }
 
-void TDataGrid::PaintHeaders(TCanvas& canvas, const GridLayout& layout) {
-  if (!Options.Has(TGridOption::goHeader)) return;
+void TDgCustomGrid::PaintHeaders(TCanvas& canvas, const GridLayout& layout) {
+  if (!Options().Has(TGridOption::goHeader)) return;
   const int height = layout.HeaderHeight();
   for (int position = 0; position < m_columns->Count(); ++position) {
     const TDgCustomColumn& column = *m_columns->ByPosition(position);
@@ -346,69 +299,12 @@ void TDataGrid::PaintHeaders(TCanvas& canvas, const GridLayout& layout) {
       canvas.IntersectClipRect({m_columns->FixedWidth(), 0, layout.Client().Right, height});
     }
     canvas.Font() = Font();
-    TRect r{left, 0, left + column.Width(), height};
-    const TColumnHeader& header = column.Header();
-    if (HeaderStyle == THeaderStyle::hsFlatBorders) {
-      FillSolid(canvas, r, header.Color());
-      FillSolid(canvas, {r.Right - 1, r.Top, r.Right, r.Bottom}, clGrayText);
-      FillSolid(canvas, {r.Left, r.Bottom - 1, r.Right, r.Bottom}, clGrayText);
-    } else {
-      // hsAuto without visual styles; the other header styles draw the same.
-      FillSolid(canvas, r.Inflated(-1, -1), header.Color());
-      bool first = &column == m_columns->FirstVisible();
-      bool last = &column == m_columns->LastVisible();
-      FillSolid(canvas, {r.Left, r.Top, r.Right, r.Top + 1}, clBtnHighlight);
-      FillSolid(canvas, {r.Left, r.Bottom - 1, r.Right, r.Bottom}, clBtnShadow);
-      FillSolid(canvas, {r.Left, r.Top + (first ? 1 : 2), r.Left + 1, r.Bottom - (first ? 1 : 2)},
-                clBtnHighlight);
-      FillSolid(canvas, {r.Right - 1, r.Top + (last ? 0 : 2), r.Right, r.Bottom - (last ? 1 : 2)},
-                clBtnShadow);
-    }
-    // Caption and glyph.
-    bool imageOnly = header.DisplayMode() == TDisplayMode::dmImageOnly;
-    int textWidth = imageOnly ? 0 : canvas.TextWidthW(header.Caption()) + 2;
-    const TBitmap& glyph = header.Glyph();
-    bool showGlyph = !glyph.Empty() && header.DisplayMode() != TDisplayMode::dmTextOnly;
-    int textX = r.Left + 2;
-    int sortShift = column.Sorted() ? 31 : 0;
-    if (!showGlyph) {
-      if (header.Alignment() == TAlignment::taRightJustify) textX = r.Right - textWidth - sortShift;
-      if (header.Alignment() == TAlignment::taCenter && textWidth < r.Width()) {
-        textX = r.Left + (r.Width() - textWidth) / 2;
-      }
-    } else {
-      int glyphY = r.Top + height / 2 - glyph.Height() / 2;
-      int glyphX = r.Left + 3;
-      if (header.Alignment() == TAlignment::taRightJustify) {
-        glyphX = r.Right - glyph.Width() - textWidth - 2 - sortShift;
-      }
-      if (header.Alignment() == TAlignment::taCenter) {
-        glyphX = r.Left + r.Width() / 2 - (glyph.Width() + textWidth) / 2;
-      }
-      canvas.Draw(glyphX, glyphY, glyph);
-      textX = glyphX + glyph.Width() + 2;
-    }
-    if (!imageOnly) {
-      canvas.Brush().Style = TBrushStyle::bsClear;
-      TRect text{textX, r.Top, r.Right, r.Bottom};
-      std::uint32_t flags = DT_LEFT | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX;
-      if (!header.MultiLine()) flags |= DT_SINGLELINE;
-      DrawTextW(canvas, header.Caption(), text, flags);
-    }
-    if (column.Sorted()) {
-      int x = textX + textWidth + 19;
-      int y = r.Top + height / 2 - 4;
-      if (x + 8 < r.Right || !header.HideArrow()) {
-        canvas.Brush().Style = TBrushStyle::bsSolid;
-        canvas.Brush().Color = clGrayText;
-        canvas.Pen().Color = clGrayText;
-        if (column.SortKind() == TSortKind::skDescending) {
-          canvas.Polygon({{x, y}, {x + 4, y + 4}, {x + 8, y}});
-        } else {
-          canvas.Polygon({{x, y + 4}, {x + 4, y}, {x + 8, y + 4}});
-        }
-      }
-    }
+    THeaderPaintState state;
+    state.pressed = column.Index() == m_pressedHeader && m_pressedHeaderDown;
+    state.firstVisible = &column == m_columns->FirstVisible();
+    state.lastVisible = &column == m_columns->LastVisible();
+    TStyleDisplay::For(HeaderStyle)
+        .PaintHeader(canvas, column, {left, 0, left + column.Width(), height}, state);
   }
 }
 

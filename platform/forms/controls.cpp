@@ -375,6 +375,11 @@ void TWinControl::RemoveControl(TControl* control) {
   if (control->Align() != TAlign::alNone) Realign();
 }
 
+TPoint TWinControl::ClientToScreen(TPoint p) const {
+  if (m_handle && WindowSystemExists()) return WindowSystem().ClientToScreen(m_handle, p);
+  return TControl::ClientToScreen(p);
+}
+
 TRect TWinControl::ClientRect() const {
   if (m_handle && WindowSystemExists()) return WindowSystem().GetClientRect(m_handle);
   return TControl::ClientRect();

@@ -107,7 +107,9 @@ class TControl : public TComponent {
   TComponent* PopupMenu = nullptr;
   bool MouseInControl() const { return m_mouseInControl; }
 
-  TPoint ClientToScreen(TPoint p) const;
+  // A windowed control with a window asks the window system (its frame may
+  // lie between its top-left corner and its client area).
+  virtual TPoint ClientToScreen(TPoint p) const;
   TPoint ScreenToClient(TPoint p) const;
   // Asks for the control to be painted again with the next paint.
   virtual void Invalidate();
@@ -226,6 +228,7 @@ class TWinControl : public TControl {
   ~TWinControl() override;
 
   HWND Handle();  // created on first use
+  TPoint ClientToScreen(TPoint p) const override;
   bool HandleAllocated() const { return m_handle != nullptr; }
   void HandleNeeded() { Handle(); }
   void RecreateWnd();

@@ -23,8 +23,10 @@ TRect THintWindow::CalcHintRect(int maxWidth, const std::string& text) const {
   scratch.Canvas().Font() = HintFont();
   TRect r{0, 0, maxWidth, 0};
   DrawText(scratch.Canvas(), text, r, kHintFormat | DT_CALCRECT);
-  r.Right += 6;
-  r.Bottom += 2;
+  // The text stands 2 pixels (3 at the left) inside the client area, which a
+  // 1-pixel border surrounds.
+  r.Right += 2 * 1 + 2 * 2 + 1 + 1;
+  r.Bottom += 2 * 1 + 2 * 2;
   return r;
 }
 

@@ -51,6 +51,10 @@ inline bool InvalidateRect(HWND h, const TRect* r, bool erase) {
 inline bool RedrawWindow(HWND h, const TRect* r, const TRegion* rgn, UINT flags) {
   return WindowSystem().RedrawWindow(h, r, rgn, flags);
 }
+inline int ScrollWindowEx(HWND h, int dx, int dy, const TRect* scroll, const TRect* clip,
+                          TRegion* updateRegion, TRect* updateRect, UINT flags) {
+  return WindowSystem().ScrollWindowEx(h, dx, dy, scroll, clip, updateRegion, updateRect, flags);
+}
 inline bool UpdateWindow(HWND h) {
   return WindowSystem().UpdateWindow(h);
 }

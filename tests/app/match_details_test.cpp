@@ -31,7 +31,7 @@ class MatchDetailsTest : public MatchTableTest {
 
 TEST_F(MatchDetailsTest, TheGridsHaveTheirColumns) {
   ASSERT_EQ(strip->Columns().Count(), 5);
-  EXPECT_FALSE(strip->Options.Has(TGridOption::goHeader));
+  EXPECT_FALSE(strip->Options().Has(TGridOption::goHeader));
   EXPECT_EQ(strip->Columns().Items(2)->Font().Color(), clLime);
   EXPECT_TRUE(strip->Columns().Items(2)->Font().Style().Has(TFontStyle::fsBold));
   EXPECT_EQ(strip->Columns().Items(3)->Width(), 250);

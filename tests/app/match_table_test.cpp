@@ -9,8 +9,8 @@ namespace {
 
 TEST_F(MatchTableTest, TheColumnModelHasThirtyTwoColumnsWithTheirSettings) {
   ASSERT_EQ(table->Columns().Count(), ng::kColumnCount);
-  EXPECT_TRUE(table->Options.Has(TGridOption::goSelectFullRow));
-  EXPECT_FALSE(table->Options.Has(TGridOption::goUseDefaultValues));
+  EXPECT_TRUE(table->Options().Has(TGridOption::goSelectFullRow));
+  EXPECT_FALSE(table->Options().Has(TGridOption::goUseDefaultValues));
   EXPECT_EQ(table->GridLinesColor, cl3DDkShadow);
   EXPECT_EQ(table->GridLinesStyle, TGridLinesStyle::lsActiveRows);
   EXPECT_EQ(table->HeaderStyle, THeaderStyle::hsFlatBorders);

@@ -1,4 +1,4 @@
-#include "grid/columns.h"
+#include "grid/model/columns.h"
 
 #include <gtest/gtest.h>
 

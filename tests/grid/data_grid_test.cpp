@@ -190,7 +190,7 @@ TEST_F(DataGridTest, SortingIsOrderedForManyRowsInEitherDirection) {
 
 TEST_F(DataGridTest, TheSelectedRowKeepsItsRecordThroughASort) {
   Fill({{u"x", u"3"}, {u"y", u"1"}, {u"z", u"2"}});
-  grid->Options.Include(TGridOption::goSelectFullRow);
+  grid->SetOptions(grid->Options() + TGridOption::goSelectFullRow);
   grid->SetSelectedRow(0);  // "x"
   std::vector<int> afterSort;
   grid->OnAfterSort = [&](TObject*, int col) { afterSort.push_back(col); };
@@ -286,7 +286,7 @@ TEST_F(DataGridTest, DateTextsSortByTheirDateAndFittingUsesTheWidestText) {
 }
 
 TEST_F(DataGridTest, InsertRowMovesTheSelectionOnThroughTheSetter) {
-  grid->Options = {TGridOption::goSelectFullRow};
+  grid->SetOptions({TGridOption::goSelectFullRow});
   Fill({{u"a", u"1"}, {u"b", u"2"}});
   std::vector<int> selected;
   grid->OnSelectCell = [&](TObject*, int, int row) { selected.push_back(row); };
@@ -313,7 +313,7 @@ TEST_F(DataGridTest, BadIndexesRaiseTheListErrorOrAreIgnored) {
       EXPECT_NE(e.Message().find("List index out of bounds ("), std::string::npos) << e.Message();
     }
   }
-  grid->Options = {TGridOption::goSelectFullRow};
+  grid->SetOptions({TGridOption::goSelectFullRow});
   grid->SelectCell(0, 4);  // no such row: nothing happens
   EXPECT_EQ(grid->SelectedRow(), -1);
   grid->SelectCell(0, 0);

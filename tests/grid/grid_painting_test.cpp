@@ -25,7 +25,7 @@ class GridPaintingTest : public ::testing::Test {
     form->SetBounds(0, 0, 300, 200);
     grid->SetParent(form);
     grid->SetBounds(0, 0, 300, 200);
-    grid->Options = {TGridOption::goGrid, TGridOption::goHeader, TGridOption::goSelectFullRow};
+    grid->SetOptions({TGridOption::goGrid, TGridOption::goHeader, TGridOption::goSelectFullRow});
     grid->GridLinesColor = kLines;
     grid->GridLinesStyle = TGridLinesStyle::lsActiveRows;
     grid->HeaderStyle = THeaderStyle::hsFlatBorders;
@@ -142,7 +142,7 @@ TEST_F(GridPaintingTest, AnImageOnlyHeaderCentresItsGlyph) {
 }
 
 TEST_F(GridPaintingTest, WithoutGridLinesRowsAreRowSizeApart) {
-  grid->Options = {TGridOption::goHeader};
+  grid->SetOptions({TGridOption::goHeader});
   grid->Invalidate();
   Settle();
   EXPECT_EQ(At(59, 20), kCells);
@@ -266,7 +266,7 @@ TEST_F(GridInteractionTest, KeysMoveTheSelectionAndDoNothingWithoutOne) {
   EXPECT_EQ(grid->SelectedRow(), 1);
   session.driver.PressKey(VK_END);
   EXPECT_EQ(grid->SelectedRow(), 5);
-  grid->Options = grid->Options + TGridOption::goDisableKeys;
+  grid->SetOptions(grid->Options() + TGridOption::goDisableKeys);
   session.driver.PressKey(VK_HOME);
   EXPECT_EQ(grid->SelectedRow(), 5);
 }

@@ -11,6 +11,7 @@
 #include "app/match_table.h"
 #include "app/pictures.h"
 #include "grid/data_grid.h"
+#include "grid/grid_layout.h"
 #include "platform/forms/application.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/image_list.h"
@@ -56,15 +57,37 @@ int RunScreenshot(const char* argv0, int rows, const std::string& path) {
   demo.form->SetLeft(40);
   demo.form->SetTop(20);
   demo.form->Show();
-  demo.grid->Columns().Items(ng::kFirstDifference)->SetSortKind(TSortKind::skDescending);
-  demo.grid->Columns()
-      .Items(ng::kFirstDifference)
-      ->SetOptions(demo.grid->Columns().Items(ng::kFirstDifference)->Options() +
-                   TColumnOption::coCanSort);
-  demo.grid->Columns().Items(ng::kFirstDifference)->SetSorted(true);
-  demo.grid->SetFocus();
-  demo.grid->SelectCell(ng::kHome, 3);
   session.driver.SetMessageHandler([&](TMsg& m) { app.DispatchOne(m); });
+  session.driver.RunUntilIdle();
+  TDataGrid& grid = *demo.grid;
+  HWND hwnd = grid.Handle();
+  GridLayout layout(grid, grid.ClientRect());
+  auto columnMiddle = [&](int col) {
+    const TDgCustomColumn& column = *grid.Columns().Items(col);
+    return layout.ColumnLeft(column) + column.Width() / 2;
+  };
+  // Sort by the first-half difference, largest first: two clicks on its header.
+  TDgCustomColumn& sortColumn = *grid.Columns().Items(ng::kFirstDifference);
+  sortColumn.SetOptions(sortColumn.Options() + TColumnOption::coCanSort);
+  sortColumn.SetSortKind(TSortKind::skDescending);
+  sortColumn.SetSorted(true);
+  // A click on the fourth row focuses the grid and selects it; three wheel steps scroll down.
+  session.driver.ClickAt(hwnd, {columnMiddle(ng::kHome), layout.RowTop(3) + 5});
+  TPoint body = grid.ClientToScreen({columnMiddle(ng::kHome), layout.BodyTop() + 40});
+  for (int step = 0; step < 3; ++step) session.driver.Wheel(-WHEEL_DELTA, body);
+  session.driver.RunUntilIdle();
+  // Hover the first away team whose name the column cuts, so its whole name shows.
+  TBitmap scratch(1, 1);
+  const TDgCustomColumn& away = *grid.Columns().Items(ng::kAway);
+  scratch.Canvas().Font() = away.Font();
+  GridLayout now(grid, grid.ClientRect());
+  for (int row = grid.TopRow() + 6; row < grid.RowCount(); ++row) {
+    int top = now.RowTop(row);
+    if (top + grid.RowSize() >= now.Body().Bottom) break;
+    if (scratch.Canvas().TextWidthW(grid.Cells(ng::kAway, row)) + 5 <= away.Width()) continue;
+    session.driver.MoveTo(hwnd, {now.ColumnLeft(away) + 20, top + 5});
+    break;
+  }
   session.driver.RunUntilIdle();
   session.driver.SaveScreenPng(path);
   std::printf("%d rows; screen written to %s\n", demo.grid->RowCount(), path.c_str());

@@ -1,4 +1,4 @@
-#include "grid/cell_store.h"
+#include "grid/model/cell_store.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -334,6 +334,14 @@ void TCells::InsertRowAt(int index) {
   m_rows.insert(m_rows.begin() + index, std::move(row));
   ++m_shownRowCount;
   m_sorted = false;
+}
+
+void TCells::SetRowVisible(int index, bool visible) {
+  TRow& row = Row(index);
+  if (row.Visible == visible) return;
+  bool wasShown = row.Shown();
+  row.Visible = visible;
+  if (wasShown != row.Shown()) m_shownRowCount += row.Shown() ? 1 : -1;
 }
 
 void TCells::DeleteRowAt(int index) {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "grid/cell_store.h"
-#include "grid/forward.h"
+#include "grid/model/cell_store.h"
+#include "grid/model/forward.h"
 #include "platform/base/set.h"
 #include "platform/forms/component.h"
 #include "platform/forms/forward.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "grid/forward.h"
+#include "grid/model/forward.h"
 #include "platform/base/color.h"
 #include "platform/base/strings.h"
 #include "platform/gfx/font.h"
@@ -167,6 +167,8 @@ class TCells {
   int AppendRows(int count);
   void InsertRowAt(int index);
   void DeleteRowAt(int index);
+  // Shows or hides a row, keeping the count of shown rows (the list error for a bad index).
+  void SetRowVisible(int index, bool visible);
   void ClearAllRows();
   // Exchanges two whole rows: their cells and records.
   void SwapRows(int a, int b);

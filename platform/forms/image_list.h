@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/forms/controls.h"
+#include "platform/forms/component.h"
 #include "platform/gfx/masked_images.h"
 
 namespace kx {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/base/geometry.h"
 #include "platform/forms/image_list.h"
 #include "platform/gfx/jpeg_image.h"
 

@@ -2,9 +2,9 @@
 // records) and building the window frame's border strips for 813 x 634.
 #include <benchmark/benchmark.h>
 
-#include "skin/compressed_stored_skin.h"
-#include "skin/skin_data.h"
-#include "skin/skin_drawing.h"
+#include "skin/data/skin_data.h"
+#include "skin/draw/skin_drawing.h"
+#include "skin/store/compressed_stored_skin.h"
 
 namespace kx {
 namespace {

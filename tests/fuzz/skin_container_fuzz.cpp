@@ -2,7 +2,7 @@
 #include <cstdint>
 
 #include "platform/base/exception.h"
-#include "skin/skin_container.h"
+#include "skin/store/skin_container.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   try {

@@ -7,8 +7,8 @@
 
 #include "platform/base/exception.h"
 #include "platform/base/mem_ini_file.h"
-#include "skin/skin_data.h"
-#include "skin/skin_drawing.h"
+#include "skin/data/skin_data.h"
+#include "skin/draw/skin_drawing.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "skin/effect_bmp.h"
+#include "skin/draw/effect_bmp.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "skin/skin_container.h"
+#include "skin/store/skin_container.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 
 #include "platform/base/exception.h"
 #include "platform/gfx/canvas.h"
-#include "skin/compressed_stored_skin.h"
-#include "skin/zlib_streams.h"
+#include "skin/store/compressed_stored_skin.h"
+#include "skin/store/zlib_streams.h"
 
 namespace kx {
 namespace {

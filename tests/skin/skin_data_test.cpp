@@ -1,4 +1,4 @@
-#include "skin/skin_data.h"
+#include "skin/data/skin_data.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,10 @@
 #include "platform/forms/forms.h"
 #include "platform/gfx/canvas.h"
 #include "platform/window/test_driver.h"
-#include "skin/compressed_stored_skin.h"
-#include "skin/resource_str_data.h"
-#include "skin/skin_container.h"
-#include "skin/zlib_streams.h"
+#include "skin/data/resource_str_data.h"
+#include "skin/store/compressed_stored_skin.h"
+#include "skin/store/skin_container.h"
+#include "skin/store/zlib_streams.h"
 
 namespace kx {
 namespace {

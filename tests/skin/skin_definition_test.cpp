@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/base/exception.h"
-#include "skin/skin_data.h"
+#include "skin/data/skin_data.h"
 
 namespace kx {
 namespace {

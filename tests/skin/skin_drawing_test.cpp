@@ -1,4 +1,4 @@
-#include "skin/skin_drawing.h"
+#include "skin/draw/skin_drawing.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include "platform/window/api.h"
 #include "platform/window/test_driver.h"
 #include "platform/window/window.h"
-#include "skin/skin_graphics.h"
+#include "skin/draw/skin_graphics.h"
 
 namespace kx {
 namespace {

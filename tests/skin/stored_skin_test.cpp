@@ -9,10 +9,10 @@
 #include "assets/embedded_skin.h"
 #include "platform/base/mem_ini_file.h"
 #include "platform/sys/files.h"
-#include "skin/compressed_stored_skin.h"
-#include "skin/skin_data.h"
-#include "skin/skin_drawing.h"
-#include "skin/zlib_streams.h"
+#include "skin/data/skin_data.h"
+#include "skin/draw/skin_drawing.h"
+#include "skin/store/compressed_stored_skin.h"
+#include "skin/store/zlib_streams.h"
 
 namespace kx {
 namespace {

@@ -1,4 +1,4 @@
-#include "skin/zlib_streams.h"
+#include "skin/store/zlib_streams.h"
 
 #include <gtest/gtest.h>
 

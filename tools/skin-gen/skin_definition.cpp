@@ -5,9 +5,9 @@
 #include <functional>
 #include <memory>
 
-#include "skin/skin_control_records.h"
-#include "skin/skin_object_records.h"
-#include "skin/skin_window_records.h"
+#include "skin/data/skin_control_records.h"
+#include "skin/data/skin_object_records.h"
+#include "skin/data/skin_window_records.h"
 #include "tools/skin-gen/skin_layout.h"
 
 namespace kx::skingen {

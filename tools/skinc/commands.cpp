@@ -6,9 +6,9 @@
 #include "platform/base/exception.h"
 #include "platform/base/mem_ini_file.h"
 #include "platform/sys/files.h"
-#include "skin/compressed_stored_skin.h"
-#include "skin/skin_authoring.h"
-#include "skin/skin_data.h"
+#include "skin/data/skin_data.h"
+#include "skin/store/compressed_stored_skin.h"
+#include "skin/store/skin_authoring.h"
 #include "tools/skinc/skin_file.h"
 
 namespace kx::skinc {

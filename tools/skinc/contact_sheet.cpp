@@ -7,10 +7,10 @@
 #include "platform/gfx/canvas.h"
 #include "platform/gfx/draw_text.h"
 #include "platform/gfx/png_writer.h"
-#include "skin/compressed_stored_skin.h"
-#include "skin/skin_data.h"
-#include "skin/skin_drawing.h"
-#include "skin/skin_graphics.h"
+#include "skin/data/skin_data.h"
+#include "skin/draw/skin_drawing.h"
+#include "skin/draw/skin_graphics.h"
+#include "skin/store/compressed_stored_skin.h"
 #include "tools/skinc/commands.h"
 
 namespace kx::skinc {

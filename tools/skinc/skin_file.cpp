@@ -3,8 +3,8 @@
 #include "platform/base/exception.h"
 #include "platform/base/stream.h"
 #include "platform/sys/files.h"
-#include "skin/compressed_stored_skin.h"
-#include "skin/zlib_streams.h"
+#include "skin/store/compressed_stored_skin.h"
+#include "skin/store/zlib_streams.h"
 
 namespace kx::skinc {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/skin_container.h"
+#include "skin/store/skin_container.h"
 
 namespace kx::skinc {
 

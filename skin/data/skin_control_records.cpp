@@ -1,6 +1,6 @@
-#include "skin/skin_control_records.h"
+#include "skin/data/skin_control_records.h"
 
-#include "skin/record_factory.h"
+#include "skin/data/record_factory.h"
 
 namespace kx {
 

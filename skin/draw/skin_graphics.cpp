@@ -1,4 +1,4 @@
-#include "skin/skin_graphics.h"
+#include "skin/draw/skin_graphics.h"
 
 #include "platform/forms/controls.h"
 #include "platform/forms/forms.h"
@@ -6,7 +6,7 @@
 #include "platform/gfx/canvas.h"
 #include "platform/gfx/draw_text.h"
 #include "platform/window/api.h"
-#include "skin/skin_drawing.h"
+#include "skin/draw/skin_drawing.h"
 
 namespace kx {
 

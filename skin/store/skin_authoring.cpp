@@ -1,11 +1,10 @@
-#include "skin/skin_authoring.h"
+#include "skin/store/skin_authoring.h"
 
 #include <span>
 
 #include "platform/base/mem_ini_file.h"
 #include "platform/sys/files.h"
-#include "skin/skin_values.h"
-#include "skin/zlib_streams.h"
+#include "skin/store/zlib_streams.h"
 
 namespace kx {
 

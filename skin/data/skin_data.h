@@ -9,10 +9,10 @@
 #include "platform/forms/component.h"
 #include "platform/gfx/bitmap.h"
 #include "platform/window/messages.h"
+#include "skin/data/skin_control_records.h"
+#include "skin/data/skin_object_records.h"
+#include "skin/data/skin_window_records.h"
 #include "skin/forward.h"
-#include "skin/skin_control_records.h"
-#include "skin/skin_object_records.h"
-#include "skin/skin_window_records.h"
 
 namespace kx {
 

@@ -1,4 +1,4 @@
-#include "skin/skin_window_records.h"
+#include "skin/data/skin_window_records.h"
 
 #include <algorithm>
 

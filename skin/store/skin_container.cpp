@@ -1,4 +1,4 @@
-#include "skin/skin_container.h"
+#include "skin/store/skin_container.h"
 
 #include <cstring>
 

@@ -1,10 +1,10 @@
-#include "skin/skin_drawing.h"
+#include "skin/draw/skin_drawing.h"
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
-#include "skin/skin_control_records.h"
+#include "skin/data/skin_control_records.h"
 
 namespace kx {
 

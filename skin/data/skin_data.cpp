@@ -1,14 +1,14 @@
-#include "skin/skin_data.h"
+#include "skin/data/skin_data.h"
 
 #include <algorithm>
 
 #include "platform/forms/controls.h"
 #include "platform/forms/forms.h"
 #include "platform/window/api.h"
-#include "skin/compressed_stored_skin.h"
-#include "skin/resource_str_data.h"
-#include "skin/skin_container.h"
-#include "skin/zlib_streams.h"
+#include "skin/data/resource_str_data.h"
+#include "skin/store/compressed_stored_skin.h"
+#include "skin/store/skin_container.h"
+#include "skin/store/zlib_streams.h"
 
 namespace kx {
 

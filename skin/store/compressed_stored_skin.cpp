@@ -1,9 +1,9 @@
-#include "skin/compressed_stored_skin.h"
+#include "skin/store/compressed_stored_skin.h"
 
 #include "platform/base/exception.h"
 #include "platform/sys/files.h"
-#include "skin/skin_authoring.h"
-#include "skin/skin_container.h"
+#include "skin/store/skin_authoring.h"
+#include "skin/store/skin_container.h"
 
 namespace kx {
 

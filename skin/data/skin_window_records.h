@@ -5,7 +5,7 @@
 #include "platform/base/color.h"
 #include "platform/base/geometry.h"
 #include "platform/base/mem_ini_file.h"
-#include "skin/data/skin_values.h"
+#include "skin/store/skin_values.h"
 
 namespace kx {
 

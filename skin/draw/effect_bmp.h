@@ -6,7 +6,7 @@
 
 #include "platform/base/color.h"
 #include "platform/gfx/forward.h"
-#include "skin/data/skin_values.h"
+#include "skin/store/skin_values.h"
 
 namespace kx {
 

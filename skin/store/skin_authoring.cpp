@@ -4,6 +4,7 @@
 
 #include "platform/base/mem_ini_file.h"
 #include "platform/sys/files.h"
+#include "skin/store/skin_values.h"
 #include "skin/store/zlib_streams.h"
 
 namespace kx {

@@ -1,4 +1,4 @@
-#include "skin/data/skin_values.h"
+#include "skin/store/skin_values.h"
 
 #include <array>
 #include <cstdint>

@@ -34,7 +34,10 @@ void TMemIniFile::SetText(std::string_view text) {
         m_sections.push_back(Section{name, {}, {}});
         current = &m_sections.back();
       } else {
+        // A section that occurs again is read from its later occurrence alone.
         current = &m_sections[found->second];
+        current->keyOrder.clear();
+        current->values.clear();
       }
       continue;
     }
@@ -88,6 +91,11 @@ std::vector<std::string> TMemIniFile::SectionNames() const {
   names.reserve(m_sections.size());
   for (const Section& s : m_sections) names.push_back(s.name);
   return names;
+}
+
+std::size_t TMemIniFile::KeyCount(std::string_view section) const {
+  const Section* s = FindSection(section);
+  return s ? s->keyOrder.size() : 0;
 }
 
 std::vector<std::string> TMemIniFile::SectionKeys(std::string_view section) const {

@@ -32,6 +32,8 @@ class TMemIniFile {
 
   // Section names in text order of their first occurrence, as written there.
   std::vector<std::string> SectionNames() const;
+  // The number of distinct keys of a section (0 when it is missing).
+  std::size_t KeyCount(std::string_view section) const;
   // Keys of a section in text order of their first occurrence.
   std::vector<std::string> SectionKeys(std::string_view section) const;
 

@@ -133,7 +133,8 @@ struct ListEntry {
 // each value cut at its first ":" (no ":" gives an empty name and kind).
 std::vector<ListEntry> ListEntries(const TMemIniFile& ini, std::string_view section) {
   std::vector<ListEntry> entries;
-  int count = ini.ReadInteger(section, "count", 0);
+  // A section cannot name more entries than it has keys: a larger count is hostile.
+  int count = BoundedCount(ini.ReadInteger(section, "count", 0), ini.KeyCount(section));
   for (int i = 0; i < count; ++i) {
     std::string value = ini.ReadString(section, std::to_string(i), "");
     std::size_t colon = value.find(':');

@@ -274,6 +274,7 @@ void SkinKeys::List(std::string_view key, std::vector<std::string>& items) {
     return;
   }
   items.clear();
+  count = BoundedCount(count, m_ini->KeyCount(m_section));
   for (int i = 0; i < count; ++i) items.push_back(Find(std::to_string(i)).value_or(""));
 }
 
@@ -287,6 +288,7 @@ void SkinKeys::LineBlock(std::string_view key, std::vector<std::string>& lines) 
     return;
   }
   lines.clear();
+  count = BoundedCount(count, m_ini->KeyCount(m_section));
   for (int i = 0; i < count; ++i) lines.push_back(Find(prefix + std::to_string(i)).value_or(""));
 }
 

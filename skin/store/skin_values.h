@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -72,6 +73,14 @@ struct TksSkinFont {
 // The keys of one section, read from a parsed text or written to a new one.
 // Records describe their keys once through this class, so reading and writing
 // always agree on names, forms, defaults and order.
+// A list count read from a section, held to the number of other keys the
+// section has (the count key is one of its keys): entries past them could only
+// be empty, and a hostile count must not cost time or memory.
+inline int BoundedCount(int count, std::size_t keys) {
+  if (count <= 0 || keys == 0) return 0;
+  return static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(count), keys - 1));
+}
+
 class SkinKeys {
  public:
   // Reads the section of ini.

@@ -125,6 +125,27 @@ TEST(SkinDefinition, BadEntriesAreSkippedAndLookupsFindTheFirstName) {
   EXPECT_EQ(updown->Buttons.UpButtonRect, (TRect{1, 2, 3, 4}));
 }
 
+TEST(SkinDefinition, AHugeListCountCostsNoMoreThanTheKeysItHas) {
+  // Thirty bytes that once asked for ten million entries.
+  auto data = Load("[SKINCONTROLS]\ncount=10000000\n0=b:button\n[b]\nskinrect=1,1,2,2\n");
+  EXPECT_EQ(data->SkinControls.size(), 1u);
+  TMemIniFile ini("[PICTURES]\nactivepicturescount=2000000000\n0=a.bmp\n1=b.bmp\n");
+  std::vector<std::string> names;
+  SkinKeys(ini, "PICTURES").List("activepictures", names);
+  EXPECT_EQ(names, (std::vector<std::string>{"a.bmp", "b.bmp"}));
+}
+
+TEST(SkinDefinition, ASectionThatOccursTwiceIsReadFromItsLaterOccurrence) {
+  auto data = Load(
+      "[SKINCONTROLS]\ncount=1\n0=b:button\n[b]\nskinrect=1,1,2,2\ndownskinrect=5,5,6,6\n"
+      "[b]\nskinrect=3,3,4,4\n");
+  ASSERT_EQ(data->SkinControls.size(), 1u);
+  auto* button = dynamic_cast<TksDataSkinButtonControl*>(data->SkinControls[0].get());
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->SkinRect, (TRect{3, 3, 4, 4}));
+  EXPECT_EQ(button->DownSkinRect, TRect{});  // only in the earlier occurrence
+}
+
 TEST(SkinDefinition, AreasAreNamedRectangles) {
   auto data = Load("[SKINAREAS]\ncount=2\n0=logo:1,2,3,4\n1=strip:0,5,10,6\n");
   ASSERT_EQ(data->SkinAreas.size(), 2u);

@@ -120,6 +120,15 @@ TEST_F(StoredSkinTest, RecordsSitWhereTheProgramLooksForThem) {
     EXPECT_GE(data->GetControlIndex(name), 0) << name;
 }
 
+TEST_F(StoredSkinTest, TheTabScrollerCoversBothArrowsTheRightWayUp) {
+  const auto& updown =
+      *data->SkinControls[static_cast<std::size_t>(data->GetControlIndex("hupdown"))];
+  const auto& record = dynamic_cast<const TksDataSkinCustomControl&>(updown);
+  EXPECT_LT(record.SkinRect.Top, record.SkinRect.Bottom);
+  EXPECT_LT(record.SkinRect.Left, record.SkinRect.Right);
+  EXPECT_NE(PieceKindOf(record.SkinRect, GeometryOf(record)), TksPieceKind::pkNone);
+}
+
 TEST_F(StoredSkinTest, FrameValues) {
   const TksSkinFrameValues& f = data->FormInfo;
   EXPECT_EQ(f.LTPoint, (TPoint{90, 33}));

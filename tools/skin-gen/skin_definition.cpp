@@ -2,6 +2,7 @@
 // engine's own records so that every key has the name and form it reads.
 #include "tools/skin-gen/skin_definition.h"
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -186,7 +187,9 @@ TksSkinArrowButtons Arrows(TPoint up, TPoint down) {
 
 void UpDown(ControlList& list, const std::string& name, TPoint up, TPoint down) {
   auto& u = AddControl<TksDataSkinUpDownControl>(list, name, "updown");
-  u.SkinRect = TRect{up.X, up.Y, up.X + kArrowSize, down.Y + kArrowSize};
+  // Both arrows, whichever of them the picture holds first.
+  u.SkinRect = TRect{std::min(up.X, down.X), std::min(up.Y, down.Y),
+                     std::max(up.X, down.X) + kArrowSize, std::max(up.Y, down.Y) + kArrowSize};
   u.Buttons = Arrows(up, down);
 }
 

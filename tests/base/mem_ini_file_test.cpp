@@ -23,12 +23,16 @@ TEST(MemIniFileTest, SectionsEntriesAndTrimming) {
 }
 
 TEST(MemIniFileTest, CaseInsensitiveNamesAndLaterDuplicatesWin) {
-  TMemIniFile ini(
-      "[a]\nunenabledfontColor=5\nk=1\n"
-      "[A]\nK=2\n");
+  TMemIniFile ini("[a]\nunenabledfontColor=5\nk=1\nK=3\n");
   EXPECT_EQ(ini.ReadInteger("a", "unenabledfontcolor", 0), 5);
-  EXPECT_EQ(ini.ReadInteger("a", "k", 0), 2);
+  EXPECT_EQ(ini.ReadInteger("a", "k", 0), 3);
   EXPECT_EQ(ini.SectionKeys("a"), (std::vector<std::string>{"unenabledfontColor", "k"}));
+  // A section that occurs again is read from its later occurrence alone.
+  ini.SetText("[a]\nunenabledfontColor=5\nk=1\n[b]\nx=1\n[A]\nK=2\n");
+  EXPECT_EQ(ini.ReadInteger("a", "unenabledfontcolor", 0), 0);
+  EXPECT_EQ(ini.ReadInteger("a", "k", 0), 2);
+  EXPECT_EQ(ini.SectionKeys("a"), (std::vector<std::string>{"K"}));
+  EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"a", "b"}));
 }
 
 TEST(MemIniFileTest, EmptyValueIsNotTheDefault) {

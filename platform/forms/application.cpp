@@ -1,5 +1,6 @@
 #include "platform/forms/application.h"
 
+#include <algorithm>
 #include <cctype>
 #include <stdexcept>
 #include <utility>
@@ -101,10 +102,35 @@ void TApplication::ShowHintNow() {
   });
 }
 
+int TApplication::HookMessages(TMessageHook hook) {
+  m_hooks.emplace_back(++m_lastHook, std::move(hook));
+  return m_lastHook;
+}
+
+void TApplication::UnhookMessages(int id) {
+  std::erase_if(m_hooks, [id](const auto& entry) { return entry.first == id; });
+}
+
 void TApplication::Dispatch(TMsg& msg) {
   try {
+    // A hook may remove hooks: each is looked up again before it runs.
+    std::vector<int> ids;
+    for (const auto& entry : m_hooks) ids.push_back(entry.first);
+    for (int id : ids) {
+      auto it = std::find_if(m_hooks.begin(), m_hooks.end(),
+                             [id](const auto& entry) { return entry.first == id; });
+      if (it == m_hooks.end()) continue;
+      TMessageHook hook = it->second;
+      if (hook(msg)) return;
+    }
     HintMouseMessage(msg);
     TCustomForm* form = Screen().ActiveForm();
+    if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
+      bool handled = false;
+      if (OnShortCut) OnShortCut(msg, handled);
+      if (!handled && form && form->OnShortCut) form->OnShortCut(msg, handled);
+      if (handled) return;
+    }
     if (form && form->HandleAllocated() && IsDialogMessage(m_system, form->Handle(), msg)) return;
     m_system.TranslateMessage(msg);
     m_system.DispatchMessage(msg);

@@ -2,6 +2,8 @@
 
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/base/color.h"
 #include "platform/base/exception.h"
@@ -30,6 +32,12 @@ class TApplication : public TComponent {
   THintWindow& HintWindow() { return m_hint; }
   void CancelHint();
   std::function<void(TObject* sender, const Exception& e)> OnException;
+  // Sees key-down messages first; setting handled keeps them from the forms.
+  TShortCutEvent OnShortCut;
+  // A hook sees every message before it is dispatched and may take it (true).
+  using TMessageHook = std::function<bool(TMsg& msg)>;
+  int HookMessages(TMessageHook hook);
+  void UnhookMessages(int id);
 
   void Initialize() {}
   // Creates a form owned by the application; the first one becomes the main form.
@@ -63,6 +71,8 @@ class TApplication : public TComponent {
   std::uintptr_t m_hintTimer = 0;
   TCustomForm* m_mainForm = nullptr;
   bool m_terminated = false;
+  std::vector<std::pair<int, TMessageHook>> m_hooks;
+  int m_lastHook = 0;
 };
 
 bool HasApplication();

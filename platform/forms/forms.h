@@ -17,6 +17,9 @@ inline constexpr TBorderIcons biMaximize = 4;
 using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
 
 // A top-level window of the framework.
+// A key-down message before the controls see it; handled keeps it from them.
+using TShortCutEvent = std::function<void(TMsg& msg, bool& handled)>;
+
 class TCustomForm : public TWinControl {
  public:
   explicit TCustomForm(TComponent* owner);
@@ -27,6 +30,7 @@ class TCustomForm : public TWinControl {
   TPosition Position = TPosition::poDesigned;
   TNotifyEvent OnCreate;
   TCloseEvent OnClose;
+  TShortCutEvent OnShortCut;
 
   void SetClientWidth(int width);
   void SetClientHeight(int height);

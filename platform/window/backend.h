@@ -30,6 +30,8 @@ class WindowBackend {
   virtual void DestroyNative(HWND topLevel) = 0;
   virtual void SetNativeBounds(HWND topLevel, const TRect& screenRect) = 0;
   virtual void ShowNative(HWND topLevel, bool visible) = 0;
+  // Iconifies the window through the window manager (ShowNative(true) brings it back).
+  virtual void MinimizeNative(HWND topLevel) = 0;
   // The window region in window coordinates, or nullptr for a rectangular window.
   virtual void SetNativeShape(HWND topLevel, const TRegion* region) = 0;
   virtual void SetNativeAlpha(HWND topLevel, std::uint8_t alpha) = 0;

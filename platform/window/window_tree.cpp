@@ -329,7 +329,7 @@ bool WindowTree::ShowWindow(HWND hwnd, int cmd) {
           SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, kKeep | SWP_NOACTIVATE | SWP_SHOWWINDOW);
         hwnd->Minimized = true;
         hwnd->Style |= WS_MINIMIZE;
-        m_system.Backend().ShowNative(hwnd, false);
+        m_system.Backend().MinimizeNative(hwnd);
         m_system.Input().DeactivateMinimized(hwnd);
         m_system.SendMessage(hwnd, WM_SIZE, SIZE_MINIMIZED, 0);
       }

@@ -31,6 +31,7 @@ class HeadlessBackend final : public WindowBackend {
   void DestroyNative(HWND) override {}
   void SetNativeBounds(HWND, const TRect&) override {}
   void ShowNative(HWND, bool) override {}
+  void MinimizeNative(HWND) override {}
   void SetNativeShape(HWND, const TRegion*) override {}
   void SetNativeAlpha(HWND, std::uint8_t) override {}
   void RaiseNative(HWND) override {}

@@ -287,10 +287,16 @@ void SdlBackend::ShowNative(HWND hwnd, bool visible) {
   if (!native) return;
   if (visible) {
     SDL_ShowWindow(native->window);
+    if (SDL_GetWindowFlags(native->window) & SDL_WINDOW_MINIMIZED)
+      SDL_RestoreWindow(native->window);
     if (m_system) m_system->MarkDirty(hwnd, hwnd->WindowBounds());
   } else {
     SDL_HideWindow(native->window);
   }
+}
+
+void SdlBackend::MinimizeNative(HWND hwnd) {
+  if (NativeWindow* native = Find(hwnd)) SDL_MinimizeWindow(native->window);
 }
 
 void SdlBackend::ApplyShape(HWND hwnd, NativeWindow& native) {
@@ -491,6 +497,13 @@ void SdlBackend::Handle(const SDL_Event& e) {
           // A new or resized window gets a new surface that holds nothing yet:
           // everything that was presented to the old one is presented again.
           m_system->MarkDirty(hwnd, hwnd->WindowBounds());
+          break;
+        case SDL_WINDOWEVENT_MINIMIZED:
+          // Iconified by the window manager (or by us: then the window is already minimized).
+          if (!hwnd->Minimized) m_system->ShowWindow(hwnd, SW_MINIMIZE);
+          break;
+        case SDL_WINDOWEVENT_RESTORED:
+          if (hwnd->Minimized) m_system->ShowWindow(hwnd, SW_RESTORE);
           break;
         case SDL_WINDOWEVENT_MOVED:
           m_system->OnNativeMoved(hwnd, {e.window.data1, e.window.data2});

@@ -32,6 +32,7 @@ class SdlBackend final : public WindowBackend {
   void DestroyNative(HWND topLevel) override;
   void SetNativeBounds(HWND topLevel, const TRect& screenRect) override;
   void ShowNative(HWND topLevel, bool visible) override;
+  void MinimizeNative(HWND topLevel) override;
   void SetNativeShape(HWND topLevel, const TRegion* region) override;
   void SetNativeAlpha(HWND topLevel, std::uint8_t alpha) override;
   void RaiseNative(HWND topLevel) override;

@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "skin/draw/skin_graphics.h"
+#include "skin/menu/skin_popup_menu.h"
+#include "tests/skin/skinned_form.h"
+
+namespace kx {
+namespace {
+
+// A control that records the skinned menu's messages.
+class Listener : public TCustomControl {
+ public:
+  using TCustomControl::TCustomControl;
+  std::vector<UINT> heard;
+
+ protected:
+  void WndProc(TMessage& m) override {
+    if (m.Msg == SkinMsgMenuClosed || m.Msg == SkinMsgMenuCommand) heard.push_back(m.Msg);
+    TCustomControl::WndProc(m);
+  }
+};
+
+// The edit's eight entries: six items and two separators; "Undo" is disabled.
+class SkinMenuTest : public SkinnedFormTest {
+ protected:
+  SkinMenuTest() {
+    menu = new TksSkinPopupMenu(form);
+    for (const char* caption :
+         {"&Undo", "-", "Cu&t", "&Copy", "&Paste", "&Delete", "-", "Select &All"}) {
+      auto* item = new TMenuItem(menu);
+      item->Caption = caption;
+      item->OnClick = [this, caption](TObject*) { ran.push_back(caption); };
+      menu->Items().Add(item);
+    }
+    menu->Items().Items(0)->Enabled = false;
+    listener->SetParent(form);
+    listener->SetBounds(10, 10, 100, 20);
+    Settle();
+  }
+  TksSkinPopupWindow& Root() { return *frame->SkinMenu().Popups().front(); }
+  TRect RootRect() { return GetWindowRect(Root().Handle()); }
+  std::string ActiveCaption() {
+    int active = Root().ActiveItem();
+    return active < 0 ? "" : Root().Items()[static_cast<std::size_t>(active)]->Item().Caption;
+  }
+  TPoint ItemMiddle(int index) {
+    const TRect& r = Root().Items()[static_cast<std::size_t>(index)]->Rect;
+    return RootRect().TopLeft() + TPoint{r.Left + r.Width() / 2, r.Top + r.Height() / 2};
+  }
+
+  TksSkinPopupMenu* menu = nullptr;
+  Listener* listener = new Listener(form);
+  std::vector<std::string> ran;
+};
+
+TEST_F(SkinMenuTest, TheEightEntryMenuIs141PixelsHighAndOpensBelowRightOfThePoint) {
+  menu->PopupAsContext(*listener, 400, 300);
+  Settle();
+  ASSERT_TRUE(frame->SkinMenu().Visible());
+  EXPECT_TRUE(Root().Skinned());
+  EXPECT_EQ(Root().Size().cy, 141);
+  EXPECT_EQ(RootRect().TopLeft(), (TPoint{400, 300}));
+  EXPECT_EQ(ActiveCaption(), "Cu&t");  // the first enabled entry
+  EXPECT_TRUE(frame->InMenuMode());
+}
+
+TEST_F(SkinMenuTest, PlacementKeepsThePopupInTheWorkArea) {
+  TRect wa = GetWorkArea(Window(), true);
+  // Lower half, no room below: above the point.
+  menu->Popup(400, wa.Bottom - 20);
+  Settle();
+  EXPECT_EQ(RootRect().Bottom, wa.Bottom - 20);
+  EXPECT_EQ(RootRect().Left, 400);
+  // Upper half, no room below (a short work area is not at hand): the far right edge.
+  menu->Popup(wa.Right - 10, 100);
+  Settle();
+  EXPECT_EQ(RootRect().Right, wa.Right);
+  EXPECT_EQ(RootRect().Top, 100);
+  // Left of the work area: pulled in.
+  menu->Popup(wa.Left - 50, 100);
+  Settle();
+  EXPECT_EQ(RootRect().Left, wa.Left);
+}
+
+TEST_F(SkinMenuTest, EscapeClosesTheMenuAndTheOpenerHearsIt) {
+  menu->PopupAsContext(*listener, 400, 300);
+  Settle();
+  session.driver.PressKey(VK_ESCAPE);
+  Settle();
+  EXPECT_FALSE(frame->SkinMenu().Visible());
+  EXPECT_EQ(listener->heard, std::vector<UINT>{SkinMsgMenuClosed});
+  EXPECT_TRUE(ran.empty());
+  EXPECT_FALSE(frame->InMenuMode());
+}
+
+TEST_F(SkinMenuTest, DownSkipsSeparatorsAndDisabledEntriesAndWraps) {
+  menu->PopupAsContext(*listener, 400, 300);
+  Settle();
+  std::vector<std::string> seen{ActiveCaption()};
+  for (int i = 0; i < 5; ++i) {
+    session.driver.PressKey(VK_DOWN);
+    seen.push_back(ActiveCaption());
+  }
+  EXPECT_EQ(seen, (std::vector<std::string>{"Cu&t", "&Copy", "&Paste", "&Delete", "Select &All",
+                                            "Cu&t"}));
+  // Up from the first enabled entry finds nothing before it (Undo is disabled): it stays.
+  session.driver.PressKey(VK_UP);
+  EXPECT_EQ(ActiveCaption(), "Cu&t");
+  session.driver.PressKey(VK_UP);
+  session.driver.PressKey(VK_DOWN);
+  EXPECT_EQ(ActiveCaption(), "&Copy");
+  for (int i = 0; i < 3; ++i) session.driver.PressKey(VK_DOWN);
+  EXPECT_EQ(ActiveCaption(), "Select &All");
+  session.driver.PressKey(VK_RETURN);
+  Settle();
+  EXPECT_EQ(ran, std::vector<std::string>{"Select &All"});
+  EXPECT_EQ(listener->heard, (std::vector<UINT>{SkinMsgMenuClosed, SkinMsgMenuCommand}));
+}
+
+TEST_F(SkinMenuTest, ReleasingOnADisabledEntryOrASeparatorDoesNothing) {
+  menu->PopupAsContext(*listener, 400, 300);
+  Settle();
+  session.driver.Click(ItemMiddle(0));  // "&Undo", disabled
+  session.driver.Click(ItemMiddle(1));  // a separator
+  Settle();
+  EXPECT_TRUE(frame->SkinMenu().Visible());
+  EXPECT_TRUE(ran.empty());
+  session.driver.Click(ItemMiddle(3));  // "&Copy"
+  Settle();
+  EXPECT_FALSE(frame->SkinMenu().Visible());
+  EXPECT_EQ(ran, std::vector<std::string>{"&Copy"});
+}
+
+TEST_F(SkinMenuTest, AClickInTheWindowClosesTheMenuWithoutRunningAnEntry) {
+  menu->PopupAsContext(*listener, 400, 300);
+  Settle();
+  session.driver.Click(At({700, 500}));
+  Settle();
+  EXPECT_FALSE(frame->SkinMenu().Visible());
+  EXPECT_TRUE(ran.empty());
+  EXPECT_FALSE(frame->InMenuMode());
+}
+
+TEST_F(SkinMenuTest, WithoutASkinTheMenuIsDrawnPlain) {
+  frame->SetSkinData(nullptr);
+  menu->SetSkinData(nullptr);
+  menu->Popup(400, 300);
+  Settle();
+  ASSERT_TRUE(frame->SkinMenu().Visible());
+  EXPECT_FALSE(Root().Skinned());
+  EXPECT_EQ(Root().Size().cy, 6 * 20 + 2 * 4 + 6);
+}
+
+}  // namespace
+}  // namespace kx

@@ -156,3 +156,63 @@ TEST_F(SkinMenuTest, WithoutASkinTheMenuIsDrawnPlain) {
 
 }  // namespace
 }  // namespace kx
+
+namespace kx {
+namespace {
+
+TEST_F(SkinMenuTest, HoveringAnEntryWithChildrenOpensItsSubmenuAfterTheWait) {
+  TMenuItem* more = menu->Items().Items(7);
+  for (const char* caption : {"&First", "&Second"}) {
+    auto* child = new TMenuItem(menu);
+    child->Caption = caption;
+    child->OnClick = [this, caption](TObject*) { ran.push_back(caption); };
+    more->Add(child);
+  }
+  menu->PopupAsContext(*listener, 400, 300);
+  Settle();
+  session.driver.MoveTo(ItemMiddle(7));
+  session.driver.Advance(100);
+  EXPECT_EQ(frame->SkinMenu().Popups().size(), 1u);
+  session.driver.Advance(600);
+  ASSERT_EQ(frame->SkinMenu().Popups().size(), 2u);
+  TksSkinPopupWindow& sub = *frame->SkinMenu().Popups().back();
+  // It stands right of the parent entry, its first entry on the parent entry's line.
+  const TRect& parent = Root().Items()[7]->Rect;
+  EXPECT_EQ(GetWindowRect(sub.Handle()).Left, RootRect().Left + parent.Right + 1);
+  EXPECT_EQ(GetWindowRect(sub.Handle()).Top + sub.ItemsRect().Top, RootRect().Top + parent.Top);
+  session.driver.PressKey(VK_DOWN);
+  session.driver.PressKey(VK_RETURN);
+  Settle();
+  EXPECT_FALSE(frame->SkinMenu().Visible());
+  // Opening a submenu runs its entry's own command first.
+  EXPECT_EQ(ran, (std::vector<std::string>{"Select &All", "&Second"}));
+}
+
+TEST_F(SkinMenuTest, ALimitedPopupScrollsWithTheKeysAndTheArrowZones) {
+  frame->SkinMenu().MaxMenuItemsInWindow = 3;
+  menu->PopupAsContext(*listener, 400, 300);
+  Settle();
+  ASSERT_TRUE(Root().Scrolls());
+  EXPECT_EQ(Root().Size().cy, 3 * 19 + 15 + 20);
+  EXPECT_EQ(Root().FirstShown(), 0);
+  for (int i = 0; i < 3; ++i) session.driver.PressKey(VK_DOWN);
+  EXPECT_EQ(ActiveCaption(), "&Delete");
+  EXPECT_GT(Root().FirstShown(), 0);
+  EXPECT_TRUE(Root().Items()[5]->Shown);
+  session.driver.PressKey(VK_DOWN);
+  session.driver.PressKey(VK_DOWN);  // past the end: back to the top
+  EXPECT_EQ(ActiveCaption(), "Cu&t");
+  EXPECT_TRUE(Root().Items()[2]->Shown);
+  // The bottom arrow zone scrolls while the mouse rests on it.
+  TRect items = Root().ItemsRect();
+  int first = Root().FirstShown();
+  session.driver.MoveTo(RootRect().TopLeft() + TPoint{items.Left + 10, items.Bottom - 4});
+  session.driver.Advance(350);
+  EXPECT_GT(Root().FirstShown(), first);
+  session.driver.PressKey(VK_ESCAPE);
+  Settle();
+  EXPECT_FALSE(frame->SkinMenu().Visible());
+}
+
+}  // namespace
+}  // namespace kx

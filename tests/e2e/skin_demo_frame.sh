@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Starts the skin demo with the SDL backend on a virtual X display under a
+# window manager and checks the skinned frame on the real screen: the top
+# corners are cut by the skin's mask (the screen behind shows there), and
+# dragging the caption moves the window. Usage: skin_demo_frame.sh BIN_DIR OUT_DIR
+set -euo pipefail
+bin=$1
+out=$2
+mkdir -p "$out"
+if [ -z "${KESTRIX_INNER:-}" ]; then
+  export KESTRIX_INNER=1
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$bin" "$out"
+fi
+
+openbox >/dev/null 2>&1 &
+wm=$!
+KESTRIX_BACKEND=sdl "$bin/skin-demo" &
+pid=$!
+trap 'kill "$pid" "$wm" 2>/dev/null || true' EXIT
+
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Kestrix$' | head -n 1) || {
+  echo "the skinned window did not appear" >&2
+  exit 1
+}
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$window")"
+x0=$X
+y0=$Y
+# The corner pixel shows what lies behind the window: the same as a point just
+# above the window; the middle of the top edge is the frame's own.
+read -r corner behind edge <<<"$("$bin/xshot" "$out/skin-demo-x11.png" "$X" "$Y" "$X" $((Y > 2 ? Y - 2 : Y + HEIGHT + 2)) $((X + WIDTH / 2)) $((Y + 1)) | tr '\n' ' ')"
+if [ "$corner" != "$behind" ] || [ "$edge" == "$behind" ]; then
+  echo "the frame is not shaped: corner $corner, behind $behind, top edge $edge; see $out/skin-demo-x11.png" >&2
+  exit 1
+fi
+
+# Drag the caption bar by (60, 40).
+xdotool mousemove $((X + 300)) $((Y + 12))
+sleep 0.3
+xdotool mousedown 1
+for step in 1 2 3 4 5 6; do
+  xdotool mousemove $((X + 300 + step * 10)) $((Y + 12 + step * 40 / 6))
+  sleep 0.1
+done
+xdotool mouseup 1
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$window")"
+if [ $((X - x0)) -lt 50 ] || [ $((Y - y0)) -lt 30 ]; then
+  echo "dragging the caption did not move the window: ($x0, $y0) -> ($X, $Y)" >&2
+  exit 1
+fi
+"$bin/xshot" "$out/skin-demo-moved-x11.png" "$X" "$Y" >/dev/null
+echo "skin demo: the frame is shaped (corner $corner) and the caption drag moved it from ($x0, $y0) to ($X, $Y)"

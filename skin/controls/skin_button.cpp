@@ -1,0 +1,304 @@
+#include "skin/controls/skin_button.h"
+
+#include "platform/forms/forms.h"
+#include "platform/gfx/draw_text.h"
+#include "platform/window/api.h"
+#include "skin/data/skin_data.h"
+#include "skin/draw/skin_graphics.h"
+
+namespace kx {
+
+namespace {
+constexpr TColor kPlainFrame = 0x800000;
+constexpr TColor kPlainHot = 0xD2BDB6;
+constexpr TColor kPlainDown = 0xB59385;
+
+void Fill(TCanvas& c, const TRect& r, TColor color) {
+  c.Brush().Style = TBrushStyle::bsSolid;
+  c.Brush().Color = color;
+  c.FillRect(r);
+}
+}  // namespace
+
+TksGlyphLayout LayoutGlyphAndCaption(const TRect& c, TSize g, TSize t, int m, int s,
+                                     TksButtonLayout layout, bool down) {
+  const int cx = c.Left + c.Width() / 2, cy = c.Top + c.Height() / 2;
+  TksGlyphLayout r;
+  if (m == -1) {
+    int half = (g.cx + t.cx + s) / 2;
+    int halfV = (t.cy + g.cy + s) / 2;
+    switch (layout) {
+      case TksButtonLayout::blGlyphLeft:
+        r = {{cx - half, cy - g.cy / 2}, {cx + half - t.cx, cy - t.cy / 2}};
+        break;
+      case TksButtonLayout::blGlyphRight:
+        r = {{cx + half - g.cx, cy - g.cy / 2}, {cx - half, cy - t.cy / 2}};
+        break;
+      case TksButtonLayout::blGlyphTop:
+        r = {{cx - g.cx / 2, cy - halfV}, {cx - t.cx / 2, cy + halfV - t.cy}};
+        break;
+      case TksButtonLayout::blGlyphBottom:
+        r = {{cx - g.cx / 2, cy + halfV - g.cy}, {cx - t.cx / 2, cy - halfV}};
+        break;
+    }
+  } else {
+    switch (layout) {
+      case TksButtonLayout::blGlyphLeft:
+        r = {{c.Left + m, cy - g.cy / 2}, {c.Left + m + g.cx + s, cy - t.cy / 2}};
+        break;
+      case TksButtonLayout::blGlyphRight: {
+        int gx = c.Right - g.cx - m;
+        r = {{gx, cy - g.cy / 2}, {gx - s - t.cx, cy - t.cy / 2}};
+        break;
+      }
+      case TksButtonLayout::blGlyphTop: {
+        int gy = c.Top + m;
+        r = {{cx - g.cx / 2, gy}, {cx - t.cx / 2, gy + g.cy + s}};
+        break;
+      }
+      case TksButtonLayout::blGlyphBottom: {
+        int gy = c.Bottom - g.cy - m;
+        r = {{cx - g.cx / 2, gy}, {cx - t.cx / 2, gy - s - t.cy}};
+        break;
+      }
+    }
+  }
+  if (down) {
+    r.glyph = r.glyph + TPoint{1, 1};
+    r.caption = r.caption + TPoint{1, 1};
+  }
+  return r;
+}
+
+TksSkinButton::TksSkinButton(TComponent* owner) : TksSkinCustomControl(owner, "button") {
+  TabStop = true;
+  SetBounds(Left(), Top(), 75, 25);
+}
+
+void TksSkinButton::SetCanFocused(bool value) {
+  m_canFocused = value;
+  TabStop = value;
+}
+
+void TksSkinButton::SetDown(bool value) {
+  if (m_down == value) return;
+  m_down = value;
+  Invalidate();
+}
+
+void TksSkinButton::SetGroupIndex(int value) {
+  m_groupIndex = value;
+  if (value != 0) SetCanFocused(false);
+}
+
+void TksSkinButton::ReadSkinRecord() {
+  TksSkinCustomControl::ReadSkinRecord();
+  auto* record =
+      m_skin.Skinned()
+          ? dynamic_cast<const TksDataSkinButtonControl*>(
+                m_skin.Data->SkinControls[static_cast<std::size_t>(m_skin.SkinIndex)].get())
+          : nullptr;
+  if (!record) return;
+  m_skinFont = SkinFont(record->Font);
+  m_activeFontColor = record->ActiveFontColor;
+  m_downFontColor = record->DownFontColor;
+  m_disabledFontColor = record->DisabledFontColor;
+  m_activeSkinRect = record->ActiveSkinRect.IsEmpty() ? m_skinRect : record->ActiveSkinRect;
+  m_downSkinRect = record->DownSkinRect.IsEmpty() ? m_activeSkinRect : record->DownSkinRect;
+  m_disabledSkinRect = record->DisabledSkinRect;
+  m_showFocus = record->ShowFocus;
+}
+
+void TksSkinButton::CalcSkinSize(int& width, int& height) {
+  if (UseSkinSize || PieceKind() == TksPieceKind::pkFramed)
+    TksSkinCustomControl::CalcSkinSize(width, height);
+}
+
+bool TksSkinButton::ShowsPressed() const {
+  if (m_groupIndex != 0) return m_down;
+  return m_down && (m_mouseIn || (Focused() && m_canFocused && !m_pressed));
+}
+
+TFont TksSkinButton::CaptionFont() const {
+  return m_skin.Skinned() && UseSkinFont ? m_skinFont : DefaultFont;
+}
+
+void TksSkinButton::DrawContent(TCanvas& canvas, const TRect& box, bool highlighted, bool down) {
+  TFont font = CaptionFont();
+  TColor color = font.Color();
+  if (m_skin.Skinned()) {
+    if (Enabled() && !UseSkinFontColor) {
+      color = DefaultFont.Color();
+    } else if (!Enabled()) {
+      color = m_disabledFontColor;
+    } else if (down) {
+      color = m_downFontColor;
+    } else if (highlighted) {
+      color = m_activeFontColor;
+    } else {
+      color = m_skinFont.Color();
+    }
+  } else if (!Enabled()) {
+    color = clBtnShadow;
+  }
+  canvas.Font() = font;
+  canvas.Font().SetColor(color);
+  canvas.Brush().Style = TBrushStyle::bsClear;
+  TRect measured{0, 0, 0, 0};
+  DrawTextAuto(canvas, Caption(), measured, DT_CALCRECT | DT_SINGLELINE);
+  TSize text{measured.Width(), measured.Height()};
+  TSize glyph{Glyph.Empty() ? 0 : Glyph.Width() / std::max(1, NumGlyphs),
+              Glyph.Empty() ? 0 : Glyph.Height()};
+  TksGlyphLayout at = LayoutGlyphAndCaption(box, glyph, text, Margin, Spacing, Layout, down);
+  if (!Glyph.Empty()) {
+    int n = down && highlighted && NumGlyphs > 2 ? 3
+            : highlighted && NumGlyphs > 3       ? 4
+            : Enabled() || NumGlyphs < 2         ? 1
+                                                 : 2;
+    DrawStripFrame(canvas, at.glyph.X, at.glyph.Y, n, std::max(1, NumGlyphs), Glyph);
+  }
+  TRect r{at.caption.X, at.caption.Y, at.caption.X + text.cx + 2, at.caption.Y + text.cy};
+  DrawTextAuto(canvas, Caption(), r, DT_CENTER | DT_SINGLELINE);
+}
+
+void TksSkinButton::DrawStateImage(TBitmap& bitmap, const TRect& state, bool highlighted,
+                                   bool down) {
+  TRect box;
+  if (UseSkinSize || PieceKind() == TksPieceKind::pkFramed) {
+    bitmap = SkinImage(state);
+    box = StretchedClient();
+  } else if (m_picture) {
+    TksPieceGeometry g{{m_geometry.C.Left, m_geometry.C.Top},
+                       {m_geometry.C.Right, m_geometry.C.Top},
+                       {m_geometry.C.Left, m_geometry.C.Bottom},
+                       {m_geometry.C.Right, m_geometry.C.Bottom},
+                       m_geometry.C};
+    TksPieceGeometry r = ResizedGeometry(g, state.Width(), state.Height(), Width(), Height());
+    bitmap = BuildFramedImage(*m_picture, state, g, r, Width(), Height(),
+                              {true, true, true, true, true}, true);
+    box = m_geometry.C;
+    box.Right += Width() - state.Width();
+    box.Bottom += Height() - state.Height();
+  }
+  if (m_showFocus && Focused()) {
+    bitmap.Canvas().Brush().Color = m_skin.Data->SkinColors.cBtnFace;
+    bitmap.Canvas().DrawFocusRect(box);
+  }
+  DrawContent(bitmap.Canvas(), box, highlighted, down);
+}
+
+void TksSkinButton::DrawSkinned(TBitmap& bitmap) {
+  bool focused = Focused() && m_canFocused;
+  if (!Enabled() && !m_disabledSkinRect.IsEmpty()) {
+    DrawStateImage(bitmap, m_disabledSkinRect, false, false);
+  } else if (ShowsPressed()) {
+    DrawStateImage(bitmap, m_downSkinRect, true, true);
+  } else if (focused || m_mouseIn) {
+    DrawStateImage(bitmap, m_activeSkinRect, true, false);
+  } else {
+    DrawStateImage(bitmap, m_skinRect, false, false);
+  }
+}
+
+void TksSkinButton::DrawPlain(TBitmap& bitmap) {
+  TCanvas& c = bitmap.Canvas();
+  TRect r{0, 0, bitmap.Width(), bitmap.Height()};
+  bool down = ShowsPressed();
+  bool hot = m_mouseIn || (Focused() && m_canFocused);
+  Fill(c, r, down || hot ? kPlainFrame : clBtnShadow);
+  Fill(c, r.Inflated(-1, -1), down ? kPlainDown : hot ? kPlainHot : clBtnFace);
+  DrawContent(c, r, hot, down);
+}
+
+void TksSkinButton::ButtonClick() {
+  // ModalResult would close a modal window; the framework's forms are never modal.
+  if (OnClick) OnClick(this);
+}
+
+void TksSkinButton::MouseEnter() {
+  TksSkinCustomControl::MouseEnter();
+  m_mouseIn = true;
+  Invalidate();
+}
+
+void TksSkinButton::MouseLeave() {
+  TksSkinCustomControl::MouseLeave();
+  if (!m_pressed) {
+    m_mouseIn = false;
+    Invalidate();
+  }
+}
+
+void TksSkinButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  TksSkinCustomControl::MouseDown(button, shift, x, y);
+  if (button != TMouseButton::mbLeft) return;
+  if (m_canFocused && CanFocus()) SetFocus();
+  m_pressed = true;
+  if (!m_down) {
+    m_mouseIn = true;
+    m_down = true;
+    Invalidate();
+    if (m_groupIndex != 0) ButtonClick();
+  }
+}
+
+void TksSkinButton::MouseMove(TShiftState shift, int x, int y) {
+  TksSkinCustomControl::MouseMove(shift, x, y);
+  if (!m_pressed) return;
+  bool inside = ClientRect().Contains(TPoint{x, y});
+  if (inside != m_mouseIn) {
+    m_mouseIn = inside;  // leaving shows the normal image, coming back the pressed one
+    Invalidate();
+  }
+}
+
+void TksSkinButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  if (button == TMouseButton::mbLeft && m_pressed) {
+    m_pressed = false;
+    if (m_groupIndex == 0) {
+      bool wasDown = m_down;
+      m_down = false;
+      m_mouseIn = ClientRect().Contains(TPoint{x, y});
+      Invalidate();
+      if (HandleAllocated()) UpdateWindow(Handle());  // the released image shows first
+      if (m_mouseIn && wasDown) ButtonClick();
+    }
+  }
+  if (HandleAllocated() && Visible()) TksSkinCustomControl::MouseUp(button, shift, x, y);
+}
+
+void TksSkinButton::SetEnabled(bool enabled) {
+  TksSkinCustomControl::SetEnabled(enabled);
+  m_mouseIn = false;
+  Invalidate();
+}
+
+void TksSkinButton::DoExit() {
+  TksSkinCustomControl::DoExit();
+  if (m_groupIndex == 0 && m_down) SetDown(false);
+}
+
+// ---- TksSkinXFormButton
+
+TksSkinXFormButton::TksSkinXFormButton(TComponent* owner) : TksSkinButton(owner) {
+  SetCanFocused(false);
+}
+
+void TksSkinXFormButton::DrawPlain(TBitmap& bitmap) {
+  if (DefImage.Empty()) {
+    TksSkinButton::DrawPlain(bitmap);
+    return;
+  }
+  bool down = ShowsPressed();
+  const TBitmap& image = down && !DefDownImage.Empty()          ? DefDownImage
+                         : MouseIn() && !DefActiveImage.Empty() ? DefActiveImage
+                                                                : DefImage;
+  bitmap.Canvas().StretchDraw({0, 0, bitmap.Width(), bitmap.Height()}, image);
+  TColor saved = DefaultFont.Color();
+  if (down) DefaultFont.SetColor(DefDownFontColor);
+  if (!down && MouseIn()) DefaultFont.SetColor(DefActiveFontColor);
+  DrawContent(bitmap.Canvas(), {0, 0, bitmap.Width(), bitmap.Height()}, MouseIn(), down);
+  DefaultFont.SetColor(saved);
+}
+
+}  // namespace kx

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "skin/controls/skin_control.h"
+
+namespace kx {
+
+enum class TksButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+
+// Where the glyph cell and the caption of a button go inside a box.
+struct TksGlyphLayout {
+  TPoint glyph;
+  TPoint caption;
+};
+TksGlyphLayout LayoutGlyphAndCaption(const TRect& box, TSize glyph, TSize caption, int margin,
+                                     int spacing, TksButtonLayout layout, bool down);
+
+// The skinned push button: state images cut from the skin, caption and glyph,
+// a click when the left button is released over it after a press on it.
+class TksSkinButton : public TksSkinCustomControl {
+ public:
+  explicit TksSkinButton(TComponent* owner);
+
+  bool UseSkinSize = true;
+  bool UseSkinFontColor = true;
+  bool CanFocused() const { return m_canFocused; }
+  void SetCanFocused(bool value);
+  bool Down() const { return m_down; }
+  void SetDown(bool value);
+  int GroupIndex() const { return m_groupIndex; }
+  void SetGroupIndex(int value);
+  bool AllowAllUp = false;
+  TBitmap Glyph;
+  int NumGlyphs = 1;
+  int Margin = -1;
+  int Spacing = 1;
+  TksButtonLayout Layout = TksButtonLayout::blGlyphLeft;
+  bool Default = false;
+  bool Cancel = false;
+  int ModalResult = 0;
+  bool MouseIn() const { return m_mouseIn; }
+
+ protected:
+  void ReadSkinRecord() override;
+  void CalcSkinSize(int& width, int& height) override;
+  void DrawSkinned(TBitmap& bitmap) override;
+  void DrawPlain(TBitmap& bitmap) override;
+  virtual void DrawStateImage(TBitmap& bitmap, const TRect& state, bool highlighted, bool down);
+  // A completed click: the window's modal result, then OnClick.
+  virtual void ButtonClick();
+  // The framework's own click would come before the release is handled: the button clicks itself.
+  void Click() override {}
+  void MouseEnter() override;
+  void MouseLeave() override;
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void SetEnabled(bool enabled) override;
+  void DoExit() override;
+  // Glyph and caption in a box of the bitmap, in the state's colour.
+  void DrawContent(TCanvas& canvas, const TRect& box, bool highlighted, bool down);
+  bool ShowsPressed() const;
+  TFont CaptionFont() const;
+
+  // From the record.
+  TFont m_skinFont;
+  TColor m_activeFontColor = 0, m_downFontColor = 0, m_disabledFontColor = 0;
+  TRect m_activeSkinRect, m_downSkinRect, m_disabledSkinRect;
+  bool m_showFocus = false;
+
+ private:
+  bool m_canFocused = true;
+  bool m_down = false;
+  int m_groupIndex = 0;
+  bool m_mouseIn = false;
+  bool m_pressed = false;
+};
+
+// The button of a resizable frame; it never takes the focus, and it can carry
+// its own pictures for the unskinned look.
+class TksSkinXFormButton : public TksSkinButton {
+ public:
+  explicit TksSkinXFormButton(TComponent* owner);
+  TBitmap DefImage, DefActiveImage, DefDownImage, DefMask;
+  TColor DefActiveFontColor = clBlack;
+  TColor DefDownFontColor = clBlack;
+
+ protected:
+  void DrawPlain(TBitmap& bitmap) override;
+};
+
+}  // namespace kx

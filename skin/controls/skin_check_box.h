@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/forms/image_list.h"
+#include "skin/controls/skin_control.h"
+
+namespace kx {
+
+enum class TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+
+// The skinned check or radio box, flat: a mark cut from the skin and the
+// caption on the parent's background; it toggles when the left button is
+// released over it.
+class TksSkinCheckRadioBox : public TksSkinCustomControl {
+ public:
+  explicit TksSkinCheckRadioBox(TComponent* owner);
+
+  bool Checked() const { return m_checked; }
+  void SetChecked(bool value);
+  TCheckBoxState State() const { return m_state; }
+  void SetState(TCheckBoxState value);
+  bool AllowGrayed = false;
+  bool Radio = false;
+  int GroupIndex = 0;
+  bool Flat = true;
+  bool CanFocused() const { return m_canFocused; }
+  void SetCanFocused(bool value);
+  TCustomImageList* Images = nullptr;
+  int ImageIndex = 0;
+  bool MouseIn() const { return m_mouseIn; }
+
+ protected:
+  void ReadSkinRecord() override;
+  void CalcSkinSize(int&, int&) override {}  // a flat box keeps its size
+  void DrawSkinned(TBitmap& bitmap) override;
+  void DrawPlain(TBitmap& bitmap) override;
+  void Click() override {}
+  void MouseEnter() override;
+  void MouseLeave() override;
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void KeyUp(std::uint16_t& key, TShiftState shift) override;
+  void SetEnabled(bool enabled) override;
+  void BoundsChanged(const TRect& old) override;
+
+ private:
+  void Toggle();
+  void RaiseClick();
+  // The caption (and image) from x, in the font and colour given; returns the caption box.
+  TRect DrawCaption(TCanvas& canvas, int x, const TFont& font, TColor color);
+
+  bool m_checked = false;
+  TCheckBoxState m_state = TCheckBoxState::cbUnchecked;
+  bool m_canFocused = true;
+  bool m_mouseIn = false;
+  TFont m_skinFont;
+  TColor m_frameFontColor = 0, m_unEnabledFontColor = 0;
+  TRect m_check, m_uncheck, m_activeCheck, m_activeUncheck, m_disabledCheck, m_disabledUncheck;
+};
+
+}  // namespace kx

@@ -1,0 +1,123 @@
+#pragma once
+
+#include <string>
+
+#include "platform/forms/controls.h"
+#include "platform/gfx/alignment.h"
+#include "platform/gfx/bitmap.h"
+#include "platform/gfx/font.h"
+#include "skin/draw/skin_drawing.h"
+#include "skin/frame/skinned_control.h"
+
+namespace kx {
+
+class TksSkinData;
+class TksDataSkinControl;
+struct TksSkinFont;
+
+// The link to a skin that every skinned control keeps: the skin data (watched
+// for its removal), the section name and the index of the record found.
+class TksSkinLink {
+ public:
+  explicit TksSkinLink(std::string sectionName) : SkinDataName(std::move(sectionName)) {}
+  TksSkinData* Data = nullptr;
+  std::string SkinDataName;
+  int SkinIndex = -1;
+  // The record of the section when the skin is loaded and has one, else null.
+  const TksDataSkinControl* FindRecord();
+  bool Skinned() const { return SkinIndex >= 0; }
+};
+
+// A skin font as a TFont.
+TFont SkinFont(const TksSkinFont& font);
+
+// The self-drawn skinned control: every paint reads the skin record again and
+// draws the whole control into a bitmap, skinned or in its plain look.
+class TksSkinControl : public TCustomControl, public TksSkinnedControl {
+ public:
+  TksSkinControl(TComponent* owner, const std::string& skinDataName);
+
+  TksSkinData* SkinData() const override { return m_skin.Data; }
+  void SetSkinData(TksSkinData* skinData);
+  const std::string& SkinDataName() const { return m_skin.SkinDataName; }
+  void SetSkinDataName(const std::string& name);
+  int SkinIndex() const { return m_skin.SkinIndex; }
+  bool DrawDefault = true;
+  std::string AreaName;
+  bool AlphaBlend = false;
+  int AlphaBlendValue = 200;
+  bool UseSkinCursor = false;
+
+  void ForgetSkin() override { m_skin.SkinIndex = -1; }
+  void ApplySkin() override;
+
+ protected:
+  // Looks the record up again and copies what the control draws with.
+  virtual void ReadSkinRecord();
+  virtual void DrawPlain(TBitmap& bitmap);
+  virtual void DrawSkinned(TBitmap& bitmap) { DrawPlain(bitmap); }
+  void Paint() override;
+  void WndProc(TMessage& m) override;
+  void Notification(TComponent* component, TOperation operation) override;
+  TksSkinLink m_skin;
+};
+
+// The skinned control with a framed skin image: geometry from a record of the
+// common control kind, sized by the skin, fonts from the section or DefaultFont.
+class TksSkinCustomControl : public TksSkinControl {
+ public:
+  TksSkinCustomControl(TComponent* owner, const std::string& skinDataName);
+
+  TFont DefaultFont{"Arial", 14, {}, clWindowText};
+  bool UseSkinFont = true;
+  int DefaultWidth = 0;
+  int DefaultHeight = 0;
+  void ApplySkin() override;
+
+  // What ReadSkinRecord found.
+  TksPieceKind PieceKind() const { return m_kind; }
+  const TRect& SkinRect() const { return m_skinRect; }
+  // The client rectangle stretched to the control's size.
+  const TRect& StretchedClient() const { return m_resized.C; }
+
+ protected:
+  void ReadSkinRecord() override;
+  // The size a skinned control takes for an asked size.
+  virtual void CalcSkinSize(int& width, int& height);
+  virtual void UpdateRegion();
+  // The skin image of a state rectangle (the size of "skinrect") at the control's size.
+  TBitmap SkinImage(const TRect& state) const;
+  void BoundsChanged(const TRect& old) override;
+  const TBitmap* m_picture = nullptr;
+  const TBitmap* m_mask = nullptr;
+  TRect m_skinRect;
+  TksPieceGeometry m_geometry;  // the record's corner points and client rectangle
+  TksPieceGeometry m_resized;   // stretched to the control's size
+  TksStretchFlags m_stretch;
+  TksPieceKind m_kind = TksPieceKind::pkNone;
+
+ private:
+  bool m_sizing = false;
+};
+
+// The windowless skinned control (the shadow label).
+class TksGraphicSkinControl : public TGraphicControl, public TksSkinnedControl {
+ public:
+  TksGraphicSkinControl(TComponent* owner, const std::string& skinDataName);
+  TksSkinData* SkinData() const override { return m_skin.Data; }
+  void SetSkinData(TksSkinData* skinData);
+  bool DrawDefault = true;
+  std::string AreaName;
+  bool AlphaBlend = false;
+  int AlphaBlendValue = 200;
+  bool UseSkinCursor = false;
+  void ForgetSkin() override { m_skin.SkinIndex = -1; }
+  void ApplySkin() override;
+
+ protected:
+  virtual void ReadSkinRecord() { m_skin.FindRecord(); }
+  void Notification(TComponent* component, TOperation operation) override;
+  TksSkinLink m_skin;
+};
+
+}  // namespace kx

@@ -1,0 +1,136 @@
+#include "skin/controls/skin_label.h"
+
+#include "platform/gfx/draw_text.h"
+#include "skin/data/skin_data.h"
+#include "skin/draw/skin_graphics.h"
+
+namespace kx {
+
+void DrawPlainBorder(TCanvas& c, const TRect& r, TksSkinBorderStyle style) {
+  if (style == TksSkinBorderStyle::bvNone) return;
+  TColor topLeft = style == TksSkinBorderStyle::bvRaised    ? clBtnHighlight
+                   : style == TksSkinBorderStyle::bvLowered ? clBtnShadow
+                                                            : clBtnShadow;
+  TColor bottomRight = style == TksSkinBorderStyle::bvRaised    ? clBtnShadow
+                       : style == TksSkinBorderStyle::bvLowered ? clBtnHighlight
+                                                                : clBtnShadow;
+  c.Brush().Style = TBrushStyle::bsSolid;
+  c.Brush().Color = topLeft;
+  c.FillRect({r.Left, r.Top, r.Right, r.Top + 1});
+  c.FillRect({r.Left, r.Top, r.Left + 1, r.Bottom});
+  c.Brush().Color = bottomRight;
+  c.FillRect({r.Left, r.Bottom - 1, r.Right, r.Bottom});
+  c.FillRect({r.Right - 1, r.Top, r.Right, r.Bottom});
+}
+
+TksSkinLabel::TksSkinLabel(TComponent* owner) : TksSkinCustomControl(owner, "label") {
+  SetBounds(Left(), Top(), 75, 21);
+}
+
+void TksSkinLabel::SetAutoSize(bool value) {
+  m_autoSize = value;
+  if (value) GrowByExtraWidth();
+}
+
+void TksSkinLabel::SetBorderStyle(TksSkinBorderStyle value) {
+  m_borderStyle = value;
+  Invalidate();
+}
+
+void TksSkinLabel::SetCaption(const std::string& caption) {
+  TksSkinCustomControl::SetCaption(caption);
+  if (m_autoSize) GrowByExtraWidth();
+  Invalidate();
+}
+
+void TksSkinLabel::ReadSkinRecord() {
+  TksSkinCustomControl::ReadSkinRecord();
+  auto* r = m_skin.Skinned()
+                ? dynamic_cast<const TksDataSkinLabelControl*>(
+                      m_skin.Data->SkinControls[static_cast<std::size_t>(m_skin.SkinIndex)].get())
+                : nullptr;
+  if (r) m_skinFont = SkinFont(r->Font);
+  if (PieceKind() == TksPieceKind::pkFixed) m_autoSize = false;
+  if (!UseSkinSize && PieceKind() != TksPieceKind::pkFramed && m_skin.Skinned()) {
+    // The size stays as asked; the skin's right edge follows the width.
+    m_resized = m_geometry;
+    m_resized.RT.X += Width() - m_skinRect.Width();
+    m_resized.C.Right += Width() - m_skinRect.Width();
+  }
+}
+
+void TksSkinLabel::CalcSkinSize(int& width, int& height) {
+  if (UseSkinSize || PieceKind() == TksPieceKind::pkFramed)
+    TksSkinCustomControl::CalcSkinSize(width, height);
+}
+
+void TksSkinLabel::UpdateRegion() {
+  if (UseSkinSize) TksSkinCustomControl::UpdateRegion();
+}
+
+int TksSkinLabel::ExtraWidth() {
+  TBitmap scratch(1, 1);
+  TCanvas& c = scratch.Canvas();
+  ReadSkinRecord();
+  if (!m_skin.Skinned()) {
+    c.Font() = DefaultFont;
+    return TextPixelWidth(c, Caption()) + 4 - Width();
+  }
+  if (PieceKind() == TksPieceKind::pkFixed) return 0;
+  c.Font() = UseSkinFont ? m_skinFont : DefaultFont;
+  return TextPixelWidth(c, Caption()) - StretchedClient().Width();
+}
+
+void TksSkinLabel::GrowByExtraWidth() {
+  if (Align() == TAlign::alTop || Align() == TAlign::alBottom || Align() == TAlign::alClient)
+    return;
+  int extra = ExtraWidth();
+  if (extra > 0) SetBounds(Left(), Top(), Width() + extra, Height());
+}
+
+void TksSkinLabel::DrawCaption(TCanvas& c, const TRect& box, const TFont& font) {
+  TCanvasSaver saver(c);
+  c.IntersectClipRect(box);
+  c.Font() = font;
+  c.Brush().Style = TBrushStyle::bsClear;
+  TRect measured{0, 0, 0, 0};
+  DrawTextAuto(c, Caption(), measured, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  int y = box.Top + box.Height() / 2 - measured.Height() / 2;
+  int x = box.Left;
+  if (Alignment == TAlignment::taRightJustify) x = box.Right - measured.Width();
+  if (Alignment == TAlignment::taCenter) x = box.Left + box.Width() / 2 - measured.Width() / 2;
+  TRect r{x, y, x + measured.Width() + 1, y + measured.Height()};
+  DrawTextAuto(c, Caption(), r, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+}
+
+void TksSkinLabel::DrawSkinned(TBitmap& bitmap) {
+  TRect box = StretchedClient();
+  if (UseSkinSize || PieceKind() == TksPieceKind::pkFramed) {
+    bitmap = SkinImage(m_skinRect);
+  } else if (m_picture) {
+    // The skin image stretched over the label, its borders kept.
+    const TRect& c = m_geometry.C;
+    TksPieceGeometry g{
+        {c.Left, c.Top}, {c.Right, c.Top}, {c.Left, c.Bottom}, {c.Right, c.Bottom}, c};
+    TksPieceGeometry r =
+        ResizedGeometry(g, m_skinRect.Width(), m_skinRect.Height(), Width(), Height());
+    bitmap = BuildFramedImage(*m_picture, m_skinRect, g, r, Width(), Height(),
+                              {true, true, true, true, true}, true);
+    box.Bottom += Height() - m_skinRect.Height();
+  }
+  TFont font = UseSkinFont ? m_skinFont : DefaultFont;
+  if (!UseSkinFont) font.SetColor(m_skinFont.Color());
+  if (!UseSkinFontColor) font.SetColor(DefaultFont.Color());
+  DrawCaption(bitmap.Canvas(), box, font);
+}
+
+void TksSkinLabel::DrawPlain(TBitmap& bitmap) {
+  TCanvas& c = bitmap.Canvas();
+  c.Brush().Style = TBrushStyle::bsSolid;
+  c.Brush().Color = clBtnFace;
+  c.FillRect({0, 0, bitmap.Width(), bitmap.Height()});
+  DrawPlainBorder(c, {0, 0, bitmap.Width(), bitmap.Height()}, m_borderStyle);
+  DrawCaption(c, {2, 2, bitmap.Width() - 2, bitmap.Height() - 2}, DefaultFont);
+}
+
+}  // namespace kx

@@ -1,0 +1,238 @@
+#include "skin/controls/skin_labels.h"
+
+#include <cmath>
+
+#include "platform/forms/forms.h"
+#include "platform/gfx/draw_text.h"
+#include "platform/sys/shell.h"
+#include "skin/data/skin_data.h"
+#include "skin/draw/effect_bmp.h"
+#include "skin/draw/skin_graphics.h"
+
+namespace kx {
+
+// ---- std label
+
+TksSkinStdLabel::TksSkinStdLabel(TComponent* owner) : TCustomLabel(owner) {
+  SetTransparent(true);
+}
+
+void TksSkinStdLabel::SetSkinData(TksSkinData* skinData) {
+  if (m_skin.Data) RemoveFreeNotification(m_skin.Data);
+  m_skin.Data = skinData;
+  if (skinData) FreeNotification(skinData);
+  if (skinData) ApplySkin();
+}
+
+void TksSkinStdLabel::Notification(TComponent* component, TOperation operation) {
+  TCustomLabel::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == m_skin.Data) {
+    m_skin.Data = nullptr;
+    m_skin.SkinIndex = -1;
+  }
+}
+
+void TksSkinStdLabel::ApplySkin() {
+  m_skin.FindRecord();
+  if (AutoSize()) AdjustBounds();
+  Invalidate();
+}
+
+TFont TksSkinStdLabel::TextFont() {
+  auto* record = dynamic_cast<const TksDataSkinStdLabelControl*>(m_skin.FindRecord());
+  if (!record) {
+    m_skin.SkinIndex = -1;
+    return UseSkinFont ? DefaultFont : Font();
+  }
+  m_skinFont = SkinFont(record->Font);
+  m_activeFontColor = record->ActiveFontColor;
+  TFont font = UseSkinFont ? m_skinFont : Font();
+  font.SetColor(UseSkinColor ? record->Font.Color : Font().Color());
+  return font;
+}
+
+void TksSkinStdLabel::DoDrawText(TCanvas& canvas, TRect& rect, UINT flags) {
+  std::string text = Caption();
+  if ((flags & DT_CALCRECT) && (text.empty() || (ShowAccelChar() && text == "&"))) text += " ";
+  if (!ShowAccelChar()) flags |= DT_NOPREFIX;
+  canvas.Font() = TextFont();
+  canvas.Brush().Style = TBrushStyle::bsClear;
+  if (Enabled() || (flags & DT_CALCRECT)) {
+    DrawTextAuto(canvas, text, rect, flags);
+    return;
+  }
+  const bool skinned = m_skin.Skinned();
+  TRect shifted = rect.Offset(1, 1);
+  canvas.Font().SetColor(skinned ? m_skin.Data->SkinColors.cBtnHighLight : clBtnHighlight);
+  DrawTextAuto(canvas, text, shifted, flags);
+  canvas.Font().SetColor(skinned ? m_skin.Data->SkinColors.cBtnShadow : clBtnShadow);
+  DrawTextAuto(canvas, text, rect, flags);
+}
+
+// ---- link label
+
+TksSkinLinkLabel::TksSkinLinkLabel(TComponent* owner) : TksSkinStdLabel(owner) {
+  DefaultFont = TFont("Arial", 14, {TFontStyle::fsUnderline}, clWindowText);
+  SetFont(DefaultFont);
+  Cursor = crHandPoint;
+  OpenUrl = [](const std::string& url) { return ShellOpen(url); };
+}
+
+TFont TksSkinLinkLabel::TextFont() {
+  auto* record = dynamic_cast<const TksDataSkinStdLabelControl*>(m_skin.FindRecord());
+  TFont font;
+  if (!record) {
+    m_skin.SkinIndex = -1;
+    font = UseSkinFont ? DefaultFont : Font();
+    if (m_mouseIn) font.SetColor(DefaultActiveFontColor);
+  } else {
+    font = UseSkinFont ? SkinFont(record->Font) : Font();
+    font.SetColor(m_mouseIn ? record->ActiveFontColor : record->Font.Color);
+  }
+  TFontStyles style = font.Style();
+  if (UseUnderLine) {
+    style += TFontStyle::fsUnderline;
+  } else {
+    style -= TFontStyle::fsUnderline;
+  }
+  font.SetStyle(style);
+  return font;
+}
+
+void TksSkinLinkLabel::MouseEnter() {
+  TksSkinStdLabel::MouseEnter();
+  m_mouseIn = true;
+  Invalidate();
+}
+
+void TksSkinLinkLabel::MouseLeave() {
+  TksSkinStdLabel::MouseLeave();
+  m_mouseIn = false;
+  Invalidate();
+}
+
+void TksSkinLinkLabel::Click() {
+  TksSkinStdLabel::Click();                   // OnClick first
+  if (!URL.empty() && OpenUrl) OpenUrl(URL);  // what the opener says is not checked
+}
+
+// ---- shadow label
+
+TksSkinShadowLabel::TksSkinShadowLabel(TComponent* owner)
+    : TksGraphicSkinControl(owner, "stdlabel") {
+  SetBounds(Left(), Top(), 65, 17);
+  SetFont(TFont("Arial", 16, {TFontStyle::fsBold}, clWindowText));
+}
+
+UINT TksSkinShadowLabel::Format() const {
+  UINT flags = (WordWrap ? DT_WORDBREAK : 0) | DT_EXPANDTABS;
+  if (Alignment == TAlignment::taRightJustify) flags |= DT_RIGHT;
+  if (Alignment == TAlignment::taCenter) flags |= DT_CENTER;
+  if (!ShowAccelChar) flags |= DT_NOPREFIX;
+  return flags;
+}
+
+void TksSkinShadowLabel::SetAutoSize(bool value) {
+  m_autoSize = value;
+  AdjustBounds();
+}
+
+void TksSkinShadowLabel::SetCaption(const std::string& caption) {
+  TksGraphicSkinControl::SetCaption(caption);
+  AdjustBounds();
+  Invalidate();
+}
+
+void TksSkinShadowLabel::FontChanged() {
+  TksGraphicSkinControl::FontChanged();
+  AdjustBounds();
+}
+
+void TksSkinShadowLabel::Loaded() {
+  TksGraphicSkinControl::Loaded();
+  AdjustBounds();
+}
+
+void TksSkinShadowLabel::BoundsChanged(const TRect& old) {
+  TksGraphicSkinControl::BoundsChanged(old);
+  Invalidate();  // the background behind it changed
+}
+
+void TksSkinShadowLabel::AdjustBounds() {
+  if (!m_autoSize || Loading()) return;
+  TBitmap scratch(1, 1);
+  scratch.Canvas().Font() = Font();
+  TRect r{0, 0, std::max(1, Width()), 0};
+  DrawTextAuto(scratch.Canvas(), Caption(), r,
+               (WordWrap ? DT_WORDBREAK : 0) | DT_EXPANDTABS | DT_CALCRECT);
+  int w = r.Width() + 3, h = r.Height() + 3;
+  int left = Alignment == TAlignment::taRightJustify ? Left() + Width() - w : Left();
+  if (w != Width() || h != Height() || left != Left()) SetBounds(left, Top(), w, h);
+}
+
+void TksSkinShadowLabel::Paint() {
+  const int w = Width(), h = Height();
+  if (w < 1 || h < 1) return;
+  ReadSkinRecord();
+  const UINT format = Format();
+  TRect text{0, 0, w - 3, h - 3};
+  if (Layout != TTextLayout::tlTop) {
+    TBitmap scratch(1, 1);
+    scratch.Canvas().Font() = Font();
+    TRect measured = text;
+    DrawTextAuto(scratch.Canvas(), Caption(), measured, format | DT_CALCRECT);
+    int shift = Layout == TTextLayout::tlCenter ? (h - measured.Height()) / 2 - 2
+                                                : h - measured.Height() - 2;
+    text = text.Offset(0, shift);
+  }
+  // The shadow's mask: the caption in black, one and two pixels down and right.
+  TBitmap mask(w, h);
+  mask.Canvas().Brush().Color = clWhite;
+  mask.Canvas().FillRect({0, 0, w, h});
+  mask.Canvas().Font() = Font();
+  mask.Canvas().Font().SetColor(clBlack);
+  mask.Canvas().Brush().Style = TBrushStyle::bsClear;
+  for (int d : {1, 2}) {
+    TRect r = text.Offset(d, d);
+    DrawTextAuto(mask.Canvas(), Caption(), r, format);
+  }
+  TBitmap background(w, h);
+  PaintParentBackground(*this, background.Canvas());
+  auto white = [&mask](int x, int y) { return (mask.PixelAt(x, y) & 0xFFFFFFu) == 0xFFFFFFu; };
+  // Darken under the mask: 0.7 of each channel, rounded to nearest, ties to even.
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      if (white(x, y)) continue;
+      Pixel32 p = background.PixelAt(x, y);
+      auto scale = [](int c) { return static_cast<int>(std::nearbyint(c * 0.7)); };
+      background.SetPixelAt(x, y,
+                            MakePixel(static_cast<std::uint8_t>(scale(PixelR(p))),
+                                      static_cast<std::uint8_t>(scale(PixelG(p))),
+                                      static_cast<std::uint8_t>(scale(PixelB(p)))));
+    }
+  }
+  // Soften the shadow's edge: the average of the four diagonal neighbours.
+  for (int y = 1; y < h - 1; ++y) {
+    for (int x = 1; x < w - 1; ++x) {
+      if (white(x, y)) continue;
+      if (!white(x - 1, y - 1) && !white(x + 1, y - 1) && !white(x - 1, y + 1) &&
+          !white(x + 1, y + 1))
+        continue;
+      Pixel32 n[4] = {background.PixelAt(x - 1, y - 1), background.PixelAt(x + 1, y - 1),
+                      background.PixelAt(x - 1, y + 1), background.PixelAt(x + 1, y + 1)};
+      auto avg = [&n](std::uint8_t (*ch)(Pixel32)) {
+        return static_cast<std::uint8_t>((ch(n[0]) + ch(n[1]) + ch(n[2]) + ch(n[3])) / 4);
+      };
+      background.SetPixelAt(x, y, MakePixel(avg(PixelR), avg(PixelG), avg(PixelB)));
+    }
+  }
+  TCanvas& c = background.Canvas();
+  c.Font() = Font();
+  auto* record = dynamic_cast<const TksDataSkinStdLabelControl*>(m_skin.FindRecord());
+  if (UseSkinColor && record) c.Font().SetColor(record->Font.Color);
+  c.Brush().Style = TBrushStyle::bsClear;
+  DrawTextAuto(c, Caption(), text, format);
+  Canvas().Draw(0, 0, background);
+}
+
+}  // namespace kx

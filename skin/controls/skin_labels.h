@@ -1,0 +1,80 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/forms/label.h"
+#include "skin/controls/skin_control.h"
+
+namespace kx {
+
+// A transparent text label whose font and colour may come from a skin section.
+class TksSkinStdLabel : public TCustomLabel, public TksSkinnedControl {
+ public:
+  explicit TksSkinStdLabel(TComponent* owner);
+  TksSkinData* SkinData() const override { return m_skin.Data; }
+  void SetSkinData(TksSkinData* skinData);
+  bool UseSkinFont = true;
+  bool UseSkinColor = true;
+  TFont DefaultFont{"MS Sans Serif", -11, {}, clWindowText};
+  void ForgetSkin() override { m_skin.SkinIndex = -1; }
+  void ApplySkin() override;
+
+ protected:
+  void DoDrawText(TCanvas& canvas, TRect& rect, UINT flags) override;
+  void Notification(TComponent* component, TOperation operation) override;
+  // The font and colour the text is drawn in now.
+  virtual TFont TextFont();
+  TksSkinLink m_skin{"stdlabel"};
+  TFont m_skinFont;
+  TColor m_activeFontColor = 0xFF0000;
+};
+
+// An underlined label that changes colour under the mouse and opens its URL when clicked.
+class TksSkinLinkLabel : public TksSkinStdLabel {
+ public:
+  explicit TksSkinLinkLabel(TComponent* owner);
+  bool UseUnderLine = true;
+  TColor DefaultActiveFontColor = 0xFF0000;
+  std::string URL;
+  // How the URL is opened: the shell's opener by default.
+  std::function<bool(const std::string&)> OpenUrl;
+
+ protected:
+  TFont TextFont() override;
+  void MouseEnter() override;
+  void MouseLeave() override;
+  void Click() override;
+
+ private:
+  bool m_mouseIn = false;
+};
+
+// A windowless label drawn with a soft shadow over what lies behind it.
+class TksSkinShadowLabel : public TksGraphicSkinControl {
+ public:
+  explicit TksSkinShadowLabel(TComponent* owner);
+  TAlignment Alignment = TAlignment::taLeftJustify;
+  TTextLayout Layout = TTextLayout::tlTop;
+  bool WordWrap = false;
+  bool AutoSize() const { return m_autoSize; }
+  void SetAutoSize(bool value);
+  bool ShowAccelChar = true;
+  bool UseSkinColor = true;
+  TWinControl* FocusControl = nullptr;
+  void SetCaption(const std::string& caption) override;
+  // Width and height of the caption + 3; a right-aligned label keeps its right edge.
+  void AdjustBounds();
+
+ protected:
+  void Paint() override;
+  void FontChanged() override;
+  void Loaded() override;
+  void BoundsChanged(const TRect& old) override;
+
+ private:
+  UINT Format() const;
+  bool m_autoSize = true;
+};
+
+}  // namespace kx

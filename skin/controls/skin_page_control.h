@@ -1,0 +1,81 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/forms/page_control.h"
+#include "skin/controls/skin_control.h"
+
+namespace kx {
+
+class TksSkinPageControl;
+
+// A page whose background is its WallPaper, or the skin's page tile.
+class TksSkinCustomTabSheet : public TTabSheet {
+ public:
+  explicit TksSkinCustomTabSheet(TComponent* owner);
+  TBitmap WallPaper;
+
+ protected:
+  void WndProc(TMessage& m) override;
+  void Resize() override;
+};
+
+class TksSkinTabSheet : public TksSkinCustomTabSheet {
+ public:
+  using TksSkinCustomTabSheet::TksSkinCustomTabSheet;
+};
+
+// The page control drawn from the skin's "tab" section: a row of tab images,
+// a skin frame around the page area and tiled page backgrounds.
+class TksSkinPageControl : public TPageControl, public TksSkinnedControl {
+ public:
+  explicit TksSkinPageControl(TComponent* owner);
+  ~TksSkinPageControl() override;
+
+  TksSkinData* SkinData() const override { return m_skin.Data; }
+  void SetSkinData(TksSkinData* skinData);
+  const std::string& SkinDataName() const { return m_skin.SkinDataName; }
+  bool TabsBGTransparent = false;
+  TFont DefaultFont{"Arial", 14, {}, clBtnText};
+  bool UseSkinFont = true;
+  int DefaultItemHeight() const { return m_defaultItemHeight; }
+  void SetDefaultItemHeight(int value);
+  int SkinIndex() const { return m_skin.SkinIndex; }
+  int HoveredTab() const { return m_hoverTab; }
+
+  void ForgetSkin() override { m_skin.SkinIndex = -1; }
+  void ApplySkin() override;
+  // Paints a sheet's background (tiled), for the sheet's erase.
+  void PaintSheetBackground(TCanvas& canvas, const TRect& area, const TBitmap& wallPaper);
+
+ protected:
+  void WndProc(TMessage& m) override;
+  void Paint() override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseLeave() override;
+  void Change() override;
+  void Resize() override;
+  void Loaded() override;
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  struct Look;
+  void ReadSkinRecord();
+  void SetTabHeightFromSkin();
+  void DrawFrame(TCanvas& canvas, const TRect& area);
+  void DrawTabs(TCanvas& canvas);
+  // One tab (page index, rectangle in control coordinates) onto the canvas at rect.
+  void DrawSkinTab(TCanvas& canvas, int pageIndex, const TRect& rect, bool mouseIn, bool active);
+  void RedrawTab(int tabIndex, bool mouseIn);
+  void TrackHover(int x, int y);
+  void CheckScroller();
+  TRect PageTile() const;
+
+  TksSkinLink m_skin{"tab"};
+  std::unique_ptr<Look> m_look;
+  int m_defaultItemHeight = 20;
+  int m_hoverTab = -1;
+};
+
+}  // namespace kx

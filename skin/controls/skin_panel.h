@@ -1,0 +1,45 @@
+#pragma once
+
+#include "skin/controls/skin_label.h"
+
+namespace kx {
+
+// A container drawn from a skin frame; its children are aligned inside the
+// frame's stretched client rectangle.
+class TksSkinPanel : public TksSkinCustomControl {
+ public:
+  explicit TksSkinPanel(TComponent* owner);
+  TksSkinBorderStyle BorderStyle = TksSkinBorderStyle::bvFrame;
+  bool CaptionMode = false;
+  int DefaultCaptionHeight = 22;
+  TAlignment DefaultAlignment = TAlignment::taLeftJustify;
+  bool CheckedMode = false;
+  bool Checked = false;
+  TBitmap Glyph;
+  int NumGlyphs = 1;
+  int Spacing = 2;
+  bool RollUpMode = false;
+  bool RollUpState = false;
+  int RealHeight = -1;
+  bool AutoEnabledControls = true;
+  void ApplySkin() override;
+
+ protected:
+  void ReadSkinRecord() override;
+  void AdjustClientRect(TRect& rect) const override;
+  void Paint() override;
+  void DrawSkinned(TBitmap& bitmap) override;
+  void DrawPlain(TBitmap& bitmap) override;
+  void BoundsChanged(const TRect& old) override;
+
+ private:
+  // Tiles a piece of the picture over a rectangle from its top-left corner.
+  void Tile(TBitmap& bitmap, const TRect& area, const TBitmap& picture, const TRect& piece) const;
+  const TBitmap* m_background = nullptr;
+  TRect m_captionRect;
+  TFont m_skinFont;
+  TAlignment m_captionAlignment = TAlignment::taCenter;
+  TRect m_clientArea;  // where the children go, for the present size
+};
+
+}  // namespace kx

@@ -133,7 +133,14 @@ void TCustomForm::SetActiveControl(TWinControl* control) {
 }
 
 void TCustomForm::DoCreate() {
-  if (OnCreate) OnCreate(this);
+  if (!OnCreate) return;
+  // An error of the creation handler is reported, and the form is made all the same.
+  try {
+    OnCreate(this);
+  } catch (const Exception& e) {
+    if (!HasApplication()) throw;
+    Application().HandleException(e);
+  }
 }
 
 void TCustomForm::WndProc(TMessage& m) {

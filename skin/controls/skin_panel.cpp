@@ -38,6 +38,8 @@ void TksSkinPanel::ReadSkinRecord() {
 }
 
 void TksSkinPanel::AdjustClientRect(TRect& rect) const {
+  // The layout asks before any paint has read the skin for the present size.
+  const_cast<TksSkinPanel*>(this)->ReadSkinRecord();
   rect = m_clientArea;
 }
 
@@ -49,7 +51,6 @@ void TksSkinPanel::ApplySkin() {
 
 void TksSkinPanel::BoundsChanged(const TRect& old) {
   TksSkinCustomControl::BoundsChanged(old);
-  ReadSkinRecord();
   Invalidate();
 }
 

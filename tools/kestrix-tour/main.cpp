@@ -51,8 +51,9 @@ class ServiceThread {
 
 class Tour {
  public:
-  Tour(const std::string& out, const char* argv0) : m_out(out), m_app(m_session.system, argv0) {
-    m_report.open(out + "/tour.txt");
+  Tour(const std::string& out, const char* argv0, int firstStep)
+      : m_out(out), m_app(m_session.system, argv0), m_step(firstStep - 1) {
+    m_report.open(out + "/tour.txt", firstStep > 1 ? std::ios::app : std::ios::trunc);
     m_session.driver.SetMessageHandler([this](TMsg& m) { m_app.DispatchOne(m); });
   }
 
@@ -92,6 +93,7 @@ class Tour {
     Settle();
   }
   TApplication& App() { return m_app; }
+  int Steps() const { return m_step; }
 
  private:
   static HWND ParentHandle(TControl& control) { return control.Parent()->Handle(); }
@@ -99,21 +101,22 @@ class Tour {
   HeadlessSession m_session{{1100, 760}};
   TApplication m_app;
   TForm1* m_form = nullptr;
+  int m_step;
   std::ofstream m_report;
-  int m_step = 0;
 };
 
+// The whole flow from the start screen to the table; returns the number of steps.
 int RunTour(const std::string& out, const char* argv0, int matches) {
   DemoServiceOptions options;
   options.feed.matches = matches;
   ServiceThread service(options);
   if (service.Port() <= 0) {
     std::fprintf(stderr, "kestrix-tour: the demo service could not listen\n");
-    return 1;
+    return -1;
   }
   setenv("KESTRIX_SERVICE_HOST", ("127.0.0.1:" + std::to_string(service.Port())).c_str(), 1);
   DeleteFile("qev.log");
-  Tour tour(out, argv0);
+  Tour tour(out, argv0, 1);
   TForm1& form = tour.Start();
   tour.Shot("start");
 
@@ -170,16 +173,17 @@ int RunTour(const std::string& out, const char* argv0, int matches) {
     tour.Shot("fit-hint");
     break;
   }
-  return 0;
+  return tour.Steps();
 }
 
-int RunUpdatePath(const std::string& out, const char* argv0) {
+// A version the service no longer serves: the update message, and the end.
+int RunUpdatePath(const std::string& out, const char* argv0, int firstStep) {
   DemoServiceOptions options;
   options.versionStatus = 404;
   ServiceThread service(options);
   if (service.Port() <= 0) return 1;
   setenv("KESTRIX_SERVICE_HOST", ("127.0.0.1:" + std::to_string(service.Port())).c_str(), 1);
-  Tour tour(out, argv0);
+  Tour tour(out, argv0, firstStep);
   TForm1& form = tour.Start();
   tour.PhotographDialog("update-message");
   tour.Click(*form.logb, {50, 12});
@@ -202,7 +206,7 @@ int main(int argc, char** argv) {
   }
   std::error_code ignored;
   std::filesystem::create_directories(out, ignored);
-  int result = RunTour(out, argv[0], matches);
-  if (result == 0) result = RunUpdatePath(out, argv[0]);
-  return result;
+  int steps = RunTour(out, argv[0], matches);
+  if (steps < 0) return 1;
+  return RunUpdatePath(out, argv[0], steps + 1);
 }

@@ -169,6 +169,7 @@ void TForm1::DefineWindow() {
   logb->SetParent(ksSkinTabSheet1);
   logb->SetBounds(496, 416, 113, 25);
   logb->SetCaption("LOGIN");
+  logb->SetSkinDataName("resizetoolbutton");
   logb->OnClick = [this](TObject* sender) { logbClick(sender); };
   logb->UseSkinSize = true;
   logb->UseSkinFont = true;

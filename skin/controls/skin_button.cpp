@@ -233,6 +233,7 @@ void TksSkinButton::MouseDown(TMouseButton button, TShiftState shift, int x, int
   TksSkinCustomControl::MouseDown(button, shift, x, y);
   if (button != TMouseButton::mbLeft) return;
   if (m_canFocused && CanFocus()) SetFocus();
+  if (HandleAllocated()) SetCapture(Handle());  // the release comes here wherever it is
   m_pressed = true;
   if (!m_down) {
     m_mouseIn = true;
@@ -255,6 +256,7 @@ void TksSkinButton::MouseMove(TShiftState shift, int x, int y) {
 void TksSkinButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   if (button == TMouseButton::mbLeft && m_pressed) {
     m_pressed = false;
+    if (HandleAllocated() && GetCapture() == Handle()) ReleaseCapture();
     if (m_groupIndex == 0) {
       bool wasDown = m_down;
       m_down = false;

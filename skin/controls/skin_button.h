@@ -39,6 +39,8 @@ class TksSkinButton : public TksSkinCustomControl {
   int ModalResult = 0;
   bool MouseIn() const { return m_mouseIn; }
 
+  void SetEnabled(bool enabled) override;
+
  protected:
   void ReadSkinRecord() override;
   void CalcSkinSize(int& width, int& height) override;
@@ -54,7 +56,6 @@ class TksSkinButton : public TksSkinCustomControl {
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseMove(TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-  void SetEnabled(bool enabled) override;
   void DoExit() override;
   // Glyph and caption in a box of the bitmap, in the state's colour.
   void DrawContent(TCanvas& canvas, const TRect& box, bool highlighted, bool down);

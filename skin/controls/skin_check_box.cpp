@@ -1,6 +1,7 @@
 #include "skin/controls/skin_check_box.h"
 
 #include "platform/gfx/draw_text.h"
+#include "platform/window/api.h"
 #include "skin/data/skin_data.h"
 #include "skin/draw/effect_bmp.h"
 #include "skin/draw/skin_graphics.h"
@@ -169,6 +170,7 @@ void TksSkinCheckRadioBox::MouseDown(TMouseButton button, TShiftState shift, int
   TksSkinCustomControl::MouseDown(button, shift, x, y);
   if (button != TMouseButton::mbLeft) return;
   if (m_canFocused && CanFocus()) SetFocus();
+  if (HandleAllocated()) SetCapture(Handle());
   if (!m_mouseIn) {
     m_mouseIn = true;
     Invalidate();
@@ -177,6 +179,7 @@ void TksSkinCheckRadioBox::MouseDown(TMouseButton button, TShiftState shift, int
 
 void TksSkinCheckRadioBox::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   TksSkinCustomControl::MouseUp(button, shift, x, y);  // OnMouseUp first
+  if (HandleAllocated() && GetCapture() == Handle()) ReleaseCapture();
   m_mouseIn = ClientRect().Contains(TPoint{x, y});
   if (button != TMouseButton::mbLeft || !m_mouseIn) return;
   if (AllowGrayed && !Radio && m_state == TCheckBoxState::cbUnchecked) {

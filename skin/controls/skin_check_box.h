@@ -28,6 +28,8 @@ class TksSkinCheckRadioBox : public TksSkinCustomControl {
   int ImageIndex = 0;
   bool MouseIn() const { return m_mouseIn; }
 
+  void SetEnabled(bool enabled) override;
+
  protected:
   void ReadSkinRecord() override;
   void CalcSkinSize(int&, int&) override {}  // a flat box keeps its size
@@ -39,7 +41,6 @@ class TksSkinCheckRadioBox : public TksSkinCustomControl {
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   void KeyUp(std::uint16_t& key, TShiftState shift) override;
-  void SetEnabled(bool enabled) override;
   void BoundsChanged(const TRect& old) override;
 
  private:

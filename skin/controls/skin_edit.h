@@ -26,6 +26,8 @@ class TksSkinEdit : public TCustomMaskEdit, public TksSkinnedControl {
   void ForgetSkin() override { m_skin.SkinIndex = -1; }
   void ApplySkin() override;
 
+  void SetEnabled(bool enabled) override;
+
  protected:
   void WndProc(TMessage& m) override;
   void KeyPress(char& key) override;
@@ -33,7 +35,6 @@ class TksSkinEdit : public TCustomMaskEdit, public TksSkinnedControl {
   void MouseLeave() override;
   void DoEnter() override;
   void DoExit() override;
-  void SetEnabled(bool enabled) override;
   void ContextPopup(int x, int y, bool& handled) override;
   void BoundsChanged(const TRect& old) override;
   void Notification(TComponent* component, TOperation operation) override;

@@ -206,6 +206,9 @@ int main(int argc, char** argv) {
   }
   std::error_code ignored;
   std::filesystem::create_directories(out, ignored);
+  // The client keeps its credentials file in the current directory: the tour's is OUTDIR.
+  out = std::filesystem::absolute(out).string();
+  std::filesystem::current_path(out, ignored);
   int steps = RunTour(out, argv[0], matches);
   if (steps < 0) return 1;
   return RunUpdatePath(out, argv[0], steps + 1);

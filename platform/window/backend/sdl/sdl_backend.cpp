@@ -182,6 +182,24 @@ bool SdlBackend::DisplayAvailable() {
   return true;
 }
 
+namespace {
+// KESTRIX_SCALE=1|2|3, else 2 from 192 dpi on, else 1.
+int PresentationScale() {
+  if (const char* value = std::getenv("KESTRIX_SCALE")) {
+    int scale = std::atoi(value);
+    if (scale >= 1 && scale <= 3) return scale;
+  }
+  float dpi = 0;
+  if (SDL_GetDisplayDPI(0, &dpi, nullptr, nullptr) == 0 && dpi >= 192.0f) return 2;
+  return 1;
+}
+}  // namespace
+
+int SdlBackend::Logical(int physical) const {
+  // Rounds toward minus infinity, so that negative coordinates map the same way.
+  return physical >= 0 ? physical / m_scale : -((-physical + m_scale - 1) / m_scale);
+}
+
 SdlBackend::SdlBackend() {
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
@@ -194,6 +212,7 @@ SdlBackend::SdlBackend() {
     throw Exception(std::string("Cannot start the display: ") + SDL_GetError());
   }
   SDL_StartTextInput();
+  m_scale = PresentationScale();
 }
 
 SdlBackend::~SdlBackend() {
@@ -207,7 +226,7 @@ SdlBackend::~SdlBackend() {
 TRect SdlBackend::ScreenRect() const {
   SDL_Rect r{0, 0, 1920, 1080};
   SDL_GetDisplayBounds(0, &r);
-  return Bounds(r.x, r.y, r.w, r.h);
+  return Bounds(Logical(r.x), Logical(r.y), r.w / m_scale, r.h / m_scale);
 }
 
 TRect SdlBackend::WorkArea(TPoint nearPoint) const {
@@ -215,15 +234,15 @@ TRect SdlBackend::WorkArea(TPoint nearPoint) const {
   for (int i = 0; i < count; ++i) {
     SDL_Rect b;
     if (SDL_GetDisplayBounds(i, &b) != 0) continue;
-    if (Bounds(b.x, b.y, b.w, b.h).Contains(nearPoint)) {
+    if (Bounds(b.x, b.y, b.w, b.h).Contains(TPoint{Physical(nearPoint.X), Physical(nearPoint.Y)})) {
       SDL_Rect u = b;
       SDL_GetDisplayUsableBounds(i, &u);
-      return Bounds(u.x, u.y, u.w, u.h);
+      return Bounds(Logical(u.x), Logical(u.y), u.w / m_scale, u.h / m_scale);
     }
   }
   SDL_Rect u{0, 0, 1920, 1080};
   SDL_GetDisplayUsableBounds(0, &u);
-  return Bounds(u.x, u.y, u.w, u.h);
+  return Bounds(Logical(u.x), Logical(u.y), u.w / m_scale, u.h / m_scale);
 }
 
 SdlBackend::NativeWindow* SdlBackend::Find(HWND hwnd) {
@@ -243,14 +262,14 @@ void SdlBackend::MakeWindow(HWND hwnd, NativeWindow& native) {
   if (hwnd->ExStyle & WS_EX_TOPMOST) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
   int w = std::max(1, hwnd->Width());
   int h = std::max(1, hwnd->Height());
-  SDL_Window* window =
-      SDL_CreateWindow(hwnd->Text.c_str(), hwnd->Rect.Left, hwnd->Rect.Top, w, h, flags);
+  SDL_Window* window = SDL_CreateWindow(hwnd->Text.c_str(), Physical(hwnd->Rect.Left),
+                                        Physical(hwnd->Rect.Top), Physical(w), Physical(h), flags);
   if (!window) throw Exception(std::string("Cannot create a window: ") + SDL_GetError());
   native.window = window;
   // SDL replaces the X window behind an SDL window when it first gives out the
   // window's surface, which would drop a shape set before; settle it now.
   SDL_GetWindowSurface(window);
-  SDL_SetWindowPosition(window, hwnd->Rect.Left, hwnd->Rect.Top);
+  SDL_SetWindowPosition(window, Physical(hwnd->Rect.Left), Physical(hwnd->Rect.Top));
   SDL_SetWindowHitTest(window, HitTestCallback, this);
   m_byId[SDL_GetWindowID(window)] = hwnd;
 }
@@ -272,12 +291,13 @@ void SdlBackend::DestroyNative(HWND hwnd) {
 void SdlBackend::SetNativeBounds(HWND hwnd, const TRect& r) {
   NativeWindow* native = Find(hwnd);
   if (!native) return;
-  SDL_SetWindowPosition(native->window, r.Left, r.Top);
+  SDL_SetWindowPosition(native->window, Physical(r.Left), Physical(r.Top));
   int w = 0;
   int h = 0;
   SDL_GetWindowSize(native->window, &w, &h);
-  if (w != std::max(1, r.Width()) || h != std::max(1, r.Height())) {
-    SDL_SetWindowSize(native->window, std::max(1, r.Width()), std::max(1, r.Height()));
+  const int width = Physical(std::max(1, r.Width())), height = Physical(std::max(1, r.Height()));
+  if (w != width || h != height) {
+    SDL_SetWindowSize(native->window, width, height);
     if (native->region) ApplyShape(hwnd, *native);
   }
 }
@@ -306,8 +326,11 @@ void SdlBackend::ApplyShape(HWND hwnd, NativeWindow& native) {
   }
   const TRect bounds{0, 0, std::max(1, hwnd->Width()), std::max(1, hwnd->Height())};
   std::vector<TRect> rects;
-  for (const TRect& r : native.region->Rects())
-    if (TRect c = r.Intersected(bounds); !c.IsEmpty()) rects.push_back(c);
+  for (const TRect& r : native.region->Rects()) {
+    TRect c = r.Intersected(bounds);
+    if (c.IsEmpty()) continue;
+    rects.push_back({Physical(c.Left), Physical(c.Top), Physical(c.Right), Physical(c.Bottom)});
+  }
   SetX11WindowShape(native.window, &rects);
 }
 
@@ -340,36 +363,38 @@ void SdlBackend::Present(HWND hwnd, const TBitmap& buffer, const TRect& dirty) {
   if (!native || !m_system) return;
   SDL_Surface* surface = SDL_GetWindowSurface(native->window);
   if (!surface) return;
+  const int k = m_scale;
   Uint32 format = surface->format->format;
   bool direct = format == SDL_PIXELFORMAT_ARGB8888 || format == SDL_PIXELFORMAT_RGB888;
   TRect area = dirty.Intersected(
-      {0, 0, std::min(surface->w, buffer.Width()), std::min(surface->h, buffer.Height())});
+      {0, 0, std::min(surface->w / k, buffer.Width()), std::min(surface->h / k, buffer.Height())});
   if (area.IsEmpty()) return;
   TRegion caret = m_system->CaretOverlay(hwnd);
+  const bool withCaret = !caret.IsEmpty();
+  std::vector<Pixel32> row(static_cast<std::size_t>(area.Width()) * k);
   SDL_LockSurface(surface);
   for (int y = area.Top; y < area.Bottom; ++y) {
-    auto* row = static_cast<std::uint8_t*>(surface->pixels) +
-                static_cast<std::ptrdiff_t>(y) * surface->pitch;
     const Pixel32* src = buffer.ScanLine(y) + area.Left;
-    if (direct) {
-      std::copy_n(src, area.Width(), reinterpret_cast<Pixel32*>(row) + area.Left);
-    } else {
-      SDL_ConvertPixels(area.Width(), 1, SDL_PIXELFORMAT_ARGB8888, src, area.Width() * 4, format,
-                        row + area.Left * surface->format->BytesPerPixel, surface->pitch);
+    // Each logical pixel becomes a k x k block: nearest neighbour, no smoothing.
+    for (int x = 0; x < area.Width(); ++x) {
+      Pixel32 p = src[x];
+      if (withCaret && caret.Contains(area.Left + x, y)) p ^= 0x00FFFFFFu;
+      std::fill_n(row.begin() + static_cast<std::ptrdiff_t>(x) * k, k, p);
     }
-  }
-  if (direct) {
-    for (const TRect& r : caret.Rects()) {
-      TRect c = r.Intersected(area);
-      for (int y = c.Top; y < c.Bottom; ++y) {
-        auto* row = reinterpret_cast<Pixel32*>(static_cast<std::uint8_t*>(surface->pixels) +
-                                               static_cast<std::ptrdiff_t>(y) * surface->pitch);
-        for (int x = c.Left; x < c.Right; ++x) row[x] ^= 0x00FFFFFFu;
+    for (int dy = 0; dy < k; ++dy) {
+      auto* dest = static_cast<std::uint8_t*>(surface->pixels) +
+                   static_cast<std::ptrdiff_t>(y * k + dy) * surface->pitch;
+      if (direct) {
+        std::copy(row.begin(), row.end(), reinterpret_cast<Pixel32*>(dest) + area.Left * k);
+      } else {
+        SDL_ConvertPixels(area.Width() * k, 1, SDL_PIXELFORMAT_ARGB8888, row.data(),
+                          area.Width() * k * 4, format,
+                          dest + area.Left * k * surface->format->BytesPerPixel, surface->pitch);
       }
     }
   }
   SDL_UnlockSurface(surface);
-  SDL_Rect rect{area.Left, area.Top, area.Width(), area.Height()};
+  SDL_Rect rect{area.Left * k, area.Top * k, area.Width() * k, area.Height() * k};
   SDL_UpdateWindowSurfaceRects(native->window, &rect, 1);
 }
 
@@ -377,11 +402,15 @@ void SdlBackend::SetCursor(const HCURSOR& cursor) {
   SDL_Cursor* made = nullptr;
   if (cursor && cursor->HasImage && !cursor->Image.Empty()) {
     const TBitmap& img = cursor->Image;
-    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<Pixel32*>(img.ScanLine(0)),
-                                                        img.Width(), img.Height(), 32,
-                                                        img.Width() * 4, SDL_PIXELFORMAT_ARGB8888);
+    const int k = m_scale;
+    TBitmap scaled(img.Width() * k, img.Height() * k);
+    for (int y = 0; y < scaled.Height(); ++y)
+      for (int x = 0; x < scaled.Width(); ++x) scaled.SetPixelAt(x, y, img.PixelAt(x / k, y / k));
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<Pixel32*>(scaled.ScanLine(0)), scaled.Width(), scaled.Height(), 32,
+        scaled.Width() * 4, SDL_PIXELFORMAT_ARGB8888);
     if (s) {
-      made = SDL_CreateColorCursor(s, cursor->HotSpot.X, cursor->HotSpot.Y);
+      made = SDL_CreateColorCursor(s, cursor->HotSpot.X * k, cursor->HotSpot.Y * k);
       SDL_FreeSurface(s);
     }
   }
@@ -414,11 +443,11 @@ TPoint SdlBackend::CursorPos(TPoint) const {
   int x = 0;
   int y = 0;
   SDL_GetGlobalMouseState(&x, &y);
-  return {x, y};
+  return {Logical(x), Logical(y)};
 }
 
 void SdlBackend::SetCursorPos(TPoint p) {
-  SDL_WarpMouseGlobal(p.X, p.Y);
+  SDL_WarpMouseGlobal(Physical(p.X), Physical(p.Y));
 }
 
 void SdlBackend::CaptureMouse(bool on) {
@@ -429,14 +458,14 @@ int SdlBackend::HitTest(SDL_Window* window, int x, int y) {
   if (!m_system) return HTCLIENT;
   HWND hwnd = FromWindowId(SDL_GetWindowID(window));
   if (!m_system->IsWindow(hwnd)) return HTCLIENT;
-  TPoint screen = hwnd->Rect.TopLeft() + TPoint{x, y};
+  TPoint screen = hwnd->Rect.TopLeft() + TPoint{Logical(x), Logical(y)};
   return static_cast<int>(m_system->SendMessage(hwnd, WM_NCHITTEST, 0, LParamFromPoint(screen)));
 }
 
 TPoint SdlBackend::ToScreen(unsigned windowId, int x, int y) const {
   HWND hwnd = FromWindowId(windowId);
-  if (!hwnd || !m_system || !m_system->IsWindow(hwnd)) return {x, y};
-  return hwnd->Rect.TopLeft() + TPoint{x, y};
+  if (!hwnd || !m_system || !m_system->IsWindow(hwnd)) return {Logical(x), Logical(y)};
+  return hwnd->Rect.TopLeft() + TPoint{Logical(x), Logical(y)};
 }
 
 void SdlBackend::Handle(const SDL_Event& e) {
@@ -506,7 +535,7 @@ void SdlBackend::Handle(const SDL_Event& e) {
           if (hwnd->Minimized) m_system->ShowWindow(hwnd, SW_RESTORE);
           break;
         case SDL_WINDOWEVENT_MOVED:
-          m_system->OnNativeMoved(hwnd, {e.window.data1, e.window.data2});
+          m_system->OnNativeMoved(hwnd, {Logical(e.window.data1), Logical(e.window.data2)});
           break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
           if (!(hwnd->ExStyle & WS_EX_NOACTIVATE) && m_system->GetActiveWindow() != hwnd &&

@@ -69,6 +69,11 @@ class SdlBackend final : public WindowBackend {
   std::unordered_map<unsigned, HWND> m_byId;
   SDL_Cursor* m_cursor = nullptr;
   TPoint m_lastPointer;
+  // Every window is presented at this integer scale (high-DPI screens); the
+  // window system sees logical pixels, the display physical ones.
+  int m_scale = 1;
+  int Physical(int logical) const { return logical * m_scale; }
+  int Logical(int physical) const;
 };
 
 }  // namespace kx

@@ -42,6 +42,7 @@ struct TksSkinPageControl::Look {
   bool showFocus = false;
   int focusOffsetX = 0, focusOffsetY = 0;
   TColor btnFace = clBtnFace;
+  std::string updown;
 };
 
 // ---- sheets
@@ -135,6 +136,7 @@ void TksSkinPageControl::ReadSkinRecord() {
   l.focusOffsetX = r->FocusOffsetX;
   l.focusOffsetY = r->FocusOffsetY;
   l.btnFace = m_skin.Data->SkinColors.cBtnFace;
+  l.updown = r->UpDown;
 }
 
 void TksSkinPageControl::SetTabHeightFromSkin() {
@@ -173,7 +175,67 @@ void TksSkinPageControl::Resize() {
 }
 
 void TksSkinPageControl::CheckScroller() {
-  // The window shows one tab at a time; overflowing tabs scroll with the arrow keys.
+  if (TabPosition() != TTabPosition::tpTop || Width() < 1) return;
+  const int scrollerWidth = m_scroller ? m_scroller->Width() : 0;
+  const int limit = Width() - 3 - scrollerWidth;
+  int hidden = 0, scrolledOff = 0;
+  for (int t = 0; t < TabCount(); ++t) {
+    TRect r = ItemRect(t);
+    if (r.Right > limit || r.Right <= 0) ++hidden;
+    if (r.Right <= 0) ++scrolledOff;
+  }
+  if (hidden == 0 || MultiLine()) {
+    delete std::exchange(m_scroller, nullptr);
+    return;
+  }
+  if (!m_scroller) {
+    m_scroller = new TksSkinUpDown(this);  // owned by the page control
+    m_scroller->SetParent(this);
+    m_scroller->SetSkinDataName(m_look->updown.empty() ? "hupdown" : m_look->updown);
+    m_scroller->SetSkinData(m_skin.Data);
+    m_scroller->OnChange = [this](TObject*) {
+      Perform(WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, m_scroller->Position()), 0);
+      Invalidate();
+    };
+  }
+  const int h = m_defaultItemHeight;
+  m_scroller->SetBounds(Width() - 2 * h, 0, 2 * h, h);
+  m_scroller->Min = 0;
+  m_scroller->Max = std::max(hidden, m_scroller->Position());
+  m_scroller->SetPosition(scrolledOff);
+}
+
+// ---- the tab scroller
+
+TksSkinUpDown::TksSkinUpDown(TComponent* owner) : TksSkinCustomControl(owner, "hupdown") {
+  SetBounds(Left(), Top(), 40, 20);
+}
+
+void TksSkinUpDown::SetPosition(int value) {
+  m_position = std::clamp(value, Min, std::max(Min, Max));
+  Invalidate();
+}
+
+void TksSkinUpDown::DrawPlain(TBitmap& bitmap) {
+  TCanvas& c = bitmap.Canvas();
+  const int w = bitmap.Width(), h = bitmap.Height();
+  Fill(c, {0, 0, w, h}, clBtnFace);
+  c.Brush().Style = TBrushStyle::bsClear;
+  c.Pen().Color = clBtnShadow;
+  c.Rectangle({0, 0, w / 2, h});
+  c.Rectangle({w / 2, 0, w, h});
+  DrawArrowGlyph(c, {0, 0, w / 2, h}, m_position > Min ? clBtnText : clGrayText,
+                 TksArrowDirection::Left);
+  DrawArrowGlyph(c, {w / 2, 0, w, h}, m_position < Max ? clBtnText : clGrayText,
+                 TksArrowDirection::Right);
+}
+
+void TksSkinUpDown::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  TksSkinCustomControl::MouseDown(button, shift, x, y);
+  if (button != TMouseButton::mbLeft) return;
+  int old = m_position;
+  SetPosition(m_position + (x < Width() / 2 ? -Increment : Increment));
+  if (m_position != old && OnChange) OnChange(this);
 }
 
 void TksSkinPageControl::WndProc(TMessage& m) {

@@ -9,6 +9,28 @@ namespace kx {
 
 class TksSkinPageControl;
 
+// The tab scroller of a page control whose tabs overflow its width: a left and a
+// right arrow that step Position between 0 and Max.
+class TksSkinUpDown : public TksSkinCustomControl {
+ public:
+  explicit TksSkinUpDown(TComponent* owner);
+  int Min = 0;
+  int Max = 0;
+  int Position() const { return m_position; }
+  void SetPosition(int value);
+  int Increment = 1;
+  TNotifyEvent OnChange;
+
+ protected:
+  void DrawPlain(TBitmap& bitmap) override;
+  void DrawSkinned(TBitmap& bitmap) override { DrawPlain(bitmap); }
+  void CalcSkinSize(int&, int&) override {}  // the page control sizes it
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+
+ private:
+  int m_position = 0;
+};
+
 // A page whose background is its WallPaper, or the skin's page tile.
 class TksSkinCustomTabSheet : public TTabSheet {
  public:
@@ -42,6 +64,8 @@ class TksSkinPageControl : public TPageControl, public TksSkinnedControl {
   void SetDefaultItemHeight(int value);
   int SkinIndex() const { return m_skin.SkinIndex; }
   int HoveredTab() const { return m_hoverTab; }
+  // The tab scroller, while tabs overflow.
+  TksSkinUpDown* Scroller() const { return m_scroller; }
 
   void ForgetSkin() override { m_skin.SkinIndex = -1; }
   void ApplySkin() override;
@@ -76,6 +100,7 @@ class TksSkinPageControl : public TPageControl, public TksSkinnedControl {
   std::unique_ptr<Look> m_look;
   int m_defaultItemHeight = 20;
   int m_hoverTab = -1;
+  TksSkinUpDown* m_scroller = nullptr;  // owned by this control
 };
 
 }  // namespace kx

@@ -1,5 +1,7 @@
 #include "tools/skin-gen/controls_picture.h"
 
+#include <algorithm>
+
 #include "tools/skin-gen/palette.h"
 #include "tools/skin-gen/skin_layout.h"
 
@@ -27,7 +29,7 @@ void CheckBox(TBitmap& b, int x0, int y0, TMarkState state) {
   TRect box{x0 + 1, y0 + 1, x0 + 14, y0 + 14};
   RoundedButton(b, box, 1, kWhite, {0xEC, 0xEC, 0xEF}, active ? kRed : Rgb{0x70, 0x70, 0x78},
                 kWhite);
-  if (checked) CheckMark(b, x0 + 1, y0 + 1, active ? kRed : kRedDark);
+  if (checked) CheckMark(b, x0 + 1, y0 + 1, kRed);
 }
 
 void RadioBox(TBitmap& b, int x0, int y0, TMarkState state) {
@@ -35,7 +37,7 @@ void RadioBox(TBitmap& b, int x0, int y0, TMarkState state) {
   bool checked = state == TMarkState::ActiveChecked || state == TMarkState::Checked;
   Disc(b, x0 + 7, y0 + 7, 6.2, kWhite);
   Ring(b, x0 + 7, y0 + 7, 6.2, active ? kRed : Rgb{0x70, 0x70, 0x78});
-  if (checked) Disc(b, x0 + 7, y0 + 7, 3.0, active ? kRed : kRedDark);
+  if (checked) Disc(b, x0 + 7, y0 + 7, 3.0, kRed);
 }
 
 void Marks(TBitmap& b) {
@@ -67,15 +69,12 @@ void Tab(TBitmap& b, const TRect& r, bool selected, Rgb cap) {
   if (!selected) HLine(b, r.Left, r.Right - 1, r.Bottom - 1, kBorder);
 }
 
-// A raised frame: outline, a white line inside its top and left, a shade inside
-// its bottom and right, and a fill.
-void RaisedFrame(TBitmap& b, const TRect& r, Rgb outline, Rgb fill, Rgb topLine) {
+// A flat frame: a one-pixel outline around a fill. The page frame has nothing
+// inside its top line, so that the selected tab, drawn over that line, opens
+// straight into its page.
+void FlatFrame(TBitmap& b, const TRect& r, Rgb outline, Rgb fill) {
   Fill(b, r, fill);
   Frame(b, r, outline);
-  HLine(b, r.Left + 1, r.Right - 2, r.Top + 1, topLine);
-  VLine(b, r.Left + 1, r.Top + 1, r.Bottom - 2, kWhite);
-  HLine(b, r.Left + 1, r.Right - 2, r.Bottom - 2, kShade);
-  VLine(b, r.Right - 2, r.Top + 2, r.Bottom - 2, kShade);
 }
 
 void EditFrame(TBitmap& b, const TRect& r, Rgb outline) {
@@ -87,45 +86,33 @@ void EditFrame(TBitmap& b, const TRect& r, Rgb outline) {
 
 void Label(TBitmap& b, const TRect& r) {
   RoundedButton(b, r, 3, {0xF9, 0xF9, 0xFA}, {0xF1, 0xF1, 0xF3}, kSoftBorder, kWhite);
-  Fill(b, {r.Left + 1, r.Top + 3, r.Left + 3, r.Bottom - 3}, kRed);
 }
 
-struct Gloss {
-  Rgb top1, top2, bottom1, bottom2, outline;
+// The look of a push button in one state: square corners (the button has no
+// mask, so rounded ones would show the picture behind them), a soft vertical
+// fill, an outline and,
+// when pressed, a shade line inside its top edge.
+struct ButtonLook {
+  Rgb top, bottom, outline;
+  bool sunken = false;
 };
 
-constexpr Gloss kNormalGloss{{0xFB, 0xD5, 0xD9},
-                             {0xF2, 0xA7, 0xAF},
-                             {0xE8, 0x6A, 0x76},
-                             {0xD9, 0x44, 0x56},
-                             {0x8E, 0x14, 0x24}};
-constexpr Gloss kActiveGloss{{0xFD, 0xE4, 0xE7},
-                             {0xF6, 0xBC, 0xC3},
-                             {0xEE, 0x82, 0x8D},
-                             {0xE0, 0x5A, 0x6A},
-                             {0xA8, 0x18, 0x2C}};
-constexpr Gloss kDownGloss{{0xE2, 0x62, 0x70},
-                           {0xD4, 0x4A, 0x5A},
-                           {0xC6, 0x32, 0x46},
-                           {0xB4, 0x24, 0x38},
-                           {0x70, 0x0A, 0x18}};
-constexpr Gloss kDisabledGloss{{0xF0, 0xF0, 0xF2},
-                               {0xE2, 0xE2, 0xE6},
-                               {0xD4, 0xD4, 0xD8},
-                               {0xC8, 0xC8, 0xCC},
-                               {0x9A, 0x9A, 0xA0}};
+// One crimson accent on light faces: black captions stay above 10:1 in every
+// enabled state, hover tints the face, pressing deepens the tint and sinks it.
+constexpr ButtonLook kNormalLook{{0xFF, 0xFF, 0xFF}, {0xF1, 0xF1, 0xF3}, {0xC4, 0x1E, 0x3A}};
+constexpr ButtonLook kActiveLook{{0xFD, 0xEC, 0xEF}, {0xF8, 0xD8, 0xDE}, {0xC4, 0x1E, 0x3A}};
+constexpr ButtonLook kDownLook{{0xEF, 0xB4, 0xBF}, {0xF4, 0xC6, 0xCE}, {0x8E, 0x0B, 0x1F}, true};
+constexpr ButtonLook kDisabledLook{{0xF3, 0xF3, 0xF5}, {0xEC, 0xEC, 0xEF}, {0xB4, 0xB4, 0xBA}};
 
-// A glossy button: a light upper half over a saturated lower half.
-void GlossyButton(TBitmap& b, const TRect& r, int radius, const Gloss& g) {
-  const int split = r.Top + r.Height() / 2;
+void FlatButton(TBitmap& b, const TRect& r, int radius, const ButtonLook& look) {
   for (int y = r.Top; y < r.Bottom; ++y)
     for (int x = r.Left; x < r.Right; ++x) {
       if (!InsideRounded(r, radius, x, y)) continue;
       bool edge = !InsideRounded(r, radius, x - 1, y) || !InsideRounded(r, radius, x + 1, y) ||
                   !InsideRounded(r, radius, x, y - 1) || !InsideRounded(r, radius, x, y + 1);
-      Rgb c = y < split ? Mix(g.top1, g.top2, double(y - r.Top) / (split - r.Top))
-                        : Mix(g.bottom1, g.bottom2, double(y - split) / (r.Bottom - split));
-      Put(b, x, y, edge ? g.outline : c);
+      Rgb c = Mix(look.top, look.bottom, double(y - r.Top) / std::max(1, r.Height() - 1));
+      if (look.sunken && y == r.Top + 1) c = Darker(look.top, 0.12);
+      Put(b, x, y, edge ? look.outline : c);
     }
 }
 
@@ -213,20 +200,20 @@ TBitmap DrawControlsPicture() {
   Tab(c, kTab, false, kRed);
   Tab(c, kTabActive, true, kRed);
   Tab(c, kTabFocus, true, kRedBright);
-  RaisedFrame(c, kTabFrame, kBorder, kFace, kWhite);
-  RaisedFrame(c, kPanel, kSoftBorder, {0xDC, 0xDC, 0xE0}, kRed);
+  FlatFrame(c, kTabFrame, kBorder, kFace);
+  FlatFrame(c, kPanel, kSoftBorder, {0xE2, 0xE2, 0xE6});
   VerticalGradient(c, kStatusBar, {0xE2, 0xE2, 0xE6}, {0xCE, 0xCE, 0xD3});
   HLine(c, kStatusBar.Left, kStatusBar.Right - 1, kStatusBar.Top, kSoftBorder);
   EditFrame(c, kEdit, kBorder);
   EditFrame(c, kEditActive, kRed);
   Label(c, kLabel);
-  GlossyButton(c, kBigButton, 5, kNormalGloss);
-  GlossyButton(c, kBigButtonActive, 5, kActiveGloss);
-  GlossyButton(c, kBigButtonDown, 5, kDownGloss);
-  GlossyButton(c, kButton, 4, kNormalGloss);
-  GlossyButton(c, kButtonActive, 4, kActiveGloss);
-  GlossyButton(c, kButtonDown, 4, kDownGloss);
-  GlossyButton(c, kButtonDisabled, 4, kDisabledGloss);
+  FlatButton(c, kBigButton, 0, kNormalLook);
+  FlatButton(c, kBigButtonActive, 0, kActiveLook);
+  FlatButton(c, kBigButtonDown, 0, kDownLook);
+  FlatButton(c, kButton, 0, kNormalLook);
+  FlatButton(c, kButtonActive, 0, kActiveLook);
+  FlatButton(c, kButtonDown, 0, kDownLook);
+  FlatButton(c, kButtonDisabled, 0, kDisabledLook);
   ArrowButtons(c, kArrowLeft, TArrow::Left);
   ArrowButtons(c, kArrowRight, TArrow::Right);
   ArrowButtons(c, kArrowUp, TArrow::Up);

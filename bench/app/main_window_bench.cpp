@@ -86,40 +86,6 @@ void BM_LoginToFilledTable(benchmark::State& state) {
 }
 BENCHMARK(BM_LoginToFilledTable)->Unit(benchmark::kMillisecond)->Iterations(10);
 
-// The About page's controls painted once each: the windowed ones (two edits,
-// the check box, the button) through their windows, the windowless labels
-// (two std labels, the shadow label, the link label) into a bitmap the size of
-// the page. Goal: under 1 ms.
-void BM_PaintAboutControls(benchmark::State& state) {
-  std::filesystem::current_path(std::filesystem::temp_directory_path());
-  HeadlessSession session{{1100, 760}};
-  TApplication app{session.system, "/usr/bin/kestrix"};
-  session.driver.SetMessageHandler([&app](TMsg& m) { app.DispatchOne(m); });
-  TForm1* form = nullptr;
-  app.CreateForm(form);
-  form->Show();
-  session.driver.RunUntilIdle();
-  TWinControl* windowed[] = {form->loginedit, form->passedit, form->zap, form->logb};
-  TGraphicControl* windowless[] = {form->ksSkinStdLabel4, form->ksSkinStdLabel5,
-                                   form->ksSkinShadowLabel1, form->ksSkinLinkLabel2};
-  TBitmap sheet(801, 577);
-  for (auto _ : state) {
-    for (TWinControl* c : windowed) {
-      InvalidateRect(c->Handle(), nullptr, true);
-      UpdateWindow(c->Handle());
-    }
-    for (TGraphicControl* c : windowless) {
-      TCanvas& canvas = sheet.Canvas();
-      TPoint origin = canvas.Origin();
-      canvas.SetOrigin(origin + c->BoundsRect().TopLeft());
-      c->PaintInto(canvas);
-      canvas.SetOrigin(origin);
-    }
-    benchmark::DoNotOptimize(sheet.PixelAt(430, 270));
-  }
-}
-BENCHMARK(BM_PaintAboutControls)->Unit(benchmark::kMicrosecond);
-
 }  // namespace
 
 BENCHMARK_MAIN();

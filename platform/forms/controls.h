@@ -42,6 +42,9 @@ using TWndMethod = std::function<void(TMessage&)>;
 inline constexpr UINT CM_BASE = 0xB000;
 inline constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
 inline constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
+// A control that keeps Enter or Esc from its own handling tells its form
+// (wParam: the key), so that a default or cancel button could act on it.
+inline constexpr UINT CM_DIALOGKEY = CM_BASE + 21;
 // Notifications a parent reflects back to the child control they concern.
 inline constexpr UINT CN_BASE = 0xBC00;
 inline constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;

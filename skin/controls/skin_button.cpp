@@ -286,6 +286,15 @@ TksSkinXFormButton::TksSkinXFormButton(TComponent* owner) : TksSkinButton(owner)
   SetCanFocused(false);
 }
 
+void TksSkinXFormButton::ApplySkin() {
+  TksSkinButton::ApplySkin();
+  if (m_skin.Skinned() || DefImage.Empty()) return;
+  SetBounds(Left(), Top(), DefImage.Width(), DefImage.Height());
+  if (!HandleAllocated()) return;
+  std::optional<TRegion> shape = DefMask.Empty() ? std::nullopt : MaskToRegion(DefMask, 0, 0);
+  WindowSystem().SetWindowRgn(Handle(), shape ? &*shape : nullptr, true);
+}
+
 void TksSkinXFormButton::DrawPlain(TBitmap& bitmap) {
   if (DefImage.Empty()) {
     TksSkinButton::DrawPlain(bitmap);

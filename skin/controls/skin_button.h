@@ -84,6 +84,8 @@ class TksSkinXFormButton : public TksSkinButton {
   TBitmap DefImage, DefActiveImage, DefDownImage, DefMask;
   TColor DefActiveFontColor = clBlack;
   TColor DefDownFontColor = clBlack;
+  // Unskinned with a DefImage: the button takes the picture's size and DefMask's shape.
+  void ApplySkin() override;
 
  protected:
   void DrawPlain(TBitmap& bitmap) override;

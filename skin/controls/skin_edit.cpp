@@ -253,8 +253,15 @@ void TksSkinEdit::WndProc(TMessage& m) {
 
 void TksSkinEdit::KeyPress(char& key) {
   if (key == '\r' || key == 27) {
+    const WPARAM vk = key == '\r' ? VK_RETURN : VK_ESCAPE;
     TWinControl::KeyPress(key);  // OnKeyPress; the edit itself takes neither
     key = 0;
+    for (TControl* p = Parent(); p; p = p->Parent()) {
+      if (dynamic_cast<TCustomForm*>(p)) {
+        p->Perform(CM_DIALOGKEY, vk);
+        break;
+      }
+    }
     return;
   }
   TCustomMaskEdit::KeyPress(key);

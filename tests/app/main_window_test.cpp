@@ -237,6 +237,12 @@ TEST_F(MainWindowTest, ThePasswordFieldPastesButNeverCopiesOrCuts) {
 TEST_F(MainWindowTest, EnterInTheLoginFieldReachesOnKeyPress) {
   std::vector<int> keys;
   form->loginedit->OnKeyPress = [&](TObject*, char& key) { keys.push_back(key); };
+  std::vector<WPARAM> dialogKeys;
+  TWndMethod previous = form->WindowProc;
+  form->WindowProc = [&](TMessage& m) {
+    if (m.Msg == CM_DIALOGKEY) dialogKeys.push_back(m.WParam);
+    previous(m);
+  };
   session.driver.Click(On(*form->loginedit, {30, 8}));
   Settle();
   session.driver.TypeText("demo");
@@ -244,7 +250,28 @@ TEST_F(MainWindowTest, EnterInTheLoginFieldReachesOnKeyPress) {
   EXPECT_EQ(form->loginedit->Caption(), "demo");
   ASSERT_FALSE(keys.empty());
   EXPECT_EQ(keys.back(), 13);
+  EXPECT_EQ(dialogKeys, std::vector<WPARAM>{VK_RETURN});  // then the form hears of it
   EXPECT_EQ(form->loginedit->Height(), 19);
+  form->WindowProc = previous;
+}
+
+TEST_F(MainWindowTest, AnUnskinnedButtonWithItsOwnPictureTakesItsSizeAndShape) {
+  auto* button = new TksSkinXFormButton(form);
+  button->SetParent(form->ksSkinTabSheet1);
+  button->DefImage = TBitmap(60, 30);
+  button->DefMask = TBitmap(60, 30);
+  button->DefMask.Canvas().Brush().Color = clWhite;
+  button->DefMask.Canvas().FillRect({0, 0, 60, 30});
+  button->DefMask.Canvas().Brush().Color = clBlack;
+  button->DefMask.Canvas().FillRect({10, 0, 60, 30});
+  button->ApplySkin();
+  Settle();
+  EXPECT_EQ(button->Width(), 60);
+  EXPECT_EQ(button->Height(), 30);
+  // The first ten columns are outside the mask: the page shows through there.
+  TPoint left = button->BoundsRect().TopLeft() + TPoint{4, 15};
+  TPoint inside = button->BoundsRect().TopLeft() + TPoint{30, 15};
+  EXPECT_NE(SheetPixel(left), SheetPixel(inside));
 }
 
 TEST_F(MainWindowTest, ARightClickInTheLoginFieldOpensTheSkinnedMenu) {

@@ -119,7 +119,7 @@ bool TDgCustomGrid::TrackColumnDrag(int x, int y) {
     m_dragging = true;
     m_dragColumn = m_pressedHeader;
     const TFont font = Font();
-    DragBox().SetPainter([this, &column, font](TCanvas& canvas, const TRect& rect) {
+    DragBox().SetPainter([&column, font](TCanvas& canvas, const TRect& rect) {
       canvas.Font() = font;
       THeaderPaintState state;
       state.sortArrow = false;

@@ -11,6 +11,7 @@
 #include "app/unit1.h"
 #include "grid/data_grid.h"
 #include "grid/grid_layout.h"
+#include "platform/base/exception.h"
 #include "platform/forms/application.h"
 #include "platform/sys/files.h"
 #include "platform/window/api.h"
@@ -162,6 +163,20 @@ TEST_F(LoginFlowTest, RememberedCredentialsFillTheFieldsInEveryLineForm) {
     // A short file no longer stops the start-up half-way: only About shows.
     EXPECT_EQ(f->Page->TabCount(), 1) << c.bytes;
   }
+}
+
+TEST_F(LoginFlowTest, AFileThatCannotBeWrittenStopsTheLoginOnAbout) {
+  ScriptedService service("200 OK", "OK", kFeed);
+  Open(service.Host());
+  std::filesystem::create_directory("qev.log");  // writing a file over a directory fails
+  std::vector<std::string> reported;
+  app.OnException = [&reported](TObject*, const Exception& e) { reported.push_back(e.Message()); };
+  form->zap->SetChecked(true);
+  Login("demo", "demo");
+  ASSERT_EQ(reported.size(), 1u);
+  EXPECT_EQ(reported[0].rfind("Cannot create file \"", 0), 0u) << reported[0];
+  EXPECT_EQ(VisibleTabs(), Tabs{"About"});
+  EXPECT_EQ(form->NG->RowCount(), 0);
 }
 
 TEST_F(LoginFlowTest, AProbeThatFailsShowsTheUpdateMessageOpensThePageAndEnds) {

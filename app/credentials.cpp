@@ -24,7 +24,8 @@ std::vector<std::string> SplitCredentialLines(std::string_view text) {
 }
 
 Credentials ReadCredentials(const std::string& path) {
-  std::vector<std::string> lines = SplitCredentialLines(ReadWholeFile(path));
+  // Two short lines are all the file holds; a giant file costs no more than its start.
+  std::vector<std::string> lines = SplitCredentialLines(ReadFileStart(path, kCredentialsReadLimit));
   Credentials credentials;
   if (!lines.empty()) credentials.login = lines[0];
   if (lines.size() > 1) credentials.password = lines[1];

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,6 +9,8 @@ namespace kx {
 
 // The file that remembers a login and its password, in the current directory.
 inline constexpr const char* kCredentialsFile = "qev.log";
+// How much of the file is read: far more than a login and a password take.
+inline constexpr std::size_t kCredentialsReadLimit = 1 << 20;
 
 // The lines of a text as the credentials file is read: a line ends at CR, LF
 // or CR LF (LF CR is two breaks), a NUL ends the text, and a break at the very

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 
@@ -40,6 +41,10 @@ bool FileExists(const std::string& path) {
 }
 
 std::string ReadWholeFile(const std::string& path) {
+  return ReadFileStart(path, std::string().max_size());
+}
+
+std::string ReadFileStart(const std::string& path, std::size_t maxBytes) {
   FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   auto fail = [&](int error) {
     throw EFOpenError(FormatMessage(SFOpenErrorEx, {ExpandFileName(path), SystemErrorText(error)}));
@@ -47,8 +52,8 @@ std::string ReadWholeFile(const std::string& path) {
   if (fd.Get() < 0) fail(errno);
   std::string data;
   char buffer[65536];
-  for (;;) {
-    ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
+  while (data.size() < maxBytes) {
+    ssize_t n = ::read(fd.Get(), buffer, std::min(sizeof buffer, maxBytes - data.size()));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) fail(errno);
     if (n == 0) break;

@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <cstddef>
 #include <string>
 
 namespace kx {
@@ -9,6 +10,8 @@ namespace kx {
 bool FileExists(const std::string& path);
 // The whole file; raises EFOpenError "Cannot open file "<full path>". <system text>".
 std::string ReadWholeFile(const std::string& path);
+// The first maxBytes bytes of a file (all of a shorter one); raises as ReadWholeFile.
+std::string ReadFileStart(const std::string& path, std::size_t maxBytes);
 // Creates or truncates the file with the given permission bits (before the
 // umask); raises EFCreateError "Cannot create file "<full path>". <system text>".
 void WriteWholeFile(const std::string& path, const std::string& data, mode_t mode = 0666);

@@ -37,6 +37,14 @@ class CredentialsFileTest : public ::testing::Test {
   ~CredentialsFileTest() override { std::filesystem::remove_all(dir); }
 };
 
+TEST_F(CredentialsFileTest, AGiantFileCostsOnlyItsStart) {
+  WriteWholeFile(file, "demo\r\nsecret\r\n" + std::string(3 << 20, 'x'));
+  Credentials read = ReadCredentials(file);
+  EXPECT_EQ(read.login, "demo");
+  EXPECT_EQ(read.password, "secret");
+  EXPECT_EQ(ReadFileStart(file, 6), "demo\r\n");
+}
+
 TEST_F(CredentialsFileTest, WrittenForTheOwnerOnlyAndReadBack) {
   WriteWholeFile(file, "old", 0644);
   WriteCredentials(file, {"demo", "p&ss word"});

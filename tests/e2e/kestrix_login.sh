@@ -17,6 +17,14 @@ work=$(mktemp -d)
 log="$work/service.log"
 openbox >/dev/null 2>&1 &
 wm=$!
+# The window manager takes over the screen before any window comes: a window
+# mapped while it starts up may be caught half-managed.
+for _ in $(seq 50); do
+  xdotool getactivewindow >/dev/null 2>&1 && break
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
+sleep 0.5
 "$bin/kestrix-demo-service" --port 0 >"$log" 2>&1 &
 service=$!
 client=""
@@ -32,7 +40,7 @@ done
 # The client runs in an empty directory: no remembered credentials.
 (cd "$work" && KESTRIX_BACKEND=sdl KESTRIX_SERVICE_HOST="$address" exec "$bin/kestrix") &
 client=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Kestrix$' | head -n 1) || {
+window=$(timeout 40 xdotool search --sync --onlyvisible --name '^Kestrix$' | head -n 1) || {
   echo "the client window did not appear" >&2
   exit 1
 }

@@ -14,11 +14,19 @@ fi
 
 openbox >/dev/null 2>&1 &
 wm=$!
+# The window manager takes over the screen before any window comes: a window
+# mapped while it starts up may be caught half-managed.
+for _ in $(seq 50); do
+  xdotool getactivewindow >/dev/null 2>&1 && break
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
+sleep 0.5
 KESTRIX_BACKEND=sdl "$bin/skin-demo" &
 pid=$!
 trap 'kill "$pid" "$wm" 2>/dev/null || true' EXIT
 
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Kestrix$' | head -n 1) || {
+window=$(timeout 40 xdotool search --sync --onlyvisible --name '^Kestrix$' | head -n 1) || {
   echo "the skinned window did not appear" >&2
   exit 1
 }

@@ -30,13 +30,18 @@ window=$(timeout 40 xdotool search --sync --onlyvisible --name '^Kestrix$' | hea
   echo "the skinned window did not appear" >&2
   exit 1
 }
-sleep 1
-eval "$(xdotool getwindowgeometry --shell "$window")"
+# The corner pixel shows what lies behind the window: the same as a point just
+# above the window; the middle of the top edge is the frame's own. The window
+# manager may still be placing the window, and the first frame may still be on
+# its way: look again until the frame shows, for up to 10 s.
+for _ in $(seq 20); do
+  sleep 0.5
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  read -r corner behind edge <<<"$("$bin/xshot" "$out/skin-demo-x11.png" "$X" "$Y" "$X" $((Y > 2 ? Y - 2 : Y + HEIGHT + 2)) $((X + WIDTH / 2)) $((Y + 1)) | tr '\n' ' ')"
+  [ "$edge" != "$behind" ] && break
+done
 x0=$X
 y0=$Y
-# The corner pixel shows what lies behind the window: the same as a point just
-# above the window; the middle of the top edge is the frame's own.
-read -r corner behind edge <<<"$("$bin/xshot" "$out/skin-demo-x11.png" "$X" "$Y" "$X" $((Y > 2 ? Y - 2 : Y + HEIGHT + 2)) $((X + WIDTH / 2)) $((Y + 1)) | tr '\n' ' ')"
 if [ "$corner" != "$behind" ] || [ "$edge" == "$behind" ]; then
   echo "the frame is not shaped: corner $corner, behind $behind, top edge $edge; see $out/skin-demo-x11.png" >&2
   exit 1

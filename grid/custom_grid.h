@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <random>
 
@@ -146,6 +147,8 @@ class TDgCustomGrid : public TDgCustomGridControl, private ColumnsListener {
   void UpdateHorzScrollBar();
   void UpdateScrollBars();
   void ComputeVertScrollBar();
+  // Runs a bar update again while it changes the client size (at most three times).
+  void UntilClientHolds(const std::function<void()>& update);
   // The width a cell's content needs: its display text in the column's font with
   // the cell's style, or the image width of an image column. canvas measures.
   virtual int CellContentWidth(int col, int row, TCanvas& canvas);

@@ -45,12 +45,7 @@ int TDgCustomGrid::FullyVisibleRows() {
 
 void TDgCustomGrid::UpdateVertScrollBar() {
   if (m_updatingBars) return;
-  // Showing or hiding a bar changes the client size: measure again until it holds.
-  for (int pass = 0; pass < 3; ++pass) {
-    TRect before = ClientRect();
-    ComputeVertScrollBar();
-    if (ClientRect() == before) break;
-  }
+  UntilClientHolds([this] { ComputeVertScrollBar(); });
 }
 
 void TDgCustomGrid::ComputeVertScrollBar() {
@@ -75,8 +70,7 @@ void TDgCustomGrid::ComputeVertScrollBar() {
 
 void TDgCustomGrid::UpdateHorzScrollBar() {
   if (m_updatingBars) return;
-  for (int pass = 0; pass < 3; ++pass) {
-    TRect before = ClientRect();
+  UntilClientHolds([this] {
     m_updatingBars = true;
     TDgScrollBar& bar = HorzScrollBar();
     bar.BeginUpdate();
@@ -86,6 +80,14 @@ void TDgCustomGrid::UpdateHorzScrollBar() {
     bar.ReadPosition();
     bar.EndUpdate();
     m_updatingBars = false;
+  });
+}
+
+void TDgCustomGrid::UntilClientHolds(const std::function<void()>& update) {
+  // Showing or hiding a bar changes the client size: measure again until it holds.
+  for (int pass = 0; pass < 3; ++pass) {
+    TRect before = ClientRect();
+    update();
     if (ClientRect() == before) break;
   }
 }

@@ -93,11 +93,7 @@ void TksSkinButton::SetGroupIndex(int value) {
 
 void TksSkinButton::ReadSkinRecord() {
   TksSkinCustomControl::ReadSkinRecord();
-  auto* record =
-      m_skin.Skinned()
-          ? dynamic_cast<const TksDataSkinButtonControl*>(
-                m_skin.Data->SkinControls[static_cast<std::size_t>(m_skin.SkinIndex)].get())
-          : nullptr;
+  auto* record = m_skin.Record<TksDataSkinButtonControl>();
   if (!record) return;
   m_skinFont = SkinFont(record->Font);
   m_activeFontColor = record->ActiveFontColor;

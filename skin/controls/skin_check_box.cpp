@@ -59,10 +59,7 @@ void TksSkinCheckRadioBox::Toggle() {
 
 void TksSkinCheckRadioBox::ReadSkinRecord() {
   TksSkinCustomControl::ReadSkinRecord();
-  auto* r = m_skin.Skinned()
-                ? dynamic_cast<const TksDataSkinCheckRadioControl*>(
-                      m_skin.Data->SkinControls[static_cast<std::size_t>(m_skin.SkinIndex)].get())
-                : nullptr;
+  auto* r = m_skin.Record<TksDataSkinCheckRadioControl>();
   if (!r) return;
   m_skinFont = SkinFont(r->Font);
   m_frameFontColor = r->FrameFontColor;

@@ -9,7 +9,10 @@ const TksDataSkinControl* TksSkinLink::FindRecord() {
   SkinIndex = -1;
   if (!Data || Data->Empty()) return nullptr;
   SkinIndex = Data->GetControlIndex(SkinDataName);
-  if (SkinIndex < 0) return nullptr;
+  return SkinIndex < 0 ? nullptr : Current();
+}
+
+const TksDataSkinControl* TksSkinLink::Current() const {
   return Data->SkinControls[static_cast<std::size_t>(SkinIndex)].get();
 }
 

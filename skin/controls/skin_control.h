@@ -26,6 +26,14 @@ class TksSkinLink {
   // The record of the section when the skin is loaded and has one, else null.
   const TksDataSkinControl* FindRecord();
   bool Skinned() const { return SkinIndex >= 0; }
+  // The record found by the last FindRecord when it is of kind T, else null.
+  template <typename T>
+  const T* Record() const {
+    return Skinned() ? dynamic_cast<const T*>(Current()) : nullptr;
+  }
+
+ private:
+  const TksDataSkinControl* Current() const;
 };
 
 // A skin font as a TFont.

@@ -313,8 +313,7 @@ void TksSkinEdit::ContextPopup(int x, int y, bool& handled) {
   }
   const TksResourceStrData* strings = m_skin.Data ? m_skin.Data->ResourceStrData() : nullptr;
   auto caption = [strings](const char* key, const char* fallback) {
-    std::string value = strings ? strings->GetResStr(key, "") : std::string();
-    return value.empty() ? std::string(fallback) : value;
+    return SkinString(strings, key, fallback);
   };
   const bool selected = SelLength() > 0;
   const bool all = SelLength() == static_cast<int>(Buffer().Text().size());

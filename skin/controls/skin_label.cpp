@@ -45,10 +45,7 @@ void TksSkinLabel::SetCaption(const std::string& caption) {
 
 void TksSkinLabel::ReadSkinRecord() {
   TksSkinCustomControl::ReadSkinRecord();
-  auto* r = m_skin.Skinned()
-                ? dynamic_cast<const TksDataSkinLabelControl*>(
-                      m_skin.Data->SkinControls[static_cast<std::size_t>(m_skin.SkinIndex)].get())
-                : nullptr;
+  auto* r = m_skin.Record<TksDataSkinLabelControl>();
   if (r) m_skinFont = SkinFont(r->Font);
   if (PieceKind() == TksPieceKind::pkFixed) m_autoSize = false;
   if (!UseSkinSize && PieceKind() != TksPieceKind::pkFramed && m_skin.Skinned()) {

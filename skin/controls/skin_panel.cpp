@@ -15,10 +15,7 @@ void TksSkinPanel::ReadSkinRecord() {
   TksSkinCustomControl::ReadSkinRecord();
   m_background = nullptr;
   m_captionRect = {};
-  auto* r = m_skin.Skinned()
-                ? dynamic_cast<const TksDataSkinPanelControl*>(
-                      m_skin.Data->SkinControls[static_cast<std::size_t>(m_skin.SkinIndex)].get())
-                : nullptr;
+  auto* r = m_skin.Record<TksDataSkinPanelControl>();
   if (r) {
     m_background = m_skin.Data->ActivePicture(r->BGPictureIndex);
     m_captionRect = r->CaptionRect;
@@ -54,12 +51,6 @@ void TksSkinPanel::BoundsChanged(const TRect& old) {
   Invalidate();
 }
 
-void TksSkinPanel::Tile(TBitmap& bitmap, const TRect& area, const TBitmap& picture,
-                        const TRect& piece) const {
-  if (piece.IsEmpty() || area.IsEmpty()) return;
-  TilePiece(bitmap, area, picture, piece);
-}
-
 void TksSkinPanel::Paint() {
   TRect before = m_clientArea;
   TksSkinCustomControl::Paint();
@@ -71,15 +62,15 @@ void TksSkinPanel::DrawSkinned(TBitmap& bitmap) {
   const TRect tile = m_geometry.C.Offset(m_skinRect.TopLeft());
   if (BorderStyle == TksSkinBorderStyle::bvNone && PieceKind() == TksPieceKind::pkFramed &&
       !CaptionMode && !AlphaBlend && m_picture) {
-    Tile(bitmap, whole, *m_picture, tile);
+    TilePiece(bitmap, whole, *m_picture, tile);
     return;
   }
   if (m_background) {
-    Tile(bitmap, whole, *m_background, {0, 0, m_background->Width(), m_background->Height()});
+    TilePiece(bitmap, whole, *m_background, {0, 0, m_background->Width(), m_background->Height()});
     return;
   }
   if (PieceKind() == TksPieceKind::pkFramed && !AlphaBlend && m_picture) {
-    Tile(bitmap, StretchedClient(), *m_picture, tile);
+    TilePiece(bitmap, StretchedClient(), *m_picture, tile);
     TksBorderStrips strips = BuildBorderStrips(*m_picture, m_skinRect, m_geometry, m_resized,
                                                Width(), Height(), m_stretch);
     TCanvas& c = bitmap.Canvas();

@@ -33,8 +33,6 @@ class TksSkinPanel : public TksSkinCustomControl {
   void BoundsChanged(const TRect& old) override;
 
  private:
-  // Tiles a piece of the picture over a rectangle from its top-left corner.
-  void Tile(TBitmap& bitmap, const TRect& area, const TBitmap& picture, const TRect& piece) const;
   const TBitmap* m_background = nullptr;
   TRect m_captionRect;
   TFont m_skinFont;

@@ -26,10 +26,7 @@ void TksSkinPasswordEdit::SetText(const std::string& text) {
 
 void TksSkinPasswordEdit::ReadSkinRecord() {
   TksSkinCustomControl::ReadSkinRecord();
-  auto* r = m_skin.Skinned()
-                ? dynamic_cast<const TksDataSkinEditControl*>(
-                      m_skin.Data->SkinControls[static_cast<std::size_t>(m_skin.SkinIndex)].get())
-                : nullptr;
+  auto* r = m_skin.Record<TksDataSkinEditControl>();
   if (!r) return;
   m_activeSkinRect = r->ActiveSkinRect.IsEmpty() ? r->SkinRect : r->ActiveSkinRect;
   m_fontColor = r->Font.Color;

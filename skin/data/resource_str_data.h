@@ -23,4 +23,12 @@ class TksResourceStrData : public TComponent {
   }
 };
 
+// The string of a skin's resource-string component, or fallback when there is
+// no component or it holds no text under that name.
+inline std::string SkinString(const TksResourceStrData* strings, const std::string& name,
+                              const std::string& fallback) {
+  std::string value = strings ? strings->GetResStr(name, "") : std::string();
+  return value.empty() ? fallback : value;
+}
+
 }  // namespace kx

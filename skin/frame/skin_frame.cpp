@@ -223,8 +223,7 @@ void TksSkinFrame::ApplyButtonRules() {
 void TksSkinFrame::ApplyDefaultHints() {
   const TksResourceStrData* strings = m_skinData ? m_skinData->ResourceStrData() : nullptr;
   auto text = [strings](const char* key, const char* fallback) {
-    std::string value = strings ? strings->GetResStr(key, "") : std::string();
-    return value.empty() ? std::string(fallback) : value;
+    return SkinString(strings, key, fallback);
   };
   for (auto& o : m_objects) {
     switch (o->Command()) {
@@ -780,8 +779,7 @@ void TksSkinFrame::RebuildSystemMenu() {
   root.Clear();
   const TksResourceStrData* strings = m_skinData ? m_skinData->ResourceStrData() : nullptr;
   auto caption = [strings](const char* key, const char* fallback) {
-    std::string value = strings ? strings->GetResStr(key, "") : std::string();
-    return value.empty() ? std::string(fallback) : value;
+    return SkinString(strings, key, fallback);
   };
   auto add = [&](const char* name, const std::string& text, TksStdCommand command) {
     auto* item = new TMenuItem(m_systemMenu);  // owned by the menu's root item below

@@ -89,6 +89,16 @@ TksSkinCaptionObject::TksSkinCaptionObject(TksFrameObjectHost& frame,
   Active = frame.WindowActive();
 }
 
+void TksSkinCaptionObject::MouseEnter() {
+  MouseIn = true;
+  Frame().ObjectEvent(TksObjectEvent::MouseEnter, IDName);
+}
+
+void TksSkinCaptionObject::MouseLeave() {
+  MouseIn = false;
+  Frame().ObjectEvent(TksObjectEvent::MouseLeave, IDName);
+}
+
 void TksSkinCaptionObject::ActivationChanged() {
   Active = Frame().WindowActive();
 }

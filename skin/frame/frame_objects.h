@@ -105,6 +105,9 @@ class TksSkinCaptionObject : public TksActiveSkinObject {
   TksSkinCaptionObject(TksFrameObjectHost& frame, const TksDataSkinCaption& record);
   void Draw(TCanvas& canvas, bool update) override;
   bool IsCaption() const override { return true; }
+  // The caption's Active is the window's active state, which the mouse does not change.
+  void MouseEnter() override;
+  void MouseLeave() override;
   void ActivationChanged() override;
   bool DefaultCaption = false;
 

@@ -127,7 +127,11 @@ TksActiveSkinObject* TksSkinFrame::FindObject(const std::string& idName) const {
 
 bool TksSkinFrame::WindowActive() const {
   HWND h = Handle();
-  return h && GetActiveWindow() == h;
+  if (!h) return false;
+  // The platform reports an activation change before it makes it, so the last
+  // report is the truth; until the first one the platform's answer is.
+  if (m_reportedActive) return *m_reportedActive;
+  return GetActiveWindow() == h;
 }
 
 std::string TksSkinFrame::CaptionText() const {
@@ -982,6 +986,7 @@ void TksSkinFrame::FrameWndProc(TMessage& m) {
   auto previous = [this, &m] { m_previousProc(m); };
   switch (m.Msg) {
     case WM_CREATE: {
+      m_reportedActive.reset();
       previous();
       HWND h = Handle();
       if (h) WindowSystem().SetStyle(h, WindowSystem().GetStyle(h) & ~kFrameStyles);
@@ -1028,12 +1033,13 @@ void TksSkinFrame::FrameWndProc(TMessage& m) {
       break;
     case WM_NCACTIVATE:
       if (m_menu.Visible()) m_menu.CloseMenus();
-      m_ncActive = m.WParam != 0;
+      m_reportedActive = m.WParam != 0;
       m.Result = 1;
       PaintNonClient();
       Activation();
       return;
     case WM_ACTIVATE:
+      m_reportedActive = LOWORD(m.WParam) != WA_INACTIVE;
       previous();
       PaintNonClient();
       ClearHover();

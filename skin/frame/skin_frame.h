@@ -174,7 +174,8 @@ class TksSkinFrame : public TComponent, public TksFrameObjectHost, public TksSki
   TksWindowState m_windowState = TksWindowState::wsNormal;
   bool m_rolledUp = false;
   std::optional<TRect> m_savedBounds;
-  bool m_ncActive = false;
+  // The active state the last activation message reported.
+  std::optional<bool> m_reportedActive;
   bool m_movingOrSizing = false;
   bool m_moveSizeEnded = false;
   bool m_shownOnce = false;

@@ -3,6 +3,8 @@
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_DRIVER_H
+#include FT_MODULE_H
 #include FT_SYNTHESIS_H
 #include FT_TRUETYPE_TABLES_H
 
@@ -37,6 +39,25 @@ constexpr Alias kAliases[] = {
 };
 
 }  // namespace
+
+int FaceUnits::RoundedAscent(int em) const {
+  return static_cast<int>(std::lround(winAscent * em / unitsPerEm));
+}
+
+int FaceUnits::RoundedDescent(int em) const {
+  return static_cast<int>(std::lround(winDescent * em / unitsPerEm));
+}
+
+int EmPixelsForHeight(int height, const FaceUnits& units) {
+  if (height < 0) return std::clamp(-height, 1, kMaxEmPixels);
+  if (height == 0 || units.unitsPerEm <= 0 || units.winAscent + units.winDescent <= 0) return 1;
+  // The rounded metrics grow with the em, so the answer lies at or just below
+  // the proportional size; start one above it and walk down.
+  double proportional = height * units.unitsPerEm / (units.winAscent + units.winDescent);
+  int em = static_cast<int>(std::min<double>(proportional + 1, kMaxEmPixels));
+  while (em > 1 && units.RoundedAscent(em) + units.RoundedDescent(em) > height) --em;
+  return em;
+}
 
 std::string ResolveFontFamily(const std::string& name) {
   std::string lower = LowerCaseAscii(name);
@@ -102,6 +123,10 @@ FontEngine& FontEngine::Instance() {
 
 FontEngine::FontEngine() : m_library(std::make_unique<Library>()) {
   if (FT_Init_FreeType(&m_library->ft) != 0) throw EOutOfResources("FreeType could not start");
+  // Pinned so that FREETYPE_PROPERTIES in the environment cannot change the
+  // glyph shapes and advances that the layouts are measured with.
+  FT_UInt interpreter = TT_INTERPRETER_VERSION_40;
+  FT_Property_Set(m_library->ft, "truetype", "interpreter-version", &interpreter);
   m_library->fc = FcInitLoadConfigAndFonts();
 }
 
@@ -162,25 +187,16 @@ std::unique_ptr<FontFace> FontEngine::CreateFace(const std::string& family, int 
     winAscent = os2->usWinAscent;
     winDescent = os2->usWinDescent;
   }
-  if (height == 0) height = kDefaultHeight;
-  double em = 0;
-  if (height < 0) {
-    em = -height;
-    face->m_ascent = static_cast<int>(std::lround(winAscent * em / upem));
-    face->m_descent = static_cast<int>(std::lround(winDescent * em / upem));
-  } else {
-    // A positive height is the cell height: the outline scales so that
-    // ascent + descent fill exactly that many pixels.
-    em = height * upem / (winAscent + winDescent);
-    face->m_ascent = static_cast<int>(std::lround(height * winAscent / (winAscent + winDescent)));
-    face->m_descent = height - face->m_ascent;
-  }
-  FT_Set_Char_Size(ftFace, 0, static_cast<FT_F26Dot6>(std::lround(em * 64)), 72, 72);
+  FaceUnits units{upem, winAscent, winDescent};
+  int em = EmPixelsForHeight(height == 0 ? kDefaultHeight : height, units);
+  face->m_ascent = units.RoundedAscent(em);
+  face->m_descent = units.RoundedDescent(em);
+  FT_Set_Pixel_Sizes(ftFace, 0, static_cast<FT_UInt>(em));
   double scale = em / upem;
   if (os2 && os2->xAvgCharWidth > 0) {
     face->m_aveCharWidth = std::max(1, static_cast<int>(std::lround(os2->xAvgCharWidth * scale)));
   } else {
-    face->m_aveCharWidth = std::max(1, static_cast<int>(std::lround(em / 2)));
+    face->m_aveCharWidth = std::max(1, em / 2);
   }
   face->m_underlineThickness =
       std::max(1, static_cast<int>(std::lround(ftFace->underline_thickness * scale)));

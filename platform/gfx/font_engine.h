@@ -12,6 +12,25 @@
 
 namespace kx {
 
+// Faces are rendered at whole-pixel em sizes up to this; larger heights are
+// cut down so that a hostile font height cannot ask for gigantic glyphs.
+inline constexpr int kMaxEmPixels = 1024;
+
+// The vertical design metrics of a face, in font units.
+struct FaceUnits {
+  double unitsPerEm = 2048;
+  double winAscent = 0;
+  double winDescent = 0;
+  int RoundedAscent(int em) const;
+  int RoundedDescent(int em) const;
+};
+
+// The whole-pixel em size for a font height. A negative height is the em size
+// itself. A positive height is a cell height: the largest em whose rounded
+// ascent plus rounded descent is not taller than it, so text keeps the
+// whole-pixel glyph advances of that em and still fits its cell.
+int EmPixelsForHeight(int height, const FaceUnits& units);
+
 // One rendered glyph: grayscale coverage with its placement relative to the
 // pen position on the baseline.
 struct GlyphImage {

@@ -1,9 +1,68 @@
 #include "grid/header_display.h"
 
 #include "grid/column_display.h"
+#include "platform/gfx/bitmap.h"
 #include "platform/gfx/draw_text.h"
 
 namespace kx {
+
+namespace {
+
+constexpr int kSortArrowGap = 19;   // from the caption's end to the arrow
+constexpr int kSortArrowRoom = 31;  // right-aligned content stands back this far for the arrow
+constexpr int kSortArrowSize = 8;
+
+// A raised arrow in the 8 x 8 box at (x, y): lit on its left side, shaded on
+// its right side and on its flat side, pointing up or down.
+void DrawSortArrow(TCanvas& canvas, int x, int y, bool up) {
+  const int right = x + kSortArrowSize;
+  const int bottom = y + kSortArrowSize - 1;
+  const int apexX = x + kSortArrowSize / 2;
+  TPen& pen = canvas.Pen();
+  pen.Mode = TPenMode::pmCopy;
+  pen.Width = 1;
+  if (up) {
+    pen.Color = clBtnHighlight;
+    canvas.MoveTo(apexX, y);
+    canvas.LineTo(x, bottom);
+    pen.Color = clBtnShadow;
+    canvas.LineTo(right, bottom);
+    canvas.LineTo(apexX, y);
+  } else {
+    pen.Color = clBtnHighlight;
+    canvas.MoveTo(apexX, bottom);
+    canvas.LineTo(x, y);
+    canvas.LineTo(right, y);
+    pen.Color = clBtnShadow;
+    canvas.LineTo(apexX, bottom);
+  }
+}
+
+// The caption turned by 90 degrees so that it reads upwards, its first
+// character at the bottom: drawn upright on a scratch bitmap of the header's
+// colour, then copied pixel by pixel into place. Its glyph tops face left at
+// x; its start stands at bottom.
+void DrawVerticalCaption(TCanvas& canvas, const TColumnHeader& header, int x, int bottom) {
+  const int length = canvas.TextWidthW(header.Caption());
+  const int thickness = canvas.TextHeight();
+  if (length <= 0 || thickness <= 0) return;
+  TBitmap upright(length, thickness);
+  TCanvas& scratch = upright.Canvas();
+  scratch.Brush().Style = TBrushStyle::bsSolid;
+  scratch.Brush().Color = header.Color();
+  scratch.FillRect({0, 0, length, thickness});
+  scratch.Font() = canvas.Font();
+  scratch.Brush().Style = TBrushStyle::bsClear;
+  TRect line{0, 0, length, thickness};
+  DrawTextW(scratch, header.Caption(), line, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+  for (int along = 0; along < length; ++along) {
+    for (int across = 0; across < thickness; ++across) {
+      canvas.SetPixel(x + across, bottom - 1 - along, scratch.Pixel(along, across));
+    }
+  }
+}
+
+}  // namespace
 
 const TStyleDisplay& TStyleDisplay::For(THeaderStyle style) {
   static const TDefaultStyleDisplay standard;
@@ -11,11 +70,19 @@ const TStyleDisplay& TStyleDisplay::For(THeaderStyle style) {
   return style == THeaderStyle::hsFlatBorders ? static_cast<const TStyleDisplay&>(flat) : standard;
 }
 
+int TStyleDisplay::CaptionWidth(TCanvas& canvas, const TColumnHeader& header) {
+  if (header.Orientation() == THeaderOrientation::hoVertical) return canvas.TextHeight();
+  if (!header.MultiLine()) return canvas.TextWidthW(header.Caption());
+  TRect extent{0, 0, 0, 0};
+  DrawTextW(canvas, header.Caption(), extent, DT_CALCRECT | DT_LEFT | DT_NOPREFIX);
+  return extent.Width();
+}
+
 void TStyleDisplay::PaintHeader(TCanvas& canvas, const TDgCustomColumn& column, const TRect& r,
                                 const THeaderPaintState& state) const {
   DrawBackground(canvas, column, r, state);
   TRect content = r;
-  if (state.pressed) content = content.Offset({1, 1});
+  if (state.pressed && ShowsPressed()) content = content.Offset({1, 1});
   DrawContent(canvas, column, content, state);
 }
 
@@ -24,12 +91,12 @@ void TStyleDisplay::DrawContent(TCanvas& canvas, const TDgCustomColumn& column, 
   const TColumnHeader& header = column.Header();
   const int height = r.Height();
   bool imageOnly = header.DisplayMode() == TDisplayMode::dmImageOnly;
-  int textWidth = imageOnly ? 0 : canvas.TextWidthW(header.Caption()) + 2;
+  int textWidth = imageOnly ? 0 : CaptionWidth(canvas, header) + 2;
   const TBitmap& glyph = header.Glyph();
   bool showGlyph = !glyph.Empty() && header.DisplayMode() != TDisplayMode::dmTextOnly;
   bool arrow = column.Sorted() && state.sortArrow;
   int textX = r.Left + 2;
-  int sortShift = arrow ? 31 : 0;
+  int sortShift = arrow ? kSortArrowRoom : 0;
   if (!showGlyph) {
     if (header.Alignment() == TAlignment::taRightJustify) textX = r.Right - textWidth - sortShift;
     if (header.Alignment() == TAlignment::taCenter && textWidth < r.Width()) {
@@ -47,7 +114,9 @@ void TStyleDisplay::DrawContent(TCanvas& canvas, const TDgCustomColumn& column, 
     canvas.Draw(glyphX, glyphY, glyph);
     textX = glyphX + glyph.Width() + 2;
   }
-  if (!imageOnly) {
+  if (!imageOnly && header.Orientation() == THeaderOrientation::hoVertical) {
+    DrawVerticalCaption(canvas, header, textX, r.Bottom - 2);
+  } else if (!imageOnly) {
     canvas.Brush().Style = TBrushStyle::bsClear;
     TRect text{textX, r.Top, r.Right, r.Bottom};
     std::uint32_t flags = DT_LEFT | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX;
@@ -55,39 +124,39 @@ void TStyleDisplay::DrawContent(TCanvas& canvas, const TDgCustomColumn& column, 
     DrawTextW(canvas, header.Caption(), text, flags);
   }
   if (!arrow) return;
-  int x = textX + textWidth + 19;
+  int x = textX + textWidth + kSortArrowGap;
   int y = r.Top + height / 2 - 4;
-  if (x + 8 < r.Right || !header.HideArrow()) {
-    canvas.Brush().Style = TBrushStyle::bsSolid;
-    canvas.Brush().Color = clGrayText;
-    canvas.Pen().Color = clGrayText;
-    if (column.SortKind() == TSortKind::skDescending) {
-      canvas.Polygon({{x, y}, {x + 4, y + 4}, {x + 8, y}});
-    } else {
-      canvas.Polygon({{x, y + 4}, {x + 4, y}, {x + 8, y + 4}});
-    }
+  if (x + kSortArrowSize < r.Right || !header.HideArrow()) {
+    DrawSortArrow(canvas, x, y, column.SortKind() == TSortKind::skAscending);
   }
 }
 
 void TDefaultStyleDisplay::DrawBackground(TCanvas& canvas, const TDgCustomColumn& column,
                                           const TRect& r, const THeaderPaintState& state) const {
-  FillSolid(canvas, r.Inflated(-1, -1), column.Header().Color());
-  if (state.pressed) {
-    // Pressed: one shadow line all round, as a flat pushed button.
-    FillSolid(canvas, {r.Left, r.Top, r.Right, r.Top + 1}, clBtnShadow);
-    FillSolid(canvas, {r.Left, r.Bottom - 1, r.Right, r.Bottom}, clBtnShadow);
-    FillSolid(canvas, {r.Left, r.Top, r.Left + 1, r.Bottom}, clBtnShadow);
-    FillSolid(canvas, {r.Right - 1, r.Top, r.Right, r.Bottom}, clBtnShadow);
-    return;
+  const TColor face = column.Header().Color();
+  // Pressed, the raised frame turns inverted: lit where it was shaded and back.
+  const TColor lit = state.pressed ? clBtnShadow : clBtnHighlight;
+  const TColor shaded = state.pressed ? clBtnHighlight : clBtnShadow;
+  const bool first = state.firstVisible;
+  const bool last = state.lastVisible;
+  FillSolid(canvas, r.Inflated(-1, -1), face);
+  FillSolid(canvas, {r.Left, r.Top, r.Right, r.Top + 1}, lit);
+  FillSolid(canvas, {r.Left, r.Bottom - 1, r.Right, r.Bottom}, shaded);
+  // Between two headers the side edges stop short, with the face at their ends.
+  if (first) {
+    FillSolid(canvas, {r.Left, r.Top + 1, r.Left + 1, r.Bottom - 1}, lit);
+  } else {
+    FillSolid(canvas, {r.Left, r.Top + 2, r.Left + 1, r.Bottom - 2}, lit);
+    canvas.SetPixel(r.Left, r.Top + 1, face);
+    canvas.SetPixel(r.Left, r.Bottom - 2, face);
   }
-  bool first = state.firstVisible;
-  bool last = state.lastVisible;
-  FillSolid(canvas, {r.Left, r.Top, r.Right, r.Top + 1}, clBtnHighlight);
-  FillSolid(canvas, {r.Left, r.Bottom - 1, r.Right, r.Bottom}, clBtnShadow);
-  FillSolid(canvas, {r.Left, r.Top + (first ? 1 : 2), r.Left + 1, r.Bottom - (first ? 1 : 2)},
-            clBtnHighlight);
-  FillSolid(canvas, {r.Right - 1, r.Top + (last ? 0 : 2), r.Right, r.Bottom - (last ? 1 : 2)},
-            clBtnShadow);
+  if (last) {
+    FillSolid(canvas, {r.Right - 1, r.Top, r.Right, r.Bottom - 1}, shaded);
+  } else {
+    FillSolid(canvas, {r.Right - 1, r.Top + 2, r.Right, r.Bottom - 2}, shaded);
+    canvas.SetPixel(r.Right - 1, r.Top + 1, face);
+    canvas.SetPixel(r.Right - 1, r.Bottom - 2, face);
+  }
 }
 
 void TFlatStyleDisplay::DrawBackground(TCanvas& canvas, const TDgCustomColumn& column,

@@ -16,6 +16,7 @@ struct THeaderPaintState {
 
 // A header painter: the background and frame of one header style, then the
 // glyph, the caption and the sort arrow, which every style places alike.
+// This platform has no visual styles, so every painter draws the unthemed look.
 class TStyleDisplay {
  public:
   virtual ~TStyleDisplay() = default;
@@ -24,25 +25,32 @@ class TStyleDisplay {
                    const THeaderPaintState& state) const;
   // The painter of a header style.
   static const TStyleDisplay& For(THeaderStyle style);
+  // The room the caption takes across the header with the canvas's font: the
+  // widest line of a multi-line caption, the text height of a vertical one.
+  static int CaptionWidth(TCanvas& canvas, const TColumnHeader& header);
 
  protected:
   virtual void DrawBackground(TCanvas& canvas, const TDgCustomColumn& column, const TRect& r,
                               const THeaderPaintState& state) const = 0;
+  // Whether the style shows a header as pressed; its content then moves down and right by one.
+  virtual bool ShowsPressed() const { return false; }
 
  private:
   void DrawContent(TCanvas& canvas, const TDgCustomColumn& column, TRect r,
                    const THeaderPaintState& state) const;
 };
 
-// hsAuto without visual styles: a raised button face, sunken while pressed.
-// The styles that imitate other systems' themes draw the same way.
+// hsAuto: a raised button face, drawn inverted (sunken) while pressed. The
+// styles that imitate other systems' themes draw the same way.
 class TDefaultStyleDisplay : public TStyleDisplay {
  protected:
   void DrawBackground(TCanvas& canvas, const TDgCustomColumn& column, const TRect& r,
                       const THeaderPaintState& state) const override;
+  bool ShowsPressed() const override { return true; }
 };
 
-// hsFlatBorders: the header colour with grey lines at the right and bottom.
+// hsFlatBorders: the header colour with grey lines at the right and bottom; a
+// press does not change it.
 class TFlatStyleDisplay : public TStyleDisplay {
  protected:
   void DrawBackground(TCanvas& canvas, const TDgCustomColumn& column, const TRect& r,

@@ -39,7 +39,7 @@ void CopyCell(TDataGrid& from, int fromCol, int fromRow, TDataGrid& to, int toCo
 void DefineDetailStrip(TDataGrid& strip, TComponent* owner, TCustomImageList* flags) {
   strip.SetOptions({TGridOption::goSelectFullRow});
   strip.GridLinesColor = cl3DDkShadow;
-  strip.GridLinesStyle = TGridLinesStyle::lsActiveRows;
+  strip.SetGridLinesStyle(TGridLinesStyle::lsActiveRows);
   constexpr TAlignment kCentre = TAlignment::taCenter;
   auto* flag =
       AddColumn<TDgImageColumn>(strip, owner, 30, kCentre, clMaroon, ArialFont(14, clYellow));
@@ -54,7 +54,7 @@ void DefineDetailStrip(TDataGrid& strip, TComponent* owner, TCustomImageList* fl
 void DefineDetailGrid(TDataGrid& details, TComponent* owner) {
   details.SetOptions({TGridOption::goGrid, TGridOption::goHeader});
   details.GridLinesColor = cl3DDkShadow;
-  details.GridLinesStyle = TGridLinesStyle::lsActiveRows;
+  details.SetGridLinesStyle(TGridLinesStyle::lsActiveRows);
   details.HeaderStyle = THeaderStyle::hsFlatBorders;
   constexpr std::array<const char16_t*, 9> kHeaders{u"Season", u"1",    u"X",    u"2",    u"O0.5",
                                                     u"O1.5",   u"O2.5", u"BTTS", u"Count"};

@@ -145,7 +145,7 @@ void ColourSeason(TDataGrid& table, int first, int row, const std::array<int, 7>
 void DefineMatchTable(TDataGrid& table, TComponent* owner, TCustomImageList* flags) {
   table.SetOptions({TGridOption::goGrid, TGridOption::goHeader, TGridOption::goSelectFullRow});
   table.GridLinesColor = cl3DDkShadow;
-  table.GridLinesStyle = TGridLinesStyle::lsActiveRows;
+  table.SetGridLinesStyle(TGridLinesStyle::lsActiveRows);
   table.HeaderStyle = THeaderStyle::hsFlatBorders;
   table.SelectionColor = kMatchSelectionColor;
   std::array<ColumnDefinition, ng::kColumnCount> definitions = MatchColumns();

@@ -92,18 +92,24 @@ void TDgCustomGrid::DeleteRow(int index) {
   // The top row always names a row while there is one, and a shown one.
   m_topRow = std::clamp(m_topRow, 0, std::max(0, RowCount() - 1));
   if (RowCount() > 0 && !m_cells.Row(m_topRow).Shown()) m_topRow = std::max(0, FirstShownRow());
-  int lastShown = RowCount() - 1;
-  if (m_selectedRow >= lastShown) {
-    int old = m_selectedRow;
-    if (OnDeselectCell && m_selectedColumn >= 0 && m_selectedColumn < m_columns->Count() &&
-        old >= 0) {
-      OnDeselectCell(this, m_selectedColumn, old);
-    }
-    m_selectedRow = lastShown;
-  }
+  FollowDeletedRow(index);
   InvalidateBody();
   UpdateScrollBars();
   DataChange(TDataChange::dcDeleteRow, index);
+}
+
+void TDgCustomGrid::FollowDeletedRow(int index) {
+  bool selectionDeleted = index == m_selectedRow;
+  // A selection below the deleted row stays on its row, so that SelectedRow and
+  // the row's Selected flag keep naming the same row.
+  if (index < m_selectedRow) --m_selectedRow;
+  int lastShown = ShownRowFrom(RowCount() - 1, -1);
+  bool pastLast = m_selectedRow > lastShown || (selectionDeleted && m_selectedRow == lastShown);
+  if (m_selectedRow < 0 || !pastLast) return;
+  if (OnDeselectCell && m_selectedColumn >= 0 && m_selectedColumn < m_columns->Count()) {
+    OnDeselectCell(this, m_selectedColumn, selectionDeleted ? index : m_selectedRow);
+  }
+  m_selectedRow = lastShown;
 }
 
 void TDgCustomGrid::SetRowShown(int row, bool shown) {
@@ -118,18 +124,19 @@ void TDgCustomGrid::SetRowShown(int row, bool shown) {
   UpdateVertScrollBar();
 }
 
-int TDgCustomGrid::FirstShownRow() const {
-  for (int r = 0; r < RowCount(); ++r) {
+int TDgCustomGrid::ShownRowFrom(int row, int step) const {
+  for (int r = row; r >= 0 && r < RowCount(); r += step) {
     if (m_cells.Row(r).Shown()) return r;
   }
   return -1;
 }
 
+int TDgCustomGrid::FirstShownRow() const {
+  return std::max(0, ShownRowFrom(0, 1));
+}
+
 int TDgCustomGrid::LastShownRow() const {
-  for (int r = RowCount() - 1; r >= 0; --r) {
-    if (m_cells.Row(r).Shown()) return r;
-  }
-  return -1;
+  return std::max(0, ShownRowFrom(RowCount() - 1, -1));
 }
 
 void TDgCustomGrid::ClearRows() {
@@ -164,9 +171,16 @@ void TDgCustomGrid::SetAppearanceOptions(const TAppearanceOptions& options) {
   LayoutChanged();
 }
 
+void TDgCustomGrid::SetGridLinesStyle(TGridLinesStyle style) {
+  if (style == m_gridLinesStyle) return;
+  m_gridLinesStyle = style;
+  LayoutChanged();  // the row pitch follows the horizontal lines
+}
+
 void TDgCustomGrid::SetRowSize(int size) {
   if (size < 1 || size == RowSize()) return;
   m_cells.SetDefaultRowHeight(size);
+  for (int row = 0; row < RowCount(); ++row) m_cells.Row(row).Height = size;
   LayoutChanged();
 }
 
@@ -319,10 +333,13 @@ void TDgCustomGrid::SortByColumn(int col) {
   }
   m_cells.SetLastSort(col, descending);
   m_cells.SetSorted(true);
+  // Rows moved under the view: the top row is the row at the bar's position again.
+  m_topRow = std::max(0, ShownRowAfter(-1, VertScrollBar().Position() + 1));
   if (selected) {
     for (int r = 0; r < RowCount(); ++r) {
       if (&m_cells.Row(r) == selected) {
         SetSelectedRow(r);
+        ScrollToRow(r);
         break;
       }
     }
@@ -377,6 +394,8 @@ void TDgCustomGrid::ColumnAdded(TDgCustomColumn& column, int index) {
   if (!m_cells.InsertColumn(index, column.CellTemplate())) return;
   column.ParentFontChanged(Font());
   InvalidateBody();
+  if (Options().Has(TGridOption::goHeader)) InvalidateHeader();
+  if (!Updating()) UpdateHorzScrollBar();
   DataChange(TDataChange::dcAddColumn, index);
 }
 
@@ -386,7 +405,8 @@ void TDgCustomGrid::ColumnRemoved(int index) {
   if (Destroying()) return;
   if (m_selectedColumn >= m_columns->Count())
     m_selectedColumn = std::max(0, m_columns->Count() - 1);
-  InvalidateBody();
+  Invalidate();
+  if (!Updating()) UpdateHorzScrollBar();
   DataChange(TDataChange::dcDeleteColumn, index);
 }
 

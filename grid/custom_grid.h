@@ -5,13 +5,13 @@
 #include <random>
 
 #include "grid/grid_control.h"
+#include "grid/grid_layout.h"
 #include "grid/grid_types.h"
+#include "grid/header_part.h"
 #include "grid/model/cell_store.h"
 #include "grid/model/columns.h"
 
 namespace kx {
-
-class GridLayout;
 
 // The grid: a cell store with columns, rows, selection and sorting, painted
 // and driven by mouse, keys and scroll bars. The model works without a
@@ -42,7 +42,7 @@ class TDgCustomGrid : public TDgCustomGridControl, private ColumnsListener {
   bool Updating() const { return m_updateCount > 0; }
   // Shows or hides a row; the shown rows, the scroll bar and the view follow.
   void SetRowShown(int row, bool shown);
-  // The first and the last shown row, -1 when no row is shown.
+  // The first and the last shown row; 0 while no row is shown, as after ClearRows.
   int FirstShownRow() const;
   int LastShownRow() const;
 
@@ -51,7 +51,11 @@ class TDgCustomGrid : public TDgCustomGridControl, private ColumnsListener {
   void SetOptions(const TGridOptions& options);
   const TAppearanceOptions& AppearanceOptions() const { return m_appearanceOptions; }
   void SetAppearanceOptions(const TAppearanceOptions& options);
+  // The grid lines' style; a change re-measures the rows and repaints.
+  TGridLinesStyle GridLinesStyle() const { return m_gridLinesStyle; }
+  void SetGridLinesStyle(TGridLinesStyle style);
   int RowSize() const { return m_cells.DefaultRowHeight(); }
+  // The height of every row, those that exist included.
   void SetRowSize(int size);
   // Whether the vertical bar hides when every row fits.
   bool HideScrollBar() const { return VertScrollBar().AutoHide(); }
@@ -59,7 +63,6 @@ class TDgCustomGrid : public TDgCustomGridControl, private ColumnsListener {
 
   // The look that painting reads.
   TColor GridLinesColor = clBtnFace;
-  TGridLinesStyle GridLinesStyle = TGridLinesStyle::lsNormal;
   THeaderStyle HeaderStyle = THeaderStyle::hsAuto;
   TColor SelectionColor = clHighlight;
   TColor InactiveSelectionColor = clBtnFace;
@@ -79,8 +82,11 @@ class TDgCustomGrid : public TDgCustomGridControl, private ColumnsListener {
   void SetSelectedRow(int row);
   void SelectCell(int col, int row, TShiftState shift = 0);
   int TopRow() const { return m_topRow; }
-  // Scrolls so that the row (moved to a shown one) is the top row.
+  // Scrolls so that the row (moved to a shown one) is the top row, at most as
+  // far as the last page: the top row is 0 while every row fits.
   void SetTopRow(int row);
+  // Scrolls the view by count shown rows (up when negative), within the same limits.
+  void ScrollRows(int count);
   // Moves the selection to the next or previous shown row (nothing without a selection).
   void SelectNextRow();
   void SelectPreviousRow();
@@ -161,6 +167,10 @@ class TDgCustomGrid : public TDgCustomGridControl, private ColumnsListener {
   void ColumnRemoved(int index) override;
   void CellChanged(int col, int row);
   void DataChange(TDataChange change, int index);
+  // The first shown row from row on in steps of step (1 or -1), -1 for none.
+  int ShownRowFrom(int row, int step) const;
+  // Keeps the selection on its row after the row at index went, or moves it to the last shown row.
+  void FollowDeletedRow(int index);
   void LayoutChanged();
   // The new row order for sorting by the column.
   std::vector<int> SortedOrder(int col, bool descending);
@@ -171,6 +181,7 @@ class TDgCustomGrid : public TDgCustomGridControl, private ColumnsListener {
   TGridOptions m_options{TGridOption::goHeader};
   TAppearanceOptions m_appearanceOptions{TAppearanceOption::aoHideSelection,
                                          TAppearanceOption::aoHighlightSlideCells};
+  TGridLinesStyle m_gridLinesStyle = TGridLinesStyle::lsNormal;
   int m_updateCount = 0;
   int m_lastAddedRow = 0;
   int m_selectedColumn = 0;
@@ -181,15 +192,16 @@ class TDgCustomGrid : public TDgCustomGridControl, private ColumnsListener {
   int m_clientHeight = -1;
   bool m_updatingBars = false;
 
-  // The press that a release completes (grid_interaction.cpp).
-  bool m_pressed = false;
-  int m_pressColumn = -1;
-  int m_pressRow = -1;
-  int m_pressedHeader = -1;
-  bool m_pressedHeaderDown = false;  // the mouse is over the pressed header
-  TPoint m_pressPoint;
+  // The mouse (grid_interaction.cpp): the cell of the last press, which a
+  // release completes; the header row's gestures are the header part's.
+  int m_mouseDownColumn = -1;
+  int m_mouseDownRow = -1;
+  friend class GridHeaderPart;
+  GridHeaderPart m_header{*this};
   // The number of rows wholly visible from the top row.
   int FullyVisibleRows();
+  // Sets the vertical bar's position, kept between 0 and the last page.
+  void ScrollToPosition(int position);
   // The shown rows from `from` (inclusive) to `to` (exclusive).
   int ShownRowsBetween(int from, int to) const;
   // The shown row `count` shown rows after (before, when negative) the row.
@@ -199,24 +211,6 @@ class TDgCustomGrid : public TDgCustomGridControl, private ColumnsListener {
   void SelectColumnStep(int step);
   // Ends a press, a resize, a drag or a header press without their effects.
   void CancelPendingMouse();
-
-  // Column resizing and dragging (grid_column_mouse.cpp).
-  int m_resizeColumn = -1;
-  int m_resizeDifference = 0;
-  int m_dragColumn = -1;
-  bool m_dragging = false;
-  int m_dropPosition = -1;
-  int ResizeZoneColumn(int x, int y);
-  void BeginResize(int col);
-  void TrackResize(int x);
-  void EndResize();
-  void DrawResizeLine(int x);
-  int ResizeLineX(int col, int difference);
-  bool TrackColumnDrag(int x, int y);
-  void EndColumnDrag(int x, int y);
-  void CancelColumnDrag();
-  // The display position a dragged column lands at for a mouse x over the header, -1 for none.
-  int DropPosition(int x);
 
   // Hints (grid_hints.cpp).
   int m_hoverColumn = -1;
@@ -229,10 +223,13 @@ class TDgCustomGrid : public TDgCustomGridControl, private ColumnsListener {
 
   // Painting (grid_painting.cpp).
   void PaintBody(TCanvas& canvas, const GridLayout& layout);
-  void PaintCell(TCanvas& canvas, const GridLayout& layout, int col, int row);
-  void PaintEmptyCell(TCanvas& canvas, const GridLayout& layout, int col, int row);
-  void PaintHeaders(TCanvas& canvas, const GridLayout& layout);
+  // A cell of a body row: an existing row's, or one of the empty area below the rows.
+  void PaintCell(TCanvas& canvas, const GridLayout& layout, int col, const GridLayout::BodyRow& at);
+  void PaintEmptyCell(TCanvas& canvas, const GridLayout& layout, int col,
+                      const GridLayout::BodyRow& at);
   void PaintFocusRect(TCanvas& canvas, const GridLayout& layout);
+  // The dotted focus rectangle, or a solid highlight frame with aoAlphaBlendedSelection.
+  void DrawFocusFrame(TCanvas& canvas, const TRect& rect);
 };
 
 }  // namespace kx

@@ -22,7 +22,7 @@ TDgCustomGridControl::TDgCustomGridControl(TComponent* owner) : TDgCustomScrollC
 
 TDgCustomGridControl::~TDgCustomGridControl() {
   HideGridHint();
-  if (m_rolling && HandleAllocated() && WindowSystemExists()) KillTimer(Handle(), kRollTimer);
+  if (m_roll && HandleAllocated() && WindowSystemExists()) KillTimer(Handle(), kRollTimer);
 }
 
 const THintWindow* TDgCustomGridControl::GridHint() const {
@@ -93,19 +93,17 @@ void TDgCustomGridControl::MouseUp(TMouseButton button, TShiftState shift, int x
 }
 
 void TDgCustomGridControl::MouseMove(TShiftState shift, int x, int y) {
-  if (m_rolling) {
-    int dy = y - m_rollOrigin.Y;
-    m_rollDirection = dy < -kRollDeadZone ? -1 : dy > kRollDeadZone ? 1 : 0;
-    ShowCursor(m_rollDirection < 0 ? crRollUp : m_rollDirection > 0 ? crRollDown : crRoll);
+  if (m_roll) {
+    int dy = y - m_roll->origin.Y;
+    m_roll->direction = dy < -kRollDeadZone ? -1 : dy > kRollDeadZone ? 1 : 0;
+    ShowCursor(m_roll->direction < 0 ? crRollUp : m_roll->direction > 0 ? crRollDown : crRoll);
   }
   TDgCustomScrollControl::MouseMove(shift, x, y);
 }
 
 void TDgCustomGridControl::StartRoll(int x, int y) {
   if (!HandleAllocated()) return;
-  m_rolling = true;
-  m_rollOrigin = {x, y};
-  m_rollDirection = 0;
+  m_roll = RollGesture{{x, y}, 0};
   SetCapture(Handle());
   TPoint screen = ClientToScreen({x, y});
   m_rollShadow.ShowAt({screen.X - 7, screen.Y - 11, screen.X - 7 + TRollShadow::kSize,
@@ -115,17 +113,18 @@ void TDgCustomGridControl::StartRoll(int x, int y) {
 }
 
 void TDgCustomGridControl::RollTick() {
-  if (!m_rolling) return;
+  if (!m_roll) return;
   TPoint mouse = ScreenToClient(GetCursorPos());
-  int interval = std::max(1, 100 - std::abs(mouse.Y - m_rollOrigin.Y));
+  int interval = std::max(1, 100 - std::abs(mouse.Y - m_roll->origin.Y));
   SetTimer(Handle(), kRollTimer, static_cast<std::uint32_t>(interval));
-  if (m_rollDirection != 0) Perform(WM_VSCROLL, m_rollDirection < 0 ? SB_LINEUP : SB_LINEDOWN, 0);
+  if (m_roll->direction != 0) {
+    Perform(WM_VSCROLL, m_roll->direction < 0 ? SB_LINEUP : SB_LINEDOWN, 0);
+  }
 }
 
 void TDgCustomGridControl::StopRoll() {
-  if (!m_rolling) return;
-  m_rolling = false;
-  m_rollDirection = 0;
+  if (!m_roll) return;
+  m_roll.reset();
   if (HandleAllocated() && WindowSystemExists()) {
     KillTimer(Handle(), kRollTimer);
     m_rollShadow.Hide();

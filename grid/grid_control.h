@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "grid/flyouts.h"
@@ -24,7 +25,7 @@ class TDgCustomGridControl : public TDgCustomScrollControl {
   TGridHintKind HintKind() const { return m_hintKind; }
   // The hint window while a hint shows, else nullptr.
   const THintWindow* GridHint() const;
-  bool Rolling() const { return m_rolling; }
+  bool Rolling() const { return m_roll.has_value(); }
 
  protected:
   void WndProc(TMessage& m) override;
@@ -59,9 +60,13 @@ class TDgCustomGridControl : public TDgCustomScrollControl {
   TDragArrow m_downArrow{*this, TDragArrow::Direction::Down};
   TDragArrow m_upArrow{*this, TDragArrow::Direction::Up};
   TRollShadow m_rollShadow{*this};
-  bool m_rolling = false;
-  TPoint m_rollOrigin;
-  int m_rollDirection = 0;  // -1 up, 1 down, 0 at rest
+  // Scrolling while the middle button is held: where it was pressed, and the
+  // way the mouse points from there (-1 up, 1 down, 0 at rest).
+  struct RollGesture {
+    TPoint origin;
+    int direction = 0;
+  };
+  std::optional<RollGesture> m_roll;
 };
 
 }  // namespace kx

@@ -56,7 +56,7 @@ void TDgCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int
   TPoint point{x, y};
   int col = layout.ColumnAt(x);
   int row = layout.RowAt(y);
-  int zone = button == TMouseButton::mbLeft ? ResizeZoneColumn(x, y) : -1;
+  int zone = button == TMouseButton::mbLeft ? m_header.ResizeZoneColumn(x, y) : -1;
   if (shift & ssDouble) {
     if (zone >= 0) {
       FitColumnWidth(zone);
@@ -65,17 +65,14 @@ void TDgCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int
     } else if (col >= 0 && row >= 0 && OnCellDblClick) {
       OnCellDblClick(this, col, row);
     }
-    m_pressed = false;
     return;
   }
-  m_pressed = true;
-  m_pressColumn = col;
-  m_pressRow = row;
-  m_pressPoint = point;
+  m_mouseDownColumn = col;
+  m_mouseDownRow = row;
   if (Visible() && Enabled() && CanFocus()) SetFocus();
   if (m_columns->Count() == 0) return;
   if (zone >= 0) {
-    BeginResize(zone);
+    m_header.BeginResize(zone);
     return;
   }
   if (layout.InBody(point)) {
@@ -84,31 +81,17 @@ void TDgCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int
     ScrollToRow(row);
   } else if (layout.InHeader(point) && button == TMouseButton::mbLeft && col >= 0 &&
              m_columns->Items(col)->HasOption(TColumnOption::coCanClick)) {
-    m_pressedHeader = col;
-    m_pressedHeaderDown = true;
-    InvalidateHeader();
+    m_header.Press(col, point);
   }
 }
 
 void TDgCustomGrid::MouseMove(TShiftState shift, int x, int y) {
   TDgCustomGridControl::MouseMove(shift, x, y);  // the standard OnMouseMove first
   if (Rolling()) return;
-  if (m_resizeColumn >= 0) {
-    TrackResize(x);
-    return;
-  }
-  if (m_pressedHeader >= 0 && (shift & ssLeft) && TrackColumnDrag(x, y)) return;
+  if (m_header.MouseMove((shift & ssLeft) != 0, x, y)) return;
   GridLayout layout(*this, ClientRect());
-  TPoint point{x, y};
-  if (m_pressedHeader >= 0) {
-    bool down = layout.InHeader(point) && layout.ColumnAt(x) == m_pressedHeader;
-    if (down != m_pressedHeaderDown) {
-      m_pressedHeaderDown = down;
-      InvalidateHeader();
-    }
-  }
-  if (layout.InHeader(point)) {
-    int cursor = ResizeZoneColumn(x, y) >= 0 ? crHorzSplit : crDefault;
+  if (layout.InHeader({x, y})) {
+    int cursor = m_header.ResizeZoneColumn(x, y) >= 0 ? crHorzSplit : crDefault;
     if (cursor != Cursor) {
       Cursor = cursor;
       ShowCursor(cursor);
@@ -119,33 +102,19 @@ void TDgCustomGrid::MouseMove(TShiftState shift, int x, int y) {
 
 void TDgCustomGrid::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   TDgCustomGridControl::MouseUp(button, shift, x, y);  // the standard OnMouseUp first
-  if (m_resizeColumn >= 0) {
-    EndResize();
-    m_pressed = false;
-    return;
-  }
-  if (m_dragging) {
-    EndColumnDrag(x, y);
-    m_pressed = false;
-    return;
-  }
-  int pressedHeader = m_pressedHeader;
-  m_pressedHeader = -1;
-  m_pressedHeaderDown = false;
   // The press cell stays: the release of a double click's second press
   // completes the cell of its first press.
-  m_pressed = false;
-  if (pressedHeader >= 0) {
-    if (OnHeaderClick) OnHeaderClick(this, pressedHeader);
-    InvalidateHeader();
-  }
+  GridHeaderPart::Released released = m_header.Release(x, y);
+  if (released.gestureEnded) return;
+  int pressedHeader = released.pressedHeader;
+  if (pressedHeader >= 0 && OnHeaderClick) OnHeaderClick(this, pressedHeader);
   if (button != TMouseButton::mbLeft) return;
   GridLayout layout(*this, ClientRect());
   TPoint point{x, y};
   int col = layout.ColumnAt(x);
   if (layout.InBody(point)) {
     int row = layout.RowAt(y);
-    if (col >= 0 && row >= 0 && col == m_pressColumn && row == m_pressRow && OnCellClick) {
+    if (col >= 0 && row >= 0 && col == m_mouseDownColumn && row == m_mouseDownRow && OnCellClick) {
       OnCellClick(this, col, row);
     }
   } else if (layout.InHeader(point) && col >= 0 && col == pressedHeader) {
@@ -161,17 +130,7 @@ void TDgCustomGrid::MouseUp(TMouseButton button, TShiftState shift, int x, int y
 }
 
 void TDgCustomGrid::CancelPendingMouse() {
-  if (m_resizeColumn >= 0) {
-    m_resizeDifference = 0;
-    EndResize();
-  }
-  CancelColumnDrag();
-  if (m_pressedHeader >= 0) {
-    m_pressedHeader = -1;
-    m_pressedHeaderDown = false;
-    InvalidateHeader();
-  }
-  m_pressed = false;
+  m_header.Cancel();
   HideGridHint();
 }
 
@@ -194,11 +153,16 @@ void TDgCustomGrid::KeyDown(std::uint16_t& key, TShiftState shift) {
   switch (key) {
     case VK_UP:
       SelectPreviousRow();
-      ScrollToRow(m_selectedRow);
+      // Only a row that crosses the top edge scrolls the view, by one row.
+      if (m_selectedRow >= 0 && m_selectedRow < m_topRow) ScrollRows(-1);
       break;
     case VK_DOWN:
       SelectNextRow();
-      ScrollToRow(m_selectedRow);
+      // Only a row that crosses the bottom edge scrolls the view, by one row.
+      if (m_selectedRow >= m_topRow &&
+          ShownRowsBetween(m_topRow, m_selectedRow) >= FullyVisibleRows()) {
+        ScrollRows(1);
+      }
       break;
     case VK_HOME:
       if (m_selectedColumn >= 0 && m_selectedColumn < m_columns->Count()) {
@@ -213,26 +177,29 @@ void TDgCustomGrid::KeyDown(std::uint16_t& key, TShiftState shift) {
       }
       break;
     case VK_PRIOR: {
+      if (RowCount() == 0) break;
       int visible = std::max(1, FullyVisibleRows());
       if (m_selectedRow > m_topRow) {
         SelectCell(m_selectedColumn, m_topRow);
-      } else if (RowCount() > 0) {
-        int target = std::max(0, m_selectedRow - visible);
-        SelectCell(m_selectedColumn, target);
-        SetTopRow(m_topRow - visible);
+      } else {
+        int pageBack = ShownRowAfter(m_selectedRow, -visible);
+        SelectCell(m_selectedColumn, pageBack >= 0 ? pageBack : FirstShownRow());
+        ScrollRows(-visible);
       }
       break;
     }
     case VK_NEXT: {
-      int visible = std::max(1, FullyVisibleRows());
       if (RowCount() == 0) break;
+      int visible = std::max(1, FullyVisibleRows());
+      int lastVisible = ShownRowAfter(m_topRow, visible - 1);
+      int pageOn = ShownRowAfter(m_selectedRow, visible);
       if (m_selectedRow < m_topRow + visible - 1) {
-        SelectCell(m_selectedColumn, std::min(RowCount() - 1, m_topRow + visible - 1));
-      } else if (m_selectedRow + visible > RowCount()) {
-        SelectLastRow();
+        SelectCell(m_selectedColumn, lastVisible >= 0 ? lastVisible : m_topRow);
+      } else if (pageOn < 0 || ShownRowsBetween(m_selectedRow + 1, pageOn + 1) < visible) {
+        SelectLastRow();  // a page on would pass the last row
       } else {
-        SelectCell(m_selectedColumn, m_selectedRow + visible);
-        SetTopRow(m_topRow + visible);
+        SelectCell(m_selectedColumn, pageOn);
+        ScrollRows(visible);
       }
       ScrollToRow(m_selectedRow);
       break;

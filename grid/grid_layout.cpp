@@ -11,7 +11,7 @@ namespace {
 GridLineWidths LineWidths(const TDgCustomGrid& grid) {
   GridLineWidths w;
   if (!grid.Options().Has(TGridOption::goGrid)) return w;
-  TGridLinesStyle style = grid.GridLinesStyle;
+  TGridLinesStyle style = grid.GridLinesStyle();
   w.vertical =
       style == TGridLinesStyle::lsHorizontalOnly || style == TGridLinesStyle::lsActiveHorzOnly ? 0
                                                                                                : 1;
@@ -59,6 +59,28 @@ int GridLayout::RowTop(int row) const {
   return y;
 }
 
+std::vector<GridLayout::BodyRow> GridLayout::VisibleRows() const {
+  std::vector<BodyRow> rows;
+  int y = BodyTop() + m_lines.top3D;
+  for (int r = m_grid.TopRow(); y <= m_body.Bottom; ++r) {
+    if (r < m_grid.RowCount() && !m_grid.Store().Row(r).Shown()) continue;
+    int height = RowHeight(r);
+    rows.push_back({r, y, height});
+    y += height + m_lines.Separator();
+  }
+  return rows;
+}
+
+int GridLayout::FullyVisibleRows() const {
+  int count = 0;
+  for (const BodyRow& r : VisibleRows()) {
+    bool whole = r.top - m_lines.top3D + r.height + m_lines.Separator() <= m_body.Bottom;
+    if (r.row >= m_grid.RowCount() || !whole) break;
+    ++count;
+  }
+  return count;
+}
+
 TRect GridLayout::CellRect(const TDgCustomColumn& column, int row) const {
   int top = RowTop(row);
   return {ColumnLeft(column), top, ColumnRight(column), top + RowHeight(row)};
@@ -88,7 +110,9 @@ bool GridLayout::InHeader(TPoint point) const {
 }
 
 bool GridLayout::InBody(TPoint point) const {
-  return point.Y >= BodyTop() && point.Y < m_body.Bottom;
+  // The right end counts, as the columns' own ranges count it.
+  return point.Y >= BodyTop() && point.Y < m_body.Bottom && point.X >= m_body.Left &&
+         point.X <= m_body.Right;
 }
 
 }  // namespace kx

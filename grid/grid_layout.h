@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "platform/base/geometry.h"
 
 namespace kx {
@@ -34,8 +36,23 @@ class GridLayout {
   // The top of a row at or below the top row; rows past the end are RowSize high.
   int RowTop(int row) const;
   int RowHeight(int row) const;
+  // One row as the body shows it, from the top row down: its index (RowCount
+  // or more for the rows of the empty area below the last row) and its top.
+  struct BodyRow {
+    int row = 0;
+    int top = 0;
+    int height = 0;
+  };
+  // The shown rows from the top row on whose top is not below the body's
+  // bottom, followed by empty-area rows until the body is full.
+  std::vector<BodyRow> VisibleRows() const;
+  // The number of existing rows wholly visible (row and separator) from the top row.
+  int FullyVisibleRows() const;
   // The rectangle of a cell of a shown row (its lines included at right and bottom).
   TRect CellRect(const TDgCustomColumn& column, int row) const;
+  TRect CellRect(const TDgCustomColumn& column, const BodyRow& at) const {
+    return {ColumnLeft(column), at.top, ColumnRight(column), at.top + at.height};
+  }
   // The column under a client x: the first visible one in display order whose
   // range, both ends included, holds x (so a column's right neighbour's first
   // pixel still counts as this column); -1 for none. Headers and cells share it.
@@ -45,6 +62,7 @@ class GridLayout {
   // outside the body or below the last row.
   int RowAt(int y) const;
   bool InHeader(TPoint point) const;
+  // Within the body's rows and the columns' x range; right of the last column is no body.
   bool InBody(TPoint point) const;
 
  private:

@@ -74,10 +74,8 @@ void TDgCustomGrid::WndProc(TMessage& m) {
 
 void TDgCustomGrid::InvalidateSelection() {
   if (m_options.Has(TGridOption::goSelectFullRow)) {
-    GridLayout layout(*this, ClientRect());
-    for (int row = m_topRow; row < RowCount() && layout.RowTop(row) <= layout.Client().Bottom;
-         ++row) {
-      if (m_cells.Row(row).Selected) InvalidateRow(row);
+    for (const GridLayout::BodyRow& r : GridLayout(*this, ClientRect()).VisibleRows()) {
+      if (r.row < RowCount() && m_cells.Row(r.row).Selected) InvalidateRow(r.row);
     }
   } else {
     InvalidateCell(m_selectedColumn, m_selectedRow);
@@ -88,7 +86,7 @@ void TDgCustomGrid::Paint() {
   TCanvas& canvas = Canvas();
   GridLayout layout(*this, ClientRect());
   PaintBody(canvas, layout);
-  PaintHeaders(canvas, layout);
+  m_header.Paint(canvas, layout);
   const TRect& client = layout.Client();
   if (layout.Body().Right < client.Right) {
     FillSolid(canvas, {layout.Body().Right, client.Top, client.Right, client.Bottom}, Color());
@@ -106,26 +104,22 @@ void TDgCustomGrid::Paint() {
 void TDgCustomGrid::PaintBody(TCanvas& canvas, const GridLayout& layout) {
   const TRect body = layout.Body();
   const TRect clip = canvas.ClipRect();
-  const GridLineWidths& lines = layout.Lines();
-  int y = layout.BodyTop() + lines.top3D;
-  for (int row = m_topRow; y <= body.Bottom && y < clip.Bottom; ++row) {
-    bool exists = row < RowCount();
-    if (exists && !m_cells.Row(row).Shown()) continue;
-    int height = exists ? m_cells.Row(row).Height : RowSize();
-    if (y + height + lines.Separator() > clip.Top) {
-      for (int position = 0; position < m_columns->Count(); ++position) {
-        const TDgCustomColumn& column = *m_columns->ByPosition(position);
-        if (!column.Visible()) continue;
-        int left = layout.ColumnLeft(column);
-        if (left + column.Width() <= body.Left || left >= layout.Client().Right) continue;
-        if (exists) {
-          PaintCell(canvas, layout, column.Index(), row);
-        } else {
-          PaintEmptyCell(canvas, layout, column.Index(), row);
-        }
+  const int separator = layout.Lines().Separator();
+  for (const GridLayout::BodyRow& r : layout.VisibleRows()) {
+    if (r.top >= clip.Bottom) break;
+    if (r.top + r.height + separator <= clip.Top) continue;
+    bool exists = r.row < RowCount();
+    for (int position = 0; position < m_columns->Count(); ++position) {
+      const TDgCustomColumn& column = *m_columns->ByPosition(position);
+      if (!column.Visible()) continue;
+      int left = layout.ColumnLeft(column);
+      if (left + column.Width() <= body.Left || left >= layout.Client().Right) continue;
+      if (exists) {
+        PaintCell(canvas, layout, column.Index(), r);
+      } else {
+        PaintEmptyCell(canvas, layout, column.Index(), r);
       }
     }
-    y += height + lines.Separator();
   }
   if (Options().Has(TGridOption::goSelectFullRow)) PaintFocusRect(canvas, layout);
 }
@@ -157,9 +151,11 @@ TRect CellClip(const GridLayout& layout, const TRect& r, bool fixed, int fixedRi
 
 }  // namespace
 
-void TDgCustomGrid::PaintCell(TCanvas& canvas, const GridLayout& layout, int col, int row) {
+void TDgCustomGrid::PaintCell(TCanvas& canvas, const GridLayout& layout, int col,
+                              const GridLayout::BodyRow& at) {
+  const int row = at.row;
   const TDgCustomColumn& column = *m_columns->Items(col);
-  TRect rect = layout.CellRect(column, row);
+  TRect rect = layout.CellRect(column, at);
   if (!rect.Intersects(canvas.ClipRect())) return;
   TCanvasSaver saver(canvas);
   canvas.Font() = column.Font();
@@ -193,7 +189,7 @@ void TDgCustomGrid::PaintCell(TCanvas& canvas, const GridLayout& layout, int col
   canvas.IntersectClipRect(CellClip(layout, rect, fixed, m_columns->FixedWidth()));
   const GridLineWidths& lines = layout.Lines();
   if (Options().Has(TGridOption::goGrid)) {
-    bool framed = GridLinesStyle == TGridLinesStyle::lsFramed;
+    bool framed = GridLinesStyle() == TGridLinesStyle::lsFramed;
     TColor horizontal = framed && row == RowCount() - 1 ? clBlack : gridColor;
     TColor vertical = framed && &column == m_columns->LastVisible() ? clBlack : gridColor;
     PaintCellLines(canvas, lines, rect, horizontal, vertical,
@@ -231,15 +227,15 @@ void TDgCustomGrid::PaintCell(TCanvas& canvas, const GridLayout& layout, int col
   if (!Options().Has(TGridOption::goSelectFullRow) && col == m_selectedColumn &&
       row == m_selectedRow && HasFocus() &&
       !AppearanceOptions().Has(TAppearanceOption::aoHideFocus)) {
-    canvas.Brush().Color = clBlack;
-    canvas.Font().SetColor(clWhite);
-    canvas.DrawFocusRect(rect);
+    DrawFocusFrame(canvas, rect);
   }
 }
 
-void TDgCustomGrid::PaintEmptyCell(TCanvas& canvas, const GridLayout& layout, int col, int row) {
+void TDgCustomGrid::PaintEmptyCell(TCanvas& canvas, const GridLayout& layout, int col,
+                                   const GridLayout::BodyRow& at) {
+  const int row = at.row;
   const TDgCustomColumn& column = *m_columns->Items(col);
-  TRect rect = layout.CellRect(column, row);
+  TRect rect = layout.CellRect(column, at);
   if (!rect.Intersects(canvas.ClipRect())) return;
   TCanvasSaver saver(canvas);
   TColor background = Color();
@@ -247,8 +243,8 @@ void TDgCustomGrid::PaintEmptyCell(TCanvas& canvas, const GridLayout& layout, in
     background = Darken(background);
   }
   // Rows end with the last one: below it the active-row styles show no lines.
-  bool activeOnly = GridLinesStyle == TGridLinesStyle::lsActiveRows ||
-                    GridLinesStyle == TGridLinesStyle::lsActiveHorzOnly;
+  bool activeOnly = GridLinesStyle() == TGridLinesStyle::lsActiveRows ||
+                    GridLinesStyle() == TGridLinesStyle::lsActiveHorzOnly;
   TColor gridColor = activeOnly ? background : GridLinesColor;
   TCellState state{TCellStateItem::csEmpty};
   if (OnCellColoring) OnCellColoring(this, col, row, background, gridColor, state);
@@ -280,32 +276,18 @@ void TDgCustomGrid::PaintFocusRect(TCanvas& canvas, const GridLayout& layout) {
   if (!focus.Intersects(body)) return;
   TCanvasSaver saver(canvas);
   canvas.IntersectClipRect(body);
+  DrawFocusFrame(canvas, focus);
+}
+
+void TDgCustomGrid::DrawFocusFrame(TCanvas& canvas, const TRect& rect) {
+  if (AppearanceOptions().Has(TAppearanceOption::aoAlphaBlendedSelection)) {
+    canvas.Brush().Style = TBrushStyle::bsSolid;
+    canvas.Brush().Color = clHighlight;
+    canvas.FrameRect(rect);
+    return;
+  }
   canvas.Brush().Color = clBlack;
   canvas.Font().SetColor(clWhite);
-  canvas.DrawFocusRect(focus);
+  canvas.DrawFocusRect(rect);
 }
-
-void TDgCustomGrid::PaintHeaders(TCanvas& canvas, const GridLayout& layout) {
-  if (!Options().Has(TGridOption::goHeader)) return;
-  const int height = layout.HeaderHeight();
-  for (int position = 0; position < m_columns->Count(); ++position) {
-    const TDgCustomColumn& column = *m_columns->ByPosition(position);
-    if (!column.Visible()) continue;
-    int left = layout.ColumnLeft(column);
-    if (left + column.Width() <= 0 || left >= layout.Client().Right) continue;
-    TCanvasSaver saver(canvas);
-    bool fixed = column.Position() < m_columns->FixedColumns();
-    if (!fixed) {
-      canvas.IntersectClipRect({m_columns->FixedWidth(), 0, layout.Client().Right, height});
-    }
-    canvas.Font() = Font();
-    THeaderPaintState state;
-    state.pressed = column.Index() == m_pressedHeader && m_pressedHeaderDown;
-    state.firstVisible = &column == m_columns->FirstVisible();
-    state.lastVisible = &column == m_columns->LastVisible();
-    TStyleDisplay::For(HeaderStyle)
-        .PaintHeader(canvas, column, {left, 0, left + column.Width(), height}, state);
-  }
-}
-
 }  // namespace kx

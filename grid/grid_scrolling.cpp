@@ -3,12 +3,31 @@
 // scrolls the pixels that stay; rows and columns are scrolled into view.
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "grid/custom_grid.h"
 #include "grid/grid_layout.h"
 #include "platform/window/api.h"
 
 namespace kx {
+
+namespace {
+
+// Holds the bar-update flag for one update: showing or hiding a bar resizes
+// the client, and the resize would start the same update again inside it.
+class BarUpdateGuard {
+ public:
+  explicit BarUpdateGuard(bool& flag) : m_flag(flag), m_was(std::exchange(flag, true)) {}
+  ~BarUpdateGuard() { m_flag = m_was; }
+  BarUpdateGuard(const BarUpdateGuard&) = delete;
+  BarUpdateGuard& operator=(const BarUpdateGuard&) = delete;
+
+ private:
+  bool& m_flag;
+  bool m_was;
+};
+
+}  // namespace
 
 int TDgCustomGrid::ShownRowsBetween(int from, int to) const {
   int count = 0;
@@ -31,16 +50,7 @@ int TDgCustomGrid::ShownRowAfter(int row, int count) const {
 }
 
 int TDgCustomGrid::FullyVisibleRows() {
-  GridLayout layout(*this, ClientRect());
-  int room = layout.Body().Height();
-  int count = 0;
-  for (int r = m_topRow; r < RowCount(); ++r) {
-    if (!m_cells.Row(r).Shown()) continue;
-    room -= m_cells.Row(r).Height + layout.Lines().Separator();
-    if (room < 0) break;
-    ++count;
-  }
-  return count;
+  return GridLayout(*this, ClientRect()).FullyVisibleRows();
 }
 
 void TDgCustomGrid::UpdateVertScrollBar() {
@@ -49,8 +59,10 @@ void TDgCustomGrid::UpdateVertScrollBar() {
 }
 
 void TDgCustomGrid::ComputeVertScrollBar() {
-  m_updatingBars = true;
+  BarUpdateGuard guard(m_updatingBars);
   TDgScrollBar& bar = VertScrollBar();
+  // Rows scroll whole: a single row too tall for the body could only be
+  // scrolled out of view, so it never asks for a bar.
   int shown = RowCount() == 1 ? 0 : m_cells.ShownRowCount();
   int fitting = FullyVisibleRows();
   if (fitting < shown) {
@@ -65,13 +77,12 @@ void TDgCustomGrid::ComputeVertScrollBar() {
     bar.SetPosition(ShownRowsBetween(0, m_topRow));
     bar.EndUpdate();
   }
-  m_updatingBars = false;
 }
 
 void TDgCustomGrid::UpdateHorzScrollBar() {
   if (m_updatingBars) return;
   UntilClientHolds([this] {
-    m_updatingBars = true;
+    BarUpdateGuard guard(m_updatingBars);
     TDgScrollBar& bar = HorzScrollBar();
     bar.BeginUpdate();
     bar.SetMax(m_columns->TotalWidth() + (m_options.Has(TGridOption::goIndicator) ? 12 : 0));
@@ -79,7 +90,6 @@ void TDgCustomGrid::UpdateHorzScrollBar() {
     bar.LargeChange = bar.PageSize() - 10;
     bar.ReadPosition();
     bar.EndUpdate();
-    m_updatingBars = false;
   });
 }
 
@@ -148,19 +158,20 @@ void TDgCustomGrid::SetTopRow(int row) {
     row = next >= 0 ? next : ShownRowAfter(row, -1);
     if (row < 0) return;
   }
-  if (row == m_topRow) return;
-  TDgScrollBar& bar = VertScrollBar();
-  int target = ShownRowsBetween(0, row);
   UpdateVertScrollBar();
-  if (bar.Max() > 0 && target <= bar.Max()) {
-    bar.SetPosition(target);  // scrolls the body by the rows passed
-    if (m_topRow == row) return;
-  }
-  m_topRow = row;
-  bar.BeginUpdate();
-  bar.SetPosition(target);
-  bar.EndUpdate();
-  InvalidateBody();
+  ScrollToPosition(ShownRowsBetween(0, row));
+}
+
+void TDgCustomGrid::ScrollRows(int count) {
+  UpdateVertScrollBar();
+  ScrollToPosition(VertScrollBar().Position() + count);
+}
+
+void TDgCustomGrid::ScrollToPosition(int position) {
+  // As the scroll messages do: never past the last page, and 0 while every row fits.
+  TDgScrollBar& bar = VertScrollBar();
+  int lastPage = std::max(0, bar.Max() - std::max(1, bar.PageSize()) + 1);
+  bar.SetPosition(std::clamp(position, 0, lastPage));  // moves the top row and the pixels
 }
 
 void TDgCustomGrid::ScrollToRow(int row) {

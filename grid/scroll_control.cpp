@@ -14,6 +14,23 @@ TDgCustomScrollControl::~TDgCustomScrollControl() = default;
 void TDgCustomScrollControl::CreateParams(TCreateParams& params) {
   TCustomControl::CreateParams(params);
   params.Style |= WS_HSCROLL | WS_VSCROLL | WS_CLIPCHILDREN;
+  if (m_borderStyle == TBorderStyle::bsSingle) params.ExStyle |= WS_EX_STATICEDGE;
+}
+
+void TDgCustomScrollControl::SetBorderStyle(TBorderStyle style) {
+  if (style == m_borderStyle) return;
+  m_borderStyle = style;
+  if (!HandleAllocated()) return;
+  // The frame changes in place, so the window keeps its bars and its scroll state.
+  std::uint32_t exStyle = WindowSystem().GetExStyle(Handle());
+  if (style == TBorderStyle::bsSingle) {
+    exStyle |= WS_EX_STATICEDGE;
+  } else {
+    exStyle &= ~WS_EX_STATICEDGE;
+  }
+  WindowSystem().SetExStyle(Handle(), exStyle);
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void TDgCustomScrollControl::CreateWnd() {

@@ -9,6 +9,8 @@ namespace kx {
 
 using TDgScrollEvent = std::function<void(TObject* sender, int position)>;
 
+enum class TBorderStyle { bsNone, bsSingle };
+
 // A control with its own horizontal and vertical scroll-bar objects: it turns
 // scroll messages and wheel steps into bar positions and lets the derived
 // control move its content when a position changes.
@@ -22,6 +24,10 @@ class TDgCustomScrollControl : public TCustomControl {
   const TDgScrollBar& HorzScrollBar() const { return m_horzScrollBar; }
   const TDgScrollBar& VertScrollBar() const { return m_vertScrollBar; }
   bool MouseWheelEnabled = true;
+  // bsSingle gives the window a one-pixel static edge, which the platform's
+  // non-client code sizes and paints; the client area shrinks by it.
+  TBorderStyle BorderStyle() const { return m_borderStyle; }
+  void SetBorderStyle(TBorderStyle style);
 
   TDgScrollEvent OnVerticalScroll;
   TDgScrollEvent OnHorizontalScroll;
@@ -44,6 +50,7 @@ class TDgCustomScrollControl : public TCustomControl {
 
  private:
   void HandleScroll(TScrollBarKind kind, int code);
+  TBorderStyle m_borderStyle = TBorderStyle::bsSingle;
   TDgScrollBar m_horzScrollBar{*this, TScrollBarKind::sbHorizontal};
   TDgScrollBar m_vertScrollBar{*this, TScrollBarKind::sbVertical};
 };

@@ -362,12 +362,14 @@ void TCells::ClearAllRows() {
 }
 
 void TCells::SwapRows(int a, int b) {
-  if (a == b) return;
-  for (auto& list : m_columns) {
-    std::swap(list->cells.at(static_cast<std::size_t>(a)),
-              list->cells.at(static_cast<std::size_t>(b)));
+  for (int index : {a, b}) {
+    if (index < 0 || index >= RowCount()) ThrowListIndexError(index);
   }
-  std::swap(m_rows.at(static_cast<std::size_t>(a)), m_rows.at(static_cast<std::size_t>(b)));
+  if (a == b) return;
+  auto ua = static_cast<std::size_t>(a);
+  auto ub = static_cast<std::size_t>(b);
+  for (auto& list : m_columns) std::swap(list->cells[ua], list->cells[ub]);
+  std::swap(m_rows[ua], m_rows[ub]);
 }
 
 void TCells::ReverseRows() {

@@ -170,7 +170,7 @@ class TCells {
   // Shows or hides a row, keeping the count of shown rows (the list error for a bad index).
   void SetRowVisible(int index, bool visible);
   void ClearAllRows();
-  // Exchanges two whole rows: their cells and records.
+  // Exchanges two whole rows: their cells and records; a bad index raises the list error.
   void SwapRows(int a, int b);
   // Reverses the row order: row i and row n − 1 − i change places.
   void ReverseRows();

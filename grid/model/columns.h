@@ -6,6 +6,7 @@
 
 #include "grid/model/cell_store.h"
 #include "grid/model/forward.h"
+#include "platform/base/exception.h"
 #include "platform/base/set.h"
 #include "platform/forms/component.h"
 #include "platform/forms/forward.h"
@@ -368,10 +369,10 @@ class TDgColumns : public TComponent {
   ~TDgColumns() override;
 
   int Count() const { return static_cast<int>(m_items.size()); }
-  TDgCustomColumn* Items(int index) const { return m_items.at(static_cast<std::size_t>(index)); }
-  TDgCustomColumn* ByPosition(int position) const {
-    return m_positions.at(static_cast<std::size_t>(position));
-  }
+  // The column by column index, or by display position; a bad index raises the
+  // list error "List index out of bounds (%d)".
+  TDgCustomColumn* Items(int index) const { return At(m_items, index); }
+  TDgCustomColumn* ByPosition(int position) const { return At(m_positions, position); }
   int IndexOf(const TDgCustomColumn* column) const;
   int VisibleCount() const;
   int TotalWidth() const;  // of the visible columns
@@ -394,6 +395,10 @@ class TDgColumns : public TComponent {
   friend class TDgCustomColumn;
   void Insert(TDgCustomColumn* column);
   void Remove(TDgCustomColumn* column);
+  static TDgCustomColumn* At(const std::vector<TDgCustomColumn*>& list, int index) {
+    if (index < 0 || index >= static_cast<int>(list.size())) ThrowListIndexError(index);
+    return list[static_cast<std::size_t>(index)];
+  }
 
   ColumnsListener& m_listener;
   std::vector<TDgCustomColumn*> m_items;      // creation order

@@ -12,7 +12,7 @@ TEST_F(MatchTableTest, TheColumnModelHasThirtyTwoColumnsWithTheirSettings) {
   EXPECT_TRUE(table->Options().Has(TGridOption::goSelectFullRow));
   EXPECT_FALSE(table->Options().Has(TGridOption::goUseDefaultValues));
   EXPECT_EQ(table->GridLinesColor, cl3DDkShadow);
-  EXPECT_EQ(table->GridLinesStyle, TGridLinesStyle::lsActiveRows);
+  EXPECT_EQ(table->GridLinesStyle(), TGridLinesStyle::lsActiveRows);
   EXPECT_EQ(table->HeaderStyle, THeaderStyle::hsFlatBorders);
   EXPECT_EQ(table->SelectionColor, TColor{0x008658DA});
   int visible = 0;

@@ -251,7 +251,7 @@ TEST_F(DataGridTest, ClearRowsDropsTheSelectionAndInsertRowMovesIt) {
   EXPECT_EQ(grid->SelectedRow(), 0);  // follows to the last row
 }
 
-TEST_F(DataGridTest, DeletingARowDeselectsASelectionNotBelowTheNewLastRow) {
+TEST_F(DataGridTest, DeletingTheSelectedLastRowDeselectsItAndSelectsTheLastShownRow) {
   std::vector<std::pair<int, int>> deselected;
   grid->OnDeselectCell = [&](TObject*, int col, int row) { deselected.push_back({col, row}); };
   grid->AddRow(4);
@@ -259,11 +259,33 @@ TEST_F(DataGridTest, DeletingARowDeselectsASelectionNotBelowTheNewLastRow) {
   deselected.clear();
   grid->DeleteRow(3);  // the selection lies above the new last row
   EXPECT_TRUE(deselected.empty());
-  grid->SetSelectedRow(1);
+  grid->SetSelectedRow(2);
   deselected.clear();
-  grid->DeleteRow(0);  // the selection now equals the new last row
-  EXPECT_EQ(deselected, (std::vector<std::pair<int, int>>{{grid->SelectedColumn(), 1}}));
+  grid->DeleteRow(2);
+  EXPECT_EQ(deselected, (std::vector<std::pair<int, int>>{{grid->SelectedColumn(), 2}}));
   EXPECT_EQ(grid->SelectedRow(), 1);
+  // With the last row hidden, the selection goes to the last shown one.
+  grid->AddRow(3);  // rows 0 to 4
+  grid->SetRowShown(4, false);
+  grid->SetSelectedRow(3);
+  grid->DeleteRow(3);
+  EXPECT_EQ(grid->SelectedRow(), 2);
+}
+
+TEST_F(DataGridTest, DeletingARowAboveTheSelectionKeepsTheSelectionOnItsRow) {
+  grid->SetOptions({TGridOption::goSelectFullRow});
+  Fill({{u"a", u"0"}, {u"b", u"0"}, {u"c", u"0"}, {u"d", u"0"}, {u"e", u"0"}});
+  grid->SetSelectedRow(3);
+  std::vector<int> deselected;
+  grid->OnDeselectCell = [&](TObject*, int, int row) { deselected.push_back(row); };
+  grid->DeleteRow(1);
+  EXPECT_EQ(grid->SelectedRow(), 2);
+  EXPECT_EQ(grid->Cells(0, 2), u"d");
+  for (int r = 0; r < grid->RowCount(); ++r) EXPECT_EQ(grid->Store().Row(r).Selected, r == 2) << r;
+  EXPECT_TRUE(deselected.empty());
+  grid->DeleteRow(0);  // above it again
+  EXPECT_EQ(grid->SelectedRow(), 1);
+  EXPECT_TRUE(grid->Store().Row(1).Selected);
 }
 
 TEST_F(DataGridTest, DateTextsSortByTheirDateAndFittingUsesTheWidestText) {
@@ -304,8 +326,9 @@ TEST_F(DataGridTest, BadIndexesRaiseTheListErrorOrAreIgnored) {
   Fill({{u"a", u"1"}});
   for (auto bad : std::vector<std::function<void()>>{
            [&] { grid->DeleteRow(5); }, [&] { grid->DeleteRow(-1); }, [&] { grid->Cell(0, 1); },
-           [&] { grid->Cell(7, 0); }, [&] { grid->CellInfo(0, 3); },
-           [&] { grid->CellInfo(9, 0); }}) {
+           [&] { grid->Cell(7, 0); }, [&] { grid->CellInfo(0, 3); }, [&] { grid->CellInfo(9, 0); },
+           [&] { grid->Columns().Items(3); }, [&] { grid->Columns().ByPosition(-1); },
+           [&] { grid->Store().SwapRows(0, 5); }}) {
     try {
       bad();
       ADD_FAILURE() << "no error";

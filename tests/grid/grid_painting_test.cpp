@@ -27,7 +27,7 @@ class GridPaintingTest : public ::testing::Test {
     grid->SetBounds(0, 0, 300, 200);
     grid->SetOptions({TGridOption::goGrid, TGridOption::goHeader, TGridOption::goSelectFullRow});
     grid->GridLinesColor = kLines;
-    grid->GridLinesStyle = TGridLinesStyle::lsActiveRows;
+    grid->SetGridLinesStyle(TGridLinesStyle::lsActiveRows);
     grid->HeaderStyle = THeaderStyle::hsFlatBorders;
     grid->SelectionColor = clRed;
     for (TDgCustomColumn* c :
@@ -150,10 +150,47 @@ TEST_F(GridPaintingTest, WithoutGridLinesRowsAreRowSizeApart) {
   EXPECT_EQ(At(30, 18 + 3 * 16 + 2), ColorToRGB(clWindow));
 }
 
-// Screen points of the grid (the form sits at 0, 0 without a frame).
+TEST_F(GridPaintingTest, TheSingleBorderIsAOnePixelStaticEdgeOutsideTheClient) {
+  HWND h = grid->Handle();
+  EXPECT_EQ(grid->BorderStyle(), TBorderStyle::bsSingle);
+  EXPECT_EQ(grid->ClientRect(), (TRect{0, 0, 298, 198}));
+  EXPECT_EQ(grid->ClientToScreen({0, 0}), (TPoint{1, 1}));
+  // Shaded at the top and left, lit at the right and bottom.
+  EXPECT_EQ(session.driver.WindowPixel(h, {0, 100}), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(session.driver.WindowPixel(h, {150, 0}), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(session.driver.WindowPixel(h, {299, 100}), ColorToRGB(clBtnHighlight));
+  EXPECT_EQ(session.driver.WindowPixel(h, {150, 199}), ColorToRGB(clBtnHighlight));
+  EXPECT_EQ(session.driver.WindowPixel(h, {250, 100}), ColorToRGB(clWindow));
+  grid->SetBorderStyle(TBorderStyle::bsNone);
+  Settle();
+  EXPECT_EQ(grid->ClientRect(), (TRect{0, 0, 300, 200}));
+  EXPECT_EQ(session.driver.WindowPixel(h, {299, 100}), ColorToRGB(clWindow));
+  EXPECT_EQ(At(1, 1), kHeader);
+}
+
+TEST_F(GridPaintingTest, ABlendedSelectionShowsASolidHighlightFrameAsItsFocus) {
+  grid->SetFocus();
+  grid->SelectCell(0, 1);
+  Settle();
+  // The dotted focus rectangle along row 1's top (y 35), over the columns' 150 pixels.
+  auto topLine = [this] {
+    int highlight = 0;
+    for (int x = 0; x < 149; ++x) highlight += At(x, 35) == ColorToRGB(clHighlight) ? 1 : 0;
+    return highlight;
+  };
+  EXPECT_LT(topLine(), 149);
+  grid->SetAppearanceOptions(grid->AppearanceOptions() +
+                             TAppearanceOption::aoAlphaBlendedSelection);
+  Settle();
+  EXPECT_EQ(topLine(), 149);
+  EXPECT_EQ(At(0, 40), ColorToRGB(clHighlight));
+  EXPECT_NE(At(30, 40), ColorToRGB(clHighlight));  // inside, the blend
+}
+
+// Screen points of the grid (the form sits at 0, 0 without a frame; the grid's edge is 1 pixel).
 TPoint CellPoint(int col, int row) {
   const int lefts[] = {0, 60, 120};
-  return {lefts[col] + 10, 18 + row * 17 + 8};
+  return {1 + lefts[col] + 10, 1 + 18 + row * 17 + 8};
 }
 
 class GridInteractionTest : public GridPaintingTest {
@@ -251,6 +288,16 @@ TEST_F(GridInteractionTest, HeaderClicksSortThenReverse) {
   for (int r = 0; r < grid->RowCount(); ++r) {
     EXPECT_EQ(grid->Cells(0, r), ascending[ascending.size() - 1 - static_cast<std::size_t>(r)]);
   }
+}
+
+TEST_F(GridInteractionTest, APressRightOfTheLastColumnSelectsNothing) {
+  // The columns end at x 150; the grid's client is 298 wide.
+  session.driver.ClickAt(grid->Handle(), {200, 18 + 2 * 17 + 8});
+  EXPECT_EQ(grid->SelectedRow(), -1);
+  EXPECT_EQ(log, (std::vector<std::string>{"down", "click", "up"}));
+  session.driver.Advance(1000);
+  session.driver.ClickAt(grid->Handle(), {150, 18 + 2 * 17 + 8});  // the last column's end counts
+  EXPECT_EQ(grid->SelectedRow(), 2);
 }
 
 TEST_F(GridInteractionTest, KeysMoveTheSelectionAndDoNothingWithoutOne) {

@@ -43,6 +43,9 @@ TEST_F(GridScrollingTest, ClearRowsHidesTheBarAndResetsTheTopRow) {
   Settle();
   EXPECT_EQ(grid->TopRow(), 0);
   EXPECT_FALSE(grid->VertScrollBar().Visible());
+  // The first and the last shown row are reset to 0, not "none".
+  EXPECT_EQ(grid->FirstShownRow(), 0);
+  EXPECT_EQ(grid->LastShownRow(), 0);
 }
 
 TEST_F(GridScrollingTest, OneWheelStepIsOneRowAndCtrlMakesItAPage) {
@@ -138,10 +141,12 @@ TEST_F(GridScrollingTest, HidingRowsCountsShownRowsAndMovesTheBar) {
 TEST_F(GridScrollingTest, RowSizeAndOptionsTakeEffectWhenSet) {
   AddRows(12);
   ASSERT_TRUE(grid->VertScrollBar().Visible());
-  grid->SetRowSize(8);
-  for (int r = 0; r < grid->RowCount(); ++r) grid->Store().Row(r).Height = 8;
-  grid->SetOptions({TGridOption::goGrid, TGridOption::goHeader});
+  grid->SetRowSize(8);  // the existing rows too
+  EXPECT_EQ(grid->Store().Row(11).Height, 8);
+  EXPECT_EQ(Layout().RowTop(3), 18 + 3 * 9);
   EXPECT_FALSE(grid->VertScrollBar().Visible());  // 12 rows of 9 pixels fit
+  grid->AddRow();
+  EXPECT_EQ(grid->Store().Row(12).Height, 8);
   grid->SetOptions({TGridOption::goGrid});
   Settle();
   EXPECT_EQ(Layout().HeaderHeight(), 0);
@@ -163,6 +168,94 @@ TEST_F(GridScrollingTest, ColumnsWiderThanTheGridScrollHorizontally) {
   grid->SetFocus();
   session.driver.PressKey(VK_LEFT);
   EXPECT_EQ(grid->HorzScrollPosition(), 420 - grid->ClientRect().Width() - 5);
+}
+
+TEST_F(GridScrollingTest, SortingScrollsTheSelectedRowIntoView) {
+  for (int i = 0; i < 30; ++i) {
+    int r = grid->AddRow();
+    grid->SetCells(0, r, Utf8ToUtf16(std::string(i < 10 ? "0" : "") + std::to_string(i)));
+  }
+  grid->SelectCell(0, 0);
+  first->SetSortKind(TSortKind::skDescending);
+  first->SetSorted(true);
+  ASSERT_EQ(grid->SelectedRow(), 29);
+  EXPECT_EQ(grid->Cells(0, 29), u"00");
+  // The row is the last wholly visible one.
+  int fitting = grid->VertScrollBar().PageSize() - 1;
+  EXPECT_EQ(grid->TopRow(), 30 - fitting);
+  EXPECT_LE(Layout().RowTop(29) + 17, Layout().Body().Bottom);
+}
+
+TEST_F(GridScrollingTest, UpAndDownScrollOneRowOnlyWhenTheRowCrossesAnEdge) {
+  AddRows(30);
+  grid->SetFocus();
+  grid->SelectCell(0, 0);
+  SendMessage(grid->Handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
+  int top = grid->TopRow();
+  ASSERT_GT(top, 2);
+  session.driver.PressKey(VK_DOWN);  // row 1 is off screen above: the view stays
+  EXPECT_EQ(grid->SelectedRow(), 1);
+  EXPECT_EQ(grid->TopRow(), top);
+  session.driver.PressKey(VK_UP);  // row 0 is above the top row: one row up
+  EXPECT_EQ(grid->SelectedRow(), 0);
+  EXPECT_EQ(grid->TopRow(), top - 1);
+  int fitting = grid->VertScrollBar().PageSize() - 1;
+  grid->SelectCell(0, top - 1 + fitting - 1);  // the last wholly visible row
+  session.driver.PressKey(VK_DOWN);
+  EXPECT_EQ(grid->TopRow(), top);
+}
+
+TEST_F(GridScrollingTest, PageDownThatWouldPassTheLastRowSelectsTheLastRow) {
+  AddRows(20);
+  int fitting = grid->VertScrollBar().PageSize() - 1;
+  ASSERT_LT(fitting, 20);
+  std::vector<int> asked;
+  grid->OnBeforeSelect = [&](TObject*, int, int row, bool&) { asked.push_back(row); };
+  grid->SetFocus();
+  grid->SelectCell(0, 20 - fitting);  // selected + page = RowCount
+  asked.clear();
+  session.driver.PressKey(VK_NEXT);
+  EXPECT_EQ(grid->SelectedRow(), 19);
+  for (int row : asked) EXPECT_LT(row, 20);
+  EXPECT_LE(Layout().RowTop(19) + 17, Layout().Body().Bottom);
+}
+
+TEST_F(GridScrollingTest, SetTopRowStopsAtTheLastPageAndAtZeroWhenAllRowsFit) {
+  AddRows(5);
+  grid->SetTopRow(3);
+  EXPECT_EQ(grid->TopRow(), 0);
+  AddRows(25);
+  grid->SetTopRow(29);
+  int fitting = grid->VertScrollBar().PageSize() - 1;
+  EXPECT_EQ(grid->TopRow(), 30 - fitting);
+  EXPECT_EQ(grid->VertScrollBar().Position(), 30 - fitting);
+  grid->SetTopRow(4);
+  EXPECT_EQ(grid->TopRow(), 4);
+}
+
+TEST_F(GridScrollingTest, AddingAndRemovingAColumnUpdatesTheHorizontalBar) {
+  AddRows(3);
+  ASSERT_FALSE(grid->HorzScrollBar().Visible());
+  auto* third = new TDgTextColumn(form);
+  third->SetWidth(120);
+  third->SetCollection(&grid->Columns());  // 360 pixels of columns
+  EXPECT_TRUE(grid->HorzScrollBar().Visible());
+  EXPECT_EQ(grid->HorzScrollBar().Max(), 360);
+  delete third;
+  EXPECT_FALSE(grid->HorzScrollBar().Visible());
+  EXPECT_EQ(grid->HorzScrollBar().Max(), 240);
+}
+
+TEST_F(GridScrollingTest, GridLinesStyleReMeasuresTheRowsWhenSet) {
+  // The bar shows when the page (the wholly visible rows + 1) is below the rows:
+  // 12 rows ask for it 17 pixels apart, not 16 pixels apart.
+  int body = Layout().Body().Height();
+  ASSERT_EQ(body / 16 + 1, 12);
+  AddRows(12);
+  ASSERT_TRUE(grid->VertScrollBar().Visible());
+  grid->SetGridLinesStyle(TGridLinesStyle::lsVerticalOnly);
+  EXPECT_FALSE(grid->VertScrollBar().Visible());
+  EXPECT_EQ(Layout().RowTop(2), 18 + 2 * 16);
 }
 
 TEST_F(GridScrollingTest, TheMiddleButtonRollsWhileHeldAwayFromThePressPoint) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "grid/grid_cursors.h"
@@ -89,7 +90,19 @@ TEST_F(GridColumnMouseTest, DraggingAHeaderMovesTheColumnWithoutAClick) {
   session.driver.MoveTo(Header(120));
   session.driver.MoveTo(Header(200));  // the right half of the second column
   Settle();
-  ASSERT_NE(grid->HandleAllocated(), false);
+  // Under way: the drag box follows the mouse, the arrows mark the second column's right edge.
+  std::vector<TRect> floating;
+  for (const TestDriver::WindowInfo& w : session.driver.TopLevelWindows()) {
+    if (w.Visible && w.hwnd != form->Handle()) floating.push_back(w.Rect);
+  }
+  TPoint mouse = Header(200);
+  TPoint edge = grid->ClientToScreen({240, 0});
+  const TRect box{mouse.X - 60, mouse.Y + 4 - 18, mouse.X + 60, mouse.Y + 4};
+  const TRect down{edge.X - 4, edge.Y - 12, edge.X + 5, edge.Y - 3};
+  const TRect up{edge.X - 4, edge.Y + 17, edge.X + 5, edge.Y + 26};
+  std::sort(floating.begin(), floating.end(),
+            [](const TRect& a, const TRect& b) { return a.Top < b.Top; });
+  EXPECT_EQ(floating, (std::vector<TRect>{down, box, up}));
   session.driver.Release();
   Settle();
   EXPECT_TRUE(clicks.empty());
@@ -201,18 +214,22 @@ TEST_F(GridColumnMouseTest, APressedHeaderLooksSunkenWhileTheMouseIsOnIt) {
 }
 
 TEST_F(GridColumnMouseTest, SelectingARowRepaintsThatRowAndTheOldOneOnly) {
+  AddRows(7);  // 12 rows, 10 of them on screen
   grid->SetFocus();
-  grid->SelectCell(0, 0);
+  grid->SelectCell(0, 8);
   Settle();
-  std::vector<int> rows;
-  grid->OnCellColoring = [&](TObject*, int, int row, TColor&, TColor&, TCellState) {
-    rows.push_back(row);
-  };
-  session.driver.ClickAt(grid->Handle(), {30, Layout().RowTop(3) + 5});
+  GridLayout layout = Layout();
+  LPARAM at = MAKELPARAM(30, layout.RowTop(3) + 5);
+  SendMessage(grid->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+  // What the press left to paint: rows 3 and 8 (their shared lines aside), no row between.
+  const TRegion& update = WindowSystem().GetUpdateRegion(grid->Handle());
+  for (int row = 0; row < 10; ++row) {
+    TRect middle{10, layout.RowTop(row) + 3, 200, layout.RowTop(row) + 12};
+    EXPECT_EQ(update.Intersects(middle), row == 3 || row == 8) << row;
+  }
+  SendMessage(grid->Handle(), WM_LBUTTONUP, 0, at);
   Settle();
-  ASSERT_FALSE(rows.empty());
-  for (int row : rows) EXPECT_TRUE(row <= 1 || (row >= 2 && row <= 4)) << row;
-  EXPECT_LE(rows.size(), 2u * 5u);  // rows 0, 1 (its top line), 2, 3, 4 at most
+  EXPECT_EQ(grid->SelectedRow(), 3);
 }
 
 TEST_F(GridColumnMouseTest, TheGridCursorsAreRegisteredWithPictures) {

@@ -159,11 +159,11 @@ void DefineMatchTable(TDataGrid& table, TComponent* owner, TCustomImageList* fla
   flagHeader.SetDisplayMode(TDisplayMode::dmImageOnly);
 }
 
-int MatchPercent(int count, int countv) {
+std::int64_t MatchPercent(int count, int countv) {
   // Both steps in extended precision, as the table has always shown them.
   Extended quotient = static_cast<Extended>(countv) / static_cast<Extended>(count);
   Extended percent = quotient * static_cast<Extended>(100);
-  return static_cast<int>(RoundHalfEven(percent));
+  return RoundHalfEven(percent);
 }
 
 void AddMatchRow(TDataGrid& table, const MatchRecord& record) {
@@ -191,22 +191,25 @@ void AddMatchRow(TDataGrid& table, const MatchRecord& record) {
   }
   std::array<int, 7> averageValues{};
   std::array<int, 7> currentValues{};
+  // 64-bit: the difference of two 32-bit counters always fits, and its colour
+  // is read from the same value as its text.
+  std::array<std::int64_t, 7> differences{};
   for (std::size_t i = 0; i < 7; ++i) {
     averageValues[i] = ReadInteger(*average[i]);
     currentValues[i] = ReadInteger(*current[i]);
-    // 64-bit: the difference of two 32-bit counters always fits.
-    SetNumberText(table, ng::kFirstDifference + static_cast<int>(i), row,
-                  std::int64_t{averageValues[i]} - currentValues[i]);
+    differences[i] = std::int64_t{averageValues[i]} - currentValues[i];
+    SetNumberText(table, ng::kFirstDifference + static_cast<int>(i), row, differences[i]);
   }
   int count = ReadInteger(record.count);
   if (count != 0)
     SetNumberText(table, ng::kPercent, row, MatchPercent(count, ReadInteger(record.countv)));
 
-  for (int col = ng::kFirstDifference; col < ng::kFirstDifference + 7; ++col) {
-    ColourIf(table, table.Cell(col, row).AsInteger() < 0, col, row, clRed);
+  for (std::size_t i = 0; i < 7; ++i) {
+    ColourIf(table, differences[i] < 0, ng::kFirstDifference + static_cast<int>(i), row, clRed);
   }
-  for (int col = ng::kFirstDifference; col < ng::kFirstDifference + 7; ++col) {
-    ColourIf(table, table.Cell(col, row).AsInteger() > 0, col, row, kRiseColor);
+  for (std::size_t i = 0; i < 7; ++i) {
+    ColourIf(table, differences[i] > 0, ng::kFirstDifference + static_cast<int>(i), row,
+             kRiseColor);
   }
   ColourSeason(table, ng::kFirstAverage, row, averageValues);
   ColourSeason(table, ng::kFirstCurrent, row, currentValues);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "app/match_feed.h"
 #include "platform/base/color.h"
 
@@ -43,6 +45,7 @@ void DefineMatchTable(TDataGrid& table, TComponent* owner, TCustomImageList* fla
 void AddMatchRow(TDataGrid& table, const MatchRecord& record);
 
 // The percent of countv in count, rounded half to even in extended precision.
-int MatchPercent(int count, int countv);
+// 64 bits: a large countv over a count of 1 passes 32 bits.
+std::int64_t MatchPercent(int count, int countv);
 
 }  // namespace kx

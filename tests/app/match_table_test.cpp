@@ -93,6 +93,23 @@ TEST_F(MatchTableTest, ThePercentRoundsHalfToEvenInExtendedPrecision) {
   EXPECT_EQ(Text(31), u"0");  // count 0: not computed, the new cell's 0 stays
 }
 
+TEST_F(MatchTableTest, ThePercentAndItsCellKeepSixtyFourBits) {
+  EXPECT_EQ(MatchPercent(1, 2147483647), 214748364700);
+  EXPECT_EQ(MatchPercent(1, -2147483647 - 1), -214748364800);
+  AddMatchRow(*table, Record("H", {"0", "0", "0", "0", "0", "0", "0", "1"},
+                             {"0", "0", "0", "0", "0", "0", "0", "2147483647"}));
+  EXPECT_EQ(Text(31), u"214748364700");
+}
+
+TEST_F(MatchTableTest, ADifferenceBeyondThirtyTwoBitsHasTheColourOfItsText) {
+  AddMatchRow(*table, Record("H", {"2147483647", "-2147483648", "0", "0", "0", "0", "0", "0"},
+                             {"-1", "1", "0", "0", "0", "0", "0", "0"}));
+  EXPECT_EQ(Text(24), u"2147483648");
+  EXPECT_EQ(Color(24), kRiseColor);
+  EXPECT_EQ(Text(25), u"-2147483649");
+  EXPECT_EQ(Color(25), clRed);
+}
+
 TEST_F(MatchTableTest, IntegerRulesReadDecimalsAsZeroButCellsShowThem) {
   AddMatchRow(*table, Record("H", {"60.5", "1e2", "061", "0", "0", "0", "0", "0"},
                              {"0", "0", "0", "0", "0", "0", "0", "0"}));

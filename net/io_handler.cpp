@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "net/body_blocks.h"
 #include "net/net_errors.h"
 
 namespace kx {
@@ -113,11 +114,21 @@ bool NetIOHandler::ReadBytes(std::size_t count, std::string& out) {
 }
 
 void NetIOHandler::ReadToClose(std::string& out, std::size_t maxSize) {
-  for (;;) {
-    if (out.size() + (m_end - m_begin) > maxSize) throw ENetResponseTooLarge();
-    TakeBuffered(m_end - m_begin, out);
-    if (!Fill()) return;
+  BodyBlocks body;
+  try {
+    for (;;) {
+      const std::size_t buffered = m_end - m_begin;
+      if (out.size() + body.Size() + buffered > maxSize) throw ENetResponseTooLarge();
+      body.Append(m_data.data() + m_begin, buffered);
+      m_begin = m_end;
+      if (!Fill()) break;
+    }
+  } catch (...) {
+    // What arrived before the failure is the caller's all the same.
+    body.MoveTo(out);
+    throw;
   }
+  body.MoveTo(out);
 }
 
 }  // namespace kx

@@ -45,7 +45,8 @@ class NetIOHandler {
   // Appends up to count bytes to out; returns false when the stream ended first.
   bool ReadBytes(std::size_t count, std::string& out);
   // Appends everything until the peer closes; raises ENetResponseTooLarge when
-  // out would grow beyond maxSize.
+  // out would grow beyond maxSize. out grows once, to exactly what it keeps,
+  // also when a failure ends the reading.
   void ReadToClose(std::string& out, std::size_t maxSize);
 
  private:

@@ -328,6 +328,28 @@ TEST(HttpLimits, AnEndlessBodyStopsAtTheLimitWithTheError) {
   }
 }
 
+TEST(HttpLimits, ABodyReadUntilCloseIsKeptWithoutDoublingItsBuffer) {
+  // Pieces of 20,000 bytes; a text grown piece by piece doubles from 20,000, so
+  // these sizes lie just past a doubling step.
+  for (std::size_t size : {std::size_t{20000} * 256 + 1000, std::size_t{20000} * 2048 + 20000}) {
+    auto connector = std::make_unique<test::MemoryConnector>();
+    std::vector<std::string> blocks{"HTTP/1.1 200 OK\r\n\r\n"};
+    for (std::size_t sent = 0; sent < size; sent += 20000) {
+      blocks.push_back(std::string(std::min<std::size_t>(20000, size - sent), 'b'));
+    }
+    connector->Add(std::move(blocks));
+    TNetHTTP http(std::move(connector));
+    std::string body = http.Get(kFeedUrl);
+    EXPECT_EQ(body.size(), size);
+    EXPECT_EQ(body.find_first_not_of('b'), std::string::npos);
+    EXPECT_LE(body.capacity(), size + size * 3 / 10) << size;
+  }
+  TNetHTTP endless(std::make_unique<EndlessConnector>("HTTP/1.1 200 OK\r\n\r\n"));
+  std::string cut;
+  EXPECT_THROW(endless.Get(kFeedUrl, cut), ENetResponseTooLarge);
+  EXPECT_LE(cut.capacity(), cut.size() + cut.size() * 3 / 10);
+}
+
 TEST_F(HttpTest, HeadLimitsCountOverAllContinueHeads) {
   // Each "100 Continue" head stays under the line limit; together they pass it.
   std::string heads;

@@ -105,9 +105,13 @@ void ExtractTag(std::string_view data, std::string_view name, std::string& slot)
   slot.assign(rest.substr(0, close));
 }
 
+bool IsRefusedFeed(std::string_view document) {
+  return document.find("Failed") != std::string_view::npos;
+}
+
 FeedOutcome ReadMatchFeed(std::string_view document,
                           const std::function<void(const MatchRecord&)>& onRecord) {
-  if (document.find("Failed") != std::string_view::npos) return FeedOutcome::Refused;
+  if (IsRefusedFeed(document)) return FeedOutcome::Refused;
   if (document.find(kMatchOpen) == std::string_view::npos) return FeedOutcome::NoMatches;
   FeedIndex index(document);
   std::array<std::string, kTagCount> slots;

@@ -27,6 +27,9 @@ inline constexpr std::array<std::string_view, 25> kMatchTags{
 // data has no opening tag, unchanged when the opening tag has no closing tag after it.
 void ExtractTag(std::string_view data, std::string_view name, std::string& slot);
 
+// True when the document says "Failed": the service refused the login.
+bool IsRefusedFeed(std::string_view document);
+
 enum class FeedOutcome {
   Refused,    // the document says "Failed": the service refused the login
   NoMatches,  // the document holds no "<match"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "net/http.h"
@@ -70,6 +71,17 @@ class TForm1 : public TForm {
   void SaveCredentials();
   void LoadMatches();
 
+  // Beyond the window definition: what a user of the match table reaches for.
+  // Fetches the day's matches again on the same client (its cookie), refills
+  // the table and the count, and selects the match that was selected (by its
+  // id) with its details. A refused or failed request shows its message and
+  // keeps the table as it was.
+  void ReloadMatches();
+  enum class CopyScope { SelectedMatch, WholeTable };
+  // Puts the selected match, or the whole table, on the clipboard as
+  // tab-separated lines under the visible columns' headers.
+  void CopyMatches(CopyScope scope);
+
   // The services the flow reaches the outside through; tests replace them.
   std::function<void(const std::string& text)> ShowMessage;
   std::function<bool(const std::string& url)> OpenUrl;
@@ -78,8 +90,20 @@ class TForm1 : public TForm {
   std::string CredentialsPath;
 
  private:
+  // The text of one request of the login and feed URL; failure holds the
+  // message of a network error, after which text is what arrived.
+  struct FeedResponse {
+    std::string text;
+    std::optional<std::string> failure;
+  };
+  FeedResponse RequestFeed();
   void DefineWindow();
   void ShowFootballPage();
+  void ConnectUserKeys();
+  void FormShortCut(TMsg& msg, bool& handled);
+  void LoginFieldKeyPress(char& key);
+  void SelectMatchById(const std::u16string& id, int col, int topRow);
+  void ClearMatchDetails();
 };
 
 }  // namespace kx

@@ -10,7 +10,8 @@ packages=(
   zlib1g-dev libjpeg-dev libpng-dev libsdl2-dev libx11-dev libxext-dev libcurl4-openssl-dev
   libcpp-httplib-dev
   clang libclang-rt-14-dev clang-format
-  xvfb xauth xdotool openbox curl python3 locales
+  xvfb xauth xdotool openbox curl python3 locales xclip
+  dpkg-dev fakeroot file desktop-file-utils appstream
 )
 
 missing=()

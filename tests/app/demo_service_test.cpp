@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "app/match_feed.h"
 #include "app/match_table.h"
@@ -107,6 +109,37 @@ TEST_F(DemoServiceTest, TheLoginSetsASessionCookieThatTheFeedRequestCarries) {
   std::string second = Get(http, "/login/kestrix.php?login=demo&pass=demo");
   EXPECT_NE(sent.find("Cookie: kxsession="), std::string::npos) << sent;
   EXPECT_EQ(second, first);
+  // A later feed of the session: the same matches with moved odds.
+  std::string third = Get(http, "/login/kestrix.php?login=demo&pass=demo");
+  EXPECT_NE(third, first);
+  auto odds = [](const std::string& feed) {
+    std::vector<std::string> values;
+    for (std::size_t at = feed.find("<kf1>"); at != std::string::npos;
+         at = feed.find("<kf1>", at + 1)) {
+      values.push_back(feed.substr(at + 5, feed.find('<', at + 5) - at - 5));
+    }
+    return values;
+  };
+  auto withoutOdds = [](std::string feed) {
+    for (const char* tag : {"kf1", "kf2", "kf3"}) {
+      std::string open = std::string("<") + tag + ">";
+      for (std::size_t at = feed.find(open); at != std::string::npos;
+           at = feed.find(open, at + 1)) {
+        feed.erase(at + open.size(), feed.find('<', at + open.size()) - at - open.size());
+      }
+    }
+    return feed;
+  };
+  EXPECT_EQ(withoutOdds(third), withoutOdds(first));
+  std::vector<std::string> before = odds(first), after = odds(third);
+  ASSERT_EQ(before.size(), 120u);
+  ASSERT_EQ(after.size(), 120u);
+  int changed = 0;
+  for (std::size_t i = 0; i < before.size(); ++i) {
+    changed += before[i] != after[i] ? 1 : 0;
+    EXPECT_NEAR(std::stod(after[i]), std::stod(before[i]), std::stod(before[i]) * 0.07 + 0.01);
+  }
+  EXPECT_GT(changed, 60);
 }
 
 }  // namespace

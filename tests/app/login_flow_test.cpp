@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <mutex>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -23,114 +25,11 @@
 #include "skin/controls/skin_page_control.h"
 #include "skin/controls/skin_password_edit.h"
 #include "skin/frame/skin_frame.h"
+#include "tests/app/login_flow_fixture.h"
 #include "tests/net/loopback_server.h"
 
 namespace kx {
 namespace {
-
-// A scripted service: the version file answers `probe`; a login request
-// without a cookie gets a session cookie and `first`, one with the cookie gets
-// `second`. Every request head is kept.
-class ScriptedService {
- public:
-  ScriptedService(std::string probe, std::string first, std::string second)
-      : m_server(
-            [this, probe, first, second](test::LoopbackServer::Connection& c) {
-              for (;;) {
-                std::string head = c.ReadHead();
-                if (head.empty()) return;
-                {
-                  std::lock_guard<std::mutex> lock(m_lock);
-                  m_heads.push_back(head);
-                }
-                if (head.rfind("GET /refresh/", 0) == 0) {
-                  c.Send("HTTP/1.1 " + probe +
-                         "\r\nContent-Length: 2\r\nConnection: close\r\n\r\nok");
-                  return;
-                }
-                bool cookie = head.find("Cookie: session=s1") != std::string::npos;
-                const std::string& body = cookie ? second : first;
-                c.Send(std::string("HTTP/1.1 200 OK\r\n") +
-                       (cookie ? "" : "Set-Cookie: session=s1; Path=/\r\n") + "Content-Length: " +
-                       std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
-                return;
-              }
-            },
-            8) {}
-  std::string Host() const { return "127.0.0.1:" + std::to_string(m_server.Port()); }
-  std::vector<std::string> Heads() {
-    std::lock_guard<std::mutex> lock(m_lock);
-    return m_heads;
-  }
-
- private:
-  std::mutex m_lock;
-  std::vector<std::string> m_heads;
-  test::LoopbackServer m_server;
-};
-
-const char* kFeed =
-    "<match><id>1</id><date>10.12.2026</date><time>18:00</time><home>Home FC</home>"
-    "<away>Away FC</away><liga>England. Premier League</liga><kf1>1.5</kf1><kf2>3.2</kf2>"
-    "<kf3>5.1</kf3><p1>1</p1><x>2</x><p2>3</p2><t05>4</t05><t15>5</t15><t25>6</t25><oz>7</oz>"
-    "<count>42</count><countv>21</countv></match><match><id>2</id><home>Second</home><away>Other</"
-    "away>"
-    "<liga>Spain. La Liga</liga></match>";
-
-// The client in a fresh directory (the credentials file is "qev.log" there),
-// with its dialogs and the shell opener recorded.
-class LoginFlowTest : public ::testing::Test {
- protected:
-  LoginFlowTest() {
-    std::filesystem::create_directories(dir);
-    std::filesystem::current_path(dir);
-    session.driver.SetMessageHandler([this](TMsg& m) { app.DispatchOne(m); });
-  }
-  ~LoginFlowTest() override {
-    unsetenv("KESTRIX_SERVICE_HOST");
-    std::filesystem::current_path(home);
-    std::filesystem::remove_all(dir);
-  }
-  void WriteCredentials(const std::string& bytes) { WriteWholeFile("qev.log", bytes); }
-  // Creates the window as the program does, against the service at host.
-  TForm1& Open(const std::string& host = "127.0.0.1:1") {
-    setenv("KESTRIX_SERVICE_HOST", host.c_str(), 1);
-    app.CreateForm(form);
-    form->ShowMessage = [this](const std::string& text) { messages.push_back(text); };
-    form->OpenUrl = [this](const std::string& url) {
-      opened.push_back(url);
-      return true;
-    };
-    form->Show();
-    Settle();
-    return *form;
-  }
-  void Settle() { session.driver.RunUntilIdle(); }
-  void ClickLogin() {
-    session.driver.ClickAt(form->ksSkinTabSheet1->Handle(), {496 + 50, 416 + 12});
-    Settle();
-  }
-  void Login(const std::string& login, const std::string& password) {
-    form->loginedit->SetCaption(login);
-    form->passedit->SetText(password);
-    ClickLogin();
-  }
-  std::vector<std::string> VisibleTabs() {
-    std::vector<std::string> tabs;
-    for (int t = 0; t < form->Page->TabCount(); ++t)
-      tabs.push_back(form->Page->PageForTab(t)->Caption());
-    return tabs;
-  }
-
-  std::filesystem::path home = std::filesystem::current_path();
-  std::filesystem::path dir =
-      std::filesystem::temp_directory_path() / ("kx-login-" + std::to_string(::getpid()));
-  HeadlessSession session{{1200, 800}};
-  TApplication app{session.system, "/usr/bin/kestrix"};
-  TForm1* form = nullptr;
-  std::vector<std::string> messages;
-  std::vector<std::string> opened;
-};
 
 using Tabs = std::vector<std::string>;
 
@@ -163,6 +62,49 @@ TEST_F(LoginFlowTest, RememberedCredentialsFillTheFieldsInEveryLineForm) {
     // A short file no longer stops the start-up half-way: only About shows.
     EXPECT_EQ(f->Page->TabCount(), 1) << c.bytes;
   }
+}
+
+TEST_F(LoginFlowTest, AnUnreadableFileIsReportedOnceAndTheWindowStartsAsWithoutOne) {
+  // The process's own memory reads with an error from its first byte, also for root.
+  std::filesystem::create_symlink("/proc/self/mem", "qev.log");
+  std::vector<std::string> reported;
+  app.OnException = [&reported](TObject*, const Exception& e) { reported.push_back(e.Message()); };
+  Open();
+  ASSERT_EQ(reported.size(), 1u);
+  EXPECT_EQ(reported[0].rfind("Cannot open file \"", 0), 0u) << reported[0];
+  EXPECT_EQ(form->loginedit->Caption(), "");
+  EXPECT_EQ(form->passedit->Text(), "");
+  EXPECT_FALSE(form->zap->Checked());
+  EXPECT_EQ(form->Page->ActivePage(), form->ksSkinTabSheet1);
+  EXPECT_EQ(VisibleTabs(), Tabs{"About"});
+}
+
+TEST_F(LoginFlowTest, AStandardErrorDuringARequestIsReportedAndTheWindowStaysUsable) {
+  ScriptedService service("200 OK", "OK", kFeed);
+  Open(service.Host());
+  std::vector<std::string> reported;
+  app.OnException = [&reported](TObject*, const Exception& e) { reported.push_back(e.Message()); };
+  // Out of memory while the login's response arrives: reported, and the login stops on About.
+  form->NetHTTP1.OnResponseHead = [](const TNetHTTPResponse&) { throw std::bad_alloc(); };
+  Login("demo", "demo");
+  EXPECT_EQ(reported, std::vector<std::string>{"Out of memory"});
+  EXPECT_EQ(VisibleTabs(), Tabs{"About"});
+  EXPECT_FALSE(app.Terminated());
+  // Another standard error during the feed request: reported; the table stays empty.
+  int responses = 0;
+  form->NetHTTP1.OnResponseHead = [&responses](const TNetHTTPResponse&) {
+    if (++responses == 2) throw std::length_error("feed too long");
+  };
+  Login("demo", "demo");
+  EXPECT_EQ(reported, (std::vector<std::string>{"Out of memory", "feed too long"}));
+  EXPECT_EQ(VisibleTabs(), Tabs{"Football"});
+  EXPECT_EQ(form->NG->RowCount(), 0);
+  // The window goes on: F5 fetches the matches on the same client.
+  service.AddReload(OkResponse(kFeed));
+  session.driver.PressKey(VK_F1 + 4);  // F5
+  Settle();
+  EXPECT_EQ(form->NG->RowCount(), 2);
+  EXPECT_EQ(form->fcount->Caption(), "Count: 2");
 }
 
 TEST_F(LoginFlowTest, AFileThatCannotBeWrittenStopsTheLoginOnAbout) {
@@ -236,10 +178,7 @@ TEST_F(LoginFlowTest, TheWholeLoginFillsTheTableAndARowFillsTheDetails) {
   EXPECT_EQ(form->NG->RowCount(), 2);
   EXPECT_EQ(form->fcount->Caption(), "Count: 2");
   // Two identical requests, the second with the first one's cookie; the fields percent-encoded.
-  std::vector<std::string> logins;
-  for (const std::string& head : service.Heads()) {
-    if (head.find("/login/") != std::string::npos) logins.push_back(head);
-  }
+  std::vector<std::string> logins = service.LoginHeads();
   ASSERT_EQ(logins.size(), 2u);
   const std::string line = "GET /login/kestrix.php?login=de%20mo%26x%23y&pass=p%26ss%20word";
   EXPECT_EQ(logins[0].rfind(line, 0), 0u);

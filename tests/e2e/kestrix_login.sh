@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The real client with SDL on a virtual X display under a window manager,
 # against the real demo service, driven by xdotool: the window appears centred
-# and shaped; typing demo / demo and clicking LOGIN fills the table; a click on
-# a row fills the detail panel; a caption drag moves the window; the close
-# button ends the process. Usage: kestrix_login.sh BIN_DIR OUT_DIR
+# and shaped; typing demo / demo and pressing Enter in the password field fills
+# the table; a click on a row fills the detail panel; Ctrl+C copies the match and
+# Ctrl+Shift+C the table to the X clipboard; F5 fetches the feed again and the
+# table changes; a caption drag moves the window; the close button ends the
+# process. Usage: kestrix_login.sh BIN_DIR OUT_DIR
 set -euo pipefail
 bin=$1
 out=$2
@@ -69,7 +71,8 @@ click $((px + 500)) $((py + 289))
 xdotool type --delay 30 demo
 click $((px + 500)) $((py + 354))
 xdotool type --delay 30 demo
-click $((px + 552)) $((py + 428))
+# Enter in the password field logs in.
+xdotool key Return
 
 # The match table: its first row's odds cells are light blue.
 found=""
@@ -92,6 +95,50 @@ if [ "$before" == "$after" ]; then
   echo "the detail strip did not change ($before); see $out/kestrix-details.png" >&2
   exit 1
 fi
+
+# Ctrl+C copies the selected match: the visible columns' headers, then its texts.
+clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
+xdotool key ctrl+c
+sleep 0.5
+copied=$(clipboard)
+lines=$(printf '%s\n' "$copied" | wc -l)
+header=$(printf '%s\n' "$copied" | head -n 1)
+fields=$(printf '%s\n' "$copied" | tail -n 1 | awk -F '\t' '{print NF}')
+if [ "$lines" != 2 ] || [ "$header" != "$(printf 'Fl\tTime\tHome\tAway\t1\tX\t2\t1\tX\t2\t0.5\t1.5\t2.5\tBTTS\tPrecent')" ] || [ "$fields" != 15 ]; then
+  echo "Ctrl+C did not copy the match as two lines of 15 fields: $copied" >&2
+  exit 1
+fi
+printf '%s\n' "$copied" >"$out/kestrix-copied-match.txt"
+
+# Ctrl+Shift+C copies the whole table; F5 fetches the feed again, whose odds have moved.
+feeds() { grep -c 'GET /login/kestrix.php' "$log" || true; }
+xdotool key ctrl+shift+c
+sleep 0.5
+before=$(clipboard)
+rows=$(printf '%s\n' "$before" | wc -l)
+if [ "$rows" -lt 11 ]; then
+  echo "Ctrl+Shift+C did not copy the table: $rows lines" >&2
+  exit 1
+fi
+requests=$(feeds)
+xdotool key F5
+for _ in $(seq 50); do
+  [ "$(feeds)" -gt "$requests" ] && break
+  sleep 0.1
+done
+if [ "$(feeds)" -le "$requests" ]; then
+  echo "F5 sent no feed request ($requests before)" >&2
+  exit 1
+fi
+sleep 0.5
+xdotool key ctrl+shift+c
+sleep 0.5
+after=$(clipboard)
+if [ "$(printf '%s\n' "$after" | wc -l)" != "$rows" ] || [ "$after" == "$before" ]; then
+  echo "F5 did not change the table: $rows lines before, $(printf '%s\n' "$after" | wc -l) after" >&2
+  exit 1
+fi
+"$bin/xshot" "$out/kestrix-reloaded.png" "$px" "$py" >/dev/null
 
 # A caption drag moves the window.
 xdotool mousemove $((X + 300)) $((Y + 12))
@@ -123,4 +170,4 @@ if kill -0 "$client" 2>/dev/null; then
   echo "the close button did not end the client" >&2
   exit 1
 fi
-echo "kestrix: centred and shaped window, demo / demo filled the table, a row filled the details, the caption drag moved it, the close button ended it; screenshots in $out"
+echo "kestrix: centred and shaped window, demo / demo and Enter filled the table, a row filled the details, Ctrl+C copied it, F5 sent feed request $(feeds) and changed the table of $((rows - 1)) matches, the caption drag moved it, the close button ended it; screenshots in $out"

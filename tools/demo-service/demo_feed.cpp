@@ -218,9 +218,9 @@ Season CurrentSeason(const Season& average, std::mt19937& random) {
   return {p1, x, p2, t05, near(average.t15, 20), near(average.t25, 0), near(average.oz, 0), count};
 }
 
-std::string Odds(int percent) {
+std::string Odds(int percent, double drift = 1.0) {
   // The bookmaker's margin of about 7 %, and a floor for near-certain outcomes.
-  double odds = std::max(1.05, 93.0 / std::max(percent, 3));
+  double odds = std::max(1.05, 93.0 / std::max(percent, 3) * drift);
   char text[16];
   std::snprintf(text, sizeof text, "%.2f", odds);
   return text;
@@ -267,6 +267,11 @@ std::string GenerateDemoFeed(const DemoFeedOptions& options) {
   std::string feed;
   feed.reserve(static_cast<std::size_t>(std::max(options.matches, 0)) * 620);
   std::vector<int> kickOffs = KickOffs(std::max(options.matches, 0), random);
+  // The odds of a later update move by up to 6 % either way, from a generator
+  // of their own, so that everything else stays as it was.
+  std::mt19937 drift(options.seed ^ (static_cast<std::uint32_t>(options.update) * 0x9E3779B9u));
+  std::uniform_real_distribution<double> move(0.94, 1.06);
+  auto moved = [&] { return options.update == 0 ? 1.0 : move(drift); };
   for (int i = 0; i < options.matches; ++i) {
     const League& league = kLeagues[pickLeague(random)];
     std::size_t home = pickTown(random);
@@ -285,9 +290,9 @@ std::string GenerateDemoFeed(const DemoFeedOptions& options) {
     AppendTag(feed, "home", ClubName(league.style, league.towns[home], random));
     AppendTag(feed, "away", ClubName(league.style, league.towns[away], random));
     AppendTag(feed, "liga", league.name);
-    AppendTag(feed, "kf1", Odds(average.p1));
-    AppendTag(feed, "kf2", Odds(average.x));
-    AppendTag(feed, "kf3", Odds(average.p2));
+    AppendTag(feed, "kf1", Odds(average.p1, moved()));
+    AppendTag(feed, "kf2", Odds(average.x, moved()));
+    AppendTag(feed, "kf3", Odds(average.p2, moved()));
     AppendSeason(feed, average, "");
     AppendSeason(feed, current, "v");
     feed += "</match>\n";

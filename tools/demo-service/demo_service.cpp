@@ -67,11 +67,11 @@ std::string DemoService::NewSession() {
   std::lock_guard<std::mutex> lock(m_sessionsLock);
   char text[32];
   std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(m_nextSession++));
-  m_sessions.insert(text);
+  m_sessions.emplace(text, 0);
   return text;
 }
 
-bool DemoService::HasSession(const std::string& cookieHeader) {
+int DemoService::NextUpdate(const std::string& cookieHeader) {
   std::string prefix = std::string(kCookieName) + "=";
   std::lock_guard<std::mutex> lock(m_sessionsLock);
   for (std::size_t at = cookieHeader.find(prefix); at != std::string::npos;
@@ -79,9 +79,10 @@ bool DemoService::HasSession(const std::string& cookieHeader) {
     std::size_t start = at + prefix.size();
     std::size_t end = cookieHeader.find(';', start);
     std::string value = cookieHeader.substr(start, end == std::string::npos ? end : end - start);
-    if (m_sessions.count(value)) return true;
+    auto session = m_sessions.find(value);
+    if (session != m_sessions.end()) return session->second++;
   }
-  return false;
+  return -1;
 }
 
 void DemoService::Route() {
@@ -97,17 +98,23 @@ void DemoService::Route() {
     response.set_content("Kestrix 3.6\r\n", "text/plain");
   });
   m_server->Get(kLoginPath, [this](const httplib::Request& request, httplib::Response& response) {
-    bool known = HasSession(request.get_header_value("Cookie"));
     bool demo = request.get_param_value("login") == kDemoLogin &&
                 request.get_param_value("pass") == kDemoPassword;
     if (!demo) {
       response.set_content("Login Failed: unknown login or wrong password\r\n", "text/html");
       return;
     }
-    if (!known) {
+    const int update = NextUpdate(request.get_header_value("Cookie"));
+    if (update < 0) {
       response.set_header("Set-Cookie", std::string(kCookieName) + "=" + NewSession() + "; path=/");
     }
-    response.set_content(m_feed, "text/html");
+    if (update <= 0) {
+      response.set_content(m_feed, "text/html");
+      return;
+    }
+    DemoFeedOptions later = m_options.feed;
+    later.update = update;
+    response.set_content(GenerateDemoFeed(later), "text/html");
   });
 }
 

@@ -2,9 +2,9 @@
 
 #include <atomic>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <mutex>
-#include <set>
 #include <string>
 
 #include "tools/demo-service/demo_feed.h"
@@ -22,7 +22,9 @@ struct DemoServiceOptions {
 
 // The stand-in for the statistics service, on one loopback port: the version
 // file, the login with the demo account demo / demo (a session cookie with the
-// feed), and the day's feed for a request that carries the cookie.
+// feed), and the day's feed for a request that carries the cookie: the first
+// such request of a session gets the feed as the login did, each later one the
+// next update of the day, with moved odds.
 class DemoService {
  public:
   explicit DemoService(const DemoServiceOptions& options);
@@ -47,13 +49,15 @@ class DemoService {
  private:
   void Route();
   std::string NewSession();
-  bool HasSession(const std::string& cookieHeader);
+  // The update of the feed that a request with this Cookie header gets: -1
+  // without a known session, else how many feeds the session had before.
+  int NextUpdate(const std::string& cookieHeader);
 
   DemoServiceOptions m_options;
   std::string m_feed;
   std::unique_ptr<httplib::Server> m_server;
   std::mutex m_sessionsLock;
-  std::set<std::string> m_sessions;
+  std::map<std::string, int> m_sessions;  // feeds served to each session
   std::uint64_t m_nextSession = 0;
   std::atomic<bool> m_stopped{false};
   std::atomic<bool> m_serving{false};

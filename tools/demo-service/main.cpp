@@ -1,7 +1,8 @@
 // kestrix-demo-service [--port N] [--bind HOST] [--matches N] [--seed S]
-// [--version-status CODE]: serves the version file, the demo account demo /
-// demo and the day's feed until SIGINT or SIGTERM. Prints the address it
-// listens on as its first line, so that a script can start it on port 0.
+// [--version-status CODE] | --help | --version: serves the version file, the
+// demo account demo / demo and the day's feed until SIGINT or SIGTERM. Prints
+// the address it listens on as its first line, so that a script can start it
+// on port 0.
 #include <pthread.h>
 #include <signal.h>
 
@@ -16,7 +17,19 @@
 
 namespace {
 
+constexpr const char* kUsage =
+    "Usage: kestrix-demo-service [--port N] [--bind HOST] [--matches N] [--seed S]\n"
+    "                            [--version-status CODE]\n"
+    "       kestrix-demo-service --help | --version\n"
+    "Serves the Kestrix client on HOST:N (default 127.0.0.1, a free port): the version file\n"
+    "/refresh/kestrix3.6.txt answered with CODE (default 200), the demo account demo / demo\n"
+    "and a feed of N generated matches (default 150) from the seed S (default: today).\n"
+    "Prints the address it listens on as its first line; stops on SIGINT or SIGTERM.\n";
+
+enum class Request { Serve, Help, Version };
+
 struct Arguments {
+  Request request = Request::Serve;
   int port = 0;
   std::string bind = "127.0.0.1";
   kx::DemoServiceOptions service;
@@ -31,6 +44,14 @@ bool ReadNumber(const char* text, long low, long high, long& value) {
 }
 
 bool Parse(int argc, char** argv, Arguments& args) {
+  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    args.request = Request::Help;
+    return true;
+  }
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    args.request = Request::Version;
+    return true;
+  }
   for (int i = 1; i < argc; ++i) {
     std::string name = argv[i];
     if (i + 1 >= argc) return false;
@@ -73,10 +94,16 @@ void SetToday(Arguments& args) {
 int main(int argc, char** argv) {
   Arguments args;
   if (!Parse(argc, argv, args)) {
-    std::fprintf(stderr,
-                 "usage: kestrix-demo-service [--port N] [--bind HOST] [--matches N] [--seed S] "
-                 "[--version-status CODE]\n");
+    std::fputs(kUsage, stderr);
     return 2;
+  }
+  if (args.request == Request::Help) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  if (args.request == Request::Version) {
+    std::printf("kestrix-demo-service %s\n", KESTRIX_VERSION);
+    return 0;
   }
   SetToday(args);
   // The signals are taken by a thread of their own, which stops the server.

@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Runs the README's two commands as a new user would: in a fresh minimal Debian
 # bookworm root (debootstrap) holding a clean clone of this repository's HEAD,
-# under chroot with /proc, /dev and /sys mounted. Reports each command's exit
-# status and wall time; the logs stay in the root's /var/log/kestrix-*.log
-# until the root is removed at the end (KEEP_ROOT=1 keeps it).
+# under chroot with /proc, /dev and /sys mounted. Then builds the Debian package
+# there (scripts/package.sh), installs it into a second fresh root with
+# `apt-get install ./kestrix_*.deb` and runs the installed programs: `kestrix
+# --version`, `kestrix` without a display (status 2) and `kestrix-demo-service
+# --port 0` answering the version file. Reports each step's exit status and
+# wall time; the logs stay in the roots' /var/log/kestrix-*.log until the roots
+# are removed at the end (KEEP_ROOT=1 keeps them).
 # Needs root, and Debian's package registry for debootstrap and for the
 # packages the commands install.
 set -euo pipefail
@@ -29,11 +33,18 @@ if [ -z "$mirror" ]; then
 fi
 
 root=$(mktemp -d /var/tmp/kestrix-fresh.XXXXXX)
+second="$root-package"
 cleanup() {
-  for m in sys dev/pts dev proc; do
-    mountpoint -q "$root/$m" && umount -l "$root/$m" || true
+  for r in "$root" "$second"; do
+    for m in sys dev/pts dev proc; do
+      mountpoint -q "$r/$m" && umount -l "$r/$m" || true
+    done
   done
-  if [ -z "${KEEP_ROOT:-}" ]; then rm -rf "$root"; else echo "fresh-check: root kept at $root"; fi
+  if [ -z "${KEEP_ROOT:-}" ]; then
+    rm -rf "$root" "$second"
+  else
+    echo "fresh-check: roots kept at $root and $second"
+  fi
 }
 trap cleanup EXIT
 
@@ -45,33 +56,73 @@ debootstrap --variant=minbase bookworm "$root" "$mirror" >"$root.debootstrap.log
 }
 rm -f "$root.debootstrap.log"
 echo "fresh-check: root ready in $(($(date +%s) - start)) s"
+# The second root is the same fresh system, untouched by the first one's builds.
+cp -a "$root" "$second"
 
-cp /etc/resolv.conf "$root/etc/resolv.conf"
+mount_system() {
+  cp /etc/resolv.conf "$1/etc/resolv.conf"
+  mount -t proc proc "$1/proc"
+  mount --bind /dev "$1/dev"
+  mount --bind /dev/pts "$1/dev/pts"
+  mount -t sysfs sysfs "$1/sys"
+}
 mkdir -p "$root/work"
 git clone -q "$top" "$root/work/kestrix"
-mount -t proc proc "$root/proc"
-mount --bind /dev "$root/dev"
-mount --bind /dev/pts "$root/dev/pts"
-mount -t sysfs sysfs "$root/sys"
+mount_system "$root"
 
 overall=0
+# run_in_root ROOT NAME EXPECTED_STATUS COMMAND: runs COMMAND in /work/kestrix of ROOT.
 run_in_root() {
-  local name=$1 command=$2
+  local where=$1 name=$2 expected=$3 command=$4
   local log="/var/log/kestrix-$name.log"
   local begin status
+  mkdir -p "$where/work/kestrix"
   begin=$(date +%s)
   set +e
-  chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    LANG=C.UTF-8 /bin/bash -c "cd /work/kestrix && $command" >"$root$log" 2>&1
+  chroot "$where" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+    LANG=C.UTF-8 /bin/bash -c "cd /work/kestrix && $command" >"$where$log" 2>&1
   status=$?
   set -e
   local seconds=$(($(date +%s) - begin))
-  printf 'fresh-check: %-22s exit %d after %d m %02d s\n' "$command" "$status" $((seconds / 60)) $((seconds % 60))
-  if [ "$status" -ne 0 ]; then
-    tail -n 30 "$root$log"
+  printf 'fresh-check: %-40s exit %d after %d m %02d s\n' "$name" "$status" $((seconds / 60)) $((seconds % 60))
+  if [ "$status" -ne "$expected" ]; then
+    echo "fresh-check: $name should end with status $expected" >&2
+    tail -n 30 "$where$log"
     overall=1
+  else
+    tail -n 3 "$where$log" | sed 's/^/    /'
   fi
 }
-run_in_root test "bash scripts/test.sh"
-run_in_root run "bash scripts/run.sh"
+run_in_root "$root" "bash scripts/test.sh" 0 "bash scripts/test.sh"
+run_in_root "$root" "bash scripts/run.sh" 0 "bash scripts/run.sh"
+run_in_root "$root" "bash scripts/package.sh" 0 "bash scripts/package.sh"
+
+# The package in a second fresh root, installed as a user would install it.
+deb=$(ls "$root"/work/kestrix/build-package/kestrix_*_amd64.deb 2>/dev/null | head -n 1 || true)
+if [ -z "$deb" ]; then
+  echo "fresh-check: no package was built" >&2
+  exit 1
+fi
+mkdir -p "$second/work/kestrix"
+cp "$deb" "$second/work/kestrix/"
+mount_system "$second"
+run_in_root "$second" "apt-get install ./$(basename "$deb")" 0 \
+  "apt-get update -q && DEBIAN_FRONTEND=noninteractive apt-get install -y -q ./$(basename "$deb")"
+run_in_root "$second" "kestrix --version" 0 "kestrix --version"
+run_in_root "$second" "kestrix without a display" 2 "env -u DISPLAY -u WAYLAND_DISPLAY kestrix"
+run_in_root "$second" "kestrix-demo-service --port 0" 0 '
+  kestrix-demo-service --port 0 >service.log 2>&1 &
+  service=$!
+  for _ in $(seq 50); do
+    address=$(sed -n "s#^listening on http://\([^:]*\):\([0-9]*\)/.*#\1 \2#p" service.log)
+    [ -n "$address" ] && break
+    sleep 0.1
+  done
+  read -r host port <<<"$address"
+  exec 3<>"/dev/tcp/$host/$port"
+  printf "GET /refresh/kestrix3.6.txt HTTP/1.0\r\nHost: %s\r\n\r\n" "$host" >&3
+  answer=$(cat <&3)
+  kill "$service"
+  printf "%s\n" "$answer" | head -n 1
+  case "$answer" in "HTTP/1.1 200"*"Kestrix 3.6"*) echo "the version file answered" ;; *) exit 1 ;; esac'
 exit $overall

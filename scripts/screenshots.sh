@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --build build --target kestrix-tour
+mkdir -p docs
 tour=$(mktemp -d)
 trap 'rm -rf "$tour"' EXIT
 build/bin/kestrix-tour "$tour" >/dev/null 2>&1

@@ -73,6 +73,19 @@ TEST_F(UserKeysTest, EnterInTheLoginOrThePasswordFieldLogsIn) {
   EXPECT_EQ(service.LoginHeads()[0].rfind("GET /login/kestrix.php?login=demo&pass=demo ", 0), 0u);
 }
 
+TEST_F(UserKeysTest, TabTakesTheLoginFieldToThePasswordField) {
+  ScriptedService service("200 OK", "OK", kFeed);
+  Open(service.Host());
+  session.driver.Click(form->loginedit->ClientToScreen({30, 8}));
+  Settle();
+  session.driver.TypeText("demo");
+  Press(VK_TAB);
+  session.driver.TypeText("pw");
+  Settle();
+  EXPECT_EQ(form->loginedit->Caption(), "demo");
+  EXPECT_EQ(form->passedit->Text(), "pw");
+}
+
 TEST_F(UserKeysTest, EnterInTheLoginFieldLogsInAndEscDoesNot) {
   ScriptedService service("200 OK", "Login Failed", kFeed);
   Open(service.Host());

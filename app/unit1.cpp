@@ -74,6 +74,8 @@ void TForm1::ShowFootballPage() {
   Page->SetActivePageIndex(1);
   ksSkinTabSheet1->SetTabVisible(false);
   ksSkinTabSheet2->SetTabVisible(true);
+  // The keys go to the match table, not to a field on the page that went away.
+  if (NG->CanFocus()) NG->SetFocus();
 }
 
 void TForm1::logbClick(TObject*) {
@@ -201,7 +203,7 @@ void TForm1::ConnectUserKeys() {
 }
 
 void TForm1::LoginFieldKeyPress(char& key) {
-  if (key != '\r') return;
+  if (key != '\r' || Page->ActivePage() != ksSkinTabSheet1) return;
   // Enter logs in as the LOGIN button does; the field still tells the form of
   // the key, as it does of Esc.
   logbClick(logb);

@@ -73,6 +73,24 @@ TEST_F(UserKeysTest, EnterInTheLoginOrThePasswordFieldLogsIn) {
   EXPECT_EQ(service.LoginHeads()[0].rfind("GET /login/kestrix.php?login=demo&pass=demo ", 0), 0u);
 }
 
+TEST_F(UserKeysTest, AfterALoginByEnterTheKeysGoToTheMatchTable) {
+  ScriptedService service("200 OK", "OK", NumberedFeed(5));
+  Open(service.Host());
+  form->loginedit->SetCaption("demo");
+  session.driver.Click(form->passedit->ClientToScreen({30, 8}));
+  Settle();
+  session.driver.TypeText("demo");
+  Press(VK_RETURN);
+  ASSERT_EQ(form->NG->RowCount(), 5);
+  EXPECT_EQ(form->ActiveControl(), form->NG);
+  // Enter again does not log in a second time from the hidden field.
+  Press(VK_RETURN);
+  EXPECT_EQ(service.LoginHeads().size(), 2u);
+  Press(VK_HOME);
+  EXPECT_EQ(form->NG->SelectedRow(), 0);
+  EXPECT_EQ(Details(), "Home 1 1%");
+}
+
 TEST_F(UserKeysTest, TabTakesTheLoginFieldToThePasswordField) {
   ScriptedService service("200 OK", "OK", kFeed);
   Open(service.Host());

@@ -8,11 +8,17 @@
 # --port 0` answering the version file. Reports each step's exit status and
 # wall time; the logs stay in the roots' /var/log/kestrix-*.log until the roots
 # are removed at the end (KEEP_ROOT=1 keeps them).
+# With --package FILE.deb only the second part runs, on that package.
 # Needs root, and Debian's package registry for debootstrap and for the
 # packages the commands install.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$(pwd)
+
+package_only=""
+if [ "${1:-}" = "--package" ]; then
+  package_only=$(realpath "${2:?fresh-check: --package needs a .deb file}")
+fi
 
 if [ "$(id -u)" -ne 0 ]; then
   echo "fresh-check: run it as root (debootstrap and chroot need it)" >&2
@@ -66,10 +72,6 @@ mount_system() {
   mount --bind /dev/pts "$1/dev/pts"
   mount -t sysfs sysfs "$1/sys"
 }
-mkdir -p "$root/work"
-git clone -q "$top" "$root/work/kestrix"
-mount_system "$root"
-
 overall=0
 # run_in_root ROOT NAME EXPECTED_STATUS COMMAND: runs COMMAND in /work/kestrix of ROOT.
 run_in_root() {
@@ -93,12 +95,18 @@ run_in_root() {
     tail -n 3 "$where$log" | sed 's/^/    /'
   fi
 }
-run_in_root "$root" "bash scripts/test.sh" 0 "bash scripts/test.sh"
-run_in_root "$root" "bash scripts/run.sh" 0 "bash scripts/run.sh"
-run_in_root "$root" "bash scripts/package.sh" 0 "bash scripts/package.sh"
+if [ -z "$package_only" ]; then
+  mkdir -p "$root/work"
+  git clone -q "$top" "$root/work/kestrix"
+  mount_system "$root"
+  run_in_root "$root" "bash scripts/test.sh" 0 "bash scripts/test.sh"
+  run_in_root "$root" "bash scripts/run.sh" 0 "bash scripts/run.sh"
+  run_in_root "$root" "bash scripts/package.sh" 0 "bash scripts/package.sh"
+fi
 
 # The package in a second fresh root, installed as a user would install it.
-deb=$(ls "$root"/work/kestrix/build-package/kestrix_*_amd64.deb 2>/dev/null | head -n 1 || true)
+deb=$package_only
+[ -n "$deb" ] || deb=$(ls "$root"/work/kestrix/build-package/kestrix_*_amd64.deb 2>/dev/null | head -n 1 || true)
 if [ -z "$deb" ]; then
   echo "fresh-check: no package was built" >&2
   exit 1

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "net/body_blocks.h"
 #include "net/net_errors.h"
 #include "platform/base/number_conv.h"
 #include "platform/base/strings.h"
@@ -126,17 +127,32 @@ void TNetHTTP::ReadResponseHead(const TNetURI& uri) {
   if (OnResponseHead) OnResponseHead(Response);
 }
 
-void TNetHTTP::ReadChunked(std::string& out) {
+void TNetHTTP::ReadChunks(std::size_t before, BodyBlocks& body) {
   for (;;) {
     std::string line = m_io->ReadLn(MaxLineLength);
     // The size is the hexadecimal number before a chunk extension (";") or a blank.
     std::string size = line.substr(0, line.find_first_of("; \t"));
     int count = StrToIntDef("$" + size, 0);
-    if (count <= 0) break;
-    if (out.size() + static_cast<std::size_t>(count) > kMaxBodyBytes) throw ENetResponseTooLarge();
-    if (!m_io->ReadBytes(static_cast<std::size_t>(count), out)) throw ENetConnClosedGracefully();
+    if (count <= 0) return;
+    if (before + body.Size() + static_cast<std::size_t>(count) > kMaxBodyBytes) {
+      throw ENetResponseTooLarge();
+    }
+    if (!m_io->ReadBytes(static_cast<std::size_t>(count), body)) throw ENetConnClosedGracefully();
     m_io->ReadLn(MaxLineLength);
   }
+}
+
+void TNetHTTP::ReadChunked(std::string& out) {
+  // The length is known only at the last chunk: the chunks are kept in blocks
+  // and copied once, as a body read until the peer closes is.
+  BodyBlocks body;
+  try {
+    ReadChunks(out.size(), body);
+  } catch (...) {
+    body.MoveTo(out);  // what arrived before the failure is the caller's
+    throw;
+  }
+  body.MoveTo(out);
   // Trailer lines, up to and including the empty line that ends the message.
   std::size_t trailerLines = 0;
   while (!m_io->ReadLn(MaxLineLength).empty()) {

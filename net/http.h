@@ -106,6 +106,7 @@ class TNetHTTP {
   void ReadResponseHead(const TNetURI& uri);
   void ReadBody(std::string& out);
   void ReadChunked(std::string& out);
+  void ReadChunks(std::size_t before, BodyBlocks& body);
   std::string ReadErrorBody();
   void Exchange(const TNetURI& uri, std::string& body);
   void FinishExchange();

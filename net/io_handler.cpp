@@ -113,6 +113,17 @@ bool NetIOHandler::ReadBytes(std::size_t count, std::string& out) {
   return true;
 }
 
+bool NetIOHandler::ReadBytes(std::size_t count, BodyBlocks& out) {
+  while (count > 0) {
+    if (m_begin == m_end && !Fill()) return false;
+    const std::size_t take = std::min(count, m_end - m_begin);
+    out.Append(m_data.data() + m_begin, take);
+    m_begin += take;
+    count -= take;
+  }
+  return true;
+}
+
 void NetIOHandler::ReadToClose(std::string& out, std::size_t maxSize) {
   BodyBlocks body;
   try {

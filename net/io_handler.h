@@ -11,6 +11,8 @@
 
 namespace kx {
 
+class BodyBlocks;
+
 inline constexpr std::size_t kRecvBufferSize = 32768;
 inline constexpr std::size_t kDefaultMaxLineLength = 16384;
 inline constexpr std::size_t kMaxBodyReserve = 64 * 1024 * 1024;
@@ -44,6 +46,7 @@ class NetIOHandler {
   std::string ReadLn(std::size_t maxLength);
   // Appends up to count bytes to out; returns false when the stream ended first.
   bool ReadBytes(std::size_t count, std::string& out);
+  bool ReadBytes(std::size_t count, BodyBlocks& out);
   // Appends everything until the peer closes; raises ENetResponseTooLarge when
   // out would grow beyond maxSize. out grows once, to exactly what it keeps,
   // also when a failure ends the reading.

@@ -344,6 +344,24 @@ TEST(HttpLimits, ABodyReadUntilCloseIsKeptWithoutDoublingItsBuffer) {
     EXPECT_EQ(body.find_first_not_of('b'), std::string::npos);
     EXPECT_LE(body.capacity(), size + size * 3 / 10) << size;
   }
+  // A chunked body of such pieces: its length is known only at its end, too.
+  for (std::size_t size : {std::size_t{20000} * 256 + 1000, std::size_t{20000} * 2048 + 20000}) {
+    auto connector = std::make_unique<test::MemoryConnector>();
+    std::vector<std::string> blocks{"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"};
+    for (std::size_t sent = 0; sent < size; sent += 20000) {
+      std::size_t piece = std::min<std::size_t>(20000, size - sent);
+      char line[16];
+      std::snprintf(line, sizeof line, "%zx\r\n", piece);
+      blocks.push_back(line + std::string(piece, 'c') + "\r\n");
+    }
+    blocks.push_back("0\r\n\r\n");
+    connector->Add(std::move(blocks));
+    TNetHTTP http(std::move(connector));
+    std::string body = http.Get(kFeedUrl);
+    EXPECT_EQ(body.size(), size);
+    EXPECT_EQ(body.find_first_not_of('c'), std::string::npos);
+    EXPECT_LE(body.capacity(), size + size * 3 / 10) << "chunked " << size;
+  }
   TNetHTTP endless(std::make_unique<EndlessConnector>("HTTP/1.1 200 OK\r\n\r\n"));
   std::string cut;
   EXPECT_THROW(endless.Get(kFeedUrl, cut), ENetResponseTooLarge);

@@ -30,7 +30,7 @@ std::string KestrixUsage() {
          "  ./" +
          kCredentialsFile +
          "  the remembered login and password, in the current directory,\n"
-         "            written when Remember is ticked at a login\n";
+         "             written when Remember is ticked at a login\n";
 }
 
 std::string KestrixVersionLine(const std::string& version) {

@@ -171,7 +171,7 @@ void TForm1::DefineWindow() {
   logb->SetCaption("LOGIN");
   logb->SetSkinDataName("resizetoolbutton");
   logb->OnClick = [this](TObject* sender) { logbClick(sender); };
-  logb->UseSkinSize = true;
+  logb->SetUseSkinSize(true);
   logb->UseSkinFont = true;
   logb->UseSkinFontColor = true;
   logb->SetCanFocused(false);
@@ -214,7 +214,7 @@ void TForm1::DefineWindow() {
   fcount->SetCaption("Count: 0");
   fcount->Alignment = TAlignment::taCenter;
   fcount->SetBorderStyle(TksSkinBorderStyle::bvFrame);
-  fcount->UseSkinSize = true;
+  fcount->SetUseSkinSize(true);
   fcount->UseSkinFont = true;
   fcount->UseSkinFontColor = true;
   fcount->DefaultFont = Arial(14, clWindowText);
@@ -242,7 +242,7 @@ void TForm1::DefineWindow() {
   prpr->SetCaption("0%");
   prpr->Alignment = TAlignment::taCenter;
   prpr->SetBorderStyle(TksSkinBorderStyle::bvFrame);
-  prpr->UseSkinSize = false;
+  prpr->SetUseSkinSize(false);
   prpr->UseSkinFont = false;
   prpr->UseSkinFontColor = false;
   prpr->DefaultFont = Arial(25, clWindowText, {TFontStyle::fsBold});

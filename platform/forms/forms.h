@@ -31,6 +31,9 @@ class TCustomForm : public TWinControl {
   TNotifyEvent OnCreate;
   TCloseEvent OnClose;
   TShortCutEvent OnShortCut;
+  // The result a button of the window set when it was clicked (0: none). The
+  // framework's forms are never shown modally, so nothing closes on it.
+  int ModalResult = 0;
 
   void SetClientWidth(int width);
   void SetClientHeight(int height);

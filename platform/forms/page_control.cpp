@@ -12,7 +12,10 @@ namespace kx {
 namespace {
 constexpr int kRowInset = 2;    // the tab row starts this far inside the control
 constexpr int kFrameWidth = 4;  // the page frame between the tabs and the page area
-constexpr int kTabPadding = 6;
+constexpr int kTabPadding = 6;  // above and below the caption of a tab
+// Left and right of a tab's caption (and image), so that the caption keeps
+// clear of the tab's edges.
+constexpr int kTabSidePadding = 10;
 }  // namespace
 
 // ---- TTabSheet
@@ -257,7 +260,7 @@ int TPageControl::ItemWidth(const TTabSheet& page) const {
   if (m_tabWidth > 0) return m_tabWidth;
   TBitmap scratch(1, 1);
   scratch.Canvas().Font() = Font();
-  int width = scratch.Canvas().TextWidth(StripHotkey(page.Caption())) + 2 * kTabPadding;
+  int width = scratch.Canvas().TextWidth(StripHotkey(page.Caption())) + 2 * kTabSidePadding;
   if (m_images) width += m_images->Width() + 3;
   return width;
 }

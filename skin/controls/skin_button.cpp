@@ -18,6 +18,21 @@ void Fill(TCanvas& c, const TRect& r, TColor color) {
   c.Brush().Color = color;
   c.FillRect(r);
 }
+
+TCustomForm* ParentForm(TControl* control) {
+  for (TControl* p = control; p; p = p->Parent()) {
+    if (auto* form = dynamic_cast<TCustomForm*>(p)) return form;
+  }
+  return nullptr;
+}
+
+// Every skinned button among a control's children, at any depth.
+void CollectButtons(TWinControl& parent, std::vector<TksSkinButton*>& buttons) {
+  for (TControl* child : parent.Controls()) {
+    if (auto* button = dynamic_cast<TksSkinButton*>(child)) buttons.push_back(button);
+    if (auto* container = dynamic_cast<TWinControl*>(child)) CollectButtons(*container, buttons);
+  }
+}
 }  // namespace
 
 TksGlyphLayout LayoutGlyphAndCaption(const TRect& c, TSize g, TSize t, int m, int s,
@@ -75,6 +90,16 @@ TksSkinButton::TksSkinButton(TComponent* owner) : TksSkinCustomControl(owner, "b
   SetBounds(Left(), Top(), 75, 25);
 }
 
+void TksSkinButton::SetUseSkinSize(bool value) {
+  if (m_useSkinSize == value) return;
+  m_useSkinSize = value;
+  ApplySkin();
+}
+
+bool TksSkinButton::SkinSized() const {
+  return m_useSkinSize || PieceKind() == TksPieceKind::pkFramed;
+}
+
 void TksSkinButton::SetCanFocused(bool value) {
   m_canFocused = value;
   TabStop = value;
@@ -106,8 +131,16 @@ void TksSkinButton::ReadSkinRecord() {
 }
 
 void TksSkinButton::CalcSkinSize(int& width, int& height) {
-  if (UseSkinSize || PieceKind() == TksPieceKind::pkFramed)
-    TksSkinCustomControl::CalcSkinSize(width, height);
+  if (SkinSized()) TksSkinCustomControl::CalcSkinSize(width, height);
+}
+
+void TksSkinButton::UpdateRegion() {
+  if (m_useSkinSize) {
+    TksSkinCustomControl::UpdateRegion();
+  } else if (HandleAllocated()) {
+    WindowSystem().SetWindowRgn(Handle(), nullptr,
+                                true);  // a button sized by hand ignores the mask
+  }
 }
 
 bool TksSkinButton::ShowsPressed() const {
@@ -119,7 +152,9 @@ TFont TksSkinButton::CaptionFont() const {
   return m_skin.Skinned() && UseSkinFont ? m_skinFont : DefaultFont;
 }
 
-void TksSkinButton::DrawContent(TCanvas& canvas, const TRect& box, bool highlighted, bool down) {
+void TksSkinButton::DrawContent(TCanvas& canvas, const TRect& box, TksButtonState state) {
+  const bool down = state == TksButtonState::Pressed;
+  const bool highlighted = state != TksButtonState::Up;
   TFont font = CaptionFont();
   TColor color = font.Color();
   if (m_skin.Skinned()) {
@@ -157,42 +192,47 @@ void TksSkinButton::DrawContent(TCanvas& canvas, const TRect& box, bool highligh
   DrawTextAuto(canvas, Caption(), r, DT_CENTER | DT_SINGLELINE);
 }
 
-void TksSkinButton::DrawStateImage(TBitmap& bitmap, const TRect& state, bool highlighted,
-                                   bool down) {
+void TksSkinButton::DrawStateImage(TBitmap& bitmap, const TRect& image, TksButtonState state) {
   TRect box;
-  if (UseSkinSize || PieceKind() == TksPieceKind::pkFramed) {
-    bitmap = SkinImage(state);
+  if (SkinSized()) {
+    bitmap = SkinImage(image);
     box = StretchedClient();
-  } else if (m_picture) {
-    TksPieceGeometry g{{m_geometry.C.Left, m_geometry.C.Top},
-                       {m_geometry.C.Right, m_geometry.C.Top},
-                       {m_geometry.C.Left, m_geometry.C.Bottom},
-                       {m_geometry.C.Right, m_geometry.C.Bottom},
-                       m_geometry.C};
-    TksPieceGeometry r = ResizedGeometry(g, state.Width(), state.Height(), Width(), Height());
-    bitmap = BuildFramedImage(*m_picture, state, g, r, Width(), Height(),
-                              {true, true, true, true, true}, true);
+  } else {
+    // Sized by hand: the image is fitted over the whole button and the caption
+    // box grows with it.
     box = m_geometry.C;
-    box.Right += Width() - state.Width();
-    box.Bottom += Height() - state.Height();
+    box.Right += Width() - image.Width();
+    box.Bottom += Height() - image.Height();
+    if (m_picture && PieceKind() == TksPieceKind::pkFixed) {
+      TBitmap piece(image.Width(), image.Height());
+      CopyPiece(piece, {0, 0}, *m_picture, image);
+      bitmap.Canvas().StretchDraw({0, 0, Width(), Height()}, piece);
+    } else if (m_picture) {
+      const TRect& c = m_geometry.C;
+      TksPieceGeometry g{
+          {c.Left, c.Top}, {c.Right, c.Top}, {c.Left, c.Bottom}, {c.Right, c.Bottom}, c};
+      TksPieceGeometry r = ResizedGeometry(g, image.Width(), image.Height(), Width(), Height());
+      bitmap = BuildFramedImage(*m_picture, image, g, r, Width(), Height(),
+                                {true, true, true, true, true}, true);
+    }
   }
   if (m_showFocus && Focused()) {
-    bitmap.Canvas().Brush().Color = m_skin.Data->SkinColors.cBtnFace;
+    bitmap.Canvas().Brush().Color = m_skin.Colors().cBtnFace;
     bitmap.Canvas().DrawFocusRect(box);
   }
-  DrawContent(bitmap.Canvas(), box, highlighted, down);
+  DrawContent(bitmap.Canvas(), box, state);
 }
 
 void TksSkinButton::DrawSkinned(TBitmap& bitmap) {
   bool focused = Focused() && m_canFocused;
   if (!Enabled() && !m_disabledSkinRect.IsEmpty()) {
-    DrawStateImage(bitmap, m_disabledSkinRect, false, false);
+    DrawStateImage(bitmap, m_disabledSkinRect, TksButtonState::Up);
   } else if (ShowsPressed()) {
-    DrawStateImage(bitmap, m_downSkinRect, true, true);
+    DrawStateImage(bitmap, m_downSkinRect, TksButtonState::Pressed);
   } else if (focused || m_mouseIn) {
-    DrawStateImage(bitmap, m_activeSkinRect, true, false);
+    DrawStateImage(bitmap, m_activeSkinRect, TksButtonState::Highlighted);
   } else {
-    DrawStateImage(bitmap, m_skinRect, false, false);
+    DrawStateImage(bitmap, m_skinRect, TksButtonState::Up);
   }
 }
 
@@ -203,12 +243,35 @@ void TksSkinButton::DrawPlain(TBitmap& bitmap) {
   bool hot = m_mouseIn || (Focused() && m_canFocused);
   Fill(c, r, down || hot ? kPlainFrame : clBtnShadow);
   Fill(c, r.Inflated(-1, -1), down ? kPlainDown : hot ? kPlainHot : clBtnFace);
-  DrawContent(c, r, hot, down);
+  DrawContent(c, r,
+              down  ? TksButtonState::Pressed
+              : hot ? TksButtonState::Highlighted
+                    : TksButtonState::Up);
 }
 
 void TksSkinButton::ButtonClick() {
-  // ModalResult would close a modal window; the framework's forms are never modal.
+  if (m_canFocused) {
+    if (TCustomForm* form = ParentForm(Parent())) form->ModalResult = ModalResult;
+  }
   if (OnClick) OnClick(this);
+}
+
+void TksSkinButton::CreateWnd() {
+  TksSkinCustomControl::CreateWnd();
+  m_actsAsDefault = Default;
+}
+
+void TksSkinButton::FocusMoved(const TksSkinButton* focused) {
+  TCustomForm* form = ParentForm(this);
+  std::vector<TksSkinButton*> buttons;
+  if (form) CollectButtons(*form, buttons);
+  for (TksSkinButton* button : buttons) {
+    const bool acts = focused ? button == focused : button->Default;
+    if (button->m_actsAsDefault != acts) {
+      button->m_actsAsDefault = acts;
+      button->Invalidate();
+    }
+  }
 }
 
 void TksSkinButton::MouseEnter() {
@@ -219,10 +282,11 @@ void TksSkinButton::MouseEnter() {
 
 void TksSkinButton::MouseLeave() {
   TksSkinCustomControl::MouseLeave();
-  if (!m_pressed) {
-    m_mouseIn = false;
-    Invalidate();
-  }
+  if (m_pressed) return;
+  // The window's default button stays highlighted while another control has the focus.
+  if (m_canFocused && Default && m_actsAsDefault && !Focused()) return;
+  m_mouseIn = false;
+  Invalidate();
 }
 
 void TksSkinButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
@@ -271,9 +335,17 @@ void TksSkinButton::SetEnabled(bool enabled) {
   Invalidate();
 }
 
+void TksSkinButton::DoEnter() {
+  TksSkinCustomControl::DoEnter();
+  FocusMoved(this);
+  Invalidate();  // the focused look
+}
+
 void TksSkinButton::DoExit() {
   TksSkinCustomControl::DoExit();
   if (m_groupIndex == 0 && m_down) SetDown(false);
+  FocusMoved(nullptr);  // a button that takes the focus next claims it in its DoEnter
+  Invalidate();
 }
 
 // ---- TksSkinXFormButton
@@ -304,7 +376,10 @@ void TksSkinXFormButton::DrawPlain(TBitmap& bitmap) {
   TColor saved = DefaultFont.Color();
   if (down) DefaultFont.SetColor(DefDownFontColor);
   if (!down && MouseIn()) DefaultFont.SetColor(DefActiveFontColor);
-  DrawContent(bitmap.Canvas(), {0, 0, bitmap.Width(), bitmap.Height()}, MouseIn(), down);
+  DrawContent(bitmap.Canvas(), {0, 0, bitmap.Width(), bitmap.Height()},
+              down        ? TksButtonState::Pressed
+              : MouseIn() ? TksButtonState::Highlighted
+                          : TksButtonState::Up);
   DefaultFont.SetColor(saved);
 }
 

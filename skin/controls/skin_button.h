@@ -6,6 +6,10 @@ namespace kx {
 
 enum class TksButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
+// How a button is drawn: up, highlighted (mouse over or focused) or pressed.
+// A disabled button is drawn up, in its disabled colours.
+enum class TksButtonState { Up, Highlighted, Pressed };
+
 // Where the glyph cell and the caption of a button go inside a box.
 struct TksGlyphLayout {
   TPoint glyph;
@@ -20,7 +24,9 @@ class TksSkinButton : public TksSkinCustomControl {
  public:
   explicit TksSkinButton(TComponent* owner);
 
-  bool UseSkinSize = true;
+  // Whether the skin decides the size; changing it takes the skin up again.
+  bool UseSkinSize() const { return m_useSkinSize; }
+  void SetUseSkinSize(bool value);
   bool UseSkinFontColor = true;
   bool CanFocused() const { return m_canFocused; }
   void SetCanFocused(bool value);
@@ -38,15 +44,20 @@ class TksSkinButton : public TksSkinCustomControl {
   bool Cancel = false;
   int ModalResult = 0;
   bool MouseIn() const { return m_mouseIn; }
+  // Whether the button acts as the window's default button now: Default when
+  // its window is made, then whichever skinned button has the focus.
+  bool ActsAsDefault() const { return m_actsAsDefault; }
 
   void SetEnabled(bool enabled) override;
 
  protected:
   void ReadSkinRecord() override;
   void CalcSkinSize(int& width, int& height) override;
+  void UpdateRegion() override;
   void DrawSkinned(TBitmap& bitmap) override;
   void DrawPlain(TBitmap& bitmap) override;
-  virtual void DrawStateImage(TBitmap& bitmap, const TRect& state, bool highlighted, bool down);
+  void CreateWnd() override;
+  virtual void DrawStateImage(TBitmap& bitmap, const TRect& image, TksButtonState state);
   // A completed click: the window's modal result, then OnClick.
   virtual void ButtonClick();
   // The framework's own click would come before the release is handled: the button clicks itself.
@@ -56,10 +67,12 @@ class TksSkinButton : public TksSkinCustomControl {
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseMove(TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void DoEnter() override;
   void DoExit() override;
   // Glyph and caption in a box of the bitmap, in the state's colour.
-  void DrawContent(TCanvas& canvas, const TRect& box, bool highlighted, bool down);
+  void DrawContent(TCanvas& canvas, const TRect& box, TksButtonState state);
   bool ShowsPressed() const;
+  bool SkinSized() const;
   TFont CaptionFont() const;
 
   // From the record.
@@ -69,6 +82,10 @@ class TksSkinButton : public TksSkinCustomControl {
   bool m_showFocus = false;
 
  private:
+  // Tells every skinned button of the window which one acts as default now.
+  void FocusMoved(const TksSkinButton* focused);
+  bool m_useSkinSize = true;
+  bool m_actsAsDefault = false;
   bool m_canFocused = true;
   bool m_down = false;
   int m_groupIndex = 0;

@@ -76,8 +76,11 @@ void TksSkinCheckRadioBox::ReadSkinRecord() {
 TRect TksSkinCheckRadioBox::DrawCaption(TCanvas& canvas, int x, const TFont& font, TColor color) {
   const int h = Height();
   bool hasImage = Images && ImageIndex >= 0 && ImageIndex < Images->Count();
+  TRect image;
   if (hasImage) {
-    Images->Draw(canvas, x, h / 2 - Images->Height() / 2, ImageIndex, Enabled());
+    image = {x, h / 2 - Images->Height() / 2, x + Images->Width(),
+             h / 2 - Images->Height() / 2 + Images->Height()};
+    Images->Draw(canvas, image.Left, image.Top, ImageIndex, Enabled());
     x += Images->Width() + 5;
   }
   canvas.Font() = font;
@@ -88,7 +91,22 @@ TRect TksSkinCheckRadioBox::DrawCaption(TCanvas& canvas, int x, const TFont& fon
   TRect box{x, h / 2 - r.Height() / 2, std::min(x + r.Width(), Width() - 2),
             h / 2 - r.Height() / 2 + r.Height()};
   DrawTextAuto(canvas, Caption(), box, DT_SINGLELINE | DT_VCENTER);
-  return box;
+  return Caption().empty() && hasImage ? image : box;
+}
+
+void TksSkinCheckRadioBox::DrawFocus(TCanvas& canvas, const TRect& around, TColor brush) {
+  if (!Focused() || !m_canFocused) return;
+  canvas.Brush().Style = TBrushStyle::bsSolid;
+  canvas.Brush().Color = brush;
+  canvas.DrawFocusRect({around.Left - 2, around.Top - 1, around.Right + 3, around.Bottom + 1});
+}
+
+void TksSkinCheckRadioBox::UpdateRegion() {
+  if (!Flat) {
+    TksSkinCustomControl::UpdateRegion();
+  } else if (HandleAllocated()) {
+    WindowSystem().SetWindowRgn(Handle(), nullptr, true);  // a flat box ignores the mask
+  }
 }
 
 void TksSkinCheckRadioBox::DrawSkinned(TBitmap& bitmap) {
@@ -114,10 +132,7 @@ void TksSkinCheckRadioBox::DrawSkinned(TBitmap& bitmap) {
   TFont font = UseSkinFont ? m_skinFont : DefaultFont;
   TRect box =
       DrawCaption(c, markWidth + 7, font, Enabled() ? m_frameFontColor : m_unEnabledFontColor);
-  if (Focused() && m_canFocused) {
-    c.Brush().Color = m_skin.Data->SkinColors.cBtnFace;
-    c.DrawFocusRect({box.Left - 2, box.Top - 1, box.Right + 3, box.Bottom + 1});
-  }
+  DrawFocus(c, box, m_skin.Colors().cBtnFace);
 }
 
 void TksSkinCheckRadioBox::DrawPlain(TBitmap& bitmap) {
@@ -145,10 +160,7 @@ void TksSkinCheckRadioBox::DrawPlain(TBitmap& bitmap) {
     }
   }
   TRect box = DrawCaption(c, 22, DefaultFont, Enabled() ? DefaultFont.Color() : clBtnShadow);
-  if (Focused() && m_canFocused) {
-    c.Brush().Color = clBtnFace;
-    c.DrawFocusRect({box.Left - 2, box.Top - 1, box.Right + 3, box.Bottom + 1});
-  }
+  DrawFocus(c, box, clBtnFace);
 }
 
 void TksSkinCheckRadioBox::MouseEnter() {
@@ -189,6 +201,16 @@ void TksSkinCheckRadioBox::MouseUp(TMouseButton button, TShiftState shift, int x
 void TksSkinCheckRadioBox::KeyUp(std::uint16_t& key, TShiftState shift) {
   TksSkinCustomControl::KeyUp(key, shift);
   if (key == VK_SPACE && m_canFocused && Focused()) Toggle();
+}
+
+void TksSkinCheckRadioBox::DoEnter() {
+  TksSkinCustomControl::DoEnter();
+  Invalidate();
+}
+
+void TksSkinCheckRadioBox::DoExit() {
+  TksSkinCustomControl::DoExit();
+  Invalidate();
 }
 
 void TksSkinCheckRadioBox::SetEnabled(bool enabled) {

@@ -33,6 +33,7 @@ class TksSkinCheckRadioBox : public TksSkinCustomControl {
  protected:
   void ReadSkinRecord() override;
   void CalcSkinSize(int&, int&) override {}  // a flat box keeps its size
+  void UpdateRegion() override;
   void DrawSkinned(TBitmap& bitmap) override;
   void DrawPlain(TBitmap& bitmap) override;
   void Click() override {}
@@ -41,13 +42,18 @@ class TksSkinCheckRadioBox : public TksSkinCustomControl {
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   void KeyUp(std::uint16_t& key, TShiftState shift) override;
+  // The focus rectangle comes and goes with the focus.
+  void DoEnter() override;
+  void DoExit() override;
   void BoundsChanged(const TRect& old) override;
 
  private:
   void Toggle();
   void RaiseClick();
-  // The caption (and image) from x, in the font and colour given; returns the caption box.
+  // The caption (and image) from x, in the font and colour given; returns what
+  // the focus rectangle surrounds: the caption, or the image without a caption.
   TRect DrawCaption(TCanvas& canvas, int x, const TFont& font, TColor color);
+  void DrawFocus(TCanvas& canvas, const TRect& around, TColor brush);
 
   bool m_checked = false;
   TCheckBoxState m_state = TCheckBoxState::cbUnchecked;

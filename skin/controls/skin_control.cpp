@@ -5,6 +5,30 @@
 
 namespace kx {
 
+void TksSkinLink::Attach(TksSkinData* skinData) {
+  if (Data) m_owner.RemoveFreeNotification(Data);
+  Data = skinData;
+  if (skinData) m_owner.FreeNotification(skinData);
+  if (skinData && !skinData->Empty()) {
+    m_control.ApplySkin();
+    return;
+  }
+  // Without a loaded skin the control takes up its own look at once (its default
+  // size, font and tab height); a definition being loaded does that in Loaded.
+  m_control.ForgetSkin();
+  if (!m_owner.Loading()) m_control.ApplySkin();
+}
+
+void TksSkinLink::Notification(TComponent* component, TOperation operation) {
+  if (operation != TOperation::opRemove || component != Data || !component) return;
+  Data = nullptr;
+  m_control.ForgetSkin();
+}
+
+TksSkinColors TksSkinLink::Colors() const {
+  return Skinned() ? Data->SkinColors : TksSkinColors();
+}
+
 const TksDataSkinControl* TksSkinLink::FindRecord() {
   SkinIndex = -1;
   if (!Data || Data->Empty()) return nullptr;
@@ -23,18 +47,10 @@ TFont SkinFont(const TksSkinFont& font) {
 // ---- TksSkinControl
 
 TksSkinControl::TksSkinControl(TComponent* owner, const std::string& skinDataName)
-    : TCustomControl(owner), m_skin(skinDataName) {}
+    : TCustomControl(owner), m_skin(*this, *this, skinDataName) {}
 
 void TksSkinControl::SetSkinData(TksSkinData* skinData) {
-  if (m_skin.Data) RemoveFreeNotification(m_skin.Data);
-  m_skin.Data = skinData;
-  if (skinData) FreeNotification(skinData);
-  if (skinData && !skinData->Empty()) {
-    ApplySkin();
-  } else {
-    m_skin.SkinIndex = -1;
-    Invalidate();
-  }
+  m_skin.Attach(skinData);
 }
 
 void TksSkinControl::SetSkinDataName(const std::string& name) {
@@ -44,14 +60,11 @@ void TksSkinControl::SetSkinDataName(const std::string& name) {
 
 void TksSkinControl::Notification(TComponent* component, TOperation operation) {
   TCustomControl::Notification(component, operation);
-  if (operation == TOperation::opRemove && component == m_skin.Data) {
-    m_skin.Data = nullptr;
-    m_skin.SkinIndex = -1;
-  }
+  m_skin.Notification(component, operation);
 }
 
 void TksSkinControl::ReadSkinRecord() {
-  m_skin.FindRecord();
+  m_skin.Read();
 }
 
 void TksSkinControl::ApplySkin() {
@@ -94,7 +107,7 @@ TksSkinCustomControl::TksSkinCustomControl(TComponent* owner, const std::string&
     : TksSkinControl(owner, skinDataName) {}
 
 void TksSkinCustomControl::ReadSkinRecord() {
-  const TksDataSkinControl* record = m_skin.FindRecord();
+  const TksDataSkinControl* record = m_skin.Read();
   m_picture = m_mask = nullptr;
   m_skinRect = {};
   m_geometry = {};
@@ -163,12 +176,28 @@ void TksSkinCustomControl::UpdateRegion() {
   WindowSystem().SetWindowRgn(Handle(), region ? &*region : nullptr, true);
 }
 
+void TksSkinCustomControl::SetDefaultWidth(int value) {
+  m_defaultWidth = value;
+  ReadSkinRecord();
+  if (!m_skin.Skinned()) TakeDefaultSize();
+}
+
+void TksSkinCustomControl::SetDefaultHeight(int value) {
+  m_defaultHeight = value;
+  ReadSkinRecord();
+  if (!m_skin.Skinned()) TakeDefaultSize();
+}
+
+void TksSkinCustomControl::TakeDefaultSize() {
+  int w = m_defaultWidth > 0 ? m_defaultWidth : Width();
+  int h = m_defaultHeight > 0 ? m_defaultHeight : Height();
+  if (w != Width() || h != Height()) SetBounds(Left(), Top(), w, h);
+}
+
 void TksSkinCustomControl::ApplySkin() {
   ReadSkinRecord();
   if (!m_skin.Skinned()) {
-    int w = DefaultWidth > 0 ? DefaultWidth : Width();
-    int h = DefaultHeight > 0 ? DefaultHeight : Height();
-    if (w != Width() || h != Height()) SetBounds(Left(), Top(), w, h);
+    TakeDefaultSize();
     Invalidate();
     return;
   }
@@ -224,13 +253,10 @@ TBitmap TksSkinCustomControl::SkinImage(const TRect& state) const {
 // ---- TksGraphicSkinControl
 
 TksGraphicSkinControl::TksGraphicSkinControl(TComponent* owner, const std::string& skinDataName)
-    : TGraphicControl(owner), m_skin(skinDataName) {}
+    : TGraphicControl(owner), m_skin(*this, *this, skinDataName) {}
 
 void TksGraphicSkinControl::SetSkinData(TksSkinData* skinData) {
-  if (m_skin.Data) RemoveFreeNotification(m_skin.Data);
-  m_skin.Data = skinData;
-  if (skinData) FreeNotification(skinData);
-  if (skinData && !skinData->Empty()) ApplySkin();
+  m_skin.Attach(skinData);
 }
 
 void TksGraphicSkinControl::ApplySkin() {
@@ -240,10 +266,7 @@ void TksGraphicSkinControl::ApplySkin() {
 
 void TksGraphicSkinControl::Notification(TComponent* component, TOperation operation) {
   TGraphicControl::Notification(component, operation);
-  if (operation == TOperation::opRemove && component == m_skin.Data) {
-    m_skin.Data = nullptr;
-    m_skin.SkinIndex = -1;
-  }
+  m_skin.Notification(component, operation);
 }
 
 }  // namespace kx

@@ -6,34 +6,60 @@
 #include "platform/gfx/alignment.h"
 #include "platform/gfx/bitmap.h"
 #include "platform/gfx/font.h"
+#include "skin/data/skin_control_records.h"
+#include "skin/data/skin_window_records.h"
 #include "skin/draw/skin_drawing.h"
 #include "skin/frame/skinned_control.h"
 
 namespace kx {
 
 class TksSkinData;
-class TksDataSkinControl;
 struct TksSkinFont;
 
-// The link to a skin that every skinned control keeps: the skin data (watched
-// for its removal), the section name and the index of the record found.
+// The link between a skinned control and its skin: the skin data (watched for
+// its removal), the section name and the index of the record found. It is the
+// one place where a control attaches to a skin, lets go of it, takes it up and
+// reads its record, so every skinned control treats an empty skin alike.
 class TksSkinLink {
  public:
-  explicit TksSkinLink(std::string sectionName) : SkinDataName(std::move(sectionName)) {}
+  TksSkinLink(TControl& owner, TksSkinnedControl& control, std::string sectionName)
+      : SkinDataName(std::move(sectionName)), m_owner(owner), m_control(control) {}
   TksSkinData* Data = nullptr;
   std::string SkinDataName;
   int SkinIndex = -1;
-  // The record of the section when the skin is loaded and has one, else null.
-  const TksDataSkinControl* FindRecord();
+
+  // Attaches the control to skinData, watching it for its removal, and takes
+  // the skin up (ApplySkin). With no skin data or an empty one the control has
+  // no record and takes up its own look.
+  void Attach(TksSkinData* skinData);
+  // Passed on from the owner's Notification: a removed skin data is let go.
+  void Notification(TComponent* component, TOperation operation);
+  void Forget() { SkinIndex = -1; }
   bool Skinned() const { return SkinIndex >= 0; }
-  // The record found by the last FindRecord when it is of kind T, else null.
+  // The colours to paint plain surfaces and texts with: the skin's ten while
+  // the control has a record, else the system colours they stand for.
+  TksSkinColors Colors() const;
+
+  // Looks the record up again. It counts only when it is of kind T; otherwise,
+  // and without a loaded skin or section, the control has no record (SkinIndex -1).
+  template <typename T = TksDataSkinControl>
+  const T* Read() {
+    const T* record = dynamic_cast<const T*>(FindRecord());
+    if (!record) SkinIndex = -1;
+    return record;
+  }
+  // The record found by the last look-up when it is of kind T, else null.
   template <typename T>
   const T* Record() const {
     return Skinned() ? dynamic_cast<const T*>(Current()) : nullptr;
   }
 
  private:
+  // The record of the section when the skin is loaded and has one, else null.
+  const TksDataSkinControl* FindRecord();
   const TksDataSkinControl* Current() const;
+  TControl& m_owner;
+  TksSkinnedControl& m_control;
 };
 
 // A skin font as a TFont.
@@ -56,7 +82,7 @@ class TksSkinControl : public TCustomControl, public TksSkinnedControl {
   int AlphaBlendValue = 200;
   bool UseSkinCursor = false;
 
-  void ForgetSkin() override { m_skin.SkinIndex = -1; }
+  void ForgetSkin() override { m_skin.Forget(); }
   void ApplySkin() override;
 
  protected:
@@ -78,8 +104,11 @@ class TksSkinCustomControl : public TksSkinControl {
 
   TFont DefaultFont{"Arial", 14, {}, clWindowText};
   bool UseSkinFont = true;
-  int DefaultWidth = 0;
-  int DefaultHeight = 0;
+  // The size an unskinned control takes when above 0; set, it applies at once.
+  int DefaultWidth() const { return m_defaultWidth; }
+  void SetDefaultWidth(int value);
+  int DefaultHeight() const { return m_defaultHeight; }
+  void SetDefaultHeight(int value);
   void ApplySkin() override;
 
   // What ReadSkinRecord found.
@@ -105,6 +134,9 @@ class TksSkinCustomControl : public TksSkinControl {
   TksPieceKind m_kind = TksPieceKind::pkNone;
 
  private:
+  void TakeDefaultSize();
+  int m_defaultWidth = 0;
+  int m_defaultHeight = 0;
   bool m_sizing = false;
 };
 
@@ -119,11 +151,11 @@ class TksGraphicSkinControl : public TGraphicControl, public TksSkinnedControl {
   bool AlphaBlend = false;
   int AlphaBlendValue = 200;
   bool UseSkinCursor = false;
-  void ForgetSkin() override { m_skin.SkinIndex = -1; }
+  void ForgetSkin() override { m_skin.Forget(); }
   void ApplySkin() override;
 
  protected:
-  virtual void ReadSkinRecord() { m_skin.FindRecord(); }
+  virtual void ReadSkinRecord() { m_skin.Read(); }
   void Notification(TComponent* component, TOperation operation) override;
   TksSkinLink m_skin;
 };

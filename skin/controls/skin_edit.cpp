@@ -24,28 +24,18 @@ TksSkinEdit::TksSkinEdit(TComponent* owner)
     : TCustomMaskEdit(owner), m_look(std::make_shared<Look>()) {}
 
 void TksSkinEdit::SetSkinData(TksSkinData* skinData) {
-  if (m_skin.Data) RemoveFreeNotification(m_skin.Data);
-  m_skin.Data = skinData;
-  if (skinData) FreeNotification(skinData);
-  if (skinData && !skinData->Empty()) ApplySkin();
+  m_skin.Attach(skinData);
 }
 
 void TksSkinEdit::Notification(TComponent* component, TOperation operation) {
   TCustomMaskEdit::Notification(component, operation);
-  if (operation != TOperation::opRemove) return;
-  if (component == m_skin.Data) {
-    m_skin.Data = nullptr;
-    m_skin.SkinIndex = -1;
-  }
-  if (component == m_menu) m_menu = nullptr;
+  m_skin.Notification(component, operation);
+  if (operation == TOperation::opRemove && component == m_menu) m_menu = nullptr;
 }
 
 void TksSkinEdit::ReadSkinRecord() {
-  auto* r = dynamic_cast<const TksDataSkinEditControl*>(m_skin.FindRecord());
-  if (!r) {
-    m_skin.SkinIndex = -1;
-    return;
-  }
+  auto* r = m_skin.Read<TksDataSkinEditControl>();
+  if (!r) return;
   Look& l = *m_look;
   l.picture = m_skin.Data->ActivePicture(r->PictureIndex);
   l.skinRect = r->SkinRect;

@@ -23,7 +23,7 @@ class TksSkinEdit : public TCustomMaskEdit, public TksSkinnedControl {
   bool MouseIn() const { return m_mouseIn; }
   TksSkinPopupMenu* ContextMenu() const { return m_menu; }
 
-  void ForgetSkin() override { m_skin.SkinIndex = -1; }
+  void ForgetSkin() override { m_skin.Forget(); }
   void ApplySkin() override;
 
   void SetEnabled(bool enabled) override;
@@ -50,7 +50,7 @@ class TksSkinEdit : public TCustomMaskEdit, public TksSkinnedControl {
   void UpdateFontColor();
   int WantedHeight() const;
 
-  TksSkinLink m_skin{"edit"};
+  TksSkinLink m_skin{*this, *this, "edit"};
   std::shared_ptr<Look> m_look;
   bool m_mouseIn = false;
   bool m_sizing = false;

@@ -35,6 +35,21 @@ void TksSkinLabel::SetAutoSize(bool value) {
 void TksSkinLabel::SetBorderStyle(TksSkinBorderStyle value) {
   m_borderStyle = value;
   Invalidate();
+  Realign();
+}
+
+void TksSkinLabel::SetUseSkinSize(bool value) {
+  if (m_useSkinSize == value) return;
+  m_useSkinSize = value;
+  ApplySkin();
+}
+
+bool TksSkinLabel::SkinSized() const {
+  return m_useSkinSize || PieceKind() == TksPieceKind::pkFramed;
+}
+
+void TksSkinLabel::AdjustClientRect(TRect& rect) const {
+  if (m_borderStyle != TksSkinBorderStyle::bvNone) rect = rect.Inflated(-1, -1);
 }
 
 void TksSkinLabel::SetCaption(const std::string& caption) {
@@ -48,7 +63,7 @@ void TksSkinLabel::ReadSkinRecord() {
   auto* r = m_skin.Record<TksDataSkinLabelControl>();
   if (r) m_skinFont = SkinFont(r->Font);
   if (PieceKind() == TksPieceKind::pkFixed) m_autoSize = false;
-  if (!UseSkinSize && PieceKind() != TksPieceKind::pkFramed && m_skin.Skinned()) {
+  if (!SkinSized() && m_skin.Skinned()) {
     // The size stays as asked; the skin's right edge follows the width.
     m_resized = m_geometry;
     m_resized.RT.X += Width() - m_skinRect.Width();
@@ -57,31 +72,40 @@ void TksSkinLabel::ReadSkinRecord() {
 }
 
 void TksSkinLabel::CalcSkinSize(int& width, int& height) {
-  if (UseSkinSize || PieceKind() == TksPieceKind::pkFramed)
-    TksSkinCustomControl::CalcSkinSize(width, height);
+  if (SkinSized()) TksSkinCustomControl::CalcSkinSize(width, height);
+  if (!m_autoSize || !WidthIsFree()) return;
+  const int extra = ExtraWidth(width);
+  if (extra > 0) width += extra;
+}
+
+bool TksSkinLabel::WidthIsFree() const {
+  return Align() != TAlign::alTop && Align() != TAlign::alBottom && Align() != TAlign::alClient;
 }
 
 void TksSkinLabel::UpdateRegion() {
-  if (UseSkinSize) TksSkinCustomControl::UpdateRegion();
+  if (m_useSkinSize) TksSkinCustomControl::UpdateRegion();
 }
 
-int TksSkinLabel::ExtraWidth() {
+int TksSkinLabel::ExtraWidth(int width) const {
   TBitmap scratch(1, 1);
   TCanvas& c = scratch.Canvas();
-  ReadSkinRecord();
   if (!m_skin.Skinned()) {
     c.Font() = DefaultFont;
-    return TextPixelWidth(c, Caption()) + 4 - Width();
+    return TextPixelWidth(c, Caption()) + 4 - width;
   }
   if (PieceKind() == TksPieceKind::pkFixed) return 0;
   c.Font() = UseSkinFont ? m_skinFont : DefaultFont;
-  return TextPixelWidth(c, Caption()) - StretchedClient().Width();
+  // The stretched client rectangle's width at that width: only the vertical
+  // kind keeps the skin's width.
+  int client = m_geometry.C.Width();
+  if (PieceKind() != TksPieceKind::pkVertical) client += width - m_skinRect.Width();
+  return TextPixelWidth(c, Caption()) - client;
 }
 
 void TksSkinLabel::GrowByExtraWidth() {
-  if (Align() == TAlign::alTop || Align() == TAlign::alBottom || Align() == TAlign::alClient)
-    return;
-  int extra = ExtraWidth();
+  if (!WidthIsFree()) return;
+  ReadSkinRecord();
+  int extra = ExtraWidth(Width());
   if (extra > 0) SetBounds(Left(), Top(), Width() + extra, Height());
 }
 
@@ -102,7 +126,7 @@ void TksSkinLabel::DrawCaption(TCanvas& c, const TRect& box, const TFont& font) 
 
 void TksSkinLabel::DrawSkinned(TBitmap& bitmap) {
   TRect box = StretchedClient();
-  if (UseSkinSize || PieceKind() == TksPieceKind::pkFramed) {
+  if (SkinSized()) {
     bitmap = SkinImage(m_skinRect);
   } else if (m_picture) {
     // The skin image stretched over the label, its borders kept.

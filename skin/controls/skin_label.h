@@ -18,7 +18,9 @@ class TksSkinLabel : public TksSkinCustomControl {
   void SetAutoSize(bool value);
   TksSkinBorderStyle BorderStyle() const { return m_borderStyle; }
   void SetBorderStyle(TksSkinBorderStyle value);
-  bool UseSkinSize = true;
+  // Whether the skin decides the size; changing it takes the skin up again.
+  bool UseSkinSize() const { return m_useSkinSize; }
+  void SetUseSkinSize(bool value);
   bool UseSkinFontColor = true;
   void SetCaption(const std::string& caption) override;
 
@@ -26,13 +28,20 @@ class TksSkinLabel : public TksSkinCustomControl {
   void ReadSkinRecord() override;
   void CalcSkinSize(int& width, int& height) override;
   void UpdateRegion() override;
+  // Children lie inside the plain border (the whole label without one).
+  void AdjustClientRect(TRect& rect) const override;
   void DrawSkinned(TBitmap& bitmap) override;
   void DrawPlain(TBitmap& bitmap) override;
 
  private:
   void DrawCaption(TCanvas& canvas, const TRect& box, const TFont& font);
-  int ExtraWidth();
+  bool SkinSized() const;
+  // Whether the label's own width counts: its alignment does not set it.
+  bool WidthIsFree() const;
+  // How much wider than width the caption needs the label (may be negative).
+  int ExtraWidth(int width) const;
   void GrowByExtraWidth();
+  bool m_useSkinSize = true;
   bool m_autoSize = false;
   TksSkinBorderStyle m_borderStyle = TksSkinBorderStyle::bvFrame;
   TFont m_skinFont;

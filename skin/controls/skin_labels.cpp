@@ -1,7 +1,5 @@
 #include "skin/controls/skin_labels.h"
 
-#include <cmath>
-
 #include "platform/forms/forms.h"
 #include "platform/gfx/draw_text.h"
 #include "platform/sys/shell.h"
@@ -18,32 +16,23 @@ TksSkinStdLabel::TksSkinStdLabel(TComponent* owner) : TCustomLabel(owner) {
 }
 
 void TksSkinStdLabel::SetSkinData(TksSkinData* skinData) {
-  if (m_skin.Data) RemoveFreeNotification(m_skin.Data);
-  m_skin.Data = skinData;
-  if (skinData) FreeNotification(skinData);
-  if (skinData) ApplySkin();
+  m_skin.Attach(skinData);
 }
 
 void TksSkinStdLabel::Notification(TComponent* component, TOperation operation) {
   TCustomLabel::Notification(component, operation);
-  if (operation == TOperation::opRemove && component == m_skin.Data) {
-    m_skin.Data = nullptr;
-    m_skin.SkinIndex = -1;
-  }
+  m_skin.Notification(component, operation);
 }
 
 void TksSkinStdLabel::ApplySkin() {
-  m_skin.FindRecord();
+  m_skin.Read<TksDataSkinStdLabelControl>();
   if (AutoSize()) AdjustBounds();
   Invalidate();
 }
 
 TFont TksSkinStdLabel::TextFont() {
-  auto* record = dynamic_cast<const TksDataSkinStdLabelControl*>(m_skin.FindRecord());
-  if (!record) {
-    m_skin.SkinIndex = -1;
-    return UseSkinFont ? DefaultFont : Font();
-  }
+  auto* record = m_skin.Read<TksDataSkinStdLabelControl>();
+  if (!record) return UseSkinFont ? DefaultFont : Font();
   m_skinFont = SkinFont(record->Font);
   m_activeFontColor = record->ActiveFontColor;
   TFont font = UseSkinFont ? m_skinFont : Font();
@@ -61,11 +50,11 @@ void TksSkinStdLabel::DoDrawText(TCanvas& canvas, TRect& rect, UINT flags) {
     DrawTextAuto(canvas, text, rect, flags);
     return;
   }
-  const bool skinned = m_skin.Skinned();
+  const TksSkinColors colors = m_skin.Colors();
   TRect shifted = rect.Offset(1, 1);
-  canvas.Font().SetColor(skinned ? m_skin.Data->SkinColors.cBtnHighLight : clBtnHighlight);
+  canvas.Font().SetColor(colors.cBtnHighLight);
   DrawTextAuto(canvas, text, shifted, flags);
-  canvas.Font().SetColor(skinned ? m_skin.Data->SkinColors.cBtnShadow : clBtnShadow);
+  canvas.Font().SetColor(colors.cBtnShadow);
   DrawTextAuto(canvas, text, rect, flags);
 }
 
@@ -79,10 +68,9 @@ TksSkinLinkLabel::TksSkinLinkLabel(TComponent* owner) : TksSkinStdLabel(owner) {
 }
 
 TFont TksSkinLinkLabel::TextFont() {
-  auto* record = dynamic_cast<const TksDataSkinStdLabelControl*>(m_skin.FindRecord());
+  auto* record = m_skin.Read<TksDataSkinStdLabelControl>();
   TFont font;
   if (!record) {
-    m_skin.SkinIndex = -1;
     font = UseSkinFont ? DefaultFont : Font();
     if (m_mouseIn) font.SetColor(DefaultActiveFontColor);
   } else {
@@ -130,6 +118,17 @@ UINT TksSkinShadowLabel::Format() const {
   if (Alignment == TAlignment::taCenter) flags |= DT_CENTER;
   if (!ShowAccelChar) flags |= DT_NOPREFIX;
   return flags;
+}
+
+void TksSkinShadowLabel::SetFocusControl(TWinControl* control) {
+  if (m_focusControl) RemoveFreeNotification(m_focusControl);
+  m_focusControl = control;
+  if (control) FreeNotification(control);
+}
+
+void TksSkinShadowLabel::Notification(TComponent* component, TOperation operation) {
+  TksGraphicSkinControl::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == m_focusControl) m_focusControl = nullptr;
 }
 
 void TksSkinShadowLabel::SetAutoSize(bool value) {
@@ -198,37 +197,15 @@ void TksSkinShadowLabel::Paint() {
   }
   TBitmap background(w, h);
   PaintParentBackground(*this, background.Canvas());
-  auto white = [&mask](int x, int y) { return (mask.PixelAt(x, y) & 0xFFFFFFu) == 0xFFFFFFu; };
-  // Darken under the mask: 0.7 of each channel, rounded to nearest, ties to even.
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) {
-      if (white(x, y)) continue;
-      Pixel32 p = background.PixelAt(x, y);
-      auto scale = [](int c) { return static_cast<int>(std::nearbyint(c * 0.7)); };
-      background.SetPixelAt(x, y,
-                            MakePixel(static_cast<std::uint8_t>(scale(PixelR(p))),
-                                      static_cast<std::uint8_t>(scale(PixelG(p))),
-                                      static_cast<std::uint8_t>(scale(PixelB(p)))));
-    }
-  }
-  // Soften the shadow's edge: the average of the four diagonal neighbours.
-  for (int y = 1; y < h - 1; ++y) {
-    for (int x = 1; x < w - 1; ++x) {
-      if (white(x, y)) continue;
-      if (!white(x - 1, y - 1) && !white(x + 1, y - 1) && !white(x - 1, y + 1) &&
-          !white(x + 1, y + 1))
-        continue;
-      Pixel32 n[4] = {background.PixelAt(x - 1, y - 1), background.PixelAt(x + 1, y - 1),
-                      background.PixelAt(x - 1, y + 1), background.PixelAt(x + 1, y + 1)};
-      auto avg = [&n](std::uint8_t (*ch)(Pixel32)) {
-        return static_cast<std::uint8_t>((ch(n[0]) + ch(n[1]) + ch(n[2]) + ch(n[3])) / 4);
-      };
-      background.SetPixelAt(x, y, MakePixel(avg(PixelR), avg(PixelG), avg(PixelB)));
-    }
-  }
+  // Darken what lies under the shadow and soften its edge.
+  const TksEffectBmp shadow(mask);
+  TksEffectBmp shaded(background);
+  shaded.Tint(shadow, clBlack, 0.3);
+  shaded.SoftenEdge(shadow, 1);
+  background = shaded.ToBitmap();
   TCanvas& c = background.Canvas();
   c.Font() = Font();
-  auto* record = dynamic_cast<const TksDataSkinStdLabelControl*>(m_skin.FindRecord());
+  auto* record = m_skin.Record<TksDataSkinStdLabelControl>();
   if (UseSkinColor && record) c.Font().SetColor(record->Font.Color);
   c.Brush().Style = TBrushStyle::bsClear;
   DrawTextAuto(c, Caption(), text, format);

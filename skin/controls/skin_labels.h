@@ -17,7 +17,7 @@ class TksSkinStdLabel : public TCustomLabel, public TksSkinnedControl {
   bool UseSkinFont = true;
   bool UseSkinColor = true;
   TFont DefaultFont{"MS Sans Serif", -11, {}, clWindowText};
-  void ForgetSkin() override { m_skin.SkinIndex = -1; }
+  void ForgetSkin() override { m_skin.Forget(); }
   void ApplySkin() override;
 
  protected:
@@ -25,7 +25,7 @@ class TksSkinStdLabel : public TCustomLabel, public TksSkinnedControl {
   void Notification(TComponent* component, TOperation operation) override;
   // The font and colour the text is drawn in now.
   virtual TFont TextFont();
-  TksSkinLink m_skin{"stdlabel"};
+  TksSkinLink m_skin{*this, *this, "stdlabel"};
   TFont m_skinFont;
   TColor m_activeFontColor = 0xFF0000;
 };
@@ -61,7 +61,9 @@ class TksSkinShadowLabel : public TksGraphicSkinControl {
   void SetAutoSize(bool value);
   bool ShowAccelChar = true;
   bool UseSkinColor = true;
-  TWinControl* FocusControl = nullptr;
+  // The control the caption's accelerator focuses; forgotten when it is destroyed.
+  TWinControl* FocusControl() const { return m_focusControl; }
+  void SetFocusControl(TWinControl* control);
   void SetCaption(const std::string& caption) override;
   // Width and height of the caption + 3; a right-aligned label keeps its right edge.
   void AdjustBounds();
@@ -71,10 +73,12 @@ class TksSkinShadowLabel : public TksGraphicSkinControl {
   void FontChanged() override;
   void Loaded() override;
   void BoundsChanged(const TRect& old) override;
+  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   UINT Format() const;
   bool m_autoSize = true;
+  TWinControl* m_focusControl = nullptr;
 };
 
 }  // namespace kx

@@ -41,7 +41,6 @@ struct TksSkinPageControl::Look {
   TColor fontColor = 0, activeFontColor = 0, focusFontColor = 0, mouseInFontColor = 0;
   bool showFocus = false;
   int focusOffsetX = 0, focusOffsetY = 0;
-  TColor btnFace = clBtnFace;
   std::string updown;
 };
 
@@ -79,24 +78,17 @@ TksSkinPageControl::TksSkinPageControl(TComponent* owner)
 TksSkinPageControl::~TksSkinPageControl() = default;
 
 void TksSkinPageControl::SetSkinData(TksSkinData* skinData) {
-  if (m_skin.Data) RemoveFreeNotification(m_skin.Data);
-  m_skin.Data = skinData;
-  if (skinData) FreeNotification(skinData);
-  if (skinData && !skinData->Empty()) {
-    ApplySkin();
-  } else {
-    m_skin.SkinIndex = -1;
-    SetTabHeightFromSkin();
-    Invalidate();
-  }
+  m_skin.Attach(skinData);
+}
+
+void TksSkinPageControl::SetSkinDataName(const std::string& name) {
+  m_skin.SkinDataName = name;
+  ApplySkin();
 }
 
 void TksSkinPageControl::Notification(TComponent* component, TOperation operation) {
   TPageControl::Notification(component, operation);
-  if (operation == TOperation::opRemove && component == m_skin.Data) {
-    m_skin.Data = nullptr;
-    m_skin.SkinIndex = -1;
-  }
+  m_skin.Notification(component, operation);
 }
 
 void TksSkinPageControl::SetDefaultItemHeight(int value) {
@@ -106,11 +98,8 @@ void TksSkinPageControl::SetDefaultItemHeight(int value) {
 }
 
 void TksSkinPageControl::ReadSkinRecord() {
-  auto* r = dynamic_cast<const TksDataSkinTabControl*>(m_skin.FindRecord());
-  if (!r) {
-    m_skin.SkinIndex = -1;
-    return;
-  }
+  auto* r = m_skin.Read<TksDataSkinTabControl>();
+  if (!r) return;
   Look& l = *m_look;
   l.picture = m_skin.Data->ActivePicture(r->PictureIndex);
   l.background = m_skin.Data->ActivePicture(r->BGPictureIndex);
@@ -135,7 +124,6 @@ void TksSkinPageControl::ReadSkinRecord() {
   l.showFocus = r->ShowFocus;
   l.focusOffsetX = r->FocusOffsetX;
   l.focusOffsetY = r->FocusOffsetY;
-  l.btnFace = m_skin.Data->SkinColors.cBtnFace;
   l.updown = r->UpDown;
 }
 
@@ -156,8 +144,11 @@ void TksSkinPageControl::ApplySkin() {
     SetFont(font);
   }
   SetTabHeightFromSkin();
+  UpdateScrollerPosition();
   Invalidate();
   Realign();
+  // An existing scroller is made anew so that it takes the skin's scroller section.
+  delete std::exchange(m_scroller, nullptr);
   CheckScroller();
   if (ActivePage()) ActivePage()->Invalidate();
 }
@@ -174,17 +165,22 @@ void TksSkinPageControl::Resize() {
   if (!MultiLine()) CheckScroller();
 }
 
-void TksSkinPageControl::CheckScroller() {
-  if (TabPosition() != TTabPosition::tpTop || Width() < 1) return;
+TksSkinPageControl::TabOverflow TksSkinPageControl::Overflow() {
   const int scrollerWidth = m_scroller ? m_scroller->Width() : 0;
   const int limit = Width() - 3 - scrollerWidth;
-  int hidden = 0, scrolledOff = 0;
+  TabOverflow overflow;
   for (int t = 0; t < TabCount(); ++t) {
     TRect r = ItemRect(t);
-    if (r.Right > limit || r.Right <= 0) ++hidden;
-    if (r.Right <= 0) ++scrolledOff;
+    if (r.Right > limit || r.Right <= 0) ++overflow.hidden;
+    if (r.Right <= 0) ++overflow.scrolledOff;
   }
-  if (hidden == 0 || MultiLine()) {
+  return overflow;
+}
+
+void TksSkinPageControl::CheckScroller() {
+  if (TabPosition() != TTabPosition::tpTop || Width() < 1) return;
+  const TabOverflow overflow = Overflow();
+  if (overflow.hidden == 0 || MultiLine()) {
     delete std::exchange(m_scroller, nullptr);
     return;
   }
@@ -193,16 +189,25 @@ void TksSkinPageControl::CheckScroller() {
     m_scroller->SetParent(this);
     m_scroller->SetSkinDataName(m_look->updown.empty() ? "hupdown" : m_look->updown);
     m_scroller->SetSkinData(m_skin.Data);
-    m_scroller->OnChange = [this](TObject*) {
-      Perform(WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, m_scroller->Position()), 0);
-      Invalidate();
-    };
+    m_scroller->OnChange = [this](TObject*) { ScrollerChanged(); };
   }
   const int h = m_defaultItemHeight;
   m_scroller->SetBounds(Width() - 2 * h, 0, 2 * h, h);
   m_scroller->Min = 0;
-  m_scroller->Max = std::max(hidden, m_scroller->Position());
-  m_scroller->SetPosition(scrolledOff);
+  m_scroller->Max = overflow.hidden;
+  m_scroller->SetPosition(overflow.scrolledOff);
+}
+
+void TksSkinPageControl::UpdateScrollerPosition() {
+  if (m_scroller) m_scroller->SetPosition(Overflow().scrolledOff);
+}
+
+void TksSkinPageControl::ScrollerChanged() {
+  // Captions may have changed since the scroller was made: how far it may go is counted anew.
+  m_scroller->Max = Overflow().hidden;
+  m_scroller->SetPosition(m_scroller->Position());
+  Perform(WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, m_scroller->Position()), 0);
+  Invalidate();
 }
 
 // ---- the tab scroller
@@ -219,14 +224,17 @@ void TksSkinUpDown::SetPosition(int value) {
 void TksSkinUpDown::DrawPlain(TBitmap& bitmap) {
   TCanvas& c = bitmap.Canvas();
   const int w = bitmap.Width(), h = bitmap.Height();
-  Fill(c, {0, 0, w, h}, clBtnFace);
+  const TksSkinColors colors = m_skin.Colors();
+  // An arrow that cannot step further is drawn in the shadow colour.
+  const TColor stuck = m_skin.Skinned() ? colors.cBtnShadow : clGrayText;
+  Fill(c, {0, 0, w, h}, colors.cBtnFace);
   c.Brush().Style = TBrushStyle::bsClear;
-  c.Pen().Color = clBtnShadow;
+  c.Pen().Color = colors.cBtnShadow;
   c.Rectangle({0, 0, w / 2, h});
   c.Rectangle({w / 2, 0, w, h});
-  DrawArrowGlyph(c, {0, 0, w / 2, h}, m_position > Min ? clBtnText : clGrayText,
+  DrawArrowGlyph(c, {0, 0, w / 2, h}, m_position > Min ? colors.cBtnText : stuck,
                  TksArrowDirection::Left);
-  DrawArrowGlyph(c, {w / 2, 0, w, h}, m_position < Max ? clBtnText : clGrayText,
+  DrawArrowGlyph(c, {w / 2, 0, w, h}, m_position < Max ? colors.cBtnText : stuck,
                  TksArrowDirection::Right);
 }
 
@@ -294,7 +302,7 @@ void TksSkinPageControl::PaintSheetBackground(TCanvas& canvas, const TRect& area
   } else if (m_skin.Skinned() && m_look->picture) {
     TileOnto(canvas, area, *m_look->picture, PageTile());
   } else {
-    Fill(canvas, area, clBtnFace);
+    Fill(canvas, area, m_skin.Colors().cBtnFace);
   }
 }
 
@@ -335,10 +343,8 @@ void TksSkinPageControl::DrawFrame(TCanvas& canvas, const TRect& area) {
 void TksSkinPageControl::DrawTabs(TCanvas& canvas) {
   if (PageCount() == 0) return;
   if (!m_skin.Skinned()) {
-    for (int t = 0; t < TabCount(); ++t) {
-      DrawSkinTab(canvas, PageForTab(t)->PageIndex(), ItemRect(t), t == m_hoverTab,
-                  t == TabIndex());
-    }
+    for (int t = 0; t < TabCount(); ++t)
+      DrawSkinTab(canvas, PageForTab(t)->PageIndex(), ItemRect(t), StateOf(t));
     return;
   }
   const Look& l = *m_look;
@@ -352,98 +358,107 @@ void TksSkinPageControl::DrawTabs(TCanvas& canvas) {
       TRect tile = l.tabsBGRect.IsEmpty() ? PageTile() : l.tabsBGRect;
       TilePiece(strip, {0, 0, Width(), stripHeight}, *l.picture, tile);
     }
-    for (int t = 0; t < TabCount(); ++t) {
-      DrawSkinTab(strip.Canvas(), PageForTab(t)->PageIndex(), ItemRect(t), t == m_hoverTab,
-                  t == TabIndex());
-    }
+    for (int t = 0; t < TabCount(); ++t)
+      DrawSkinTab(strip.Canvas(), PageForTab(t)->PageIndex(), ItemRect(t), StateOf(t));
     canvas.Draw(0, 0, strip);
   }
   // The selected tab again, straight on the control: its taller image overlaps the frame.
   int selected = TabIndex();
   if (selected >= 0 && selected < TabCount()) {
     DrawSkinTab(canvas, PageForTab(selected)->PageIndex(), ItemRect(selected),
-                selected == m_hoverTab, true);
+                TksTabState::Selected);
   }
 }
 
-void TksSkinPageControl::DrawSkinTab(TCanvas& canvas, int pageIndex, const TRect& r, bool mouseIn,
-                                     bool active) {
-  if (pageIndex < 0 || pageIndex >= PageCount() || r.IsEmpty()) return;
+TksTabState TksSkinPageControl::StateOf(int tabIndex) const {
+  return tabIndex == TabIndex()   ? TksTabState::Selected
+         : tabIndex == m_hoverTab ? TksTabState::Hot
+                                  : TksTabState::Normal;
+}
+
+TBitmap TksSkinPageControl::TabImage(const TRect& r, TksTabState state) const {
   const bool focused = Focused();
-  TBitmap b;
-  TColor color;
-  TFont font = Font();
   if (!m_skin.Skinned() || !m_look->picture) {
-    b = TBitmap(r.Width(), r.Height());
+    TBitmap b(r.Width(), r.Height());
     TRect all{0, 0, r.Width(), r.Height()};
-    if (mouseIn && !active) {
+    if (state == TksTabState::Hot) {
       Fill(b.Canvas(), all, kPlainHot);
-    } else if (!active) {
+    } else if (state == TksTabState::Normal) {
       Fill(b.Canvas(), all, clBtnFace);
     } else {
       Fill(b.Canvas(), all, kPlainFrame);
       Fill(b.Canvas(), all.Inflated(-1, -1), focused ? kPlainFocused : kPlainHot);
     }
-    color = font.Color();
-  } else {
+    return b;
+  }
+  const Look& l = *m_look;
+  const TRect image = state == TksTabState::Hot && !l.mouseInTabRect.IsEmpty() ? l.mouseInTabRect
+                      : state == TksTabState::Selected && focused              ? l.focusTabRect
+                      : state != TksTabState::Selected                         ? l.tabRect
+                                                                               : l.activeTabRect;
+  if (TabHeight() <= 0) {
+    return BuildHStripImage(*l.picture, image, l.tabLeftOffset, l.tabRightOffset, l.tabStretch,
+                            r.Width());
+  }
+  TBitmap built = BuildHStripImage(
+      *l.picture, {image.Left, image.Top, image.Right, image.Top + l.tabRect.Height()},
+      l.tabLeftOffset, l.tabRightOffset, l.tabStretch, r.Width());
+  TBitmap b(r.Width(), r.Height());
+  b.Canvas().StretchDraw({0, 0, r.Width(), r.Height()}, built);
+  return b;
+}
+
+void TksSkinPageControl::DrawSkinTab(TCanvas& canvas, int pageIndex, const TRect& r,
+                                     TksTabState state) {
+  if (pageIndex < 0 || pageIndex >= PageCount() || r.IsEmpty()) return;
+  const bool focused = Focused();
+  TBitmap b = TabImage(r, state);
+  TFont font = Font();
+  if (m_skin.Skinned() && m_look->picture) {
     const Look& l = *m_look;
-    TRect state = mouseIn && !active && !l.mouseInTabRect.IsEmpty() ? l.mouseInTabRect
-                  : active && focused                               ? l.focusTabRect
-                  : !active                                         ? l.tabRect
-                                                                    : l.activeTabRect;
-    if (TabHeight() > 0) {
-      TBitmap built = BuildHStripImage(
-          *l.picture, {state.Left, state.Top, state.Right, state.Top + l.tabRect.Height()},
-          l.tabLeftOffset, l.tabRightOffset, l.tabStretch, r.Width());
-      b = TBitmap(r.Width(), r.Height());
-      b.Canvas().StretchDraw({0, 0, r.Width(), r.Height()}, built);
-    } else {
-      b = BuildHStripImage(*l.picture, state, l.tabLeftOffset, l.tabRightOffset, l.tabStretch,
-                           r.Width());
-    }
     if (UseSkinFont) font = l.font;
-    color = mouseIn && !active  ? l.mouseInFontColor
-            : active && focused ? l.focusFontColor
-            : !active           ? l.fontColor
-                                : l.activeFontColor;
-    if (l.showFocus && focused && active) {
-      b.Canvas().Brush().Color = l.btnFace;
+    font.SetColor(state == TksTabState::Hot                   ? l.mouseInFontColor
+                  : state == TksTabState::Selected && focused ? l.focusFontColor
+                  : state == TksTabState::Normal              ? l.fontColor
+                                                              : l.activeFontColor);
+    if (l.showFocus && focused && state == TksTabState::Selected) {
+      b.Canvas().Brush().Color = m_skin.Colors().cBtnFace;
       b.Canvas().DrawFocusRect({l.focusOffsetX, l.focusOffsetY, b.Width() - l.focusOffsetX,
                                 b.Height() - l.focusOffsetY});
     }
   }
-  TCanvas& c = b.Canvas();
-  c.Font() = font;
-  c.Font().SetColor(color);
-  c.Brush().Style = TBrushStyle::bsClear;
-  TTabSheet* page = Pages(pageIndex);
-  const std::string& caption = page->Caption();
-  const int W = b.Width(), H = b.Height();
-  if (Images() && pageIndex < Images()->Count()) {
-    TRect m{0, 0, 0, 0};
-    DrawTextAuto(c, caption, m, DT_CALCRECT | DT_SINGLELINE);
-    const int tw = m.Width(), th = m.Height(), t = tw + 2;
-    const int iw = Images()->Width(), ih = Images()->Height();
-    const int total = iw + t + 2;
-    const int x0 = W / 2 - total / 2;
-    if (page->ImageIndex() >= 0)
-      Images()->Draw(c, x0, H / 2 - ih / 2, page->ImageIndex(), page->Enabled());
-    TRect box{x0 + iw + 2, H / 2 - th / 2, x0 + iw + 2 + t, H / 2 - th / 2 + th};
-    DrawTextAuto(c, caption, box, DT_CENTER | DT_SINGLELINE);
-  } else {
-    TRect box{0, 0, W, H};
-    DrawTextAuto(c, caption, box, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
-  }
+  b.Canvas().Font() = font;
+  DrawTabContent(b.Canvas(), pageIndex, {b.Width(), b.Height()});
   canvas.Draw(r.Left, r.Top, b);
 }
 
-void TksSkinPageControl::RedrawTab(int tabIndex, bool mouseIn) {
+void TksSkinPageControl::DrawTabContent(TCanvas& c, int pageIndex, TSize size) {
+  c.Brush().Style = TBrushStyle::bsClear;
+  TTabSheet* page = Pages(pageIndex);
+  const std::string& caption = page->Caption();
+  const int W = size.cx, H = size.cy;
+  if (!Images() || pageIndex >= Images()->Count()) {
+    TRect box{0, 0, W, H};
+    DrawTextAuto(c, caption, box, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    return;
+  }
+  TRect m{0, 0, 0, 0};
+  DrawTextAuto(c, caption, m, DT_CALCRECT | DT_SINGLELINE);
+  const int tw = m.Width(), th = m.Height(), t = tw + 2;
+  const int iw = Images()->Width(), ih = Images()->Height();
+  const int total = iw + t + 2;
+  const int x0 = W / 2 - total / 2;
+  if (page->ImageIndex() >= 0)
+    Images()->Draw(c, x0, H / 2 - ih / 2, page->ImageIndex(), page->Enabled());
+  TRect box{x0 + iw + 2, H / 2 - th / 2, x0 + iw + 2 + t, H / 2 - th / 2 + th};
+  DrawTextAuto(c, caption, box, DT_CENTER | DT_SINGLELINE);
+}
+
+void TksSkinPageControl::RedrawTab(int tabIndex, TksTabState state) {
   if (tabIndex < 0 || tabIndex >= TabCount() || tabIndex == TabIndex() || !HandleAllocated())
     return;
   HDC dc = WindowSystem().GetDC(Handle());
-  if (dc)
-    DrawSkinTab(dc->Canvas(), PageForTab(tabIndex)->PageIndex(), ItemRect(tabIndex), mouseIn,
-                false);
+  if (dc) DrawSkinTab(dc->Canvas(), PageForTab(tabIndex)->PageIndex(), ItemRect(tabIndex), state);
 }
 
 void TksSkinPageControl::TrackHover(int x, int y) {
@@ -451,8 +466,8 @@ void TksSkinPageControl::TrackHover(int x, int y) {
   int now = IndexOfTabAt(x, y);
   if (now == previous) return;
   m_hoverTab = now;
-  RedrawTab(previous, false);
-  RedrawTab(now, true);
+  RedrawTab(previous, TksTabState::Normal);
+  RedrawTab(now, TksTabState::Hot);
 }
 
 void TksSkinPageControl::MouseMove(TShiftState shift, int x, int y) {
@@ -469,10 +484,11 @@ void TksSkinPageControl::MouseLeave() {
   TPageControl::MouseLeave();
   int previous = m_hoverTab;
   m_hoverTab = -1;
-  RedrawTab(previous, false);
+  RedrawTab(previous, TksTabState::Normal);
 }
 
 void TksSkinPageControl::Change() {
+  UpdateScrollerPosition();
   TPageControl::Change();
   Invalidate();
   if (ActivePage()) ActivePage()->Invalidate();

@@ -9,6 +9,10 @@ namespace kx {
 
 class TksSkinPageControl;
 
+// How a tab is drawn: selected, hovered (and not selected) or neither. Whether
+// the control has the focus is the control's own state.
+enum class TksTabState { Normal, Hot, Selected };
+
 // The tab scroller of a page control whose tabs overflow its width: a left and a
 // right arrow that step Position between 0 and Max.
 class TksSkinUpDown : public TksSkinCustomControl {
@@ -57,6 +61,7 @@ class TksSkinPageControl : public TPageControl, public TksSkinnedControl {
   TksSkinData* SkinData() const override { return m_skin.Data; }
   void SetSkinData(TksSkinData* skinData);
   const std::string& SkinDataName() const { return m_skin.SkinDataName; }
+  void SetSkinDataName(const std::string& name);
   bool TabsBGTransparent = false;
   TFont DefaultFont{"Arial", 14, {}, clBtnText};
   bool UseSkinFont = true;
@@ -67,7 +72,7 @@ class TksSkinPageControl : public TPageControl, public TksSkinnedControl {
   // The tab scroller, while tabs overflow.
   TksSkinUpDown* Scroller() const { return m_scroller; }
 
-  void ForgetSkin() override { m_skin.SkinIndex = -1; }
+  void ForgetSkin() override { m_skin.Forget(); }
   void ApplySkin() override;
   // Paints a sheet's background (tiled), for the sheet's erase.
   void PaintSheetBackground(TCanvas& canvas, const TRect& area, const TBitmap& wallPaper);
@@ -90,13 +95,26 @@ class TksSkinPageControl : public TPageControl, public TksSkinnedControl {
   void DrawFrame(TCanvas& canvas, const TRect& area);
   void DrawTabs(TCanvas& canvas);
   // One tab (page index, rectangle in control coordinates) onto the canvas at rect.
-  void DrawSkinTab(TCanvas& canvas, int pageIndex, const TRect& rect, bool mouseIn, bool active);
-  void RedrawTab(int tabIndex, bool mouseIn);
+  void DrawSkinTab(TCanvas& canvas, int pageIndex, const TRect& rect, TksTabState state);
+  // The tab image of a state, as wide as the tab.
+  TBitmap TabImage(const TRect& rect, TksTabState state) const;
+  void DrawTabContent(TCanvas& canvas, int pageIndex, TSize size);
+  TksTabState StateOf(int tabIndex) const;
+  void RedrawTab(int tabIndex, TksTabState state);
   void TrackHover(int x, int y);
+  // How many visible tabs do not show whole (hidden), and how many of them lie
+  // scrolled off to the left.
+  struct TabOverflow {
+    int hidden = 0;
+    int scrolledOff = 0;
+  };
+  TabOverflow Overflow();
   void CheckScroller();
+  void UpdateScrollerPosition();
+  void ScrollerChanged();
   TRect PageTile() const;
 
-  TksSkinLink m_skin{"tab"};
+  TksSkinLink m_skin{*this, *this, "tab"};
   std::unique_ptr<Look> m_look;
   int m_defaultItemHeight = 20;
   int m_hoverTab = -1;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+
 #include "assets/embedded_skin.h"
 #include "platform/forms/application.h"
 #include "platform/window/api.h"
@@ -42,7 +45,8 @@ class SkinnedFormTest : public ::testing::Test {
   TPoint At(TPoint window) { return WindowRect().TopLeft() + window; }
   TksActiveSkinObject& Object(const char* name) {
     TksActiveSkinObject* o = frame->FindObject(name);
-    EXPECT_NE(o, nullptr) << name;
+    // A missing object ends the test here instead of reading through null.
+    if (!o) throw std::runtime_error(std::string("the frame has no object ") + name);
     return *o;
   }
   TPoint Middle(const TksActiveSkinObject& o) {

@@ -30,7 +30,8 @@ using namespace kx;
 
 struct Gallery {
   TForm* form = nullptr;
-  TksSkinButton* hovered = nullptr;
+  TksSkinButton* hovered = nullptr;       // under the pointer
+  TksSkinButton* hoveredPlain = nullptr;  // the unskinned column's "Hover"
   TksSkinEdit* focused = nullptr;
 };
 
@@ -83,7 +84,7 @@ void Column(TForm& form, TksSkinData* data, int left, const std::string& title) 
   framed->SetCaption("Count: 0");
   framed->Alignment = TAlignment::taCenter;
   auto* wide = place(new TksSkinLabel(&form), 130, 202, 120, 40);
-  wide->UseSkinSize = false;
+  wide->SetUseSkinSize(false);
   wide->UseSkinFont = false;
   wide->DefaultFont = TFont("Arial", 20, {TFontStyle::fsBold}, clWindowText);
   wide->SetCaption("45%");
@@ -136,6 +137,10 @@ Gallery MakeGallery(TApplication& app) {
     if (auto* b = dynamic_cast<TksSkinButton*>(c); b && b->Caption() == "Hover") g.hovered = b;
     if (auto* e = dynamic_cast<TksSkinEdit*>(c); e && e->Enabled() && !g.focused) g.focused = e;
   }
+  auto* second = dynamic_cast<TWinControl*>(form.Controls().at(1));
+  for (TControl* c : second->Controls()) {
+    if (auto* b = dynamic_cast<TksSkinButton*>(c); b && b->Caption() == "Hover") g.hoveredPlain = b;
+  }
   return g;
 }
 
@@ -147,6 +152,9 @@ int RunScreenshot(const char* argv0, const std::string& path) {
   session.driver.SetMessageHandler([&](TMsg& m) { app.DispatchOne(m); });
   session.driver.RunUntilIdle();
   if (g.focused) g.focused->SetFocus();
+  // One pointer hovers one button: the other "Hover" is told that it is entered,
+  // as the pointer would tell it.
+  if (g.hoveredPlain) g.hoveredPlain->Perform(CM_MOUSEENTER);
   if (g.hovered) {
     TPoint at = g.hovered->ClientToScreen({40, 12});
     session.driver.MoveTo(at - TPoint{0, 30});

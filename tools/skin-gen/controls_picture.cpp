@@ -201,7 +201,7 @@ TBitmap DrawControlsPicture() {
   Tab(c, kTabActive, true, kRed);
   Tab(c, kTabFocus, true, kRedBright);
   FlatFrame(c, kTabFrame, kBorder, kFace);
-  FlatFrame(c, kPanel, kSoftBorder, {0xE2, 0xE2, 0xE6});
+  FlatFrame(c, kPanel, kSoftBorder, kFace);  // one grey with the page behind it
   VerticalGradient(c, kStatusBar, {0xE2, 0xE2, 0xE6}, {0xCE, 0xCE, 0xD3});
   HLine(c, kStatusBar.Left, kStatusBar.Right - 1, kStatusBar.Top, kSoftBorder);
   EditFrame(c, kEdit, kBorder);

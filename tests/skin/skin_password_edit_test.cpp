@@ -1,0 +1,175 @@
+#include "skin/controls/skin_password_edit.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/skin/skin_controls_fixture.h"
+
+namespace kx {
+namespace {
+
+// The password field as the window places it: 273 wide on the "edit" skin,
+// which makes it 19 high with the text area (2, 2, 271, 17) and 10-pixel cells.
+class PasswordEditTest : public SkinControlsTest {
+ protected:
+  TksSkinPasswordEdit& Field(TksSkinData* skin) {
+    auto* field = Place<TksSkinPasswordEdit>({40, 40, 313, 61}, skin);
+    return *field;
+  }
+  void ClickInto(TksSkinPasswordEdit& field, int x = 30) {
+    session.driver.Advance(1000);
+    session.driver.Click(OnScreen(field, {x, 8}));
+    Settle();
+  }
+};
+
+TEST_F(PasswordEditTest, PastesButNeverCopiesOrCuts) {
+  TksSkinPasswordEdit& field = Field(data);
+  ClickInto(field);
+  session.driver.TypeText("secret");
+  session.system.SetClipboardText(u"clip");
+  session.driver.PressKey(VK_HOME, TestDriver::Shift);
+  for (int key : {int{'C'}, int{'X'}, VK_INSERT}) session.driver.PressKey(key, TestDriver::Ctrl);
+  EXPECT_EQ(session.system.GetClipboardText(), u"clip");
+  EXPECT_EQ(field.Text(), "secret");
+  session.driver.PressKey(VK_END);
+  session.driver.PressKey('V', TestDriver::Ctrl);
+  session.driver.PressKey(VK_INSERT, TestDriver::Shift);
+  EXPECT_EQ(field.Text(), "secretclipclip");
+  // Ctrl+Shift+V is not paste.
+  session.driver.PressKey('V', TestDriver::Ctrl | TestDriver::Shift);
+  EXPECT_EQ(field.Text(), "secretclipclip");
+}
+
+TEST_F(PasswordEditTest, KeysMoveTheCaretByCharactersAndWords) {
+  TksSkinPasswordEdit& field = Field(data);
+  ClickInto(field);
+  session.driver.TypeText("ab cd ef");
+  EXPECT_EQ(field.CaretPosition(), 8);
+  session.driver.PressKey(VK_HOME);
+  EXPECT_EQ(field.CaretPosition(), 0);
+  session.driver.PressKey(VK_END);
+  EXPECT_EQ(field.CaretPosition(), 8);
+  session.driver.PressKey(VK_LEFT, TestDriver::Ctrl);
+  EXPECT_EQ(field.CaretPosition(), 6);
+  session.driver.PressKey(VK_LEFT, TestDriver::Ctrl);
+  EXPECT_EQ(field.CaretPosition(), 3);
+  session.driver.PressKey(VK_RIGHT, TestDriver::Ctrl);
+  EXPECT_EQ(field.CaretPosition(), 6);  // past the spaces to the next word
+  session.driver.PressKey(VK_LEFT);
+  EXPECT_EQ(field.CaretPosition(), 5);
+  // The platform caret follows: x of position 5 is 2 + 5 cells.
+  EXPECT_EQ(session.system.GetCaretPos(), (TPoint{2 + 50, 2}));
+}
+
+TEST_F(PasswordEditTest, ShiftSelectsAndDeletingASelectionKeepsTheRest) {
+  TksSkinPasswordEdit& field = Field(data);
+  ClickInto(field);
+  session.driver.TypeText("ab cd ef");
+  session.driver.PressKey(VK_LEFT, TestDriver::Shift);
+  session.driver.PressKey(VK_LEFT, TestDriver::Shift);
+  EXPECT_EQ(field.SelStart(), 6);
+  EXPECT_EQ(field.SelLength(), 2);
+  session.driver.PressKey(VK_HOME, TestDriver::Shift);
+  EXPECT_EQ(field.SelStart(), 0);
+  EXPECT_EQ(field.SelLength(), 8);
+  session.driver.PressKey(VK_RIGHT, TestDriver::Shift | TestDriver::Ctrl);
+  EXPECT_EQ(field.SelStart(), 3);
+  EXPECT_EQ(field.SelLength(), 5);
+  session.driver.PressKey(VK_BACK);
+  EXPECT_EQ(field.Text(), "ab ");
+  EXPECT_EQ(field.CaretPosition(), 3);
+  // Nothing happens at the ends.
+  session.driver.PressKey(VK_DELETE);
+  EXPECT_EQ(field.Text(), "ab ");
+  session.driver.PressKey(VK_HOME);
+  session.driver.PressKey(VK_BACK);
+  EXPECT_EQ(field.Text(), "ab ");
+  session.driver.PressKey(VK_DELETE);
+  EXPECT_EQ(field.Text(), "b ");
+}
+
+TEST_F(PasswordEditTest, TypingReplacesTheSelectionWithinMaxLength) {
+  TksSkinPasswordEdit& field = Field(data);
+  field.MaxLength = 4;
+  int changes = 0;
+  field.OnChange = [&](TObject*) { ++changes; };
+  field.SetText("abcd");
+  EXPECT_EQ(changes, 1);
+  field.SetFocus();  // AutoSelect selects everything
+  Settle();
+  EXPECT_EQ(field.SelLength(), 4);
+  session.driver.TypeText("x");
+  EXPECT_EQ(field.Text(), "x");
+  session.driver.TypeText("yzw");
+  EXPECT_EQ(field.Text(), "xyzw");
+  session.driver.TypeText("v");  // too long: nothing changes
+  EXPECT_EQ(field.Text(), "xyzw");
+  EXPECT_EQ(changes, 5);
+  field.ReadOnly = true;
+  session.driver.PressKey(VK_BACK);
+  session.driver.TypeText("q");
+  EXPECT_EQ(field.Text(), "xyzw");
+}
+
+TEST_F(PasswordEditTest, AClickPlacesTheCaretInTheCellUnderIt) {
+  TksSkinPasswordEdit& field = Field(data);
+  field.SetText("abcdef");
+  ClickInto(field, 25);  // (25 - 2) div 10 = 2
+  EXPECT_EQ(field.CaretPosition(), 2);
+  EXPECT_EQ(field.SelLength(), 0);  // the click replaces what AutoSelect selected
+  ClickInto(field, 200);            // beyond the text: its end
+  EXPECT_EQ(field.CaretPosition(), 6);
+}
+
+TEST_F(PasswordEditTest, DraggingSelectsFromThePressToThePointer) {
+  TksSkinPasswordEdit& field = Field(data);
+  field.SetText("abcdef");
+  Settle();
+  session.driver.Drag(OnScreen(field, {5, 8}), OnScreen(field, {36, 8}));
+  Settle();
+  EXPECT_EQ(field.SelStart(), 0);
+  EXPECT_EQ(field.SelLength(), 3);
+  EXPECT_EQ(field.CaretPosition(), 3);
+  // Back to the left of the press point: the selection turns round.
+  session.driver.Advance(1000);
+  session.driver.Drag(OnScreen(field, {45, 8}), OnScreen(field, {13, 8}));
+  Settle();
+  EXPECT_EQ(field.SelStart(), 1);
+  EXPECT_EQ(field.SelLength(), 3);
+  EXPECT_EQ(field.CaretPosition(), 1);
+}
+
+TEST_F(PasswordEditTest, ADoubleClickSelectsTheWordAndLeavesTheCaretAtItsEnd) {
+  TksSkinPasswordEdit& field = Field(data);
+  field.SetText("ab cd ef");
+  Settle();
+  session.driver.DoubleClick(OnScreen(field, {45, 8}));  // in "cd"
+  Settle();
+  EXPECT_EQ(field.SelStart(), 3);
+  EXPECT_EQ(field.SelLength(), 3);  // the word and the space after it
+  EXPECT_EQ(field.CaretPosition(), 6);
+  session.driver.PressKey(VK_RIGHT, TestDriver::Shift);  // it grows from the word's end
+  EXPECT_EQ(field.SelStart(), 3);
+  EXPECT_EQ(field.SelLength(), 4);
+}
+
+TEST_F(PasswordEditTest, TheFieldScrollsToKeepTheCaretInView) {
+  TksSkinPasswordEdit& field = Field(data);
+  ClickInto(field);
+  session.driver.TypeText(std::string(26, 'a'));
+  EXPECT_EQ(field.FirstVisible(), 1);  // 26 cells of 10 fit in 269 pixels
+  session.driver.TypeText("bb");
+  EXPECT_EQ(field.FirstVisible(), 3);
+  session.driver.PressKey(VK_HOME);
+  EXPECT_EQ(field.FirstVisible(), 1);
+}
+
+TEST_F(PasswordEditTest, TabAndEnterStayWithTheWindow) {
+  TksSkinPasswordEdit& field = Field(data);
+  EXPECT_EQ(field.Perform(WM_GETDLGCODE), static_cast<LRESULT>(DLGC_WANTARROWS | DLGC_WANTCHARS));
+}
+
+}  // namespace
+}  // namespace kx

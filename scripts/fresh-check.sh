@@ -76,13 +76,14 @@ overall=0
 # run_in_root ROOT NAME EXPECTED_STATUS COMMAND: runs COMMAND in /work/kestrix of ROOT.
 run_in_root() {
   local where=$1 name=$2 expected=$3 command=$4
-  local log="/var/log/kestrix-$name.log"
+  local log
+  log="/var/log/kestrix-$(printf '%s' "$name" | tr -c 'A-Za-z0-9.' '-').log"
   local begin status
   mkdir -p "$where/work/kestrix"
   begin=$(date +%s)
   set +e
   chroot "$where" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    LANG=C.UTF-8 /bin/bash -c "cd /work/kestrix && $command" >"$where$log" 2>&1
+    LANG=C.UTF-8 /bin/bash -c "cd /work/kestrix || exit 1; $command" >"$where$log" 2>&1
   status=$?
   set -e
   local seconds=$(($(date +%s) - begin))

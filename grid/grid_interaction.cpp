@@ -90,12 +90,15 @@ void TDgCustomGrid::MouseMove(TShiftState shift, int x, int y) {
   if (Rolling()) return;
   if (m_header.MouseMove((shift & ssLeft) != 0, x, y)) return;
   GridLayout layout(*this, ClientRect());
+  int cursor = Cursor;
   if (layout.InHeader({x, y})) {
-    int cursor = m_header.ResizeZoneColumn(x, y) >= 0 ? crHorzSplit : crDefault;
-    if (cursor != Cursor) {
-      Cursor = cursor;
-      ShowCursor(cursor);
-    }
+    cursor = m_header.ResizeZoneColumn(x, y) >= 0 ? crHorzSplit : crDefault;
+  } else if (cursor == crHorzSplit) {
+    cursor = crDefault;  // the split cursor belongs to the header's borders alone
+  }
+  if (cursor != Cursor) {
+    Cursor = cursor;
+    ShowCursor(cursor);
   }
   UpdateHints(x, y);
 }

@@ -58,6 +58,20 @@ TEST_F(GridColumnMouseTest, TheResizeLinesLeaveNoTraceAndTheCursorShowsTheZone) 
   EXPECT_EQ(grid->Cursor, crDefault);
 }
 
+TEST_F(GridColumnMouseTest, TheSplitCursorStaysOnTheHeaderBorders) {
+  session.driver.MoveTo(Header(119));
+  Settle();
+  ASSERT_EQ(grid->Cursor, crHorzSplit);
+  // Straight down along the border into the empty area below the five rows.
+  session.driver.MoveTo(grid->ClientToScreen({119, 150}));
+  Settle();
+  EXPECT_EQ(grid->Cursor, crDefault);
+  session.driver.MoveTo(Header(239));
+  session.driver.MoveTo(grid->ClientToScreen({280, 60}));  // right of the last column
+  Settle();
+  EXPECT_EQ(grid->Cursor, crDefault);
+}
+
 TEST_F(GridColumnMouseTest, ADoubleClickOnABorderFitsTheColumn) {
   grid->SetCells(0, 2, u"a long text that needs more room than the column");
   session.driver.DoubleClick(Header(119));

@@ -437,9 +437,9 @@ void TCustomEdit::PaintText() {
     int left = TextX(widths, m_buffer.SelStart());
     int right = TextX(widths, m_buffer.SelEnd());
     c.Brush().Style = TBrushStyle::bsSolid;
-    c.Brush().Color = clHighlight;
+    c.Brush().Color = colors.HighlightColor;
     c.FillRect({left, y, right, y + height});
-    c.Font().SetColor(clHighlightText);
+    c.Font().SetColor(colors.HighlightTextColor);
     c.Brush().Style = TBrushStyle::bsClear;
     c.TextOut(left, y,
               std::string_view(text).substr(static_cast<std::size_t>(m_buffer.SelStart()),

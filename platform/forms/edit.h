@@ -16,6 +16,9 @@ struct CtlColorRequest {
   TColor TextColor = clWindowText;
   TColor BackColor = clWindow;
   bool Transparent = false;
+  // The selection's background and text.
+  TColor HighlightColor = clHighlight;
+  TColor HighlightTextColor = clHighlightText;
 };
 
 enum class TEditBorderStyle { bsNone, bsSingle };

@@ -21,7 +21,14 @@ struct TksSkinEdit::Look {
 };
 
 TksSkinEdit::TksSkinEdit(TComponent* owner)
-    : TCustomMaskEdit(owner), m_look(std::make_shared<Look>()) {}
+    : TCustomMaskEdit(owner), m_look(std::make_shared<Look>()) {
+  Perform(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(2, 0));
+}
+
+void TksSkinEdit::FontChanged() {
+  TCustomMaskEdit::FontChanged();
+  Perform(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(2, 0));
+}
 
 void TksSkinEdit::SetSkinData(TksSkinData* skinData) {
   m_skin.Attach(skinData);
@@ -216,6 +223,9 @@ void TksSkinEdit::WndProc(TMessage& m) {
       auto* colors = reinterpret_cast<CtlColorRequest*>(m.WParam);
       colors->TextColor = Font().Color();
       colors->Transparent = true;  // the skin shows behind the text
+      const TksSkinColors skin = m_skin.Colors();
+      colors->HighlightColor = skin.cHighLight;
+      colors->HighlightTextColor = skin.cHighLightText;
       m.Result = 1;
       return;
     }

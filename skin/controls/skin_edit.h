@@ -37,6 +37,8 @@ class TksSkinEdit : public TCustomMaskEdit, public TksSkinnedControl {
   void DoExit() override;
   void ContextPopup(int x, int y, bool& handled) override;
   void BoundsChanged(const TRect& old) override;
+  // The text keeps 2 pixels from the frame at the left and none at the right.
+  void FontChanged() override;
   void Notification(TComponent* component, TOperation operation) override;
 
  private:

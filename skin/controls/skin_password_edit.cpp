@@ -132,7 +132,8 @@ void TksSkinPasswordEdit::DrawMark(TCanvas& c, const TRect& cell, TColor color) 
   c.Pen().Color = color;
   switch (PasswordKind) {
     case TksPasswordKind::pkRoundRect:
-      c.RoundRect(m, m.Width() / 2, m.Width() / 2);
+      // A corner ellipse as high as the mark rounds it visibly even at 6 x 7.
+      c.RoundRect(m, m.Width() / 2, m.Height());
       break;
     case TksPasswordKind::pkRect:
       c.FillRect(m);
@@ -158,7 +159,7 @@ void TksSkinPasswordEdit::DrawMarks(TCanvas& c, TColor normal, TColor selectedCo
     selection = {XOf(m_selStart), area.Top, XOf(m_selStart) + m_selLength * cw, area.Bottom};
     selection = selection.Intersected(area);
     c.Brush().Style = TBrushStyle::bsSolid;
-    c.Brush().Color = clHighlight;
+    c.Brush().Color = m_skin.Colors().cHighLight;
     c.FillRect(selection);
   }
   for (int k = 0; k <= length - m_first; ++k) {
@@ -190,7 +191,8 @@ void TksSkinPasswordEdit::DrawSkinned(TBitmap& bitmap) {
   TColor color = !Enabled()               ? m_disabledFontColor
                  : m_mouseIn || Focused() ? m_activeFontColor
                                           : m_fontColor;
-  DrawMarks(bitmap.Canvas(), color, clHighlightText);
+  // Selected marks of a disabled field are as grey as the others.
+  DrawMarks(bitmap.Canvas(), color, Enabled() ? m_skin.Colors().cHighLightText : color);
 }
 
 void TksSkinPasswordEdit::DrawPlain(TBitmap& bitmap) {
@@ -203,7 +205,8 @@ void TksSkinPasswordEdit::DrawPlain(TBitmap& bitmap) {
   c.FrameRect(r);
   c.Brush().Color = clBtnFace;
   c.FrameRect(r.Inflated(-1, -1));
-  DrawMarks(c, Enabled() ? DefaultFont.Color() : clGrayText, clHighlightText);
+  DrawMarks(c, Enabled() ? DefaultFont.Color() : clGrayText,
+            Enabled() ? clHighlightText : clGrayText);
 }
 
 // ---- input

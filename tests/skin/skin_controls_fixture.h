@@ -25,26 +25,30 @@ class SkinControlsTest : public SkinnedFormTest {
   }
   // A point of a control on the screen.
   TPoint OnScreen(const TControl& control, TPoint p) { return control.ClientToScreen(p); }
-  // The pixel shown at a point of a control (its client coordinates).
-  TColor PixelOf(const TControl& control, TPoint p) {
-    return session.driver.ClientPixel(form->Handle(), control.BoundsRect().TopLeft() + p);
+  // Where a control's top-left corner (its frame included) lies in the window's picture.
+  TPoint OriginOf(const TControl& control) {
+    return control.Parent()->ClientToScreen(control.BoundsRect().TopLeft()) -
+           WindowRect().TopLeft();
   }
-  // The pixels shown in a rectangle of a control, row by row, from one picture of the window.
+  // The pixel shown at a point of a control, from its top-left corner.
+  TColor PixelOf(const TControl& control, TPoint p) {
+    return session.driver.WindowPixel(Window(), OriginOf(control) + p);
+  }
+  // The pixels shown in a rectangle of a control (from its top-left corner), row by row.
   std::vector<TColor> PixelsOf(const TControl& control, const TRect& r) {
     const TBitmap window = session.driver.WindowImage(Window());
-    const TPoint origin = control.ClientToScreen({0, 0}) - WindowRect().TopLeft();
+    const TPoint origin = OriginOf(control);
     std::vector<TColor> pixels;
     for (int y = r.Top; y < r.Bottom; ++y)
       for (int x = r.Left; x < r.Right; ++x)
         pixels.push_back(window.ColorAt(origin.X + x, origin.Y + y));
     return pixels;
   }
-  // What a control shows, as a bitmap of its client area (one picture of the window).
+  // What a control shows, frame included, as a bitmap (one picture of the window).
   TBitmap ImageOf(const TControl& control) {
     const TBitmap window = session.driver.WindowImage(Window());
-    const TPoint origin = control.ClientToScreen({0, 0}) - WindowRect().TopLeft();
-    TBitmap image(std::max(1, control.ClientRect().Width()),
-                  std::max(1, control.ClientRect().Height()));
+    const TPoint origin = OriginOf(control);
+    TBitmap image(std::max(1, control.Width()), std::max(1, control.Height()));
     image.Canvas().Draw(-origin.X, -origin.Y, window);
     return image;
   }

@@ -54,6 +54,36 @@ TEST_F(SkinEditTest, TheSkinTakesTheFieldToItsHeightAndFrame) {
   EXPECT_EQ(PixelOf(edit, {272, 9}), SkinPixel({281, 98 + 9}));
 }
 
+TEST_F(SkinEditTest, TheTextStartsTwoPixelsInsideTheFrame) {
+  TksSkinEdit& edit = Edit(data);
+  EXPECT_EQ(edit.LeftMargin(), 2);
+  EXPECT_EQ(edit.RightMargin(), 0);
+  // Frame 2 + margin 2: no text in the first four columns.
+  EXPECT_EQ(CountNear(edit, {0, 2, 4, 17}, clBlack), 0);
+  EXPECT_GT(CountNear(edit, {4, 2, 40, 17}, clBlack), 5);
+  edit.SetFont(TFont("Arial", 16, {}, clBlack));
+  EXPECT_EQ(edit.LeftMargin(), 2);
+  EXPECT_EQ(edit.RightMargin(), 0);
+}
+
+TEST_F(SkinEditTest, TheSelectionIsTheSkinsHighlight) {
+  TksSkinEdit& edit = Edit(data, "some text");
+  edit.SetFocus();
+  edit.SelectAll();
+  Settle();
+  const TColor highlight = data->SkinColors.cHighLight;
+  ASSERT_NE(highlight, ColorToRGB(clHighlight));
+  EXPECT_GT(CountOf(edit, {2, 2, 271, 17}, highlight), 40);
+  EXPECT_EQ(CountOf(edit, {2, 2, 271, 17}, ColorToRGB(clHighlight)), 0);
+  // Unskinned it is the system's.
+  TksSkinEdit& plain = Edit(nullptr, "some text");
+  plain.SetBounds(40, 80, 273, 20);
+  plain.SetFocus();
+  plain.SelectAll();
+  Settle();
+  EXPECT_GT(CountOf(plain, {2, 2, 271, 18}, ColorToRGB(clHighlight)), 40);
+}
+
 TEST_F(SkinEditTest, TheTextColourFollowsMouseFocusAndEnabling) {
   EditRecord().Font.Color = 0x203040;
   EditRecord().ActiveFontColor = 0x2020C0;

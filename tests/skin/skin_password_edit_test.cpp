@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/base/color.h"
+#include "skin/data/skin_data.h"
 #include "tests/skin/skin_controls_fixture.h"
 
 namespace kx {
@@ -169,6 +171,56 @@ TEST_F(PasswordEditTest, TheFieldScrollsToKeepTheCaretInView) {
 TEST_F(PasswordEditTest, TabAndEnterStayWithTheWindow) {
   TksSkinPasswordEdit& field = Field(data);
   EXPECT_EQ(field.Perform(WM_GETDLGCODE), static_cast<LRESULT>(DLGC_WANTARROWS | DLGC_WANTCHARS));
+}
+
+TEST_F(PasswordEditTest, EachCharacterIsOneMarkInItsCell) {
+  TksSkinPasswordEdit& field = Field(data);
+  EXPECT_EQ(field.Height(), 19);
+  EXPECT_EQ(field.TextArea(), (TRect{2, 2, 271, 17}));
+  EXPECT_EQ(field.CellWidth(), 10);
+  field.SetText("abc");
+  Settle();
+  // Cells of 10 x 15 from x 2; marks 6 x 7: (4, 6) to (10, 13) in the first cell.
+  for (int k = 0; k < 3; ++k) {
+    const int left = 2 + k * 10;
+    EXPECT_EQ(PixelOf(field, {left + 5, 9}), clBlack) << k;
+    EXPECT_NE(PixelOf(field, {left + 1, 9}), clBlack) << k;
+    EXPECT_NE(PixelOf(field, {left + 5, 5}), clBlack) << k;
+    EXPECT_NE(PixelOf(field, {left + 5, 13}), clBlack) << k;
+    EXPECT_EQ(PixelOf(field, {left + 2, 9}), clBlack) << k;
+    EXPECT_EQ(PixelOf(field, {left + 7, 9}), clBlack) << k;
+  }
+  EXPECT_EQ(CountOf(field, {32, 2, 271, 17}, clBlack), 0);
+}
+
+TEST_F(PasswordEditTest, RoundRectMarksAreRoundedAndRectMarksAreNot) {
+  TksSkinPasswordEdit& field = Field(data);
+  field.SetText("a");
+  Settle();
+  const TRect mark{4, 6, 10, 13};  // 6 x 7
+  EXPECT_NE(PixelOf(field, mark.TopLeft()), clBlack);
+  EXPECT_NE(PixelOf(field, {mark.Right - 1, mark.Bottom - 1}), clBlack);
+  EXPECT_EQ(PixelOf(field, {7, 9}), clBlack);
+  field.PasswordKind = TksPasswordKind::pkRect;
+  field.Invalidate();
+  Settle();
+  EXPECT_EQ(CountOf(field, mark, clBlack), 42);
+}
+
+TEST_F(PasswordEditTest, TheSelectionTakesTheSkinsColoursAndGreysWhenDisabled) {
+  TksSkinPasswordEdit& field = Field(data);
+  field.SetText("abc");
+  field.HideSelection = false;
+  field.SetFocus();  // AutoSelect: all three selected
+  Settle();
+  const TColor highlight = data->SkinColors.cHighLight;
+  ASSERT_NE(highlight, ColorToRGB(clHighlight));
+  EXPECT_EQ(PixelOf(field, {3, 3}), highlight);  // the selection rectangle, around the marks
+  EXPECT_EQ(PixelOf(field, {7, 9}), data->SkinColors.cHighLightText);
+  field.SetEnabled(false);
+  Settle();
+  EXPECT_EQ(PixelOf(field, {7, 9}), TColor{8421504});  // "disabledfontcolor"
+  EXPECT_EQ(PixelOf(field, {17, 9}), TColor{8421504});
 }
 
 }  // namespace

@@ -130,6 +130,7 @@ class TDgCustomGrid : public TDgCustomGridControl, private ColumnsListener {
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseLeave() override;
   void KeyDown(std::uint16_t& key, TShiftState shift) override;
   void Resize() override;
   void SetEnabled(bool enabled) override;

@@ -53,6 +53,12 @@ void TDgCustomGrid::UpdateHints(int x, int y) {
   UpdateCellHint(col, row);
 }
 
+void TDgCustomGrid::MouseLeave() {
+  // Coming back onto the same cell or header shows its hint again.
+  m_hoverColumn = m_hoverRow = m_hoverHeader = -1;
+  TDgCustomGridControl::MouseLeave();
+}
+
 void TDgCustomGrid::UpdateCellHint(int col, int row) {
   const TDgCustomColumn& column = *m_columns->Items(col);
   GridLayout layout(*this, ClientRect());

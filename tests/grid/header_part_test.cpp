@@ -192,6 +192,23 @@ TEST_F(GridColumnMouseTest, HeaderHintsShowBelowTheHeader) {
   EXPECT_EQ(grid->GridHint(), nullptr);
 }
 
+TEST_F(GridColumnMouseTest, HintsComeBackWhenTheMouseReturnsToTheSameCellOrHeader) {
+  grid->SetCells(0, 2, u"a long text that needs more room than the column");
+  second->Header().Hint = u"the second column";
+  TRect cell = Layout().CellRect(*first, 2);
+  for (TPoint at : {grid->ClientToScreen({cell.Left + 10, cell.Top + 4}), Header(130)}) {
+    session.driver.MoveTo(at);
+    Settle();
+    ASSERT_NE(grid->GridHint(), nullptr);
+    session.driver.MoveTo({600, 600});
+    Settle();
+    ASSERT_EQ(grid->GridHint(), nullptr);
+    session.driver.MoveTo(at);
+    Settle();
+    EXPECT_NE(grid->GridHint(), nullptr) << at.X << "," << at.Y;
+  }
+}
+
 TEST_F(GridColumnMouseTest, HintsWaitForTheFormToBeActive) {
   TForm* other = new TForm(nullptr);
   other->SetBounds(400, 400, 100, 100);

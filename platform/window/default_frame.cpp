@@ -62,21 +62,24 @@ FrameInsets DefaultFrame::DefaultFrameInsets(HWND hwnd) const {
   return {border, border + CaptionHeight(hwnd), border, border};
 }
 
+PlainFrameGeometry DefaultFrame::Geometry(HWND hwnd) const {
+  const int caption = CaptionHeight(hwnd);
+  CaptionButtons buttons;
+  if (caption > 0 && (hwnd->Style & WS_SYSMENU) && hwnd->IsTopLevel()) {
+    buttons.close = true;
+    // Both boxes show when the window has either, as the platform draws them.
+    const bool boxes =
+        (hwnd->Style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) && !(hwnd->ExStyle & WS_EX_TOOLWINDOW);
+    buttons.maximize = buttons.minimize = boxes;
+  }
+  const CaptionButtonLayout layout{{caption - 2, caption - 4}, {2, 2}, 2, 0};
+  const bool sizeable = (hwnd->Style & WS_THICKFRAME) && !hwnd->Maximized;
+  return PlainFrameGeometry({hwnd->Width(), hwnd->Height()}, DefaultFrameInsets(hwnd), caption,
+                            buttons, layout, sizeable);
+}
+
 TRect DefaultFrame::CaptionButtonRect(HWND hwnd, int hit) const {
-  if (!HasCaption(hwnd) || !(hwnd->Style & WS_SYSMENU) || !hwnd->IsTopLevel()) return {};
-  FrameInsets in = DefaultFrameInsets(hwnd);
-  int size = CaptionHeight(hwnd) - 4;
-  int top = in.top - CaptionHeight(hwnd) + 2;
-  int right = hwnd->Width() - in.right - 2;
-  TRect close = Bounds(right - size - 2, top, size + 2, size);
-  if (hit == HTCLOSE) return close;
-  bool boxes =
-      (hwnd->Style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) && !(hwnd->ExStyle & WS_EX_TOOLWINDOW);
-  if (!boxes) return {};
-  TRect max = close.Offset(-(size + 2) - 2, 0);
-  if (hit == HTMAXBUTTON) return max;
-  if (hit == HTMINBUTTON) return max.Offset(-(size + 2), 0);
-  return {};
+  return Geometry(hwnd).Button(hit);
 }
 
 int DefaultFrame::DefaultHitTest(HWND hwnd, TPoint screen) const {
@@ -86,40 +89,7 @@ int DefaultFrame::DefaultHitTest(HWND hwnd, TPoint screen) const {
   if (hwnd->ClientInWindow.Contains(p)) return HTCLIENT;
   if (m_system.ScrollBarRect(hwnd, SB_VERT).Contains(p)) return HTVSCROLL;
   if (m_system.ScrollBarRect(hwnd, SB_HORZ).Contains(p)) return HTHSCROLL;
-  FrameInsets in = DefaultFrameInsets(hwnd);
-  int w = hwnd->Width();
-  int h = hwnd->Height();
-  if ((hwnd->Style & WS_THICKFRAME) && !hwnd->Maximized) {
-    bool left = p.X < in.left;
-    bool right = p.X >= w - in.right;
-    bool top = p.Y < in.left;
-    bool bottom = p.Y >= h - in.bottom;
-    constexpr int kCorner = 16;
-    if (left || right) {
-      if (p.Y < kCorner) top = true;
-      if (p.Y >= h - kCorner) bottom = true;
-    }
-    if (top || bottom) {
-      if (p.X < kCorner) left = true;
-      if (p.X >= w - kCorner) right = true;
-    }
-    if (top && left) return HTTOPLEFT;
-    if (top && right) return HTTOPRIGHT;
-    if (bottom && left) return HTBOTTOMLEFT;
-    if (bottom && right) return HTBOTTOMRIGHT;
-    if (left) return HTLEFT;
-    if (right) return HTRIGHT;
-    if (top) return HTTOP;
-    if (bottom) return HTBOTTOM;
-  }
-  if (HasCaption(hwnd)) {
-    for (int hit : {HTCLOSE, HTMAXBUTTON, HTMINBUTTON}) {
-      if (CaptionButtonRect(hwnd, hit).Contains(p)) return hit;
-    }
-    TRect caption{in.left, in.top - CaptionHeight(hwnd), w - in.right, in.top};
-    if (caption.Contains(p)) return HTCAPTION;
-  }
-  return HTBORDER;
+  return Geometry(hwnd).NonClientHitTest(p);
 }
 
 void DefaultFrame::DefaultNcPaint(HWND hwnd) {

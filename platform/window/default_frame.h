@@ -3,19 +3,12 @@
 #include <optional>
 
 #include "platform/window/device_context.h"
+#include "platform/window/plain_frame_geometry.h"
 #include "platform/window/window.h"
 
 namespace kx {
 
 class TWindowSystem;
-
-// The widths of a window's non-client edges.
-struct FrameInsets {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-};
 
 // The plain frame that windows get by default: its borders, caption and caption
 // buttons, hit testing, painting, and moving and sizing by the mouse.
@@ -29,6 +22,8 @@ class DefaultFrame {
   int DefaultHitTest(HWND hwnd, TPoint screen) const;
   void DefaultNcPaint(HWND hwnd);
   TRect CaptionButtonRect(HWND hwnd, int hit) const;  // window coordinates
+  // The parts of the window's frame as its styles give them.
+  PlainFrameGeometry Geometry(HWND hwnd) const;
   void BeginMoveSize(HWND hwnd, int hit);
   MINMAXINFO QueryMinMaxInfo(HWND hwnd);
   void OnNativeMoved(HWND hwnd, TPoint screen);

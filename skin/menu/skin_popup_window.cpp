@@ -266,8 +266,10 @@ void TksSkinPopupWindow::Paint(TCanvas& canvas) {
     TColor idle = m_windowPicture ? m_menu.SkinData()->PopupWindow.ScrollMarkerColor : clBtnShadow;
     TColor busy =
         m_windowPicture ? m_menu.SkinData()->PopupWindow.ScrollMarkerActiveColor : clBtnText;
-    DrawArrowGlyph(image.Canvas(), up, m_scrollCode == 1 ? busy : idle, TksArrowDirection::Up);
-    DrawArrowGlyph(image.Canvas(), down, m_scrollCode == 2 ? busy : idle, TksArrowDirection::Down);
+    DrawArrowGlyph(image.Canvas(), up, m_scrolling == Scrolling::Up ? busy : idle,
+                   TksArrowDirection::Up);
+    DrawArrowGlyph(image.Canvas(), down, m_scrolling == Scrolling::Down ? busy : idle,
+                   TksArrowDirection::Down);
   }
   canvas.Draw(0, 0, image);
 }
@@ -368,11 +370,11 @@ void TksSkinPopupWindow::HoverAt(TPoint client) {
     const TRect& a = m_geometry.C;
     bool inUp = client.Y >= a.Top && client.Y < a.Top + kScrollZone;
     bool inDown = client.Y >= a.Bottom - kScrollZone && client.Y < a.Bottom;
-    if (inUp && m_scrollCode == 0 && m_firstShown > 0) {
-      StartScroll(1);
-    } else if (inDown && m_scrollCode == 0 &&
+    if (inUp && m_scrolling == Scrolling::None && m_firstShown > 0) {
+      StartScroll(Scrolling::Up);
+    } else if (inDown && m_scrolling == Scrolling::None &&
                m_firstShown + m_shownCount < static_cast<int>(m_items.size())) {
-      StartScroll(2);
+      StartScroll(Scrolling::Down);
     } else if (!inUp && !inDown) {
       StopScroll();
     }
@@ -401,8 +403,8 @@ void TksSkinPopupWindow::ReleaseAt(TPoint client) {
 
 // ---- scrolling
 
-void TksSkinPopupWindow::StartScroll(int code) {
-  m_scrollCode = code;
+void TksSkinPopupWindow::StartScroll(Scrolling direction) {
+  m_scrolling = direction;
   m_menu.CloseFromLevel(m_menu.Level(*this) + 1);
   Repaint();
   if (m_scrollTimer) KillTimer(nullptr, m_scrollTimer);
@@ -410,8 +412,8 @@ void TksSkinPopupWindow::StartScroll(int code) {
 }
 
 void TksSkinPopupWindow::StopScroll() {
-  if (m_scrollCode == 0) return;
-  m_scrollCode = 0;
+  if (m_scrolling == Scrolling::None) return;
+  m_scrolling = Scrolling::None;
   if (m_scrollTimer) KillTimer(nullptr, std::exchange(m_scrollTimer, 0));
   Repaint();
 }
@@ -427,7 +429,7 @@ bool TksSkinPopupWindow::ScrollBy(int step) {
 }
 
 void TksSkinPopupWindow::ScrollTimer() {
-  if (!ScrollBy(m_scrollCode == 1 ? -1 : 1)) StopScroll();
+  if (!ScrollBy(m_scrolling == Scrolling::Up ? -1 : 1)) StopScroll();
 }
 
 void TksSkinPopupWindow::ShowLastItems() {
@@ -446,6 +448,12 @@ void TksSkinPopupWindow::ShowLastItems() {
 }
 
 // ---- keys
+
+void TksSkinPopupWindow::SubmenuClosed() {
+  if (m_active < 0 || m_active >= static_cast<int>(m_items.size())) return;
+  m_items[static_cast<std::size_t>(m_active)]->DownFlag = false;
+  RedrawItem(m_active);
+}
 
 void TksSkinPopupWindow::StepKey(int direction) {
   const int count = static_cast<int>(m_items.size());
@@ -508,13 +516,7 @@ void TksSkinPopupWindow::KeyDown(std::uint16_t key) {
       [[fallthrough]];
     case VK_ESCAPE: {
       menu.CloseFromLevel(menu.Level(*this));  // this popup is gone from here on
-      if (TksSkinPopupWindow* last = menu.LastPopup()) {
-        int active = last->ActiveItem();
-        if (active >= 0) {
-          last->m_items[static_cast<std::size_t>(active)]->DownFlag = false;
-          last->RedrawItem(active);
-        }
-      }
+      if (TksSkinPopupWindow* last = menu.LastPopup()) last->SubmenuClosed();
       return;
     }
     case VK_RIGHT:

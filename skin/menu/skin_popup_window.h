@@ -16,6 +16,9 @@ class TksSkinMenu;
 // draws and tracks the shown children of one menu item. It never takes the focus.
 class TksSkinPopupWindow {
  public:
+  // Which way the popup is scrolling while the mouse rests on an arrow zone.
+  enum class Scrolling { None, Up, Down };
+
   // The children of parent from firstIndex on, for the menu's level.
   TksSkinPopupWindow(TksSkinMenu& menu, TMenuItem& parent, int firstIndex);
   ~TksSkinPopupWindow();
@@ -33,8 +36,10 @@ class TksSkinPopupWindow {
   int ActiveItem() const { return m_active; }
   int FirstShown() const { return m_firstShown; }
 
-  // Keys of the last popup; false when the key was not the popup's.
+  // A key for the last popup of the chain.
   void KeyDown(std::uint16_t key);
+  // The submenu of the active item closed: the item is no longer held down.
+  void SubmenuClosed();
   // Chooses an item: its command runs, or its submenu opens.
   void Choose(int index);
   void ActivateItem(int index, bool byMouse);
@@ -57,7 +62,7 @@ class TksSkinPopupWindow {
   int ItemAt(TPoint client) const;
   void MouseTimer();
   void ScrollTimer();
-  void StartScroll(int code);
+  void StartScroll(Scrolling direction);
   void StopScroll();
   bool ScrollBy(int step);
   void StepKey(int direction);
@@ -76,7 +81,7 @@ class TksSkinPopupWindow {
   int m_shownCount = 0;
   bool m_scrolls = false;
   bool m_itemLimit = false;
-  int m_scrollCode = 0;
+  Scrolling m_scrolling = Scrolling::None;
   int m_width = 0, m_height = 0;
   HWND m_handle = nullptr;
   std::uintptr_t m_mouseTimer = 0;

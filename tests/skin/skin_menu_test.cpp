@@ -74,7 +74,7 @@ TEST_F(SkinMenuTest, PlacementKeepsThePopupInTheWorkArea) {
   Settle();
   EXPECT_EQ(RootRect().Bottom, wa.Bottom - 20);
   EXPECT_EQ(RootRect().Left, 400);
-  // Upper half, no room below (a short work area is not at hand): the far right edge.
+  // Room below, but not to the right: pulled in from the right edge.
   menu->Popup(wa.Right - 10, 100);
   Settle();
   EXPECT_EQ(RootRect().Right, wa.Right);
@@ -83,6 +83,44 @@ TEST_F(SkinMenuTest, PlacementKeepsThePopupInTheWorkArea) {
   menu->Popup(wa.Left - 50, 100);
   Settle();
   EXPECT_EQ(RootRect().Left, wa.Left);
+}
+
+TEST_F(SkinMenuTest, InTheUpperHalfWithoutRoomBelowTheMenuEndsAtTheBottomBesideThePoint) {
+  for (int i = 0; i < 32; ++i) {
+    auto* item = new TMenuItem(menu);
+    item->Caption = "Entry " + std::to_string(i);
+    menu->Items().Add(item);
+  }
+  const TRect wa = GetWorkArea(Window(), true);
+  const int height = 6 * 19 + 2 * 6 + 32 * 19 + 15;
+  ASSERT_LT(height, wa.Height());
+  const int y = wa.Top + wa.Height() / 2 - 50;  // upper half, and the menu does not fit below
+  ASSERT_GT(y + height, wa.Bottom);
+  menu->Popup(400, y);
+  Settle();
+  ASSERT_FALSE(Root().Scrolls());
+  EXPECT_EQ(RootRect().Bottom, wa.Bottom);
+  EXPECT_EQ(RootRect().Left, 401);  // shifted: beside the point, to its right
+  // No room on the right: to the left of the point.
+  menu->Popup(wa.Right - 20, y);
+  Settle();
+  EXPECT_EQ(RootRect().Bottom, wa.Bottom);
+  EXPECT_EQ(RootRect().Right, wa.Right - 20 - 1);
+}
+
+TEST_F(SkinMenuTest, AMenuTallerThanTheWorkAreaScrollsFromItsTop) {
+  for (int i = 0; i < 60; ++i) {
+    auto* item = new TMenuItem(menu);
+    item->Caption = "Entry " + std::to_string(i);
+    menu->Items().Add(item);
+  }
+  const TRect wa = GetWorkArea(Window(), true);
+  menu->Popup(400, 300);
+  Settle();
+  EXPECT_TRUE(Root().Scrolls());
+  EXPECT_EQ(RootRect().Top, wa.Top);
+  EXPECT_EQ(RootRect().Height(), wa.Height());
+  EXPECT_EQ(RootRect().Left, 401);
 }
 
 TEST_F(SkinMenuTest, EscapeClosesTheMenuAndTheOpenerHearsIt) {
@@ -186,6 +224,34 @@ TEST_F(SkinMenuTest, HoveringAnEntryWithChildrenOpensItsSubmenuAfterTheWait) {
   EXPECT_FALSE(frame->SkinMenu().Visible());
   // Opening a submenu runs its entry's own command first.
   EXPECT_EQ(ran, (std::vector<std::string>{"Select &All", "&Second"}));
+}
+
+TEST_F(SkinMenuTest, EscapeOnASubmenuClosesItAndItsEntryComesUp) {
+  TMenuItem* more = menu->Items().Items(7);
+  auto* child = new TMenuItem(menu);
+  child->Caption = "&Inner";
+  more->Add(child);
+  menu->PopupAsContext(*listener, 400, 300);
+  Settle();
+  session.driver.MoveTo(ItemMiddle(7));
+  session.driver.Advance(700);
+  ASSERT_EQ(frame->SkinMenu().Popups().size(), 2u);
+  EXPECT_TRUE(Root().Items()[7]->DownFlag);
+  session.driver.PressKey(VK_ESCAPE);
+  Settle();
+  ASSERT_EQ(frame->SkinMenu().Popups().size(), 1u);
+  EXPECT_FALSE(Root().Items()[7]->DownFlag);
+  EXPECT_TRUE(frame->SkinMenu().Visible());
+  // Left on the root popup alone does nothing; Right opens the submenu again, Left closes it.
+  session.driver.PressKey(VK_LEFT);
+  EXPECT_EQ(frame->SkinMenu().Popups().size(), 1u);
+  session.driver.PressKey(VK_RIGHT);
+  Settle();
+  ASSERT_EQ(frame->SkinMenu().Popups().size(), 2u);
+  session.driver.PressKey(VK_LEFT);
+  Settle();
+  EXPECT_EQ(frame->SkinMenu().Popups().size(), 1u);
+  EXPECT_FALSE(Root().Items()[7]->DownFlag);
 }
 
 TEST_F(SkinMenuTest, ALimitedPopupScrollsWithTheKeysAndTheArrowZones) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/forms/controls.h"
+#include "platform/gfx/bitmap.h"
 
 namespace kx {
 
@@ -28,6 +29,8 @@ class TCustomForm : public TWinControl {
   TFormBorderStyle BorderStyle = TFormBorderStyle::bsSizeable;
   TBorderIcons BorderIcons = biSystemMenu | biMinimize | biMaximize;
   TPosition Position = TPosition::poDesigned;
+  // The window's icon; empty for none.
+  TBitmap Icon;
   TNotifyEvent OnCreate;
   TCloseEvent OnClose;
   TShortCutEvent OnShortCut;

@@ -37,6 +37,9 @@ TksActiveSkinObject::TksActiveSkinObject(TksFrameObjectHost& frame, const TksDat
   m_picture = record.RollUp ? &skin.RollUpPicture : &skin.Picture;
 }
 
+TksActiveSkinObject::TksActiveSkinObject(TksFrameObjectHost& frame, std::string idName)
+    : IDName(std::move(idName)), m_frame(frame) {}
+
 void TksActiveSkinObject::CopyImage(TCanvas& canvas, const TBitmap* picture,
                                     const TRect& source) const {
   if (!picture || picture->Empty() || source.IsEmpty()) return;
@@ -202,6 +205,7 @@ void TksSkinButtonObject::MouseDown(int x, int y, TMouseButton button) {
   if (button == TMouseButton::mbLeft && Enabled && !Down) {
     Down = true;
     Frame().RedrawObject(*this);
+    if (GroupIndex != -1) Frame().ReleaseGroup(GroupIndex, *this);
   }
   TksActiveSkinObject::MouseDown(x, y, button);
 }
@@ -212,6 +216,12 @@ void TksSkinButtonObject::MouseUp(int x, int y, TMouseButton button) {
     Frame().RedrawObject(*this);
   }
   TksActiveSkinObject::MouseUp(x, y, button);
+}
+
+void TksSkinButtonObject::ReleaseInGroup(int groupIndex) {
+  if (groupIndex != GroupIndex || !Down) return;
+  Down = false;
+  Frame().RedrawObject(*this);
 }
 
 void TksSkinButtonObject::MouseEnter() {
@@ -248,7 +258,23 @@ TRect TksSkinStdButtonObject::RestoreImage() const {
   return m_restore.RestoreRect;
 }
 
+bool TksSkinStdButtonObject::ShowsIcon() const {
+  const TBitmap* icon = Frame().WindowIcon();
+  return m_command == TksStdCommand::cmSysMenu && SkinRectInAPicture && Frame().ShowsWindowIcon() &&
+         icon && !icon->Empty();
+}
+
 void TksSkinStdButtonObject::Draw(TCanvas& canvas, bool update) {
+  if (ShowsIcon()) {
+    // The icon stands centred on the button's own image.
+    TksSkinButtonObject::Draw(canvas, true);
+    const TBitmap& icon = *Frame().WindowIcon();
+    const TRect& r = ObjectRect;
+    const int w = std::min(icon.Width(), r.Width()), h = std::min(icon.Height(), r.Height());
+    canvas.StretchDraw(Bounds(r.Left + (r.Width() - w) / 2, r.Top + (r.Height() - h) / 2, w, h),
+                       icon);
+    return;
+  }
   TRect restore = RestoreImage();
   if (Set(restore)) {
     CopyImage(canvas, ActivePicture(), restore);
@@ -320,12 +346,23 @@ void TksSkinAnimateObject::Draw(TCanvas& canvas, bool) {
     CopyImage(canvas, ActivePicture(), Set(down) ? down : FrameRect(strip, last));
   } else if (Set(strip)) {
     CopyImage(canvas, ActivePicture(), FrameRect(strip, std::clamp(m_frameIndex, 1, last)));
+  } else if (restore) {
+    CopyImage(canvas, ActivePicture(), r.RestoreRect);
   } else {
     CopyImage(canvas, SkinRectInAPicture ? ActivePicture() : Picture(), SkinRect);
   }
 }
 
 void TksSkinAnimateObject::StartAnimation() {
+  // A highlight that already shows its end frame stays there: replaying it from
+  // frame 1 (after a menu closes or a release over the button) would flicker.
+  const int last = std::max(1, m_record.CountFrames);
+  const bool atEnd = m_forwards ? !m_record.Cycle && m_frameIndex >= last : m_frameIndex <= 1;
+  if (atEnd) {
+    m_animating = false;
+    Active = false;
+    return;
+  }
   m_animating = true;
   Frame().StartAnimation();
 }

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/base/geometry.h"
 #include "platform/forms/controls.h"
@@ -28,6 +29,8 @@ class TksFrameObjectHost {
   virtual bool RolledUp() const = 0;
   virtual std::string CaptionText() const = 0;
   virtual bool ShowsWindowIcon() const = 0;
+  // The window's icon; nullptr when it has none.
+  virtual const TBitmap* WindowIcon() const = 0;
   // The unskinned caption font (DefCaptionFont); it gives the caption's character set.
   virtual const TFont& CaptionFont() const = 0;
   // Draws the object alone on the window (its Draw with the update flag on).
@@ -40,6 +43,8 @@ class TksFrameObjectHost {
   // Whether the mouse is over the object now.
   virtual bool MouseOver(const TksActiveSkinObject& object) const = 0;
   virtual void ObjectEvent(TksObjectEvent event, const std::string& idName) = 0;
+  // A button of the group went down: every other object hears ReleaseInGroup.
+  virtual void ReleaseGroup(int groupIndex, const TksActiveSkinObject& except) = 0;
 };
 
 // A caption or caption button of the skinned frame, made from one object record.
@@ -71,6 +76,10 @@ class TksActiveSkinObject {
   virtual void ActivationChanged() {}
   // Lets a held button come up (its menu closed).
   virtual void MenuClosed() {}
+  // Another button of the group went down: a button of that group comes up.
+  virtual void ReleaseInGroup(int /*groupIndex*/) {}
+  // The default command buttons take their places from the plain frame, not from the skin.
+  virtual bool IsDefaultButton() const { return false; }
 
   // Shown on the normal frame ("rollup" objects belong to the rolled-up one).
   bool Shown() const { return !RollUpObject; }
@@ -87,6 +96,8 @@ class TksActiveSkinObject {
   bool MouseIn = false;
 
  protected:
+  // An object without a record or pictures (the default command buttons).
+  TksActiveSkinObject(TksFrameObjectHost& frame, std::string idName);
   // Copies a rectangle of a picture onto ObjectRect (its top-left corner).
   void CopyImage(TCanvas& canvas, const TBitmap* picture, const TRect& source) const;
   TksFrameObjectHost& Frame() const { return m_frame; }
@@ -127,6 +138,7 @@ class TksSkinButtonObject : public TksActiveSkinObject {
   void MouseUp(int x, int y, TMouseButton button) override;
   void MouseEnter() override;
   void MouseLeave() override;
+  void ReleaseInGroup(int groupIndex) override;
   bool Down = false;
   TRect DownRect, DisableSkinRect;
   int GroupIndex = -1;
@@ -148,6 +160,7 @@ class TksSkinStdButtonObject : public TksSkinButtonObject {
  private:
   // The restore image for the window's state, or an empty rectangle.
   TRect RestoreImage() const;
+  bool ShowsIcon() const;
   TksStdCommand m_command;
   TksSkinRestoreRects m_restore;
 };

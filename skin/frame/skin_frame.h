@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "platform/forms/forms.h"
+#include "platform/window/plain_frame_geometry.h"
+#include "skin/draw/skin_drawing.h"
 #include "skin/frame/frame_geometry.h"
 #include "skin/frame/frame_objects.h"
 #include "skin/menu/skin_menu.h"
@@ -95,6 +97,7 @@ class TksSkinFrame : public TComponent, public TksFrameObjectHost, public TksSki
   bool RolledUp() const override { return m_rolledUp; }
   std::string CaptionText() const override;
   bool ShowsWindowIcon() const override { return ShowIcon; }
+  const TBitmap* WindowIcon() const override;
   const TFont& CaptionFont() const override { return DefCaptionFont; }
   void RedrawObject(TksActiveSkinObject& object) override;
   void StartAnimation() override;
@@ -102,6 +105,7 @@ class TksSkinFrame : public TComponent, public TksFrameObjectHost, public TksSki
   void OpenSystemMenu(const TRect& below, TksActiveSkinObject* opener) override;
   bool MouseOver(const TksActiveSkinObject& object) const override;
   void ObjectEvent(TksObjectEvent event, const std::string& idName) override;
+  void ReleaseGroup(int groupIndex, const TksActiveSkinObject& except) override;
 
   // TksSkinMenuHost.
   TksSkinMenu& SkinMenu() override { return m_menu; }
@@ -116,48 +120,106 @@ class TksSkinFrame : public TComponent, public TksFrameObjectHost, public TksSki
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
+  using MessageHandler = void (TksSkinFrame::*)(TMessage&);
+  struct MessageRoute {
+    UINT msg;
+    MessageHandler handler;
+  };
+  static const MessageRoute kMessageRoutes[];
+
   TCustomForm& Form() const { return *m_form; }
   HWND Handle() const;
+  static void RemoveFrameStyles(HWND h);
+  // Asks the platform for the window's non-client size again.
+  static void RecalculateFrame(HWND h);
+  bool HasBorder() const { return Form().BorderStyle != TFormBorderStyle::bsNone; }
+  bool IsToolWindow() const;
+  bool Folded() const { return m_rolledUp || m_windowState == TksWindowState::wsMinimized; }
+
+  // Message dispatch (skin_frame_messages.cpp): one short handler per message.
   void FrameWndProc(TMessage& m);
+  void Previous(TMessage& m) { m_previousProc(m); }
   bool HandleSkinMessage(TMessage& m);
-  bool HandleNonClientMouse(TMessage& m);
+  void WmCreate(TMessage& m);
+  void WmNCCalcSize(TMessage& m);
+  void WmNCPaint(TMessage& m);
+  void WmPaintFrameInto(TMessage& m);
+  void WmNCActivate(TMessage& m);
+  void WmActivate(TMessage& m);
+  void WmNCHitTest(TMessage& m);
+  void WmEraseBackground(TMessage& m);
+  void WmSize(TMessage& m);
+  void WmEnterSizeMove(TMessage& m);
+  void WmExitSizeMove(TMessage& m);
+  void WmGetMinMaxInfo(TMessage& m);
+  void WmSetText(TMessage& m);
+  void WmShowWindow(TMessage& m);
+  void WmSysCommand(TMessage& m);
+  void WmDestroy(TMessage& m);
+  void WmMenuClosingMessage(TMessage& m);
+  void WmClientButtonUp(TMessage& m);
+  void WmClientMouseMove(TMessage& m);
+  void WmNonClientMouse(TMessage& m);
+
+  // Rebuilding and the objects (skin_frame.cpp).
   void Rebuild();
   void CreateObjects();
+  void CreateDefaultButtons();
   void ApplyButtonRules();
   void ApplyDefaultHints();
+  TksActiveSkinObject* FirstEnabled(TksStdCommand command) const;
+  void ForgetSkinOfControls(TksSkinData* skinData);
+  void ApplySkinToControls(TksSkinData* skinData);
+
+  // Geometry and placement (skin_frame_placement.cpp): computed when the size, the skin
+  // or the state changes; painting and hit testing read it.
+  bool PaintsSkin() const;
+  void Relayout();
+  void RecordWindowSize();
   void FitToMinimum();
   void SizeChanged();
   void UpdateRegion();
-  bool PaintsSkin() const;
-  bool HasBorder() const { return Form().BorderStyle != TFormBorderStyle::bsNone; }
-  // The non-client drawing.
+  PlainFrameGeometry PlainGeometry(TSize window) const;
+  TRect ClientInWindow(const TRect& window) const;
+  void SetSizeLimits(MINMAXINFO& info) const;
+  void PositionOnFirstShow();
+  TPoint ToWindow(TPoint screen) const;
+  TPoint CursorInWindow() const;
+
+  // Painting (skin_frame_painting.cpp).
   void PaintNonClient();
   void PaintNonClientInto(TCanvas& canvas);
+  void DrawObjectsOnStrips(TksBorderStrips& strips);
   void PaintPlainFrame(TCanvas& canvas);
   void PaintClientBackground(TCanvas& canvas);
+
+  // Hit testing, hover and the mouse (skin_frame_mouse.cpp).
   int HitTest(TPoint window) const;
-  int PlainHitTest(TPoint window) const;
-  TPoint CursorInWindow() const;
-  // Hover.
+  int SizingZone(TPoint window) const;
+  bool OnSizingBorder(TPoint window) const;
+  bool InCaptionObject(TPoint window) const;
   int ObjectAt(TPoint window) const;
+  TksActiveSkinObject* ObjectOf(int index) const;
   void DetectHover(TPoint window);
   void ClearHover();
   void StartWatchdog();
   void StopWatchdog();
   void Watchdog();
+  void StopTimers();
   void AnimationTick();
   void PressObject(TPoint window, TMouseButton button);
   void ReleaseObject(TPoint window, TMouseButton button);
+  void DoubleClickObject(TPoint window, TMouseButton button);
+  void CaptionDoubleClicked();
+
+  // Activation, commands, the system menu and menu mode (skin_frame_commands.cpp).
   void Activation();
-  void SetSizeLimits(MINMAXINFO& info) const;
-  // The walks over the form and its controls.
-  void ForgetSkinOfControls(TksSkinData* skinData);
-  void ApplySkinToControls(TksSkinData* skinData);
-  void RebuildSystemMenu();
   void Maximize();
   void Restore();
   void Minimize();
   void ToggleRollUp();
+  void RebuildSystemMenu();
+  void CloseOpenMenus();
   bool MenuModeHook(TMsg& msg);
   void ShortCut(TMsg& msg, bool& handled);
 
@@ -170,6 +232,7 @@ class TksSkinFrame : public TComponent, public TksFrameObjectHost, public TksSki
   int m_width = 0, m_height = 0;
   TksFrameGeometry m_geometry;
   std::vector<std::unique_ptr<TksActiveSkinObject>> m_objects;
+  // Indexes into m_objects; -1 for none.
   int m_hover = -1, m_previousHover = -1, m_pressed = -1;
   TksWindowState m_windowState = TksWindowState::wsNormal;
   bool m_rolledUp = false;

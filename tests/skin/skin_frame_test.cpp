@@ -208,6 +208,67 @@ TEST_F(SkinFrameTest, ANarrowCaptionEndsInAnEllipsis) {
   EXPECT_NE(bar, 0xFFFFFFu);
 }
 
+TEST_F(SkinFrameTest, TheSystemMenuButtonStaysHighlightedAfterItsMenuCloses) {
+  auto& button = dynamic_cast<TksSkinAnimateObject&>(Object("sysmenuanimate"));
+  session.driver.MoveTo(Middle(button));
+  session.driver.Advance(400);
+  ASSERT_EQ(button.CurrentFrame(), 5);
+  session.driver.Press();
+  Settle();
+  ASSERT_TRUE(frame->SkinMenu().Visible());
+  session.driver.Release();
+  session.driver.PressKey(VK_ESCAPE);
+  Settle();
+  ASSERT_FALSE(frame->SkinMenu().Visible());
+  std::vector<int> frames;
+  for (int t = 0; t < 16; ++t) {
+    session.driver.Advance(25);
+    frames.push_back(button.CurrentFrame());
+  }
+  EXPECT_EQ(frames, std::vector<int>(16, 5));
+  // Leaving it plays the highlight back.
+  session.driver.MoveTo(At({400, 300}));
+  session.driver.Advance(400);
+  EXPECT_EQ(button.CurrentFrame(), 1);
+}
+
+TEST_F(SkinFrameTest, SettingBorderIconsPutsTheSixDefaultButtonsUpUntilTheNextSkinChange) {
+  frame->SetBorderIcons(biSystemMenu | biMaximize);
+  Settle();
+  std::vector<TksStdCommand> commands;
+  std::vector<bool> enabled;
+  for (const auto& o : frame->Objects()) {
+    commands.push_back(o->Command());
+    enabled.push_back(o->Enabled);
+  }
+  using C = TksStdCommand;
+  EXPECT_EQ(commands, (std::vector<C>{C::cmClose, C::cmMaximize, C::cmMinimize, C::cmRollUp,
+                                      C::cmMinimizeToTray, C::cmSysMenu}));
+  EXPECT_EQ(enabled, (std::vector<bool>{true, true, false, false, false, true}));
+  // The close button stands at the right end of the plain frame's caption line.
+  TksActiveSkinObject* close = frame->FindObject("closebutton");
+  ASSERT_NE(close, nullptr);
+  EXPECT_EQ(close->ObjectRect, (TRect{813 - 3 - 19, 3, 813 - 3, 22}));
+  frame->SetSkinData(data);
+  Settle();
+  EXPECT_NE(frame->FindObject("caption"), nullptr);
+  EXPECT_EQ(frame->FindObject("closebutton"), nullptr);
+  EXPECT_EQ(frame->Objects().size(), 6u);
+}
+
+TEST_F(SkinFrameTest, TheDefaultCloseButtonClosesTheWindow) {
+  frame->SetBorderIcons(biSystemMenu);
+  Settle();
+  TksActiveSkinObject* close = frame->FindObject("closebutton");
+  ASSERT_NE(close, nullptr);
+  session.driver.MoveTo(Middle(*close));
+  session.driver.Advance(100);
+  session.driver.Press();
+  session.driver.Release();
+  Settle();
+  EXPECT_TRUE(app.Terminated());
+}
+
 TEST_F(SkinFrameTest, WithoutASkinTheFrameIsPlain) {
   frame->SetSkinData(nullptr);
   Settle();

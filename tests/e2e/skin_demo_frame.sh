@@ -2,7 +2,9 @@
 # Starts the skin demo with the SDL backend on a virtual X display under a
 # window manager and checks the skinned frame on the real screen: the top
 # corners are cut by the skin's mask (the screen behind shows there), and
-# dragging the caption moves the window. Usage: skin_demo_frame.sh BIN_DIR OUT_DIR
+# dragging the caption moves the window; when the other window takes the focus the
+# caption shows its inactive look, and a click brings the active one back.
+# Usage: skin_demo_frame.sh BIN_DIR OUT_DIR
 set -euo pipefail
 bin=$1
 out=$2
@@ -64,3 +66,40 @@ if [ $((X - x0)) -lt 50 ] || [ $((Y - y0)) -lt 30 ]; then
 fi
 "$bin/xshot" "$out/skin-demo-moved-x11.png" "$X" "$Y" >/dev/null
 echo "skin demo: the frame is shaped (corner $corner) and the caption drag moved it from ($x0, $y0) to ($X, $Y)"
+
+# Activation. A point of the caption bar left of its text: the red bar of the
+# active window, the dark bar of an inactive one.
+active_bar=CD263B
+inactive_bar=29292F
+bar_x=$((X + 88))
+bar_y=$((Y + 6))
+# Prints the bar's colour once it shows the expected one (or the last seen after 5 s).
+wait_bar() {
+  local seen
+  for _ in $(seq 25); do
+    seen=$("$bin/xshot" "$out/$2" "$bar_x" "$bar_y")
+    [ "$seen" == "$1" ] && break
+    sleep 0.2
+  done
+  echo "$seen"
+}
+seen=$(wait_bar "$active_bar" skin-demo-active-x11.png)
+if [ "$seen" != "$active_bar" ]; then
+  echo "the focused window's caption is $seen, not the active $active_bar" >&2
+  exit 1
+fi
+plain=$(xdotool search --onlyvisible --name '^No skin$' | head -n 1)
+eval "$(xdotool getwindowgeometry --shell "$plain" | sed 's/^/PLAIN_/')"
+xdotool mousemove $((PLAIN_X + PLAIN_WIDTH / 2)) $((PLAIN_Y + PLAIN_HEIGHT - 20)) click 1
+seen=$(wait_bar "$inactive_bar" skin-demo-inactive-x11.png)
+if [ "$seen" != "$inactive_bar" ]; then
+  echo "behind the other window the caption is $seen, not the inactive $inactive_bar; see $out/skin-demo-inactive-x11.png" >&2
+  exit 1
+fi
+xdotool mousemove $((X + 400)) $((Y + 300)) click 1
+seen=$(wait_bar "$active_bar" skin-demo-reactivated-x11.png)
+if [ "$seen" != "$active_bar" ]; then
+  echo "a click did not bring the active caption back: $seen; see $out/skin-demo-reactivated-x11.png" >&2
+  exit 1
+fi
+echo "skin demo: the caption turns inactive ($inactive_bar) behind the other window and active ($active_bar) after a click"

@@ -180,7 +180,7 @@ void TForm1::CopyMatches(CopyScope scope) {
 void TForm1::ConnectUserKeys() {
   for (TWinControl* field :
        {static_cast<TWinControl*>(loginedit), static_cast<TWinControl*>(passedit)}) {
-    field->OnKeyPress = [this](TObject*, char& key) { LoginFieldKeyPress(key); };
+    field->OnKeyPress = [this](TObject*, char32_t& key) { LoginFieldKeyPress(key); };
   }
   // The skinned frame answers Alt+Space through the same event: it keeps its turn.
   TShortCutEvent frameShortCut = OnShortCut;
@@ -202,7 +202,7 @@ void TForm1::ConnectUserKeys() {
   };
 }
 
-void TForm1::LoginFieldKeyPress(char& key) {
+void TForm1::LoginFieldKeyPress(char32_t& key) {
   if (key != '\r' || Page->ActivePage() != ksSkinTabSheet1) return;
   // Enter logs in as the LOGIN button does; the field still tells the form of
   // the key, as it does of Esc.

@@ -101,7 +101,7 @@ class TForm1 : public TForm {
   void ShowFootballPage();
   void ConnectUserKeys();
   void FormShortCut(TMsg& msg, bool& handled);
-  void LoginFieldKeyPress(char& key);
+  void LoginFieldKeyPress(char32_t& key);
   void SelectMatchById(const std::u16string& id, int col, int topRow);
   void ClearMatchDetails();
 };

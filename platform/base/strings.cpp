@@ -103,47 +103,74 @@ std::string SystemCodePage() {
   return name;
 }
 
+std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t* codePoint) {
+  auto b0 = static_cast<unsigned char>(text[pos]);
+  char32_t cp = 0;
+  std::size_t len = 0;
+  if (b0 < 0x80) {
+    cp = b0;
+    len = 1;
+  } else if ((b0 & 0xE0) == 0xC0) {
+    cp = b0 & 0x1F;
+    len = 2;
+  } else if ((b0 & 0xF0) == 0xE0) {
+    cp = b0 & 0x0F;
+    len = 3;
+  } else if ((b0 & 0xF8) == 0xF0) {
+    cp = b0 & 0x07;
+    len = 4;
+  } else {
+    return 0;
+  }
+  if (pos + len > text.size()) return 0;
+  for (std::size_t k = 1; k < len; ++k) {
+    auto b = static_cast<unsigned char>(text[pos + k]);
+    if ((b & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (b & 0x3F);
+  }
+  static constexpr char32_t kMinForLength[5] = {0, 0, 0x80, 0x800, 0x10000};
+  if (cp < kMinForLength[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  if (codePoint) *codePoint = cp;
+  return len;
+}
+
+std::size_t Utf8CharSize(std::string_view text, std::size_t pos) {
+  if (pos >= text.size()) return 0;
+  return std::max<std::size_t>(1, DecodeUtf8(text, pos, nullptr));
+}
+
+std::vector<std::size_t> Utf8CharStarts(std::string_view text) {
+  std::vector<std::size_t> starts;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    starts.push_back(i);
+    i += Utf8CharSize(text, i);
+  }
+  starts.push_back(text.size());
+  return starts;
+}
+
+int Utf8CharCount(std::string_view text) {
+  int count = 0;
+  for (std::size_t i = 0; i < text.size(); i += Utf8CharSize(text, i)) ++count;
+  return count;
+}
+
+std::string CodePointToUtf8(char32_t codePoint) {
+  std::string out;
+  if (codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) codePoint = 0xFFFD;
+  AppendUtf8(out, codePoint);
+  return out;
+}
+
 WideString Utf8ToUtf16(std::string_view text) {
   WideString out;
   out.reserve(text.size());
   std::size_t i = 0;
   while (i < text.size()) {
-    auto b0 = static_cast<unsigned char>(text[i]);
     char32_t cp = 0;
-    std::size_t len = 0;
-    if (b0 < 0x80) {
-      cp = b0;
-      len = 1;
-    } else if ((b0 & 0xE0) == 0xC0) {
-      cp = b0 & 0x1F;
-      len = 2;
-    } else if ((b0 & 0xF0) == 0xE0) {
-      cp = b0 & 0x0F;
-      len = 3;
-    } else if ((b0 & 0xF8) == 0xF0) {
-      cp = b0 & 0x07;
-      len = 4;
-    } else {
-      out += kReplacement;
-      ++i;
-      continue;
-    }
-    if (i + len > text.size()) {
-      out += kReplacement;
-      ++i;
-      continue;
-    }
-    bool valid = true;
-    for (std::size_t k = 1; k < len; ++k) {
-      auto b = static_cast<unsigned char>(text[i + k]);
-      if ((b & 0xC0) != 0x80) {
-        valid = false;
-        break;
-      }
-      cp = (cp << 6) | (b & 0x3F);
-    }
-    static constexpr char32_t kMinForLength[5] = {0, 0, 0x80, 0x800, 0x10000};
-    if (!valid || cp < kMinForLength[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+    std::size_t len = DecodeUtf8(text, i, &cp);
+    if (len == 0) {
       out += kReplacement;
       ++i;
       continue;

@@ -587,7 +587,7 @@ void TWinControl::KeyUp(std::uint16_t& key, TShiftState shift) {
   if (OnKeyUp) OnKeyUp(this, key, shift);
 }
 
-void TWinControl::KeyPress(char& key) {
+void TWinControl::KeyPress(char32_t& key) {
   if (OnKeyPress) OnKeyPress(this, key);
 }
 
@@ -611,10 +611,11 @@ bool TWinControl::DecodeKey(TMessage& m) {
 }
 
 bool TWinControl::DecodeChar(TMessage& m) {
-  if (m.WParam >= 0x100) return false;
-  char key = static_cast<char>(m.WParam);
+  // WM_CHAR carries a whole code point; anything past Unicode is no character.
+  if (m.WParam > 0x10FFFF) return false;
+  auto key = static_cast<char32_t>(m.WParam);
   KeyPress(key);
-  m.WParam = static_cast<unsigned char>(key);
+  m.WParam = key;
   return key == 0;
 }
 

@@ -32,7 +32,9 @@ using TNotifyEvent = std::function<void(TObject* sender)>;
 using TMouseEvent = std::function<void(TObject* sender, TMouseButton, TShiftState, int x, int y)>;
 using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState, int x, int y)>;
 using TKeyEvent = std::function<void(TObject* sender, std::uint16_t& key, TShiftState)>;
-using TKeyPressEvent = std::function<void(TObject* sender, char& key)>;
+// A typed character as a whole code point: ASCII keeps its 8-bit value, so a
+// handler comparing with '\r' or setting key to 0 works unchanged.
+using TKeyPressEvent = std::function<void(TObject* sender, char32_t& key)>;
 using TMouseWheelEvent = std::function<void(TObject* sender, TShiftState, int wheelDelta,
                                             TPoint mousePos, bool& handled)>;
 using TContextPopupEvent = std::function<void(TObject* sender, TPoint mousePos, bool& handled)>;
@@ -276,7 +278,7 @@ class TWinControl : public TControl {
   virtual void KeyUp(std::uint16_t& key, TShiftState shift);
   // A character was typed (an 8-bit code: control characters below 32 included).
   // Setting key to 0 consumes it. The base raises OnKeyPress.
-  virtual void KeyPress(char& key);
+  virtual void KeyPress(char32_t& key);
   // The control received the focus; the form's ActiveControl already names it.
   // The base raises OnEnter.
   virtual void DoEnter();

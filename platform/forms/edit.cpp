@@ -12,14 +12,17 @@ namespace kx {
 
 namespace {
 
-// Widths of the text's prefixes: entry i is the width of the first i characters.
+// Widths of the text's prefixes: entry i is the width of the first i
+// characters, each measured whole.
 std::vector<int> PrefixWidths(const TFont& font, const std::string& text) {
   TBitmap scratch(1, 1);
   TCanvas& c = scratch.Canvas();
   c.Font() = font;
-  std::vector<int> widths(text.size() + 1, 0);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    widths[i + 1] = widths[i] + c.TextWidth(std::string_view(&text[i], 1));
+  std::vector<std::size_t> starts = Utf8CharStarts(text);
+  std::vector<int> widths(starts.size(), 0);
+  for (std::size_t i = 0; i + 1 < starts.size(); ++i) {
+    std::string_view character(text.data() + starts[i], starts[i + 1] - starts[i]);
+    widths[i + 1] = widths[i] + c.TextWidth(character);
   }
   return widths;
 }
@@ -125,7 +128,8 @@ void TCustomEdit::SelectAll() {
 }
 
 std::string TCustomEdit::DisplayText() const {
-  if (m_passwordChar) return std::string(m_buffer.Text().size(), m_passwordChar);
+  if (m_passwordChar)
+    return std::string(static_cast<std::size_t>(m_buffer.Length()), m_passwordChar);
   return m_buffer.Text();
 }
 
@@ -200,9 +204,9 @@ bool TCustomEdit::Modify(bool changed) {
   return true;
 }
 
-void TCustomEdit::TypeChar(char c) {
+void TCustomEdit::TypeChar(char32_t c) {
   if (m_readOnly) return;
-  Modify(m_buffer.ReplaceSelection(std::string(1, c)));
+  Modify(m_buffer.ReplaceSelection(CodePointToUtf8(c)));
 }
 
 void TCustomEdit::EditKey(int vk, TShiftState shift) {
@@ -251,17 +255,17 @@ bool TCustomEdit::HandleEditMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_CUT:
       if (!m_readOnly && m_buffer.SelLength() > 0 && !m_passwordChar) {
-        WindowSystem().SetClipboardText(AnsiToWide(m_buffer.SelText()));
+        WindowSystem().SetClipboardUtf8(m_buffer.SelText());
         Modify(m_buffer.DeleteSelection());
       }
       return true;
     case WM_COPY:
       if (m_buffer.SelLength() > 0 && !m_passwordChar)
-        WindowSystem().SetClipboardText(AnsiToWide(m_buffer.SelText()));
+        WindowSystem().SetClipboardUtf8(m_buffer.SelText());
       return true;
     case WM_PASTE:
       if (!m_readOnly && WindowSystem().HasClipboardText()) {
-        std::string text = WideToAnsi(WindowSystem().GetClipboardText());
+        std::string text = WindowSystem().GetClipboardUtf8();
         text = text.substr(0, text.find_first_of("\r\n"));
         Modify(m_buffer.ReplaceSelection(text));
       }
@@ -441,9 +445,10 @@ void TCustomEdit::PaintText() {
     c.FillRect({left, y, right, y + height});
     c.Font().SetColor(colors.HighlightTextColor);
     c.Brush().Style = TBrushStyle::bsClear;
-    c.TextOut(left, y,
-              std::string_view(text).substr(static_cast<std::size_t>(m_buffer.SelStart()),
-                                            static_cast<std::size_t>(m_buffer.SelLength())));
+    std::vector<std::size_t> starts = Utf8CharStarts(text);
+    std::size_t from = starts[static_cast<std::size_t>(m_buffer.SelStart())];
+    std::size_t to = starts[static_cast<std::size_t>(m_buffer.SelEnd())];
+    c.TextOut(left, y, std::string_view(text).substr(from, to - from));
   }
   WindowSystem().EndPaint(Handle(), ps);
 }
@@ -476,9 +481,9 @@ void TCustomEdit::KeyDown(std::uint16_t& key, TShiftState shift) {
   if (key != 0 && !(shift & ssAlt)) EditKey(key, shift);
 }
 
-void TCustomEdit::KeyPress(char& key) {
+void TCustomEdit::KeyPress(char32_t& key) {
   TWinControl::KeyPress(key);
-  auto c = static_cast<unsigned char>(key);
+  char32_t c = key;
   if (c == 0) return;
   if (c == 8) {
     if (!m_readOnly) Modify(m_buffer.DeleteBackward());
@@ -493,7 +498,7 @@ void TCustomEdit::KeyPress(char& key) {
   } else if (c == 0x1A) {
     Perform(WM_UNDO);
   } else if (c >= 32 && c != 127) {
-    TypeChar(key);
+    TypeChar(c);
   }
 }
 

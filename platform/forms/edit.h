@@ -73,7 +73,7 @@ class TCustomEdit : public TWinControl {
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   void ContextPopup(int x, int y, bool& handled) override;
   void KeyDown(std::uint16_t& key, TShiftState shift) override;
-  void KeyPress(char& key) override;
+  void KeyPress(char32_t& key) override;
   void DoEnter() override;
   void DoExit() override;
   void Resize() override;
@@ -92,7 +92,7 @@ class TCustomEdit : public TWinControl {
   void PaintText();
   // The edit's own reaction to a key: caret moves, selection, deletion, clipboard.
   void EditKey(int vk, TShiftState shift);
-  void TypeChar(char c);
+  void TypeChar(char32_t c);
   bool Modify(bool changed);
   void SelectionChanged();
   void ScrollToCaret();

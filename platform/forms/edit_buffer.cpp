@@ -1,30 +1,24 @@
 #include "platform/forms/edit_buffer.h"
 
 #include <algorithm>
-#include <cctype>
 #include <utility>
+
+#include "platform/base/strings.h"
 
 namespace kx {
 
-namespace {
-bool IsSpace(char c) {
-  return c == ' ' || c == '\t';
-}
-}  // namespace
-
 std::string ApplyCharCase(const std::string& text, TEditCharCase charCase) {
   if (charCase == TEditCharCase::ecNormal) return text;
-  std::string out = text;
-  for (char& c : out) {
-    auto u = static_cast<unsigned char>(c);
-    c = static_cast<char>(charCase == TEditCharCase::ecUpperCase ? std::toupper(u)
-                                                                 : std::tolower(u));
-  }
-  return out;
+  return charCase == TEditCharCase::ecUpperCase ? UpperCaseAscii(text) : LowerCaseAscii(text);
+}
+
+void EditBuffer::Store(std::string text) {
+  m_text = std::move(text);
+  m_starts = Utf8CharStarts(m_text);
 }
 
 void EditBuffer::SetText(const std::string& text) {
-  m_text = ApplyCharCase(text, CharCase);
+  Store(ApplyCharCase(text, CharCase));
   m_anchor = m_caret = 0;
   m_hasUndo = false;
   m_typing = false;
@@ -34,8 +28,14 @@ int EditBuffer::Clamp(int position) const {
   return std::clamp(position, 0, Length());
 }
 
-std::string EditBuffer::SelText() const {
-  return m_text.substr(static_cast<std::size_t>(SelStart()), static_cast<std::size_t>(SelLength()));
+std::size_t EditBuffer::ByteOffset(int position) const {
+  return m_starts[static_cast<std::size_t>(Clamp(position))];
+}
+
+std::string EditBuffer::Slice(int start, int end) const {
+  std::size_t from = ByteOffset(start);
+  std::size_t to = ByteOffset(end);
+  return to > from ? m_text.substr(from, to - from) : std::string();
 }
 
 void EditBuffer::SetSel(int start, int end) {
@@ -50,19 +50,35 @@ void EditBuffer::MoveCaret(int position, bool extend) {
   m_typing = false;
 }
 
+bool EditBuffer::IsBlankAt(int position) const {
+  char c = m_text[ByteOffset(position)];
+  return c == ' ' || c == '\t';
+}
+
 int EditBuffer::WordLeft(int position) const {
   int p = Clamp(position);
-  while (p > 0 && IsSpace(m_text[static_cast<std::size_t>(p - 1)])) --p;
-  while (p > 0 && !IsSpace(m_text[static_cast<std::size_t>(p - 1)])) --p;
+  while (p > 0 && IsBlankAt(p - 1)) --p;
+  while (p > 0 && !IsBlankAt(p - 1)) --p;
   return p;
 }
 
 int EditBuffer::WordRight(int position) const {
   int p = Clamp(position);
   int n = Length();
-  while (p < n && !IsSpace(m_text[static_cast<std::size_t>(p)])) ++p;
-  while (p < n && IsSpace(m_text[static_cast<std::size_t>(p)])) ++p;
+  while (p < n && !IsBlankAt(p)) ++p;
+  while (p < n && IsBlankAt(p)) ++p;
   return p;
+}
+
+int EditBuffer::WordStart(int position) const {
+  int p = Clamp(position);
+  while (p > 0 && !IsBlankAt(p - 1)) --p;
+  return p;
+}
+
+void EditBuffer::SelectWord(int position) {
+  int start = WordStart(position);
+  SetSel(start, WordRight(start));
 }
 
 void EditBuffer::Remember(bool typing) {
@@ -73,19 +89,30 @@ void EditBuffer::Remember(bool typing) {
   m_typing = typing;
 }
 
-bool EditBuffer::ReplaceSelection(const std::string& text) {
-  std::string insert = ApplyCharCase(text, CharCase);
+bool EditBuffer::Fits(std::string_view text) const {
+  if (MaxLength <= 0) return true;
+  return Length() - SelLength() + Utf8CharCount(text) <= MaxLength;
+}
+
+bool EditBuffer::ReplaceSelection(std::string_view text) {
+  std::string insert = ApplyCharCase(std::string(text), CharCase);
   int start = SelStart();
   int removed = SelLength();
   if (MaxLength > 0) {
     int room = std::max(0, MaxLength - (Length() - removed));
-    if (static_cast<int>(insert.size()) > room) insert.resize(static_cast<std::size_t>(room));
+    std::vector<std::size_t> starts = Utf8CharStarts(insert);
+    if (static_cast<int>(starts.size()) - 1 > room)
+      insert.resize(starts[static_cast<std::size_t>(room)]);
   }
   if (removed == 0 && insert.empty()) return false;
-  bool typing = removed == 0 && insert.size() == 1;
+  int inserted = Utf8CharCount(insert);
+  bool typing = removed == 0 && inserted == 1;
   Remember(typing);
-  m_text.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(removed), insert);
-  m_anchor = m_caret = start + static_cast<int>(insert.size());
+  std::string next = m_text;
+  std::size_t from = ByteOffset(start);
+  next.replace(from, ByteOffset(start + removed) - from, insert);
+  Store(std::move(next));
+  m_anchor = m_caret = Clamp(start + inserted);
   return true;
 }
 
@@ -106,7 +133,7 @@ bool EditBuffer::DeleteBackward() {
 bool EditBuffer::Undo() {
   if (!m_hasUndo) return false;
   Snapshot current{m_text, m_anchor, m_caret};
-  m_text = std::move(m_undo.text);
+  Store(std::move(m_undo.text));
   m_anchor = Clamp(m_undo.anchor);
   m_caret = Clamp(m_undo.caret);
   m_undo = std::move(current);

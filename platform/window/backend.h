@@ -41,8 +41,10 @@ class WindowBackend {
   virtual void Present(HWND topLevel, const TBitmap& buffer, const TRect& dirty) = 0;
 
   virtual void SetCursor(const HCURSOR& cursor) = 0;
-  virtual void SetClipboardText(const std::u16string& text) = 0;
-  virtual std::u16string ClipboardText() const = 0;
+  // The clipboard's text as the desktop holds it: UTF-8 bytes, passed on as
+  // they are even when they are not well-formed.
+  virtual void SetClipboardText(const std::string& utf8) = 0;
+  virtual std::string ClipboardText() const = 0;
   virtual bool HasClipboardText() const = 0;
   // Where the pointer is; backends that do not know report the last position
   // the window system saw.

@@ -39,7 +39,7 @@ struct RawInput {
   int button = 0;  // 0 left, 1 right, 2 middle
   int delta = 0;   // wheel
   int vk = 0;
-  char16_t ch = 0;
+  char32_t ch = 0;  // a whole character (code point) for Kind::Char
   bool noTranslate = false;
 };
 

@@ -404,10 +404,10 @@ HCURSOR InputRouter::SetCursor(HCURSOR cursor) {
   return old;
 }
 
-void InputRouter::SetClipboardText(const std::u16string& text) {
-  m_system.Backend().SetClipboardText(text);
+void InputRouter::SetClipboardText(const std::string& utf8) {
+  m_system.Backend().SetClipboardText(utf8);
 }
-std::u16string InputRouter::GetClipboardText() const {
+std::string InputRouter::GetClipboardText() const {
   return m_system.Backend().ClipboardText();
 }
 bool InputRouter::HasClipboardText() const {

@@ -37,8 +37,8 @@ class InputRouter {
   HCURSOR SetCursor(HCURSOR cursor);
   HCURSOR GetCursor() const { return m_cursor; }
   bool TrackMouseEvent(HWND hwnd, UINT flags);
-  void SetClipboardText(const std::u16string& text);
-  std::u16string GetClipboardText() const;
+  void SetClipboardText(const std::string& utf8);
+  std::string GetClipboardText() const;
   bool HasClipboardText() const;
   WPARAM MouseKeyState() const;
 

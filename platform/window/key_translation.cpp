@@ -1,5 +1,6 @@
 #include "platform/window/key_translation.h"
 
+#include "platform/base/strings.h"
 #include "platform/window/messages.h"
 
 namespace kx {
@@ -87,6 +88,18 @@ bool CharToVirtualKey(char16_t ch, int& vk, bool& shift) {
     }
   }
   return false;
+}
+
+std::vector<RawInput> CharInputsFromText(std::string_view utf8) {
+  std::vector<RawInput> inputs;
+  for (char32_t ch : Utf16ToUtf32(Utf8ToUtf16(utf8))) {
+    if (ch < 0x20 || ch == 0x7F) continue;
+    RawInput in;
+    in.kind = RawInput::Kind::Char;
+    in.ch = ch;
+    inputs.push_back(in);
+  }
+  return inputs;
 }
 
 }  // namespace kx

@@ -113,18 +113,18 @@ void TestDriver::PressKey(int vk, unsigned modifiers) {
 }
 
 void TestDriver::TypeText(std::string_view utf8) {
-  std::u16string text = Utf8ToUtf16(utf8);
-  for (char16_t ch : text) {
+  for (std::size_t i = 0; i < utf8.size();) {
+    std::string_view character = utf8.substr(i, Utf8CharSize(utf8, i));
+    i += character.size();
     int vk = 0;
     bool shift = false;
-    if (CharToVirtualKey(ch, vk, shift)) {
+    if (character.size() == 1 &&
+        CharToVirtualKey(static_cast<unsigned char>(character[0]), vk, shift)) {
       PressKey(vk, shift ? Shift : None);
-    } else {
-      RawInput in;
-      in.kind = RawInput::Kind::Char;
-      in.ch = ch;
-      Input(in);
+      continue;
     }
+    // What a key of the US layout cannot type arrives as a text event does.
+    for (const RawInput& in : CharInputsFromText(character)) Input(in);
   }
 }
 

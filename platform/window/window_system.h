@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/base/strings.h"
 #include "platform/gfx/canvas.h"
 #include "platform/window/backend.h"
 #include "platform/window/caret.h"
@@ -203,8 +204,11 @@ class TWindowSystem {
   HCURSOR SetCursor(HCURSOR cursor) { return m_input.SetCursor(std::move(cursor)); }
   HCURSOR GetCursor() const { return m_input.GetCursor(); }
   bool TrackMouseEvent(HWND hwnd, UINT flags) { return m_input.TrackMouseEvent(hwnd, flags); }
-  void SetClipboardText(const std::u16string& text) { m_input.SetClipboardText(text); }
-  std::u16string GetClipboardText() const { return m_input.GetClipboardText(); }
+  // The clipboard in UTF-8, byte for byte, and as UTF-16 text.
+  void SetClipboardUtf8(const std::string& utf8) { m_input.SetClipboardText(utf8); }
+  std::string GetClipboardUtf8() const { return m_input.GetClipboardText(); }
+  void SetClipboardText(const std::u16string& text) { SetClipboardUtf8(Utf16ToUtf8(text)); }
+  std::u16string GetClipboardText() const { return Utf8ToUtf16(GetClipboardUtf8()); }
   bool HasClipboardText() const { return m_input.HasClipboardText(); }
   WPARAM MouseKeyState() const { return m_input.MouseKeyState(); }
 

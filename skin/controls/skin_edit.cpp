@@ -251,7 +251,7 @@ void TksSkinEdit::WndProc(TMessage& m) {
   TCustomMaskEdit::WndProc(m);
 }
 
-void TksSkinEdit::KeyPress(char& key) {
+void TksSkinEdit::KeyPress(char32_t& key) {
   if (key == '\r' || key == 27) {
     const WPARAM vk = key == '\r' ? VK_RETURN : VK_ESCAPE;
     TWinControl::KeyPress(key);  // OnKeyPress; the edit itself takes neither
@@ -316,7 +316,7 @@ void TksSkinEdit::ContextPopup(int x, int y, bool& handled) {
     return SkinString(strings, key, fallback);
   };
   const bool selected = SelLength() > 0;
-  const bool all = SelLength() == static_cast<int>(Buffer().Text().size());
+  const bool all = Buffer().AllSelected();
   struct Entry {
     const char* key;
     const char* caption;

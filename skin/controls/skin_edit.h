@@ -30,7 +30,7 @@ class TksSkinEdit : public TCustomMaskEdit, public TksSkinnedControl {
 
  protected:
   void WndProc(TMessage& m) override;
-  void KeyPress(char& key) override;
+  void KeyPress(char32_t& key) override;
   void MouseEnter() override;
   void MouseLeave() override;
   void DoEnter() override;

@@ -14,11 +14,10 @@ TksSkinPasswordEdit::TksSkinPasswordEdit(TComponent* owner) : TksSkinCustomContr
 }
 
 void TksSkinPasswordEdit::SetText(const std::string& text) {
-  bool changed = text != m_text;
-  m_text = text;
-  m_caret = std::min(m_caret, static_cast<int>(m_text.size()));
-  m_selStart = std::min(m_selStart, static_cast<int>(m_text.size()));
-  m_selLength = 0;
+  bool changed = text != m_buffer.Text();
+  int caret = m_buffer.Caret();
+  m_buffer.SetText(text);
+  m_buffer.MoveCaret(caret, false);
   Scroll();
   Invalidate();
   if (changed && OnChange) OnChange(this);
@@ -53,7 +52,7 @@ int TksSkinPasswordEdit::CellWidth() const {
 
 int TksSkinPasswordEdit::OriginX() const {
   TRect area = TextArea();
-  int length = static_cast<int>(m_text.size());
+  int length = Length();
   int cw = CellWidth();
   int x0 = area.Left;
   if (length * cw < area.Width()) {
@@ -66,59 +65,50 @@ int TksSkinPasswordEdit::OriginX() const {
 
 int TksSkinPasswordEdit::XOf(int position) const {
   if (position == 0) return OriginX();
-  int p = std::min(position, static_cast<int>(m_text.size()));
+  int p = std::min(position, Length());
   return OriginX() + (p - m_first + 1) * CellWidth();
 }
 
 int TksSkinPasswordEdit::IndexAt(int x) const {
   int index = m_first - 1 + (x - OriginX()) / std::max(1, CellWidth());
-  if (m_text.empty()) return m_first - 1;
-  return std::clamp(index, 0, static_cast<int>(m_text.size()));
+  if (Length() == 0) return m_first - 1;
+  return std::clamp(index, 0, Length());
 }
 
 void TksSkinPasswordEdit::Scroll() {
-  const int length = static_cast<int>(m_text.size());
+  const int caret = m_buffer.Caret();
   const int width = TextArea().Width();
   const int cw = CellWidth();
-  if (m_first <= m_caret) {
-    while (width < cw * (m_caret - m_first + 1) && m_first < length) ++m_first;
+  if (m_first <= caret) {
+    while (width < cw * (caret - m_first + 1) && m_first < Length()) ++m_first;
   } else {
-    m_first = m_caret == 0 ? 1 : m_caret;
+    m_first = caret == 0 ? 1 : caret;
   }
 }
 
-void TksSkinPasswordEdit::SetCaret(int position) {
-  m_caret = std::clamp(position, 0, static_cast<int>(m_text.size()));
+void TksSkinPasswordEdit::MoveCaret(int position, bool extend) {
+  m_buffer.MoveCaret(position, extend);
   Scroll();
-  if (m_selLength == 0) m_selStart = m_caret;
-  if (Focused() && HandleAllocated()) WindowSystem().SetCaretPos(XOf(m_caret), TextArea().Top);
+  if (Focused() && HandleAllocated()) {
+    WindowSystem().SetCaretPos(XOf(m_buffer.Caret()), TextArea().Top);
+  }
   Invalidate();
 }
 
-void TksSkinPasswordEdit::DeleteSelection() {
-  std::string text = m_text;
-  text.erase(static_cast<std::size_t>(m_selStart), static_cast<std::size_t>(m_selLength));
-  int start = m_selStart;
-  m_selLength = 0;
-  SetText(text);
-  SetCaret(start);
+void TksSkinPasswordEdit::Changed(bool changed) {
+  if (!changed) return;
+  MoveCaret(m_buffer.Caret(), false);
+  if (OnChange) OnChange(this);
 }
 
 void TksSkinPasswordEdit::Insert(const std::string& s) {
   if (ReadOnly) return;
-  std::string text = m_text;
-  text.erase(static_cast<std::size_t>(m_selStart), static_cast<std::size_t>(m_selLength));
-  text.insert(static_cast<std::size_t>(m_selStart), s);
-  if (MaxLength > 0 && static_cast<int>(text.size()) > MaxLength) {
-    m_selLength = 0;  // too long: only the selection goes
-    Invalidate();
+  m_buffer.MaxLength = MaxLength;
+  if (!m_buffer.Fits(s)) {
+    MoveCaret(m_buffer.Caret(), false);  // too long: only the selection goes
     return;
   }
-  int caret = m_selStart + static_cast<int>(s.size());
-  m_selLength = 0;
-  SetText(text);
-  m_selStart = caret;
-  SetCaret(caret);
+  Changed(m_buffer.ReplaceSelection(s));
 }
 
 // ---- painting
@@ -152,11 +142,13 @@ void TksSkinPasswordEdit::DrawMarks(TCanvas& c, TColor normal, TColor selectedCo
   const TRect area = TextArea();
   const int cw = CellWidth();
   const int x0 = OriginX();
-  const int length = static_cast<int>(m_text.size());
+  const int length = Length();
+  const int selStart = m_buffer.SelStart();
+  const int selLength = m_buffer.SelLength();
   const bool showSelection = Focused() || !HideSelection;
   TRect selection;
-  if (showSelection && m_selLength > 0) {
-    selection = {XOf(m_selStart), area.Top, XOf(m_selStart) + m_selLength * cw, area.Bottom};
+  if (showSelection && selLength > 0) {
+    selection = {XOf(selStart), area.Top, XOf(selStart) + selLength * cw, area.Bottom};
     selection = selection.Intersected(area);
     c.Brush().Style = TBrushStyle::bsSolid;
     c.Brush().Color = m_skin.Colors().cHighLight;
@@ -167,9 +159,9 @@ void TksSkinPasswordEdit::DrawMarks(TCanvas& c, TColor normal, TColor selectedCo
     if (cell.Right > area.Right) break;
     DrawMark(c, cell, normal);
   }
-  if (!showSelection || m_selLength <= 0) return;
-  int firstSelected = std::max(m_selStart, m_first - 1);
-  for (int i = firstSelected, k = 0; i < m_selStart + m_selLength; ++i, ++k) {
+  if (!showSelection || selLength <= 0) return;
+  int firstSelected = std::max(selStart, m_first - 1);
+  for (int i = firstSelected, k = 0; i < selStart + selLength; ++i, ++k) {
     TRect cell{selection.Left + k * cw, area.Top, selection.Left + (k + 1) * cw, area.Bottom};
     if (cell.Right > selection.Right) break;
     DrawMark(c, cell, selectedColor);
@@ -219,93 +211,52 @@ void TksSkinPasswordEdit::WndProc(TMessage& m) {
   TksSkinCustomControl::WndProc(m);
 }
 
-namespace {
-bool IsSpace(char c) {
-  return c == ' ';
-}
-}  // namespace
-
 void TksSkinPasswordEdit::KeyDown(std::uint16_t& key, TShiftState shift) {
   TksSkinCustomControl::KeyDown(key, shift);
-  const int old = m_caret;
-  const int length = static_cast<int>(m_text.size());
+  const int caret = m_buffer.Caret();
   const bool ctrl = (shift & ssCtrl) != 0, shifted = (shift & ssShift) != 0,
              alt = (shift & ssAlt) != 0;
-  int moved = -1;
+  int moved = 0;
   switch (key) {
     case VK_BACK:
     case VK_DELETE:
       if (ReadOnly) return;
-      if (m_selLength > 0) {
-        DeleteSelection();
-      } else if (key == VK_DELETE && m_caret < length) {
-        m_selStart = m_caret;
-        m_selLength = 1;
-        DeleteSelection();
-      } else if (key == VK_BACK && m_caret > 0) {
-        m_selStart = m_caret - 1;
-        m_selLength = 1;
-        DeleteSelection();
-      }
+      Changed(key == VK_DELETE ? m_buffer.DeleteForward() : m_buffer.DeleteBackward());
       key = 0;
       return;
     case VK_HOME:
       moved = 0;
       break;
     case VK_END:
-      moved = length;
+      moved = Length();
       break;
     case VK_LEFT:
-      moved = m_caret - 1;
-      if (ctrl) {
-        int p = m_caret;
-        while (p > 0 && IsSpace(m_text[static_cast<std::size_t>(p - 1)])) --p;
-        while (p > 0 && !IsSpace(m_text[static_cast<std::size_t>(p - 1)])) --p;
-        moved = p;
-      }
+      moved = ctrl ? m_buffer.WordLeft(caret) : caret - 1;
       break;
     case VK_RIGHT:
-      moved = m_caret + 1;
-      if (ctrl) {
-        int p = m_caret;
-        while (p < length && !IsSpace(m_text[static_cast<std::size_t>(p)])) ++p;
-        while (p < length && IsSpace(m_text[static_cast<std::size_t>(p)])) ++p;
-        moved = p;
-      }
+      moved = ctrl ? m_buffer.WordRight(caret) : caret + 1;
       break;
     case 'V':
-      if (ctrl && !shifted && !alt) {
-        Insert(Utf16ToUtf8(WindowSystem().GetClipboardText()));
-        key = 0;
-      }
-      return;
     case VK_INSERT:
-      if (shifted && !ctrl && !alt) {
-        Insert(Utf16ToUtf8(WindowSystem().GetClipboardText()));
+      // Paste: Ctrl+V or Shift+Insert, each alone.
+      if (key == 'V' ? (ctrl && !shifted && !alt) : (shifted && !ctrl && !alt)) {
+        std::string clipboard = WindowSystem().GetClipboardUtf8();
+        if (!clipboard.empty()) Insert(clipboard);  // an empty clipboard pastes nothing
         key = 0;
       }
       return;
     default:
       return;
   }
-  moved = std::clamp(moved, 0, length);
-  if (shifted) {
-    // The selection grows from the old position.
-    int anchor =
-        m_selLength > 0 ? (m_selStart == old ? m_selStart + m_selLength : m_selStart) : old;
-    m_selStart = std::min(anchor, moved);
-    m_selLength = std::abs(anchor - moved);
-  } else {
-    m_selLength = 0;
-  }
-  SetCaret(moved);
+  // With Shift the selection grows from where it was anchored.
+  MoveCaret(moved, shifted);
   key = 0;
 }
 
-void TksSkinPasswordEdit::KeyPress(char& key) {
+void TksSkinPasswordEdit::KeyPress(char32_t& key) {
   TksSkinCustomControl::KeyPress(key);  // OnKeyPress first
-  if (static_cast<unsigned char>(key) < 32 || ReadOnly) return;
-  Insert(std::string(1, key));
+  if (key < 32 || ReadOnly) return;
+  Insert(CodePointToUtf8(key));
 }
 
 void TksSkinPasswordEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
@@ -313,21 +264,13 @@ void TksSkinPasswordEdit::MouseDown(TMouseButton button, TShiftState shift, int 
   if (button != TMouseButton::mbLeft || (shift & ssDouble)) return;
   m_dragging = true;
   if (CanFocus()) SetFocus();
-  m_selLength = 0;
-  SetCaret(IndexAt(x));
-  m_selStart = m_caret;
+  MoveCaret(IndexAt(x), false);
 }
 
 void TksSkinPasswordEdit::MouseMove(TShiftState shift, int x, int y) {
   TksSkinCustomControl::MouseMove(shift, x, y);
   if (!m_dragging) return;
-  int anchor = m_selLength > 0 && m_selStart == m_caret ? m_selStart + m_selLength : m_selStart;
-  if (m_selLength == 0) anchor = m_caret;
-  int index = IndexAt(x) + (x > TextArea().Right ? 1 : 0);
-  index = std::clamp(index, 0, static_cast<int>(m_text.size()));
-  m_selStart = std::min(anchor, index);
-  m_selLength = std::abs(anchor - index);
-  SetCaret(index);
+  MoveCaret(IndexAt(x) + (x > TextArea().Right ? 1 : 0), true);
 }
 
 void TksSkinPasswordEdit::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
@@ -338,14 +281,8 @@ void TksSkinPasswordEdit::MouseUp(TMouseButton button, TShiftState shift, int x,
 void TksSkinPasswordEdit::DblClick() {
   TksSkinCustomControl::DblClick();
   m_dragging = false;
-  const int length = static_cast<int>(m_text.size());
-  int start = m_caret, end = m_caret;
-  while (start > 0 && !IsSpace(m_text[static_cast<std::size_t>(start - 1)])) --start;
-  while (end < length && !IsSpace(m_text[static_cast<std::size_t>(end)])) ++end;
-  while (end < length && IsSpace(m_text[static_cast<std::size_t>(end)])) ++end;
-  m_selStart = start;
-  m_selLength = end - start;
-  SetCaret(end);
+  m_buffer.SelectWord(m_buffer.Caret());
+  MoveCaret(m_buffer.Caret(), true);
 }
 
 void TksSkinPasswordEdit::MouseEnter() {
@@ -364,13 +301,9 @@ void TksSkinPasswordEdit::DoEnter() {
   TksSkinCustomControl::DoEnter();
   if (!HandleAllocated()) return;
   WindowSystem().CreateCaret(Handle(), 0, TextArea().Height());
-  m_caret = 0;
-  m_selLength = 0;
-  if (AutoSelect) {
-    m_selStart = 0;
-    m_selLength = static_cast<int>(m_text.size());
-  }
-  SetCaret(0);
+  // AutoSelect selects everything with the caret at the start.
+  m_buffer.SetSel(AutoSelect ? Length() : 0, 0);
+  MoveCaret(0, true);
   WindowSystem().ShowCaret(Handle());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/forms/edit_buffer.h"
 #include "skin/controls/skin_control.h"
 
 namespace kx {
@@ -7,25 +8,28 @@ namespace kx {
 enum class TksPasswordKind { pkRoundRect, pkRect, pkTriangle };
 
 // A self-drawn password field: one mark per character on the skin's edit
-// image, a caret, selection by keys and mouse, paste but no copy or cut.
+// image, a caret, selection by keys and mouse, paste but no copy or cut. The
+// text, caret and selection live in an EditBuffer, so every position is a
+// whole character.
 class TksSkinPasswordEdit : public TksSkinCustomControl {
  public:
   explicit TksSkinPasswordEdit(TComponent* owner);
 
-  const std::string& Text() const { return m_text; }
+  const std::string& Text() const { return m_buffer.Text(); }
   void SetText(const std::string& text);
   TksPasswordKind PasswordKind = TksPasswordKind::pkRoundRect;
   TAlignment Alignment = TAlignment::taLeftJustify;
   bool AutoSelect = true;
   bool HideSelection = true;
   bool ReadOnly = false;
-  int MaxLength = 0;
+  int MaxLength = 0;  // in characters; 0: no limit
   TColor DefaultColor = clWindow;
   TNotifyEvent OnChange;
 
-  int SelStart() const { return m_selStart; }
-  int SelLength() const { return m_selLength; }
-  int CaretPosition() const { return m_caret; }
+  // Character positions.
+  int SelStart() const { return m_buffer.SelStart(); }
+  int SelLength() const { return m_buffer.SelLength(); }
+  int CaretPosition() const { return m_buffer.Caret(); }
   int FirstVisible() const { return m_first; }
   // The text area and the width of one character cell.
   TRect TextArea() const;
@@ -38,7 +42,7 @@ class TksSkinPasswordEdit : public TksSkinCustomControl {
   void DrawPlain(TBitmap& bitmap) override;
   void WndProc(TMessage& m) override;
   void KeyDown(std::uint16_t& key, TShiftState shift) override;
-  void KeyPress(char& key) override;
+  void KeyPress(char32_t& key) override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseMove(TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -49,20 +53,23 @@ class TksSkinPasswordEdit : public TksSkinCustomControl {
   void DoExit() override;
 
  private:
+  int Length() const { return m_buffer.Length(); }
   int OriginX() const;
   int XOf(int position) const;
   int IndexAt(int x) const;
-  void SetCaret(int position);
+  // Moves the caret (extend: the selection grows from its anchor), scrolls it
+  // into view, places the platform caret and repaints.
+  void MoveCaret(int position, bool extend);
   void Scroll();
+  // Replaces the selection with s when the result fits MaxLength; else only
+  // the selection goes away.
   void Insert(const std::string& s);
-  void DeleteSelection();
+  // Stores an edit of the buffer (nothing when unchanged) and reports it.
+  void Changed(bool changed);
   void DrawMarks(TCanvas& canvas, TColor normal, TColor selected);
   void DrawMark(TCanvas& canvas, const TRect& cell, TColor color);
 
-  std::string m_text;
-  int m_caret = 0;
-  int m_selStart = 0;
-  int m_selLength = 0;
+  EditBuffer m_buffer;
   int m_first = 1;  // the first visible character, counted from 1
   bool m_dragging = false;
   bool m_mouseIn = false;

@@ -1,5 +1,8 @@
 #include "skin/draw/skin_graphics.h"
 
+#include <vector>
+
+#include "platform/base/strings.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/forms.h"
 #include "platform/gfx/bitmap.h"
@@ -80,7 +83,11 @@ int TextPixelWidth(TCanvas& canvas, std::string_view text) {
 
 void FitTextWithEllipsis(TCanvas& canvas, std::string& text, int width) {
   if (TextPixelWidth(canvas, text) <= width) return;
-  while (!text.empty() && TextPixelWidth(canvas, text + "...") > width) text.pop_back();
+  // Whole characters go, so a cut never leaves half of a UTF-8 sequence.
+  while (!text.empty() && TextPixelWidth(canvas, text + "...") > width) {
+    std::vector<std::size_t> starts = Utf8CharStarts(text);
+    text.resize(starts[starts.size() - 2]);
+  }
   text += "...";
 }
 

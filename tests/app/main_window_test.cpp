@@ -159,7 +159,7 @@ TEST_F(MainWindowTest, ThePasswordFieldHolds26MarksAndScrollsForMore) {
 
 TEST_F(MainWindowTest, EnterInTheLoginFieldReachesOnKeyPress) {
   std::vector<int> keys;
-  form->loginedit->OnKeyPress = [&](TObject*, char& key) { keys.push_back(key); };
+  form->loginedit->OnKeyPress = [&](TObject*, char32_t& key) { keys.push_back(key); };
   std::vector<WPARAM> dialogKeys;
   TWndMethod previous = form->WindowProc;
   form->WindowProc = [&](TMessage& m) {

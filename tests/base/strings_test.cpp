@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <string>
+#include <vector>
 
 namespace kx {
 namespace {
@@ -56,6 +58,38 @@ TEST(StringsTest, TrimRemovesControlBytesAndBlanksAtBothEnds) {
   EXPECT_EQ(Trim("\xC3\xA9"), "\xC3\xA9");
   EXPECT_TRUE(SameTextAscii("UnEnabledFontColor", "unenabledfontcolor"));
   EXPECT_FALSE(SameTextAscii("a", "ab"));
+}
+
+TEST(Utf8Characters, EachWellFormedSequenceIsOneCharacterAndEveryOtherByteOneToo) {
+  const std::string text = "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80";  // a é € 😀
+  EXPECT_EQ(Utf8CharSize(text, 0), 1u);
+  EXPECT_EQ(Utf8CharSize(text, 1), 2u);
+  EXPECT_EQ(Utf8CharSize(text, 3), 3u);
+  EXPECT_EQ(Utf8CharSize(text, 6), 4u);
+  EXPECT_EQ(Utf8CharSize(text, 10), 0u);
+  EXPECT_EQ(Utf8CharStarts(text), (std::vector<std::size_t>{0, 1, 3, 6, 10}));
+  EXPECT_EQ(Utf8CharCount(text), 4);
+  EXPECT_EQ(Utf8CharStarts(""), (std::vector<std::size_t>{0}));
+  // Cut, overlong, surrogate and out-of-range sequences and stray continuation
+  // bytes: one character per byte.
+  for (std::string bad :
+       {"\xF0\x9F\x98", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x80\xBF", "\xFF\xFE"}) {
+    EXPECT_EQ(Utf8CharCount(bad), static_cast<int>(bad.size())) << bad.size();
+    char32_t cp = 0;
+    EXPECT_EQ(DecodeUtf8(bad, 0, &cp), 0u);
+  }
+  char32_t cp = 0;
+  EXPECT_EQ(DecodeUtf8(text, 6, &cp), 4u);
+  EXPECT_EQ(cp, U'\U0001F600');
+}
+
+TEST(Utf8Characters, CodePointsEncodeAndUnencodableOnesBecomeTheReplacement) {
+  EXPECT_EQ(CodePointToUtf8(U'A'), "A");
+  EXPECT_EQ(CodePointToUtf8(U'\u00E9'), "\xC3\xA9");
+  EXPECT_EQ(CodePointToUtf8(U'\u20AC'), "\xE2\x82\xAC");
+  EXPECT_EQ(CodePointToUtf8(U'\U0001F600'), "\xF0\x9F\x98\x80");
+  EXPECT_EQ(CodePointToUtf8(0xD800), "\xEF\xBF\xBD");
+  EXPECT_EQ(CodePointToUtf8(0x110000), "\xEF\xBF\xBD");
 }
 
 }  // namespace

@@ -65,7 +65,7 @@ class Recorder : public TCustomControl {
     TCustomControl::KeyUp(key, shift);
     m_log.push_back("KeyUp " + std::to_string(key));
   }
-  void KeyPress(char& key) override {
+  void KeyPress(char32_t& key) override {
     TCustomControl::KeyPress(key);
     m_log.push_back(std::string("KeyPress ") + (key ? std::string(1, key) : std::string("0")));
   }
@@ -167,7 +167,7 @@ TEST_F(ControlVirtualsTest, KeysAndFocusReachTheVirtualsAndAConsumedKeyStops) {
   session.driver.PressKey('A', TestDriver::Shift);
   session.driver.PressKey('Q');
   session.driver.TypeText("z");
-  control->OnKeyPress = [&](TObject*, char& key) { key = 0; };
+  control->OnKeyPress = [&](TObject*, char32_t& key) { key = 0; };
   session.driver.TypeText("y");
   other->SetFocus();
   // A consumed key still types its character, as on the platform: the

@@ -113,7 +113,7 @@ TEST_F(FormsTest, KeyEventsComeBeforeTheControlsOwnHandling) {
   edit->TabStop = true;
   edit->SetParent(form);
   std::string pressed;
-  edit->OnKeyPress = [&](TObject*, char& key) {
+  edit->OnKeyPress = [&](TObject*, char32_t& key) {
     pressed += key;
     if (key == 'x') key = 0;
   };

@@ -103,6 +103,42 @@ TEST_F(EditTest, TypingSelectingAndWordMovesEditTheText) {
   EXPECT_EQ(edit->Text(), "a");
 }
 
+TEST_F(EditTest, NonAsciiTextIsTypedPastedAndCopiedByteForByte) {
+  ClickEdit();
+  d().TypeText("é€日本😀");
+  EXPECT_EQ(edit->Text(), "é€日本😀");
+  EXPECT_EQ(changes, 5);  // one change per character
+  d().PressKey('A', M::Ctrl);
+  d().PressKey('C', M::Ctrl);
+  EXPECT_EQ(session.system.GetClipboardUtf8(), "é€日本😀");
+  const std::string odd = "x\xE9\xF0\x9F";  // not UTF-8 after the x
+  session.system.SetClipboardUtf8(odd + "\r\nsecond line");
+  d().PressKey('V', M::Ctrl);
+  EXPECT_EQ(edit->Text(), odd);
+  EXPECT_EQ(edit->SelStart(), 4);
+  d().PressKey(VK_BACK);
+  EXPECT_EQ(edit->Text(), "x\xE9\xF0");
+}
+
+TEST_F(EditTest, TheCaretStopsOnlyBetweenCharacters) {
+  ClickEdit();
+  d().TypeText("a€b");
+  TBitmap scratch(1, 1);
+  scratch.Canvas().Font() = edit->Font();
+  int x0 = session.system.GetCaretPos().X - scratch.Canvas().TextWidth("a€b");
+  d().PressKey(VK_LEFT);
+  EXPECT_EQ(session.system.GetCaretPos().X, x0 + scratch.Canvas().TextWidth("a€"));
+  d().PressKey(VK_LEFT);
+  EXPECT_EQ(session.system.GetCaretPos().X, x0 + scratch.Canvas().TextWidth("a"));
+  EXPECT_EQ(edit->SelStart(), 1);
+  // A click inside the euro sign lands before or after it, never inside it.
+  int euro = scratch.Canvas().TextWidth("€");
+  d().ClickAt(edit->Handle(), {x0 + scratch.Canvas().TextWidth("a") + euro / 2 + 1, 8});
+  EXPECT_EQ(edit->SelStart(), 2);
+  d().PressKey(VK_LEFT, M::Shift);
+  EXPECT_EQ(edit->SelText(), "€");
+}
+
 TEST_F(EditTest, ClipboardKeysAndSingleLevelUndo) {
   ClickEdit();
   d().TypeText("copy me");
@@ -172,7 +208,7 @@ TEST_F(EditTest, DraggingSelectsAndEnterReachesOnKeyPressWithoutBeingInserted) {
   d().Drag(origin + TPoint{1, 0}, origin + TPoint{150, 0});
   EXPECT_EQ(edit->SelText(), "drag over this");
   char pressed = 0;
-  edit->OnKeyPress = [&](TObject*, char& key) { pressed = key; };
+  edit->OnKeyPress = [&](TObject*, char32_t& key) { pressed = key; };
   d().PressKey(VK_RETURN);
   EXPECT_EQ(pressed, '\r');
   EXPECT_EQ(edit->Text(), "drag over this");

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "platform/base/strings.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/forms.h"
 #include "platform/gfx/canvas.h"
@@ -199,6 +202,20 @@ TEST(SkinText, EllipsisKeepsWhatFits) {
   std::string tiny = "Abcdef";
   FitTextWithEllipsis(c, tiny, 1);
   EXPECT_EQ(tiny, "...");
+}
+
+TEST(SkinText, EllipsisCutsBetweenCharacters) {
+  TBitmap scratch(1, 1);
+  TCanvas& c = scratch.Canvas();
+  // Every cut of "Kestrix — Ärger€" keeps whole UTF-8 characters.
+  const std::string caption = "Kestrix \xE2\x80\x94 \xC3\x84rger\xE2\x82\xAC";
+  for (int width = 1; width <= TextPixelWidth(c, caption); ++width) {
+    std::string text = caption;
+    FitTextWithEllipsis(c, text, width);
+    std::string kept = text.size() >= 3 && text != caption ? text.substr(0, text.size() - 3) : text;
+    EXPECT_EQ(caption.compare(0, kept.size(), kept), 0) << width;
+    EXPECT_EQ(Utf8ToUtf16(kept).find(u'\uFFFD'), std::u16string::npos) << width;
+  }
 }
 
 TEST(SkinGlyphs, ArrowsAndCaptionGlyphsLandWhereTheySay) {

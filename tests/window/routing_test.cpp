@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "platform/window/dialog_keys.h"
+#include "platform/window/key_translation.h"
 #include "tests/window/window_fixture.h"
 
 namespace kx::test {
@@ -220,19 +224,36 @@ TEST_F(WindowTest, KeysBecomeCharactersAndAltSpaceOpensTheSystemMenu) {
   HWND top = MakeTop(Bounds(0, 0, 300, 300));
   HWND edit = MakeChild(top, Bounds(0, 0, 100, 20));
   sys.SetFocus(edit);
-  driver.TypeText("aB1 \xC3\xA9");
-  std::u16string typed;
+  driver.TypeText("aB1 \xC3\xA9\xF0\x9F\x98\x80");
+  std::u32string typed;
   for (const LoggedMessage& l : Logged(WM_CHAR)) {
     EXPECT_EQ(l.hwnd, edit);
-    typed += static_cast<char16_t>(l.wParam);
+    typed += static_cast<char32_t>(l.wParam);
   }
-  EXPECT_EQ(typed, u"aB1 \u00E9");
+  // Every character arrives whole, a four-byte one as one message.
+  EXPECT_EQ(typed, U"aB1 \u00E9\U0001F600");
   driver.PressKey(VK_SPACE, TestDriver::Alt);
   auto commands = Logged(WM_SYSCOMMAND);
   ASSERT_EQ(commands.size(), 1u);
   EXPECT_EQ(commands[0].hwnd, top);
   EXPECT_EQ(commands[0].wParam, SC_KEYMENU);
   EXPECT_EQ(commands[0].lParam, ' ');
+}
+
+TEST_F(WindowTest, TextEventsArriveAsOneCharacterMessageEach) {
+  HWND top = MakeTop(Bounds(0, 0, 300, 300));
+  HWND edit = MakeChild(top, Bounds(0, 0, 100, 20));
+  sys.SetFocus(edit);
+  // Committed text as a backend reports it: composed and dead-key characters,
+  // a four-byte one, a control character the keys make themselves, and a byte
+  // that is not UTF-8.
+  std::vector<RawInput> inputs = CharInputsFromText("\xC3\xA0\xE2\x82\xAC\xF0\x9F\x98\x80\t\xFF");
+  ASSERT_EQ(inputs.size(), 4u);
+  for (const RawInput& in : inputs) sys.QueueInput(in);
+  driver.RunUntilIdle();
+  std::u32string typed;
+  for (const LoggedMessage& l : Logged(WM_CHAR)) typed += static_cast<char32_t>(l.wParam);
+  EXPECT_EQ(typed, U"\u00E0\u20AC\U0001F600\uFFFD");
 }
 
 TEST_F(WindowTest, WheelGoesToTheFocusAndBubblesToItsParent) {

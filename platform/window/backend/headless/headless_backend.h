@@ -39,11 +39,11 @@ class HeadlessBackend final : public WindowBackend {
   void Present(HWND, const TBitmap&, const TRect&) override { ++m_presents; }
 
   void SetCursor(const HCURSOR& cursor) override { m_cursor = cursor; }
-  void SetClipboardText(const std::u16string& text) override {
-    m_clipboard = text;
+  void SetClipboardText(const std::string& utf8) override {
+    m_clipboard = utf8;
     m_hasClipboard = true;
   }
-  std::u16string ClipboardText() const override { return m_clipboard; }
+  std::string ClipboardText() const override { return m_clipboard; }
   bool HasClipboardText() const override { return m_hasClipboard; }
   TPoint CursorPos(TPoint lastSeen) const override { return lastSeen; }
   void SetCursorPos(TPoint) override {}
@@ -70,7 +70,7 @@ class HeadlessBackend final : public WindowBackend {
   TWindowSystem* m_system = nullptr;
   std::deque<std::function<void()>> m_idleActions;
   HCURSOR m_cursor;
-  std::u16string m_clipboard;
+  std::string m_clipboard;
   bool m_hasClipboard = false;
   int m_presents = 0;
 };

@@ -9,6 +9,7 @@
 #include "platform/base/exception.h"
 #include "platform/base/strings.h"
 #include "platform/window/backend/sdl/x11_shape.h"
+#include "platform/window/key_translation.h"
 #include "platform/window/window_system.h"
 
 namespace kx {
@@ -103,6 +104,14 @@ int VirtualKeyFromSdl(SDL_Keycode key) {
     default:
       return 0;
   }
+}
+
+// Text that arrives while Ctrl or Alt is held belongs to a shortcut, which the
+// key events carry. AltGr (right Alt, or the mode key) composes characters on
+// many layouts and is no shortcut, even where it reports Ctrl as well.
+bool ShortcutText(SDL_Keymod mods) {
+  if (mods & (KMOD_RALT | KMOD_MODE)) return false;
+  return (mods & (KMOD_CTRL | KMOD_LALT)) != 0;
 }
 
 // Keys whose characters SDL reports as text input of its own.
@@ -423,14 +432,14 @@ void SdlBackend::SetCursor(const HCURSOR& cursor) {
   m_cursor = made;
 }
 
-void SdlBackend::SetClipboardText(const std::u16string& text) {
-  SDL_SetClipboardText(Utf16ToUtf8(text).c_str());
+void SdlBackend::SetClipboardText(const std::string& utf8) {
+  SDL_SetClipboardText(utf8.c_str());
 }
 
-std::u16string SdlBackend::ClipboardText() const {
+std::string SdlBackend::ClipboardText() const {
   char* text = SDL_GetClipboardText();
   if (!text) return {};
-  std::u16string out = Utf8ToUtf16(text);
+  std::string out = text;
   SDL_free(text);
   return out;
 }
@@ -503,16 +512,10 @@ void SdlBackend::Handle(const SDL_Event& e) {
       m_system->QueueInput(in);
       break;
     }
-    case SDL_TEXTINPUT: {
-      if (SDL_GetModState() & (KMOD_CTRL | KMOD_ALT)) break;
-      for (char16_t ch : Utf8ToUtf16(e.text.text)) {
-        RawInput c;
-        c.kind = RawInput::Kind::Char;
-        c.ch = ch;
-        m_system->QueueInput(c);
-      }
+    case SDL_TEXTINPUT:
+      if (ShortcutText(SDL_GetModState())) break;
+      for (const RawInput& c : CharInputsFromText(e.text.text)) m_system->QueueInput(c);
       break;
-    }
     case SDL_WINDOWEVENT: {
       HWND hwnd = FromWindowId(e.window.windowID);
       if (!m_system->IsWindow(hwnd)) break;

@@ -39,8 +39,8 @@ class SdlBackend final : public WindowBackend {
   void FocusNative(HWND topLevel) override;
   void Present(HWND topLevel, const TBitmap& buffer, const TRect& dirty) override;
   void SetCursor(const HCURSOR& cursor) override;
-  void SetClipboardText(const std::u16string& text) override;
-  std::u16string ClipboardText() const override;
+  void SetClipboardText(const std::string& utf8) override;
+  std::string ClipboardText() const override;
   bool HasClipboardText() const override;
   TPoint CursorPos(TPoint lastSeen) const override;
   void SetCursorPos(TPoint screenPoint) override;

@@ -111,14 +111,20 @@ TEST_F(CheckBoxTest, RadioBoxesOfAGroupUncheckEachOtherQuietly) {
 }
 
 TEST_F(CheckBoxTest, AFlatBoxIgnoresTheMask) {
-  TBitmap mask(89, 25);  // white everywhere: a region would hide the whole box
-  mask.Canvas().Brush().Color = clWhite;
+  // A mask whose white left part would cut the mark away, on a record whose
+  // image is fixed at the box's size, so that a region could be built from it.
+  TBitmap mask(89, 25);
+  mask.Canvas().Brush().Color = clBlack;
   mask.Canvas().FillRect({0, 0, 89, 25});
+  mask.Canvas().Brush().Color = clWhite;
+  mask.Canvas().FillRect({0, 0, 20, 25});
   data->ActivePictures.push_back(std::make_unique<TBitmap>(std::move(mask)));
   auto* record =
       data->SkinControls[static_cast<std::size_t>(data->GetControlIndex("checkbox"))].get();
   record->MaskPictureIndex = static_cast<int>(data->ActivePictures.size()) - 1;
+  record->SkinRect = {0, 0, 89, 25};
   TksSkinCheckRadioBox& box = Box(data);
+  ASSERT_EQ(box.PieceKind(), TksPieceKind::pkFixed);
   box.SetChecked(true);
   Settle();
   EXPECT_TRUE(ShowsMark(box, kCheck));

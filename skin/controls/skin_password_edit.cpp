@@ -14,13 +14,27 @@ TksSkinPasswordEdit::TksSkinPasswordEdit(TComponent* owner) : TksSkinCustomContr
 }
 
 void TksSkinPasswordEdit::SetText(const std::string& text) {
-  bool changed = text != m_buffer.Text();
-  int caret = m_buffer.Caret();
-  m_buffer.SetText(text);
-  m_buffer.MoveCaret(caret, false);
-  Scroll();
-  Invalidate();
-  if (changed && OnChange) OnChange(this);
+  const std::string cased = ApplyCharCase(text, m_buffer.CharCase);
+  if (cased == m_buffer.Text()) {
+    Invalidate();
+    return;
+  }
+  // The caret keeps its place as far as the new text reaches; a selection of
+  // the old text means nothing in the new one.
+  const int caret = m_buffer.Caret();
+  m_buffer.SetText(cased);
+  MoveCaret(caret, false);
+  if (OnChange) OnChange(this);
+}
+
+void TksSkinPasswordEdit::SetCharCase(TEditCharCase value) {
+  m_buffer.CharCase = value;
+  SetText(m_buffer.Text());
+}
+
+void TksSkinPasswordEdit::SetTextAlignment(TAlignment value) {
+  m_textAlignment = value;
+  PlaceCaret();
 }
 
 void TksSkinPasswordEdit::ReadSkinRecord() {
@@ -57,8 +71,8 @@ int TksSkinPasswordEdit::OriginX() const {
   int x0 = area.Left;
   if (length * cw < area.Width()) {
     int free = area.Width() - length * cw;
-    if (Alignment == TAlignment::taRightJustify) x0 += free;
-    if (Alignment == TAlignment::taCenter) x0 += free / 2;
+    if (m_textAlignment == TAlignment::taRightJustify) x0 += free;
+    if (m_textAlignment == TAlignment::taCenter) x0 += free / 2;
   }
   return x0;
 }
@@ -88,6 +102,10 @@ void TksSkinPasswordEdit::Scroll() {
 
 void TksSkinPasswordEdit::MoveCaret(int position, bool extend) {
   m_buffer.MoveCaret(position, extend);
+  PlaceCaret();
+}
+
+void TksSkinPasswordEdit::PlaceCaret() {
   Scroll();
   if (Focused() && HandleAllocated()) {
     WindowSystem().SetCaretPos(XOf(m_buffer.Caret()), TextArea().Top);

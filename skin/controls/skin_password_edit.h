@@ -18,7 +18,13 @@ class TksSkinPasswordEdit : public TksSkinCustomControl {
   const std::string& Text() const { return m_buffer.Text(); }
   void SetText(const std::string& text);
   TksPasswordKind PasswordKind = TksPasswordKind::pkRoundRect;
-  TAlignment Alignment = TAlignment::taLeftJustify;
+  // Where the marks lie when they all fit; the caret follows at once.
+  TAlignment TextAlignment() const { return m_textAlignment; }
+  void SetTextAlignment(TAlignment value);
+  // Upper- or lower-cases the ASCII letters of the text as it is set, typed or
+  // pasted; setting it converts the text already there.
+  TEditCharCase CharCase() const { return m_buffer.CharCase; }
+  void SetCharCase(TEditCharCase value);
   bool AutoSelect = true;
   bool HideSelection = true;
   bool ReadOnly = false;
@@ -57,9 +63,11 @@ class TksSkinPasswordEdit : public TksSkinCustomControl {
   int OriginX() const;
   int XOf(int position) const;
   int IndexAt(int x) const;
-  // Moves the caret (extend: the selection grows from its anchor), scrolls it
-  // into view, places the platform caret and repaints.
+  // Moves the caret (extend: the selection grows from its anchor), then PlaceCaret.
   void MoveCaret(int position, bool extend);
+  // Scrolls the caret into view, moves the platform caret to it when focused
+  // and repaints.
+  void PlaceCaret();
   void Scroll();
   // Replaces the selection with s when the result fits MaxLength; else only
   // the selection goes away.
@@ -70,6 +78,7 @@ class TksSkinPasswordEdit : public TksSkinCustomControl {
   void DrawMark(TCanvas& canvas, const TRect& cell, TColor color);
 
   EditBuffer m_buffer;
+  TAlignment m_textAlignment = TAlignment::taLeftJustify;
   int m_first = 1;  // the first visible character, counted from 1
   bool m_dragging = false;
   bool m_mouseIn = false;

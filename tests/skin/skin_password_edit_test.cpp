@@ -24,6 +24,11 @@ class PasswordEditTest : public SkinControlsTest {
     session.driver.Click(OnScreen(field, {x, 8}));
     Settle();
   }
+  // The platform caret as it shows on the screen, from the field's top-left corner.
+  TRect CaretOf(const TControl& field) {
+    const TRect shown = session.system.CaretOverlay(Window()).BoundingBox();
+    return shown.Offset(TPoint{0, 0} - OriginOf(field));
+  }
 };
 
 TEST_F(PasswordEditTest, PastesButNeverCopiesOrCuts) {
@@ -221,6 +226,73 @@ TEST_F(PasswordEditTest, TheSelectionTakesTheSkinsColoursAndGreysWhenDisabled) {
   Settle();
   EXPECT_EQ(PixelOf(field, {7, 9}), TColor{8421504});  // "disabledfontcolor"
   EXPECT_EQ(PixelOf(field, {17, 9}), TColor{8421504});
+}
+
+TEST_F(PasswordEditTest, CharCaseChangesTheAsciiLettersOfSetTypedAndPastedText) {
+  TksSkinPasswordEdit& field = Field(data);
+  int changes = 0;
+  field.OnChange = [&](TObject*) { ++changes; };
+  field.SetText("Ab\xC3\xA9z1");  // "Abéz1"
+  EXPECT_EQ(changes, 1);
+  // Setting the case converts the text already there, and reports the change.
+  field.SetCharCase(TEditCharCase::ecUpperCase);
+  EXPECT_EQ(field.Text(), "AB\xC3\xA9Z1");  // é is no ASCII letter and stays
+  EXPECT_EQ(changes, 2);
+  field.SetText("pass word");
+  EXPECT_EQ(field.Text(), "PASS WORD");
+  // Setting the text it already holds, after conversion, is no change.
+  field.SetText("Pass Word");
+  EXPECT_EQ(changes, 3);
+  ClickInto(field, 200);
+  session.driver.TypeText("x");
+  session.system.SetClipboardText(u"yQ");
+  session.driver.PressKey('V', TestDriver::Ctrl);
+  EXPECT_EQ(field.Text(), "PASS WORDXYQ");
+  field.SetCharCase(TEditCharCase::ecLowerCase);
+  EXPECT_EQ(field.Text(), "pass wordxyq");
+  field.SetCharCase(TEditCharCase::ecNormal);
+  session.driver.TypeText("Z");
+  EXPECT_EQ(field.Text(), "pass wordxyqZ");
+}
+
+TEST_F(PasswordEditTest, SettingTheTextWhileFocusedMovesThePlatformCaret) {
+  TksSkinPasswordEdit& field = Field(data);
+  field.SetText("abcdef");
+  ClickInto(field, 200);  // the caret at the end: x 2 + 6 cells
+  ASSERT_EQ(field.CaretPosition(), 6);
+  EXPECT_EQ(CaretOf(field), (TRect{62, 2, 63, 17}));
+  field.SetText("ab");  // the caret cannot stay past the end
+  Settle();
+  EXPECT_EQ(field.CaretPosition(), 2);
+  EXPECT_EQ(CaretOf(field), (TRect{22, 2, 23, 17}));
+  // Scrolled to the end of 40 characters (the first visible is the 15th), a
+  // shorter text keeps the scroll and the caret sits after its 16th mark.
+  field.SetText(std::string(40, 'a'));
+  session.driver.PressKey(VK_END);
+  ASSERT_EQ(field.FirstVisible(), 15);
+  field.SetText(std::string(30, 'b'));
+  Settle();
+  EXPECT_EQ(field.CaretPosition(), 30);
+  EXPECT_EQ(CaretOf(field).Left, 2 + 16 * 10);
+}
+
+TEST_F(PasswordEditTest, RightAndCentredTextMovesMarksAndCaret) {
+  TksSkinPasswordEdit& field = Field(data);
+  field.SetText("abc");
+  ClickInto(field, 260);  // the caret at the end
+  // 269 pixels, 3 cells of 10: 239 free.
+  field.SetTextAlignment(TAlignment::taRightJustify);
+  Settle();
+  EXPECT_EQ(CaretOf(field).Left, 2 + 239 + 30);
+  EXPECT_EQ(PixelOf(field, {2 + 239 + 5, 9}), clBlack);
+  EXPECT_NE(PixelOf(field, {7, 9}), clBlack);
+  field.SetTextAlignment(TAlignment::taCenter);
+  Settle();
+  EXPECT_EQ(CaretOf(field).Left, 2 + 119 + 30);
+  EXPECT_EQ(PixelOf(field, {2 + 119 + 5, 9}), clBlack);
+  // A click is read against the moved origin: the second cell.
+  ClickInto(field, 2 + 119 + 15);
+  EXPECT_EQ(field.CaretPosition(), 1);
 }
 
 }  // namespace

@@ -88,8 +88,8 @@ void TForm1::DefineWindow() {
   Page->SetBounds(0, 0, 803, 599);
   Page->SetAlign(TAlign::alClient);
   Page->SetFont(Arial(14, clBtnText));
-  Page->DefaultFont = Arial(14, clBtnText);
-  Page->UseSkinFont = true;
+  Page->SetDefaultFont(Arial(14, clBtnText));
+  Page->SetUseSkinFont(true);
   Page->SetDefaultItemHeight(20);
   Page->TabsBGTransparent = false;
   Page->SetImages(ImageList2);
@@ -110,9 +110,9 @@ void TForm1::DefineWindow() {
     label->SetParent(ksSkinTabSheet1);
     label->SetBounds(left, top, w, 13);
     label->SetCaption(caption);
-    label->UseSkinFont = true;
+    label->SetUseSkinFont(true);
     label->UseSkinColor = true;
-    label->DefaultFont = TFont("MS Sans Serif", -11, {}, clWindowText);
+    label->SetDefaultFont(TFont("MS Sans Serif", -11, {}, clWindowText));
     return label;
   };
   ksSkinStdLabel4 = stdLabel("ksSkinStdLabel4", "LOGIN", 424, 264, 33);
@@ -131,15 +131,15 @@ void TForm1::DefineWindow() {
   ksSkinLinkLabel2->SetCaption("kestrix.example");  // the maker's site, as it fits the place
   ksSkinLinkLabel2->URL = std::string("http://") + kMakerHost + "/";
   ksSkinLinkLabel2->UseUnderLine = true;
-  ksSkinLinkLabel2->UseSkinFont = true;
+  ksSkinLinkLabel2->SetUseSkinFont(true);
   ksSkinLinkLabel2->DefaultActiveFontColor = clBlue;
   ksSkinLinkLabel2->SetFont(Arial(14, clWindowText, {TFontStyle::fsUnderline}));
-  ksSkinLinkLabel2->DefaultFont = Arial(14, clWindowText, {TFontStyle::fsUnderline});
+  ksSkinLinkLabel2->SetDefaultFont(Arial(14, clWindowText, {TFontStyle::fsUnderline}));
 
   loginedit = def.Add<TksSkinEdit>("loginedit");
   loginedit->SetParent(ksSkinTabSheet1);
   loginedit->SetBounds(424, 280, 273, 18);
-  loginedit->UseSkinFont = true;
+  loginedit->SetUseSkinFont(true);
   loginedit->SetFont(Arial(14, clBlack));
   loginedit->SetColor(clWindow);
   loginedit->SetTabOrder(1);
@@ -149,8 +149,8 @@ void TForm1::DefineWindow() {
   passedit->SetBounds(424, 344, 273, 21);
   passedit->PasswordKind = TksPasswordKind::pkRoundRect;
   passedit->Cursor = crIBeam;
-  passedit->UseSkinFont = true;
-  passedit->DefaultFont = Arial(14, clWindowText);
+  passedit->SetUseSkinFont(true);
+  passedit->SetDefaultFont(Arial(14, clWindowText));
   passedit->SetColor(clWindow);
   passedit->SetTabOrder(2);
 
@@ -161,8 +161,8 @@ void TForm1::DefineWindow() {
   zap->Flat = true;
   zap->SetCanFocused(false);
   zap->Cursor = crHandPoint;
-  zap->UseSkinFont = true;
-  zap->DefaultFont = Arial(14, clWindowText);
+  zap->SetUseSkinFont(true);
+  zap->SetDefaultFont(Arial(14, clWindowText));
   zap->SetTabOrder(0);
 
   logb = def.Add<TksSkinXFormButton>("logb");
@@ -172,11 +172,11 @@ void TForm1::DefineWindow() {
   logb->SetSkinDataName("resizetoolbutton");
   logb->OnClick = [this](TObject* sender) { logbClick(sender); };
   logb->SetUseSkinSize(true);
-  logb->UseSkinFont = true;
+  logb->SetUseSkinFont(true);
   logb->UseSkinFontColor = true;
   logb->SetCanFocused(false);
   logb->Cursor = crHandPoint;
-  logb->DefaultFont = Arial(14, clWindowText);
+  logb->SetDefaultFont(Arial(14, clWindowText));
   logb->DefActiveFontColor = clBlack;
   logb->DefDownFontColor = clBlack;
   logb->SetTabOrder(3);
@@ -200,8 +200,8 @@ void TForm1::DefineWindow() {
     p->DefaultCaptionHeight = 22;
     p->DefaultAlignment = TAlignment::taLeftJustify;
     p->Spacing = 2;
-    p->UseSkinFont = true;
-    p->DefaultFont = Arial(14, clWindowText);
+    p->SetUseSkinFont(true);
+    p->SetDefaultFont(Arial(14, clWindowText));
     p->SetTabOrder(tabOrder);
     return p;
   };
@@ -215,9 +215,9 @@ void TForm1::DefineWindow() {
   fcount->Alignment = TAlignment::taCenter;
   fcount->SetBorderStyle(TksSkinBorderStyle::bvFrame);
   fcount->SetUseSkinSize(true);
-  fcount->UseSkinFont = true;
+  fcount->SetUseSkinFont(true);
   fcount->UseSkinFontColor = true;
-  fcount->DefaultFont = Arial(14, clWindowText);
+  fcount->SetDefaultFont(Arial(14, clWindowText));
 
   NG = def.Add<TDataGrid>("NG");
   DefineMatchTable(*NG, this, ImageList1);
@@ -243,9 +243,9 @@ void TForm1::DefineWindow() {
   prpr->Alignment = TAlignment::taCenter;
   prpr->SetBorderStyle(TksSkinBorderStyle::bvFrame);
   prpr->SetUseSkinSize(false);
-  prpr->UseSkinFont = false;
+  prpr->SetUseSkinFont(false);
   prpr->UseSkinFontColor = false;
-  prpr->DefaultFont = Arial(25, clWindowText, {TFontStyle::fsBold});
+  prpr->SetDefaultFont(Arial(25, clWindowText, {TFontStyle::fsBold}));
 
   NS = def.Add<TDataGrid>("NS");
   DefineDetailGrid(*NS, this);

@@ -149,17 +149,22 @@ bool TksSkinButton::ShowsPressed() const {
 }
 
 TFont TksSkinButton::CaptionFont() const {
-  return m_skin.Skinned() && UseSkinFont ? m_skinFont : DefaultFont;
+  return m_skin.Skinned() && UseSkinFont() ? m_skinFont : DefaultFont();
 }
 
 void TksSkinButton::DrawContent(TCanvas& canvas, const TRect& box, TksButtonState state) {
+  DrawContent(canvas, box, state, DefaultFont().Color());
+}
+
+void TksSkinButton::DrawContent(TCanvas& canvas, const TRect& box, TksButtonState state,
+                                TColor plainColor) {
   const bool down = state == TksButtonState::Pressed;
   const bool highlighted = state != TksButtonState::Up;
   TFont font = CaptionFont();
-  TColor color = font.Color();
+  TColor color = plainColor;
   if (m_skin.Skinned()) {
     if (Enabled() && !UseSkinFontColor) {
-      color = DefaultFont.Color();
+      color = DefaultFont().Color();
     } else if (!Enabled()) {
       color = m_disabledFontColor;
     } else if (down) {
@@ -373,14 +378,14 @@ void TksSkinXFormButton::DrawPlain(TBitmap& bitmap) {
                          : MouseIn() && !DefActiveImage.Empty() ? DefActiveImage
                                                                 : DefImage;
   bitmap.Canvas().StretchDraw({0, 0, bitmap.Width(), bitmap.Height()}, image);
-  TColor saved = DefaultFont.Color();
-  if (down) DefaultFont.SetColor(DefDownFontColor);
-  if (!down && MouseIn()) DefaultFont.SetColor(DefActiveFontColor);
+  const TColor color = down        ? DefDownFontColor
+                       : MouseIn() ? DefActiveFontColor
+                                   : DefaultFont().Color();
   DrawContent(bitmap.Canvas(), {0, 0, bitmap.Width(), bitmap.Height()},
               down        ? TksButtonState::Pressed
               : MouseIn() ? TksButtonState::Highlighted
-                          : TksButtonState::Up);
-  DefaultFont.SetColor(saved);
+                          : TksButtonState::Up,
+              color);
 }
 
 }  // namespace kx

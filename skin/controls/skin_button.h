@@ -69,8 +69,10 @@ class TksSkinButton : public TksSkinCustomControl {
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   void DoEnter() override;
   void DoExit() override;
-  // Glyph and caption in a box of the bitmap, in the state's colour.
+  // Glyph and caption in a box of the bitmap, in the state's colour; plainColor
+  // is the caption's colour in the unskinned look while enabled.
   void DrawContent(TCanvas& canvas, const TRect& box, TksButtonState state);
+  void DrawContent(TCanvas& canvas, const TRect& box, TksButtonState state, TColor plainColor);
   bool ShowsPressed() const;
   bool SkinSized() const;
   TFont CaptionFont() const;

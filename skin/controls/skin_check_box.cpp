@@ -129,7 +129,7 @@ void TksSkinCheckRadioBox::DrawSkinned(TBitmap& bitmap) {
     piece.SetTransparent(true);
     c.Draw(3, Height() / 2 - piece.Height() / 2, piece);
   }
-  TFont font = UseSkinFont ? m_skinFont : DefaultFont;
+  TFont font = UseSkinFont() ? m_skinFont : DefaultFont();
   TRect box =
       DrawCaption(c, markWidth + 7, font, Enabled() ? m_frameFontColor : m_unEnabledFontColor);
   DrawFocus(c, box, m_skin.Colors().cBtnFace);
@@ -159,7 +159,7 @@ void TksSkinCheckRadioBox::DrawPlain(TBitmap& bitmap) {
       }
     }
   }
-  TRect box = DrawCaption(c, 22, DefaultFont, Enabled() ? DefaultFont.Color() : clBtnShadow);
+  TRect box = DrawCaption(c, 22, DefaultFont(), Enabled() ? DefaultFont().Color() : clBtnShadow);
   DrawFocus(c, box, clBtnFace);
 }
 

@@ -176,6 +176,17 @@ void TksSkinCustomControl::UpdateRegion() {
   WindowSystem().SetWindowRgn(Handle(), region ? &*region : nullptr, true);
 }
 
+void TksSkinCustomControl::SetDefaultFont(const TFont& font) {
+  m_defaultFont = font;
+  if (!Loading()) DefaultFontChanged();
+}
+
+void TksSkinCustomControl::SetUseSkinFont(bool value) {
+  if (m_useSkinFont == value) return;
+  m_useSkinFont = value;
+  if (!Loading()) ApplySkin();
+}
+
 void TksSkinCustomControl::SetDefaultWidth(int value) {
   m_defaultWidth = value;
   ReadSkinRecord();

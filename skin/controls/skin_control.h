@@ -102,8 +102,13 @@ class TksSkinCustomControl : public TksSkinControl {
  public:
   TksSkinCustomControl(TComponent* owner, const std::string& skinDataName);
 
-  TFont DefaultFont{"Arial", 14, {}, clWindowText};
-  bool UseSkinFont = true;
+  // The font of an unskinned control, or of a skinned one without UseSkinFont;
+  // a change is drawn at once.
+  const TFont& DefaultFont() const { return m_defaultFont; }
+  void SetDefaultFont(const TFont& font);
+  // Whether the skin section's font is drawn; changing it takes the skin up again.
+  bool UseSkinFont() const { return m_useSkinFont; }
+  void SetUseSkinFont(bool value);
   // The size an unskinned control takes when above 0; set, it applies at once.
   int DefaultWidth() const { return m_defaultWidth; }
   void SetDefaultWidth(int value);
@@ -122,6 +127,8 @@ class TksSkinCustomControl : public TksSkinControl {
   // The size a skinned control takes for an asked size.
   virtual void CalcSkinSize(int& width, int& height);
   virtual void UpdateRegion();
+  // After DefaultFont changed (not while loading): the base repaints.
+  virtual void DefaultFontChanged() { Invalidate(); }
   // The skin image of a state rectangle (the size of "skinrect") at the control's size.
   TBitmap SkinImage(const TRect& state) const;
   void BoundsChanged(const TRect& old) override;
@@ -135,6 +142,8 @@ class TksSkinCustomControl : public TksSkinControl {
 
  private:
   void TakeDefaultSize();
+  TFont m_defaultFont{"Arial", 14, {}, clWindowText};
+  bool m_useSkinFont = true;
   int m_defaultWidth = 0;
   int m_defaultHeight = 0;
   bool m_sizing = false;

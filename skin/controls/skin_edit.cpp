@@ -28,6 +28,42 @@ TksSkinEdit::TksSkinEdit(TComponent* owner)
 void TksSkinEdit::FontChanged() {
   TCustomMaskEdit::FontChanged();
   Perform(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(2, 0));
+  // Without the skin's font the height follows the font.
+  if (m_useSkinFont || m_sizing || Loading()) return;
+  ReadSkinRecord();
+  const int h = WantedHeight();
+  if (h == Height()) return;
+  m_sizing = true;
+  SetBounds(Left(), Top(), Width(), h);
+  m_sizing = false;
+  PaintFrame();
+}
+
+void TksSkinEdit::SetUseSkinFont(bool value) {
+  if (m_useSkinFont == value) return;
+  m_useSkinFont = value;
+  if (!Loading()) ApplySkin();
+}
+
+void TksSkinEdit::SetDefaultFont(const TFont& font) {
+  m_defaultFont = font;
+  if (Loading()) return;
+  ReadSkinRecord();
+  if (!m_skin.Skinned() || !m_useSkinFont) ApplySkin();
+}
+
+void TksSkinEdit::SetDefaultWidth(int value) {
+  m_defaultWidth = value;
+  if (Loading()) return;
+  ReadSkinRecord();
+  if (!m_skin.Skinned() && value > 0) SetBounds(Left(), Top(), value, Height());
+}
+
+void TksSkinEdit::SetDefaultHeight(int value) {
+  m_defaultHeight = value;
+  if (Loading()) return;
+  ReadSkinRecord();
+  if (!m_skin.Skinned() && value > 0) SetBounds(Left(), Top(), Width(), value);
 }
 
 void TksSkinEdit::SetSkinData(TksSkinData* skinData) {
@@ -58,7 +94,7 @@ void TksSkinEdit::ReadSkinRecord() {
 }
 
 int TksSkinEdit::WantedHeight() const {
-  if (UseSkinFont && m_skin.Skinned()) return m_look->skinRect.Height();
+  if (UseSkinFont() && m_skin.Skinned()) return m_look->skinRect.Height();
   TBitmap scratch(1, 1);
   scratch.Canvas().Font() = Font();
   int text = scratch.Canvas().TextHeight("Wg");
@@ -69,19 +105,19 @@ int TksSkinEdit::WantedHeight() const {
 void TksSkinEdit::ApplySkin() {
   ReadSkinRecord();
   if (!m_skin.Skinned()) {
-    SetFont(DefaultFont);
-    int w = DefaultWidth > 0 ? DefaultWidth : Width();
-    int h = DefaultHeight > 0 ? DefaultHeight : Height();
+    SetFont(DefaultFont());
+    int w = m_defaultWidth > 0 ? m_defaultWidth : Width();
+    int h = m_defaultHeight > 0 ? m_defaultHeight : Height();
     SetBounds(Left(), Top(), w, h);
-  } else if (UseSkinFont) {
+  } else if (UseSkinFont()) {
     TFont font = m_look->font;
     SetFont(font);
     SetBounds(Left(), Top(), Width(), m_look->skinRect.Height());
   } else {
-    SetFont(DefaultFont);
+    SetFont(DefaultFont());
   }
   UpdateFontColor();
-  if (!UseSkinFont) SetBounds(Left(), Top(), Width(), WantedHeight());
+  if (!UseSkinFont()) SetBounds(Left(), Top(), Width(), WantedHeight());
   if (HandleAllocated()) {
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
@@ -92,7 +128,7 @@ void TksSkinEdit::ApplySkin() {
 void TksSkinEdit::UpdateFontColor() {
   TColor color;
   if (Enabled()) {
-    color = !m_skin.Skinned()        ? DefaultFont.Color()
+    color = !m_skin.Skinned()        ? DefaultFont().Color()
             : Focused() || m_mouseIn ? m_look->activeFontColor
                                      : m_look->fontColor;
   } else {
@@ -109,7 +145,7 @@ void TksSkinEdit::BoundsChanged(const TRect& old) {
   TCustomMaskEdit::BoundsChanged(old);
   if (m_sizing || (old.Width() == Width() && old.Height() == Height())) return;
   ReadSkinRecord();
-  if (!m_skin.Skinned() && UseSkinFont) return;
+  if (!m_skin.Skinned() && UseSkinFont()) return;
   int h = WantedHeight();
   if (h != Height()) {
     m_sizing = true;
@@ -130,7 +166,8 @@ TBitmap TksSkinEdit::FrameImage() const {
   const Look& l = *m_look;
   const TRect& state = m_mouseIn || Focused() ? l.activeSkinRect : l.skinRect;
   if (!l.picture) return TBitmap(std::max(1, Width()), std::max(1, Height()));
-  if (UseSkinFont) return BuildHStripImage(*l.picture, state, l.left, l.right, l.stretch, Width());
+  if (UseSkinFont())
+    return BuildHStripImage(*l.picture, state, l.left, l.right, l.stretch, Width());
   const TRect& c = l.clientRect;
   TksPieceGeometry g{{c.Left, c.Top}, {c.Right, c.Top}, {c.Left, c.Bottom}, {c.Right, c.Bottom}, c};
   TksPieceGeometry r =
@@ -176,7 +213,7 @@ void TksSkinEdit::PaintBackground(TCanvas& canvas) {
   int left = std::max(0, l.left - l.clientRect.Left);
   int right = std::max(0, l.clientRect.Right + l.right - l.skinRect.Width());
   TBitmap image = BuildHStripImage(*l.picture, part, left, right, l.stretch, client.Width());
-  if (!UseSkinFont) {
+  if (!UseSkinFont()) {
     canvas.StretchDraw(client, image);
   } else {
     canvas.Draw(0, 0, image);
@@ -185,7 +222,7 @@ void TksSkinEdit::PaintBackground(TCanvas& canvas) {
 
 void TksSkinEdit::PaintDisabledText(TCanvas& canvas) {
   TRect box = ClientRect();
-  canvas.Font() = m_skin.Skinned() && UseSkinFont ? m_look->font : DefaultFont;
+  canvas.Font() = m_skin.Skinned() && UseSkinFont() ? m_look->font : DefaultFont();
   canvas.Font().SetColor(m_skin.Skinned() ? m_look->disabledFontColor : clGrayText);
   canvas.Brush().Style = TBrushStyle::bsClear;
   std::string text = DisplayText();

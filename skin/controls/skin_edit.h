@@ -16,10 +16,19 @@ class TksSkinEdit : public TCustomMaskEdit, public TksSkinnedControl {
 
   TksSkinData* SkinData() const override { return m_skin.Data; }
   void SetSkinData(TksSkinData* skinData);
-  bool UseSkinFont = true;
-  TFont DefaultFont{"Arial", 14, {}, clWindowText};
+  // Whether the skin section's font is drawn; changing it takes the skin up again.
+  bool UseSkinFont() const { return m_useSkinFont; }
+  void SetUseSkinFont(bool value);
+  // The font when unskinned or without UseSkinFont; there a change becomes the
+  // edit's font at once.
+  const TFont& DefaultFont() const { return m_defaultFont; }
+  void SetDefaultFont(const TFont& font);
   TColor DefaultColor = clWindow;
-  int DefaultWidth = 0, DefaultHeight = 0;
+  // The size an unskinned edit takes when above 0; set, it applies at once.
+  int DefaultWidth() const { return m_defaultWidth; }
+  void SetDefaultWidth(int value);
+  int DefaultHeight() const { return m_defaultHeight; }
+  void SetDefaultHeight(int value);
   bool MouseIn() const { return m_mouseIn; }
   TksSkinPopupMenu* ContextMenu() const { return m_menu; }
 
@@ -37,7 +46,8 @@ class TksSkinEdit : public TCustomMaskEdit, public TksSkinnedControl {
   void DoExit() override;
   void ContextPopup(int x, int y, bool& handled) override;
   void BoundsChanged(const TRect& old) override;
-  // The text keeps 2 pixels from the frame at the left and none at the right.
+  // The text keeps 2 pixels from the frame at the left and none at the right;
+  // without UseSkinFont the height follows the font.
   void FontChanged() override;
   void Notification(TComponent* component, TOperation operation) override;
 
@@ -53,6 +63,9 @@ class TksSkinEdit : public TCustomMaskEdit, public TksSkinnedControl {
   int WantedHeight() const;
 
   TksSkinLink m_skin{*this, *this, "edit"};
+  TFont m_defaultFont{"Arial", 14, {}, clWindowText};
+  bool m_useSkinFont = true;
+  int m_defaultWidth = 0, m_defaultHeight = 0;
   std::shared_ptr<Look> m_look;
   bool m_mouseIn = false;
   bool m_sizing = false;

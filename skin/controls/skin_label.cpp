@@ -52,6 +52,11 @@ void TksSkinLabel::AdjustClientRect(TRect& rect) const {
   if (m_borderStyle != TksSkinBorderStyle::bvNone) rect = rect.Inflated(-1, -1);
 }
 
+void TksSkinLabel::DefaultFontChanged() {
+  if (m_autoSize) GrowByExtraWidth();
+  Invalidate();
+}
+
 void TksSkinLabel::SetCaption(const std::string& caption) {
   TksSkinCustomControl::SetCaption(caption);
   if (m_autoSize) GrowByExtraWidth();
@@ -90,11 +95,11 @@ int TksSkinLabel::ExtraWidth(int width) const {
   TBitmap scratch(1, 1);
   TCanvas& c = scratch.Canvas();
   if (!m_skin.Skinned()) {
-    c.Font() = DefaultFont;
+    c.Font() = DefaultFont();
     return TextPixelWidth(c, Caption()) + 4 - width;
   }
   if (PieceKind() == TksPieceKind::pkFixed) return 0;
-  c.Font() = UseSkinFont ? m_skinFont : DefaultFont;
+  c.Font() = UseSkinFont() ? m_skinFont : DefaultFont();
   // The stretched client rectangle's width at that width: only the vertical
   // kind keeps the skin's width.
   int client = m_geometry.C.Width();
@@ -139,9 +144,9 @@ void TksSkinLabel::DrawSkinned(TBitmap& bitmap) {
                               {true, true, true, true, true}, true);
     box.Bottom += Height() - m_skinRect.Height();
   }
-  TFont font = UseSkinFont ? m_skinFont : DefaultFont;
-  if (!UseSkinFont) font.SetColor(m_skinFont.Color());
-  if (!UseSkinFontColor) font.SetColor(DefaultFont.Color());
+  TFont font = UseSkinFont() ? m_skinFont : DefaultFont();
+  if (!UseSkinFont()) font.SetColor(m_skinFont.Color());
+  if (!UseSkinFontColor) font.SetColor(DefaultFont().Color());
   DrawCaption(bitmap.Canvas(), box, font);
 }
 
@@ -151,7 +156,7 @@ void TksSkinLabel::DrawPlain(TBitmap& bitmap) {
   c.Brush().Color = clBtnFace;
   c.FillRect({0, 0, bitmap.Width(), bitmap.Height()});
   DrawPlainBorder(c, {0, 0, bitmap.Width(), bitmap.Height()}, m_borderStyle);
-  DrawCaption(c, {2, 2, bitmap.Width() - 2, bitmap.Height() - 2}, DefaultFont);
+  DrawCaption(c, {2, 2, bitmap.Width() - 2, bitmap.Height() - 2}, DefaultFont());
 }
 
 }  // namespace kx

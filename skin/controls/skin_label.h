@@ -32,6 +32,8 @@ class TksSkinLabel : public TksSkinCustomControl {
   void AdjustClientRect(TRect& rect) const override;
   void DrawSkinned(TBitmap& bitmap) override;
   void DrawPlain(TBitmap& bitmap) override;
+  // An auto-sized label grows to a wider default font.
+  void DefaultFontChanged() override;
 
  private:
   void DrawCaption(TCanvas& canvas, const TRect& box, const TFont& font);

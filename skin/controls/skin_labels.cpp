@@ -24,6 +24,23 @@ void TksSkinStdLabel::Notification(TComponent* component, TOperation operation) 
   m_skin.Notification(component, operation);
 }
 
+void TksSkinStdLabel::SetUseSkinFont(bool value) {
+  if (m_useSkinFont == value) return;
+  m_useSkinFont = value;
+  TextLookChanged();
+}
+
+void TksSkinStdLabel::SetDefaultFont(const TFont& font) {
+  m_defaultFont = font;
+  TextLookChanged();
+}
+
+void TksSkinStdLabel::TextLookChanged() {
+  if (Loading()) return;
+  if (AutoSize()) AdjustBounds();
+  Invalidate();
+}
+
 void TksSkinStdLabel::ApplySkin() {
   m_skin.Read<TksDataSkinStdLabelControl>();
   if (AutoSize()) AdjustBounds();
@@ -32,10 +49,10 @@ void TksSkinStdLabel::ApplySkin() {
 
 TFont TksSkinStdLabel::TextFont() {
   auto* record = m_skin.Read<TksDataSkinStdLabelControl>();
-  if (!record) return UseSkinFont ? DefaultFont : Font();
+  if (!record) return UseSkinFont() ? DefaultFont() : Font();
   m_skinFont = SkinFont(record->Font);
   m_activeFontColor = record->ActiveFontColor;
-  TFont font = UseSkinFont ? m_skinFont : Font();
+  TFont font = UseSkinFont() ? m_skinFont : Font();
   font.SetColor(UseSkinColor ? record->Font.Color : Font().Color());
   return font;
 }
@@ -61,8 +78,8 @@ void TksSkinStdLabel::DoDrawText(TCanvas& canvas, TRect& rect, UINT flags) {
 // ---- link label
 
 TksSkinLinkLabel::TksSkinLinkLabel(TComponent* owner) : TksSkinStdLabel(owner) {
-  DefaultFont = TFont("Arial", 14, {TFontStyle::fsUnderline}, clWindowText);
-  SetFont(DefaultFont);
+  m_defaultFont = TFont("Arial", 14, {TFontStyle::fsUnderline}, clWindowText);
+  SetFont(DefaultFont());
   Cursor = crHandPoint;
   OpenUrl = [](const std::string& url) { return ShellOpen(url); };
 }
@@ -71,10 +88,10 @@ TFont TksSkinLinkLabel::TextFont() {
   auto* record = m_skin.Read<TksDataSkinStdLabelControl>();
   TFont font;
   if (!record) {
-    font = UseSkinFont ? DefaultFont : Font();
+    font = UseSkinFont() ? DefaultFont() : Font();
     if (m_mouseIn) font.SetColor(DefaultActiveFontColor);
   } else {
-    font = UseSkinFont ? SkinFont(record->Font) : Font();
+    font = UseSkinFont() ? SkinFont(record->Font) : Font();
     font.SetColor(m_mouseIn ? record->ActiveFontColor : record->Font.Color);
   }
   TFontStyles style = font.Style();

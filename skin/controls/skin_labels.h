@@ -14,9 +14,13 @@ class TksSkinStdLabel : public TCustomLabel, public TksSkinnedControl {
   explicit TksSkinStdLabel(TComponent* owner);
   TksSkinData* SkinData() const override { return m_skin.Data; }
   void SetSkinData(TksSkinData* skinData);
-  bool UseSkinFont = true;
+  // Skinned: draw in the section's font; unskinned: draw in DefaultFont. A
+  // change re-sizes an auto-sized label and repaints.
+  bool UseSkinFont() const { return m_useSkinFont; }
+  void SetUseSkinFont(bool value);
   bool UseSkinColor = true;
-  TFont DefaultFont{"MS Sans Serif", -11, {}, clWindowText};
+  const TFont& DefaultFont() const { return m_defaultFont; }
+  void SetDefaultFont(const TFont& font);
   void ForgetSkin() override { m_skin.Forget(); }
   void ApplySkin() override;
 
@@ -25,8 +29,12 @@ class TksSkinStdLabel : public TCustomLabel, public TksSkinnedControl {
   void Notification(TComponent* component, TOperation operation) override;
   // The font and colour the text is drawn in now.
   virtual TFont TextFont();
+  // Re-sizes an auto-sized label to its text and repaints.
+  void TextLookChanged();
   TksSkinLink m_skin{*this, *this, "stdlabel"};
   TFont m_skinFont;
+  TFont m_defaultFont{"MS Sans Serif", -11, {}, clWindowText};
+  bool m_useSkinFont = true;
   TColor m_activeFontColor = 0xFF0000;
 };
 

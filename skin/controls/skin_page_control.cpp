@@ -91,6 +91,19 @@ void TksSkinPageControl::Notification(TComponent* component, TOperation operatio
   m_skin.Notification(component, operation);
 }
 
+void TksSkinPageControl::SetDefaultFont(const TFont& font) {
+  m_defaultFont = font;
+  if (Loading()) return;
+  ReadSkinRecord();
+  if (!m_skin.Skinned() || !m_useSkinFont) ApplySkin();
+}
+
+void TksSkinPageControl::SetUseSkinFont(bool value) {
+  if (m_useSkinFont == value) return;
+  m_useSkinFont = value;
+  if (!Loading()) ApplySkin();
+}
+
 void TksSkinPageControl::SetDefaultItemHeight(int value) {
   m_defaultItemHeight = value;
   ReadSkinRecord();
@@ -137,9 +150,9 @@ void TksSkinPageControl::SetTabHeightFromSkin() {
 void TksSkinPageControl::ApplySkin() {
   ReadSkinRecord();
   if (!m_skin.Skinned()) {
-    SetFont(DefaultFont);
+    SetFont(DefaultFont());
   } else {
-    TFont font = UseSkinFont ? m_look->font : DefaultFont;
+    TFont font = UseSkinFont() ? m_look->font : DefaultFont();
     font.SetColor(m_look->fontColor);
     SetFont(font);
   }
@@ -416,7 +429,7 @@ void TksSkinPageControl::DrawSkinTab(TCanvas& canvas, int pageIndex, const TRect
   TFont font = Font();
   if (m_skin.Skinned() && m_look->picture) {
     const Look& l = *m_look;
-    if (UseSkinFont) font = l.font;
+    if (UseSkinFont()) font = l.font;
     font.SetColor(state == TksTabState::Hot                   ? l.mouseInFontColor
                   : state == TksTabState::Selected && focused ? l.focusFontColor
                   : state == TksTabState::Normal              ? l.fontColor

@@ -63,8 +63,12 @@ class TksSkinPageControl : public TPageControl, public TksSkinnedControl {
   const std::string& SkinDataName() const { return m_skin.SkinDataName; }
   void SetSkinDataName(const std::string& name);
   bool TabsBGTransparent = false;
-  TFont DefaultFont{"Arial", 14, {}, clBtnText};
-  bool UseSkinFont = true;
+  // The tab font when unskinned or without UseSkinFont; a change is applied at once.
+  const TFont& DefaultFont() const { return m_defaultFont; }
+  void SetDefaultFont(const TFont& font);
+  // Whether the tabs take the skin section's font; changing it takes the skin up again.
+  bool UseSkinFont() const { return m_useSkinFont; }
+  void SetUseSkinFont(bool value);
   int DefaultItemHeight() const { return m_defaultItemHeight; }
   void SetDefaultItemHeight(int value);
   int SkinIndex() const { return m_skin.SkinIndex; }
@@ -116,6 +120,8 @@ class TksSkinPageControl : public TPageControl, public TksSkinnedControl {
 
   TksSkinLink m_skin{*this, *this, "tab"};
   std::unique_ptr<Look> m_look;
+  TFont m_defaultFont{"Arial", 14, {}, clBtnText};
+  bool m_useSkinFont = true;
   int m_defaultItemHeight = 20;
   int m_hoverTab = -1;
   TksSkinUpDown* m_scroller = nullptr;  // owned by this control

@@ -83,7 +83,7 @@ void TksSkinPanel::DrawSkinned(TBitmap& bitmap) {
       TRect box = m_resized.C;
       box = {m_captionRect.Left, m_captionRect.Top,
              m_captionRect.Right + Width() - m_skinRect.Width(), m_captionRect.Bottom};
-      c.Font() = UseSkinFont ? m_skinFont : DefaultFont;
+      c.Font() = UseSkinFont() ? m_skinFont : DefaultFont();
       c.Brush().Style = TBrushStyle::bsClear;
       UINT align = m_captionAlignment == TAlignment::taCenter         ? DT_CENTER
                    : m_captionAlignment == TAlignment::taRightJustify ? DT_RIGHT

@@ -50,13 +50,13 @@ void TksSkinPasswordEdit::ReadSkinRecord() {
 void TksSkinPasswordEdit::CalcSkinSize(int& width, int& height) {
   int h = height;
   TksSkinCustomControl::CalcSkinSize(width, height);
-  if (!UseSkinFont) height = h;
+  if (!UseSkinFont()) height = h;
 }
 
 TRect TksSkinPasswordEdit::TextArea() const {
   if (!m_skin.Skinned()) return {2, 2, Width() - 2, Height() - 2};
   TRect r = StretchedClient();
-  if (!UseSkinFont) r.Bottom += Height() - m_skinRect.Height();
+  if (!UseSkinFont()) r.Bottom += Height() - m_skinRect.Height();
   return r;
 }
 
@@ -192,7 +192,7 @@ void TksSkinPasswordEdit::DrawSkinned(TBitmap& bitmap) {
     TBitmap strip =
         BuildHStripImage(*m_picture, state, m_geometry.LT.X, m_skinRect.Width() - m_geometry.RT.X,
                          m_stretch.Centre, Width());
-    if (!UseSkinFont) {
+    if (!UseSkinFont()) {
       bitmap.Canvas().StretchDraw({0, 0, Width(), Height()}, strip);
     } else {
       bitmap.Canvas().Draw(0, 0, strip);
@@ -215,7 +215,7 @@ void TksSkinPasswordEdit::DrawPlain(TBitmap& bitmap) {
   c.FrameRect(r);
   c.Brush().Color = clBtnFace;
   c.FrameRect(r.Inflated(-1, -1));
-  DrawMarks(c, Enabled() ? DefaultFont.Color() : clGrayText,
+  DrawMarks(c, Enabled() ? DefaultFont().Color() : clGrayText,
             Enabled() ? clHighlightText : clGrayText);
 }
 

@@ -368,5 +368,28 @@ TEST_F(SkinButtonTest, ADefaultSizeAppliesAtOnceWhileUnskinned) {
   EXPECT_EQ(button->Width(), 60);
 }
 
+TEST_F(SkinButtonTest, ANewDefaultFontIsDrawnAtOnce) {
+  auto* button = Place<TksSkinButton>({40, 40, 115, 65}, nullptr);
+  button->SetCaption("OK");
+  Settle();
+  const TColor red{0x0000E0};
+  const TRect face{2, 2, 73, 23};
+  EXPECT_EQ(CountNear(*button, face, red), 0);
+  button->SetDefaultFont(TFont("Arial", 18, {TFontStyle::fsBold}, red));
+  Settle();
+  EXPECT_GT(CountNear(*button, face, red), 10);
+  // Skinned without the skin's font, the default font draws the caption too.
+  auto* skinned = Place<TksSkinButton>({40, 80, 153, 105}, data);
+  skinned->SetSkinDataName("resizetoolbutton");
+  skinned->SetCaption("LOGIN");
+  Settle();
+  const TRect box = skinned->StretchedClient();
+  const int thin = CountNear(*skinned, box, clBlack);
+  skinned->SetUseSkinFont(false);  // the default font is Arial 14 too
+  skinned->SetDefaultFont(TFont("Arial", 18, {TFontStyle::fsBold}, clWindowText));
+  Settle();
+  EXPECT_GT(CountNear(*skinned, box, clBlack), thin + 20);
+}
+
 }  // namespace
 }  // namespace kx

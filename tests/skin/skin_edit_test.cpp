@@ -163,5 +163,44 @@ TEST_F(SkinEditTest, TheContextMenuRunsItsItems) {
   Settle();
 }
 
+int TextHeight(const TFont& font) {
+  TBitmap scratch(1, 1);
+  scratch.Canvas().Font() = font;
+  return scratch.Canvas().TextHeight("Wg");
+}
+
+TEST_F(SkinEditTest, AnUnskinnedFieldTakesItsDefaultsAtOnce) {
+  TksSkinEdit& plain = Edit(nullptr);
+  const TFont blue("Arial", 20, {}, 0xC00000);
+  plain.SetDefaultFont(blue);
+  EXPECT_TRUE(plain.Font().SameLook(blue));
+  EXPECT_EQ(plain.Font().Color(), blue.Color());
+  Settle();
+  EXPECT_GT(CountNear(plain, {2, 2, 200, plain.Height() - 2}, blue.Color()), 10);
+  plain.SetDefaultWidth(150);
+  EXPECT_EQ(plain.Width(), 150);
+  plain.SetDefaultHeight(26);
+  EXPECT_EQ(plain.Height(), 26);
+}
+
+TEST_F(SkinEditTest, WithoutTheSkinsFontTheHeightFollowsTheFont) {
+  TksSkinEdit& edit = Edit(data);
+  ASSERT_EQ(edit.Height(), 19);
+  const TFont font("Arial", 22, {}, clBlack);
+  edit.SetDefaultFont(font);  // the skin's font is still drawn
+  EXPECT_EQ(edit.Height(), 19);
+  EXPECT_EQ(edit.Font().Height(), 14);
+  // The frame adds 19 - 15 pixels to the text's height.
+  edit.SetUseSkinFont(false);
+  EXPECT_TRUE(edit.Font().SameLook(font));
+  EXPECT_EQ(edit.Height(), TextHeight(font) + 4);
+  const TFont bigger("Arial", 30, {}, clBlack);
+  edit.SetFont(bigger);
+  EXPECT_EQ(edit.Height(), TextHeight(bigger) + 4);
+  edit.SetUseSkinFont(true);
+  EXPECT_EQ(edit.Height(), 19);
+  EXPECT_EQ(edit.Font().Height(), 14);
+}
+
 }  // namespace
 }  // namespace kx

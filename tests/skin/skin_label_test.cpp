@@ -260,5 +260,30 @@ TEST_F(ShadowLabelTest, ItSizesItselfToItsTextAndKeepsARightEdge) {
   EXPECT_EQ(label->Left() + label->Width(), right);
 }
 
+TEST_F(LabelTest, AnAutoSizedLabelFollowsItsDefaultFont) {
+  TksSkinLabel& plain = Label({20, 20, 95, 41}, nullptr, TAlignment::taCenter);
+  plain.SetAutoSize(true);
+  const TFont big("Arial", 28, {TFontStyle::fsBold}, 0x0000C0);
+  plain.SetDefaultFont(big);
+  EXPECT_EQ(plain.Width(), TextSize(big, "Count: 0").cx + 4);
+  Settle();
+  EXPECT_GT(CountNear(plain, {2, 2, plain.Width() - 2, 19}, TColor{0x0000C0}), 20);
+}
+
+TEST_F(LabelTest, AStdLabelFollowsItsDefaultFontAndUseSkinFont) {
+  auto* label = Place<TksSkinStdLabel>({20, 20, 60, 40}, nullptr);
+  label->SetCaption("PASSWORD");
+  label->SetAutoSize(true);
+  const TFont big("Arial", 24, {}, clWindowText);
+  label->SetDefaultFont(big);
+  EXPECT_EQ(label->Width(), TextSize(big, "PASSWORD").cx);
+  // Skinned it draws in the section's Arial 14; without UseSkinFont in Font.
+  label->SetSkinData(data);
+  EXPECT_EQ(label->Width(), TextSize(TFont("Arial", 14), "PASSWORD").cx);
+  label->SetFont(TFont("Arial", 20, {}, clWindowText));
+  label->SetUseSkinFont(false);
+  EXPECT_EQ(label->Width(), TextSize(TFont("Arial", 20), "PASSWORD").cx);
+}
+
 }  // namespace
 }  // namespace kx

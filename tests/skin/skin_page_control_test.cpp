@@ -203,5 +203,23 @@ TEST_F(PageControlTest, TheScrollerCountsItsMaximumAgainWhenItIsUsed) {
   EXPECT_GT(pages->ItemRect(pages->TabCount() - 1).Left, 0);
 }
 
+TEST_F(PageControlTest, TheTabFontFollowsDefaultFontAndUseSkinFont) {
+  TksSkinPageControl* plain = Pages(600, 2, nullptr);
+  const int narrow = plain->ItemRect(0).Width();
+  const TFont big("Arial", 22, {}, clBtnText);
+  plain->SetDefaultFont(big);
+  EXPECT_TRUE(plain->Font().SameLook(big));
+  EXPECT_GT(plain->ItemRect(0).Width(), narrow + 20);
+  TksSkinPageControl* skinned = Pages(600, 2, data);
+  TabRecord().Font.Color = 0x102030;
+  skinned->SetDefaultFont(big);  // the skin's font stays
+  EXPECT_EQ(skinned->Font().Height(), 14);
+  skinned->SetUseSkinFont(false);
+  EXPECT_TRUE(skinned->Font().SameLook(big));
+  EXPECT_EQ(skinned->Font().Color(), TColor{0x102030});  // the section's "fontcolor"
+  skinned->SetUseSkinFont(true);
+  EXPECT_EQ(skinned->Font().Height(), 14);
+}
+
 }  // namespace
 }  // namespace kx

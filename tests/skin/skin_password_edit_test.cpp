@@ -295,5 +295,17 @@ TEST_F(PasswordEditTest, RightAndCentredTextMovesMarksAndCaret) {
   EXPECT_EQ(field.CaretPosition(), 1);
 }
 
+TEST_F(PasswordEditTest, UseSkinFontDecidesTheHeightAtOnce) {
+  TksSkinPasswordEdit& field = Field(data);
+  ASSERT_EQ(field.Height(), 19);
+  field.SetUseSkinFont(false);
+  field.SetBounds(40, 40, 273, 30);
+  EXPECT_EQ(field.Height(), 30);  // not forced without the skin's font
+  EXPECT_EQ(field.TextArea(), (TRect{2, 2, 271, 28}));
+  field.SetUseSkinFont(true);
+  EXPECT_EQ(field.Height(), 19);
+  EXPECT_EQ(field.TextArea(), (TRect{2, 2, 271, 17}));
+}
+
 }  // namespace
 }  // namespace kx

@@ -85,8 +85,8 @@ void Column(TForm& form, TksSkinData* data, int left, const std::string& title) 
   framed->Alignment = TAlignment::taCenter;
   auto* wide = place(new TksSkinLabel(&form), 130, 202, 120, 40);
   wide->SetUseSkinSize(false);
-  wide->UseSkinFont = false;
-  wide->DefaultFont = TFont("Arial", 20, {TFontStyle::fsBold}, clWindowText);
+  wide->SetUseSkinFont(false);
+  wide->SetDefaultFont(TFont("Arial", 20, {TFontStyle::fsBold}, clWindowText));
   wide->SetCaption("45%");
   wide->Alignment = TAlignment::taCenter;
 

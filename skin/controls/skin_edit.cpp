@@ -22,6 +22,11 @@ struct TksSkinEdit::Look {
 
 TksSkinEdit::TksSkinEdit(TComponent* owner)
     : TCustomMaskEdit(owner), m_look(std::make_shared<Look>()) {
+  // The skin's frame is drawn in the non-client area instead of a border.
+  SetBorderStyle(TEditBorderStyle::bsNone);
+  SetFont(TFont("Arial", 14, {}, clBlack));
+  m_defaultFont = Font();
+  SetBounds(Left(), Top(), Width(), 20);
   Perform(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(2, 0));
 }
 

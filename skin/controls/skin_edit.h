@@ -63,7 +63,7 @@ class TksSkinEdit : public TCustomMaskEdit, public TksSkinnedControl {
   int WantedHeight() const;
 
   TksSkinLink m_skin{*this, *this, "edit"};
-  TFont m_defaultFont{"Arial", 14, {}, clWindowText};
+  TFont m_defaultFont;
   bool m_useSkinFont = true;
   int m_defaultWidth = 0, m_defaultHeight = 0;
   std::shared_ptr<Look> m_look;

@@ -29,7 +29,7 @@ TksSkinLabel::TksSkinLabel(TComponent* owner) : TksSkinCustomControl(owner, "lab
 
 void TksSkinLabel::SetAutoSize(bool value) {
   m_autoSize = value;
-  if (value) GrowByExtraWidth();
+  if (value) FitWidthToCaption();
 }
 
 void TksSkinLabel::SetBorderStyle(TksSkinBorderStyle value) {
@@ -53,13 +53,13 @@ void TksSkinLabel::AdjustClientRect(TRect& rect) const {
 }
 
 void TksSkinLabel::DefaultFontChanged() {
-  if (m_autoSize) GrowByExtraWidth();
+  if (m_autoSize) FitWidthToCaption();
   Invalidate();
 }
 
 void TksSkinLabel::SetCaption(const std::string& caption) {
   TksSkinCustomControl::SetCaption(caption);
-  if (m_autoSize) GrowByExtraWidth();
+  if (m_autoSize) FitWidthToCaption();
   Invalidate();
 }
 
@@ -107,11 +107,11 @@ int TksSkinLabel::ExtraWidth(int width) const {
   return TextPixelWidth(c, Caption()) - client;
 }
 
-void TksSkinLabel::GrowByExtraWidth() {
+void TksSkinLabel::FitWidthToCaption() {
   if (!WidthIsFree()) return;
   ReadSkinRecord();
-  int extra = ExtraWidth(Width());
-  if (extra > 0) SetBounds(Left(), Top(), Width() + extra, Height());
+  const int width = std::max(1, Width() + ExtraWidth(Width()));
+  if (width != Width()) SetBounds(Left(), Top(), width, Height());
 }
 
 void TksSkinLabel::DrawCaption(TCanvas& c, const TRect& box, const TFont& font) {

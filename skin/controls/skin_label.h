@@ -32,7 +32,7 @@ class TksSkinLabel : public TksSkinCustomControl {
   void AdjustClientRect(TRect& rect) const override;
   void DrawSkinned(TBitmap& bitmap) override;
   void DrawPlain(TBitmap& bitmap) override;
-  // An auto-sized label grows to a wider default font.
+  // An auto-sized label fits its caption in the new default font.
   void DefaultFontChanged() override;
 
  private:
@@ -42,7 +42,8 @@ class TksSkinLabel : public TksSkinCustomControl {
   bool WidthIsFree() const;
   // How much wider than width the caption needs the label (may be negative).
   int ExtraWidth(int width) const;
-  void GrowByExtraWidth();
+  // Makes the label as wide as its caption needs, wider or narrower.
+  void FitWidthToCaption();
   bool m_useSkinSize = true;
   bool m_autoSize = false;
   TksSkinBorderStyle m_borderStyle = TksSkinBorderStyle::bvFrame;

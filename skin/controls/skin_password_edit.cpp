@@ -9,6 +9,7 @@ namespace kx {
 
 TksSkinPasswordEdit::TksSkinPasswordEdit(TComponent* owner) : TksSkinCustomControl(owner, "edit") {
   TabStop = true;
+  SetColor(clWindow);
   Cursor = crIBeam;
   SetBounds(Left(), Top(), 121, 21);
 }
@@ -258,7 +259,9 @@ void TksSkinPasswordEdit::KeyDown(std::uint16_t& key, TShiftState shift) {
     case VK_INSERT:
       // Paste: Ctrl+V or Shift+Insert, each alone.
       if (key == 'V' ? (ctrl && !shifted && !alt) : (shifted && !ctrl && !alt)) {
+        // Only the first line: a password copied with its line break is the password.
         std::string clipboard = WindowSystem().GetClipboardUtf8();
+        clipboard = clipboard.substr(0, clipboard.find_first_of("\r\n"));
         if (!clipboard.empty()) Insert(clipboard);  // an empty clipboard pastes nothing
         key = 0;
       }

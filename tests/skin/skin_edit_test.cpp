@@ -202,5 +202,14 @@ TEST_F(SkinEditTest, WithoutTheSkinsFontTheHeightFollowsTheFont) {
   EXPECT_EQ(edit.Font().Height(), 14);
 }
 
+TEST_F(SkinEditTest, ANewFieldIsTwentyHighInBlackArialWithoutABorder) {
+  auto* edit = new TksSkinEdit(form);  // owned by the form
+  EXPECT_EQ(edit->Height(), 20);
+  EXPECT_TRUE(edit->Font().SameLook(TFont("Arial", 14)));
+  EXPECT_EQ(edit->Font().Color(), clBlack);
+  EXPECT_EQ(edit->DefaultFont(), edit->Font());
+  EXPECT_EQ(edit->BorderStyle(), TEditBorderStyle::bsNone);
+}
+
 }  // namespace
 }  // namespace kx

@@ -285,5 +285,23 @@ TEST_F(LabelTest, AStdLabelFollowsItsDefaultFontAndUseSkinFont) {
   EXPECT_EQ(label->Width(), TextSize(TFont("Arial", 20), "PASSWORD").cx);
 }
 
+TEST_F(LabelTest, AnAutoSizedLabelFitsEveryNewCaptionNarrowerOrWider) {
+  const TFont font("Arial", 14, {}, clWindowText);
+  TksSkinLabel& plain = Label({20, 20, 95, 41}, nullptr, TAlignment::taCenter);
+  plain.SetAutoSize(true);
+  EXPECT_EQ(plain.Width(), TextSize(font, "Count: 0").cx + 4);
+  plain.SetCaption("A caption of some length");
+  EXPECT_EQ(plain.Width(), TextSize(font, "A caption of some length").cx + 4);
+  plain.SetCaption("7");
+  EXPECT_EQ(plain.Width(), TextSize(font, "7").cx + 4);
+  // Skinned: the stretched client box (the width less 4) fits the caption.
+  TksSkinLabel& pill = Label({20, 60, 200, 75}, data, TAlignment::taCenter);
+  pill.SetAutoSize(true);
+  EXPECT_EQ(pill.Width(), TextSize(font, "Count: 0").cx + 4);
+  // Asked to be narrower than the caption, it keeps the caption's width.
+  pill.SetBounds(20, 60, 20, 15);
+  EXPECT_EQ(pill.Width(), TextSize(font, "Count: 0").cx + 4);
+}
+
 }  // namespace
 }  // namespace kx

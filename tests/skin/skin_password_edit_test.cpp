@@ -307,5 +307,32 @@ TEST_F(PasswordEditTest, UseSkinFontDecidesTheHeightAtOnce) {
   EXPECT_EQ(field.TextArea(), (TRect{2, 2, 271, 17}));
 }
 
+TEST_F(PasswordEditTest, ANewFieldHasTheDefaultsOfAnEdit) {
+  auto* field = new TksSkinPasswordEdit(form);  // owned by the form
+  EXPECT_EQ(field->BoundsRect().Width(), 121);
+  EXPECT_EQ(field->BoundsRect().Height(), 21);
+  EXPECT_EQ(field->Color(), clWindow);
+  EXPECT_EQ(field->DefaultColor, clWindow);
+  EXPECT_TRUE(field->TabStop);
+  EXPECT_EQ(field->Cursor, crIBeam);
+  EXPECT_EQ(field->TextAlignment(), TAlignment::taLeftJustify);
+  EXPECT_EQ(field->CharCase(), TEditCharCase::ecNormal);
+  EXPECT_TRUE(field->AutoSelect);
+  EXPECT_TRUE(field->HideSelection);
+  EXPECT_EQ(field->MaxLength, 0);
+  EXPECT_FALSE(field->ReadOnly);
+}
+
+TEST_F(PasswordEditTest, PastingTakesTheFirstLineOnly) {
+  TksSkinPasswordEdit& field = Field(data);
+  ClickInto(field);
+  session.system.SetClipboardText(u"secret\r\nnext line");
+  session.driver.PressKey('V', TestDriver::Ctrl);
+  EXPECT_EQ(field.Text(), "secret");
+  session.system.SetClipboardText(u"\nonly after a break");
+  session.driver.PressKey(VK_INSERT, TestDriver::Shift);
+  EXPECT_EQ(field.Text(), "secret");
+}
+
 }  // namespace
 }  // namespace kx

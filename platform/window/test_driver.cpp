@@ -135,7 +135,9 @@ void TestDriver::Advance(std::uint32_t ms) {
   }
   std::uint32_t target = m_clock.Now() + ms;
   RunUntilIdle();
-  for (;;) {
+  // Once the program has posted its quit no message is handled any more, so its
+  // timers would stay due for ever: the time just passes.
+  while (!m_system.QuitPosted()) {
     std::optional<std::uint32_t> next = m_system.NextTimerDeadline();
     if (!next || static_cast<std::int32_t>(*next - target) > 0) break;
     if (static_cast<std::int32_t>(*next - m_clock.Now()) > 0)

@@ -25,6 +25,18 @@ TEST_F(WindowTest, TimersFireOnTheVirtualClock) {
   EXPECT_EQ(calls, 4);
 }
 
+TEST_F(WindowTest, TimeStillPassesAfterTheQuitIsPosted) {
+  HWND w = MakeTop(Bounds(0, 0, 100, 100));
+  sys.SetTimer(w, 7, 10);
+  sys.PostQuitMessage(3);
+  const std::uint32_t before = driver.Clock().Now();
+  driver.Advance(100);
+  EXPECT_EQ(driver.Clock().Now() - before, 100u);
+  EXPECT_TRUE(Logged(WM_TIMER).empty());
+  EXPECT_TRUE(sys.QuitPosted());
+  EXPECT_EQ(sys.QuitCode(), 3);
+}
+
 TEST_F(WindowTest, SentMessagesRunAtOncePostedOnesInOrderBeforePaint) {
   HWND w = MakeTop(Bounds(0, 0, 100, 100));
   driver.RunUntilIdle();

@@ -91,7 +91,7 @@ void TForm1::DefineWindow() {
   Page->SetDefaultFont(Arial(14, clBtnText));
   Page->SetUseSkinFont(true);
   Page->SetDefaultItemHeight(20);
-  Page->TabsBGTransparent = false;
+  Page->SetTabsBGTransparent(false);
   Page->SetImages(ImageList2);
 
   ksSkinTabSheet1 = def.Add<TksSkinTabSheet>("ksSkinTabSheet1");
@@ -111,7 +111,7 @@ void TForm1::DefineWindow() {
     label->SetBounds(left, top, w, 13);
     label->SetCaption(caption);
     label->SetUseSkinFont(true);
-    label->UseSkinColor = true;
+    label->SetUseSkinColor(true);
     label->SetDefaultFont(TFont("MS Sans Serif", -11, {}, clWindowText));
     return label;
   };
@@ -122,7 +122,7 @@ void TForm1::DefineWindow() {
   ksSkinShadowLabel1->SetParent(ksSkinTabSheet1);
   ksSkinShadowLabel1->SetBounds(707, 6, 83, 19);
   ksSkinShadowLabel1->SetCaption("Version 3.6.1");
-  ksSkinShadowLabel1->UseSkinColor = true;
+  ksSkinShadowLabel1->SetUseSkinColor(true);
   ksSkinShadowLabel1->SetFont(Arial(16, clWindowText, {TFontStyle::fsBold}));
 
   ksSkinLinkLabel2 = def.Add<TksSkinLinkLabel>("ksSkinLinkLabel2");
@@ -130,9 +130,9 @@ void TForm1::DefineWindow() {
   ksSkinLinkLabel2->SetBounds(702, 24, 83, 14);
   ksSkinLinkLabel2->SetCaption("kestrix.example");  // the maker's site, as it fits the place
   ksSkinLinkLabel2->URL = std::string("http://") + kMakerHost + "/";
-  ksSkinLinkLabel2->UseUnderLine = true;
+  ksSkinLinkLabel2->SetUseUnderLine(true);
   ksSkinLinkLabel2->SetUseSkinFont(true);
-  ksSkinLinkLabel2->DefaultActiveFontColor = clBlue;
+  ksSkinLinkLabel2->SetDefaultActiveFontColor(clBlue);
   ksSkinLinkLabel2->SetFont(Arial(14, clWindowText, {TFontStyle::fsUnderline}));
   ksSkinLinkLabel2->SetDefaultFont(Arial(14, clWindowText, {TFontStyle::fsUnderline}));
 
@@ -147,7 +147,7 @@ void TForm1::DefineWindow() {
   passedit = def.Add<TksSkinPasswordEdit>("passedit");
   passedit->SetParent(ksSkinTabSheet1);
   passedit->SetBounds(424, 344, 273, 21);
-  passedit->PasswordKind = TksPasswordKind::pkRoundRect;
+  passedit->SetPasswordKind(TksPasswordKind::pkRoundRect);
   passedit->Cursor = crIBeam;
   passedit->SetUseSkinFont(true);
   passedit->SetDefaultFont(Arial(14, clWindowText));
@@ -173,7 +173,7 @@ void TForm1::DefineWindow() {
   logb->OnClick = [this](TObject* sender) { logbClick(sender); };
   logb->SetUseSkinSize(true);
   logb->SetUseSkinFont(true);
-  logb->UseSkinFontColor = true;
+  logb->SetUseSkinFontColor(true);
   logb->SetCanFocused(false);
   logb->Cursor = crHandPoint;
   logb->SetDefaultFont(Arial(14, clWindowText));
@@ -193,11 +193,11 @@ void TForm1::DefineWindow() {
     p->SetParent(parent);
     p->SetBounds(0, top, 801, height);
     p->SetAlign(align);
-    p->BorderStyle = TksSkinBorderStyle::bvFrame;
-    p->CaptionMode = false;
+    p->SetBorderStyle(TksSkinBorderStyle::bvFrame);
+    p->SetCaptionMode(false);
     p->RollUpMode = false;
     p->CheckedMode = false;
-    p->DefaultCaptionHeight = 22;
+    p->SetDefaultCaptionHeight(22);
     p->DefaultAlignment = TAlignment::taLeftJustify;
     p->Spacing = 2;
     p->SetUseSkinFont(true);
@@ -212,11 +212,11 @@ void TForm1::DefineWindow() {
   fcount->SetBounds(671, 1, 104, 19);
   fcount->SetAlign(TAlign::alRight);
   fcount->SetCaption("Count: 0");
-  fcount->Alignment = TAlignment::taCenter;
+  fcount->SetAlignment(TAlignment::taCenter);
   fcount->SetBorderStyle(TksSkinBorderStyle::bvFrame);
   fcount->SetUseSkinSize(true);
   fcount->SetUseSkinFont(true);
-  fcount->UseSkinFontColor = true;
+  fcount->SetUseSkinFontColor(true);
   fcount->SetDefaultFont(Arial(14, clWindowText));
 
   NG = def.Add<TDataGrid>("NG");
@@ -240,11 +240,11 @@ void TForm1::DefineWindow() {
   prpr->SetBounds(725, 25, 75, 95);
   prpr->SetAlign(TAlign::alRight);
   prpr->SetCaption("0%");
-  prpr->Alignment = TAlignment::taCenter;
+  prpr->SetAlignment(TAlignment::taCenter);
   prpr->SetBorderStyle(TksSkinBorderStyle::bvFrame);
   prpr->SetUseSkinSize(false);
   prpr->SetUseSkinFont(false);
-  prpr->UseSkinFontColor = false;
+  prpr->SetUseSkinFontColor(false);
   prpr->SetDefaultFont(Arial(25, clWindowText, {TFontStyle::fsBold}));
 
   NS = def.Add<TDataGrid>("NS");

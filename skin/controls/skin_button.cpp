@@ -116,6 +116,36 @@ void TksSkinButton::SetGroupIndex(int value) {
   if (value != 0) SetCanFocused(false);
 }
 
+void TksSkinButton::SetUseSkinFontColor(bool value) {
+  m_useSkinFontColor = value;
+  Invalidate();
+}
+
+void TksSkinButton::SetGlyph(const TBitmap& value) {
+  m_glyph = value;
+  Invalidate();
+}
+
+void TksSkinButton::SetNumGlyphs(int value) {
+  m_numGlyphs = value;
+  Invalidate();
+}
+
+void TksSkinButton::SetMargin(int value) {
+  m_margin = value;
+  Invalidate();
+}
+
+void TksSkinButton::SetSpacing(int value) {
+  m_spacing = value;
+  Invalidate();
+}
+
+void TksSkinButton::SetLayout(TksButtonLayout value) {
+  m_layout = value;
+  Invalidate();
+}
+
 void TksSkinButton::ReadSkinRecord() {
   TksSkinCustomControl::ReadSkinRecord();
   auto* record = m_skin.Record<TksDataSkinButtonControl>();
@@ -163,7 +193,7 @@ void TksSkinButton::DrawContent(TCanvas& canvas, const TRect& box, TksButtonStat
   TFont font = CaptionFont();
   TColor color = plainColor;
   if (m_skin.Skinned()) {
-    if (Enabled() && !UseSkinFontColor) {
+    if (Enabled() && !m_useSkinFontColor) {
       color = DefaultFont().Color();
     } else if (!Enabled()) {
       color = m_disabledFontColor;
@@ -183,15 +213,15 @@ void TksSkinButton::DrawContent(TCanvas& canvas, const TRect& box, TksButtonStat
   TRect measured{0, 0, 0, 0};
   DrawTextAuto(canvas, Caption(), measured, DT_CALCRECT | DT_SINGLELINE);
   TSize text{measured.Width(), measured.Height()};
-  TSize glyph{Glyph.Empty() ? 0 : Glyph.Width() / std::max(1, NumGlyphs),
-              Glyph.Empty() ? 0 : Glyph.Height()};
-  TksGlyphLayout at = LayoutGlyphAndCaption(box, glyph, text, Margin, Spacing, Layout, down);
-  if (!Glyph.Empty()) {
-    int n = down && highlighted && NumGlyphs > 2 ? 3
-            : highlighted && NumGlyphs > 3       ? 4
-            : Enabled() || NumGlyphs < 2         ? 1
-                                                 : 2;
-    DrawStripFrame(canvas, at.glyph.X, at.glyph.Y, n, std::max(1, NumGlyphs), Glyph);
+  TSize glyph{m_glyph.Empty() ? 0 : m_glyph.Width() / std::max(1, m_numGlyphs),
+              m_glyph.Empty() ? 0 : m_glyph.Height()};
+  TksGlyphLayout at = LayoutGlyphAndCaption(box, glyph, text, m_margin, m_spacing, m_layout, down);
+  if (!m_glyph.Empty()) {
+    int n = down && highlighted && m_numGlyphs > 2 ? 3
+            : highlighted && m_numGlyphs > 3       ? 4
+            : Enabled() || m_numGlyphs < 2         ? 1
+                                                   : 2;
+    DrawStripFrame(canvas, at.glyph.X, at.glyph.Y, n, std::max(1, m_numGlyphs), m_glyph);
   }
   TRect r{at.caption.X, at.caption.Y, at.caption.X + text.cx + 2, at.caption.Y + text.cy};
   DrawTextAuto(canvas, Caption(), r, DT_CENTER | DT_SINGLELINE);

@@ -27,7 +27,9 @@ class TksSkinButton : public TksSkinCustomControl {
   // Whether the skin decides the size; changing it takes the skin up again.
   bool UseSkinSize() const { return m_useSkinSize; }
   void SetUseSkinSize(bool value);
-  bool UseSkinFontColor = true;
+  // Whether the caption takes the skin's colours; else DefaultFont's.
+  bool UseSkinFontColor() const { return m_useSkinFontColor; }
+  void SetUseSkinFontColor(bool value);
   bool CanFocused() const { return m_canFocused; }
   void SetCanFocused(bool value);
   bool Down() const { return m_down; }
@@ -35,11 +37,18 @@ class TksSkinButton : public TksSkinCustomControl {
   int GroupIndex() const { return m_groupIndex; }
   void SetGroupIndex(int value);
   bool AllowAllUp = false;
-  TBitmap Glyph;
-  int NumGlyphs = 1;
-  int Margin = -1;
-  int Spacing = 1;
-  TksButtonLayout Layout = TksButtonLayout::blGlyphLeft;
+  // The glyph strip: NumGlyphs cells side by side (up, disabled, down, highlighted).
+  const TBitmap& Glyph() const { return m_glyph; }
+  void SetGlyph(const TBitmap& value);
+  int NumGlyphs() const { return m_numGlyphs; }
+  void SetNumGlyphs(int value);
+  // From the caption box's edge to the glyph; -1 centres glyph and caption.
+  int Margin() const { return m_margin; }
+  void SetMargin(int value);
+  int Spacing() const { return m_spacing; }
+  void SetSpacing(int value);
+  TksButtonLayout Layout() const { return m_layout; }
+  void SetLayout(TksButtonLayout value);
   bool Default = false;
   bool Cancel = false;
   int ModalResult = 0;
@@ -87,6 +96,12 @@ class TksSkinButton : public TksSkinCustomControl {
   // Tells every skinned button of the window which one acts as default now.
   void FocusMoved(const TksSkinButton* focused);
   bool m_useSkinSize = true;
+  bool m_useSkinFontColor = true;
+  TBitmap m_glyph;
+  int m_numGlyphs = 1;
+  int m_margin = -1;
+  int m_spacing = 1;
+  TksButtonLayout m_layout = TksButtonLayout::blGlyphLeft;
   bool m_actsAsDefault = false;
   bool m_canFocused = true;
   bool m_down = false;

@@ -39,7 +39,7 @@ void TksSkinCheckRadioBox::SetChecked(bool value) {
         box->SetChecked(false);
     }
   }
-  if (!(Radio && !value)) RaiseClick();
+  if (!(m_radio && !value)) RaiseClick();
 }
 
 void TksSkinCheckRadioBox::SetState(TCheckBoxState value) {
@@ -49,8 +49,30 @@ void TksSkinCheckRadioBox::SetState(TCheckBoxState value) {
   RaiseClick();
 }
 
+void TksSkinCheckRadioBox::SetRadio(bool value) {
+  m_radio = value;
+  Invalidate();
+}
+
+void TksSkinCheckRadioBox::SetImages(TCustomImageList* value) {
+  if (m_images) RemoveFreeNotification(m_images);
+  m_images = value;
+  if (value) FreeNotification(value);
+  Invalidate();
+}
+
+void TksSkinCheckRadioBox::Notification(TComponent* component, TOperation operation) {
+  TksSkinCustomControl::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == m_images) m_images = nullptr;
+}
+
+void TksSkinCheckRadioBox::SetImageIndex(int value) {
+  m_imageIndex = value;
+  Invalidate();
+}
+
 void TksSkinCheckRadioBox::Toggle() {
-  if (!Radio) {
+  if (!m_radio) {
     SetChecked(!m_checked);
   } else if (!m_checked) {
     SetChecked(true);
@@ -75,13 +97,13 @@ void TksSkinCheckRadioBox::ReadSkinRecord() {
 
 TRect TksSkinCheckRadioBox::DrawCaption(TCanvas& canvas, int x, const TFont& font, TColor color) {
   const int h = Height();
-  bool hasImage = Images && ImageIndex >= 0 && ImageIndex < Images->Count();
+  bool hasImage = m_images && m_imageIndex >= 0 && m_imageIndex < m_images->Count();
   TRect image;
   if (hasImage) {
-    image = {x, h / 2 - Images->Height() / 2, x + Images->Width(),
-             h / 2 - Images->Height() / 2 + Images->Height()};
-    Images->Draw(canvas, image.Left, image.Top, ImageIndex, Enabled());
-    x += Images->Width() + 5;
+    image = {x, h / 2 - m_images->Height() / 2, x + m_images->Width(),
+             h / 2 - m_images->Height() / 2 + m_images->Height()};
+    m_images->Draw(canvas, image.Left, image.Top, m_imageIndex, Enabled());
+    x += m_images->Width() + 5;
   }
   canvas.Font() = font;
   canvas.Font().SetColor(color);
@@ -145,7 +167,7 @@ void TksSkinCheckRadioBox::DrawPlain(TBitmap& bitmap) {
   TColor markColor = !Enabled() ? clBtnShadow : clBlack;
   if (m_state == TCheckBoxState::cbGrayed) markColor = clGrayText;
   if (m_state != TCheckBoxState::cbUnchecked) {
-    if (Radio) {
+    if (m_radio) {
       c.Brush().Style = TBrushStyle::bsSolid;
       c.Brush().Color = markColor;
       c.FillRect({7, h / 2 - 3, 13, h / 2 + 3});
@@ -191,7 +213,7 @@ void TksSkinCheckRadioBox::MouseUp(TMouseButton button, TShiftState shift, int x
   if (HandleAllocated() && GetCapture() == Handle()) ReleaseCapture();
   m_mouseIn = ClientRect().Contains(TPoint{x, y});
   if (button != TMouseButton::mbLeft || !m_mouseIn) return;
-  if (AllowGrayed && !Radio && m_state == TCheckBoxState::cbUnchecked) {
+  if (AllowGrayed && !m_radio && m_state == TCheckBoxState::cbUnchecked) {
     SetState(TCheckBoxState::cbGrayed);
   } else {
     Toggle();

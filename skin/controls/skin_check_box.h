@@ -19,13 +19,18 @@ class TksSkinCheckRadioBox : public TksSkinCustomControl {
   TCheckBoxState State() const { return m_state; }
   void SetState(TCheckBoxState value);
   bool AllowGrayed = false;
-  bool Radio = false;
+  // A radio box: a click only checks it, and its plain mark is a square.
+  bool Radio() const { return m_radio; }
+  void SetRadio(bool value);
   int GroupIndex = 0;
   bool Flat = true;
   bool CanFocused() const { return m_canFocused; }
   void SetCanFocused(bool value);
-  TCustomImageList* Images = nullptr;
-  int ImageIndex = 0;
+  // An image drawn before the caption; the list is let go when it is destroyed.
+  TCustomImageList* Images() const { return m_images; }
+  void SetImages(TCustomImageList* value);
+  int ImageIndex() const { return m_imageIndex; }
+  void SetImageIndex(int value);
   bool MouseIn() const { return m_mouseIn; }
 
   void SetEnabled(bool enabled) override;
@@ -46,6 +51,7 @@ class TksSkinCheckRadioBox : public TksSkinCustomControl {
   void DoEnter() override;
   void DoExit() override;
   void BoundsChanged(const TRect& old) override;
+  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   void Toggle();
@@ -56,6 +62,9 @@ class TksSkinCheckRadioBox : public TksSkinCustomControl {
   void DrawFocus(TCanvas& canvas, const TRect& around, TColor brush);
 
   bool m_checked = false;
+  bool m_radio = false;
+  TCustomImageList* m_images = nullptr;
+  int m_imageIndex = 0;
   TCheckBoxState m_state = TCheckBoxState::cbUnchecked;
   bool m_canFocused = true;
   bool m_mouseIn = false;

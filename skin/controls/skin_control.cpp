@@ -58,6 +58,11 @@ void TksSkinControl::SetSkinDataName(const std::string& name) {
   ApplySkin();
 }
 
+void TksSkinControl::SetDrawDefault(bool value) {
+  m_drawDefault = value;
+  Invalidate();
+}
+
 void TksSkinControl::Notification(TComponent* component, TOperation operation) {
   TCustomControl::Notification(component, operation);
   m_skin.Notification(component, operation);
@@ -85,7 +90,7 @@ void TksSkinControl::Paint() {
   TBitmap bitmap(Width(), Height());
   if (m_skin.Skinned()) {
     DrawSkinned(bitmap);
-  } else if (DrawDefault) {
+  } else if (m_drawDefault) {
     DrawPlain(bitmap);
   } else {
     return;

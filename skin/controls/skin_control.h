@@ -76,7 +76,9 @@ class TksSkinControl : public TCustomControl, public TksSkinnedControl {
   const std::string& SkinDataName() const { return m_skin.SkinDataName; }
   void SetSkinDataName(const std::string& name);
   int SkinIndex() const { return m_skin.SkinIndex; }
-  bool DrawDefault = true;
+  // Whether an unskinned control draws its plain look.
+  bool DrawDefault() const { return m_drawDefault; }
+  void SetDrawDefault(bool value);
   std::string AreaName;
   bool AlphaBlend = false;
   int AlphaBlendValue = 200;
@@ -94,6 +96,7 @@ class TksSkinControl : public TCustomControl, public TksSkinnedControl {
   void WndProc(TMessage& m) override;
   void Notification(TComponent* component, TOperation operation) override;
   TksSkinLink m_skin;
+  bool m_drawDefault = true;
 };
 
 // The skinned control with a framed skin image: geometry from a record of the

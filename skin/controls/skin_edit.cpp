@@ -71,6 +71,11 @@ void TksSkinEdit::SetDefaultHeight(int value) {
   if (!m_skin.Skinned() && value > 0) SetBounds(Left(), Top(), Width(), value);
 }
 
+void TksSkinEdit::SetDefaultColor(TColor value) {
+  m_defaultColor = value;
+  Invalidate();
+}
+
 void TksSkinEdit::SetSkinData(TksSkinData* skinData) {
   m_skin.Attach(skinData);
 }
@@ -207,7 +212,7 @@ void TksSkinEdit::PaintBackground(TCanvas& canvas) {
   ReadSkinRecord();
   if (!m_skin.Skinned() || !m_look->picture) {
     canvas.Brush().Style = TBrushStyle::bsSolid;
-    canvas.Brush().Color = DefaultColor;
+    canvas.Brush().Color = m_defaultColor;
     canvas.FillRect(client);
     return;
   }

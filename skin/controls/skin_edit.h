@@ -23,7 +23,9 @@ class TksSkinEdit : public TCustomMaskEdit, public TksSkinnedControl {
   // edit's font at once.
   const TFont& DefaultFont() const { return m_defaultFont; }
   void SetDefaultFont(const TFont& font);
-  TColor DefaultColor = clWindow;
+  // The background of the unskinned field.
+  TColor DefaultColor() const { return m_defaultColor; }
+  void SetDefaultColor(TColor value);
   // The size an unskinned edit takes when above 0; set, it applies at once.
   int DefaultWidth() const { return m_defaultWidth; }
   void SetDefaultWidth(int value);
@@ -65,6 +67,7 @@ class TksSkinEdit : public TCustomMaskEdit, public TksSkinnedControl {
   TksSkinLink m_skin{*this, *this, "edit"};
   TFont m_defaultFont;
   bool m_useSkinFont = true;
+  TColor m_defaultColor = clWindow;
   int m_defaultWidth = 0, m_defaultHeight = 0;
   std::shared_ptr<Look> m_look;
   bool m_mouseIn = false;

@@ -44,6 +44,16 @@ void TksSkinLabel::SetUseSkinSize(bool value) {
   ApplySkin();
 }
 
+void TksSkinLabel::SetAlignment(TAlignment value) {
+  m_alignment = value;
+  Invalidate();
+}
+
+void TksSkinLabel::SetUseSkinFontColor(bool value) {
+  m_useSkinFontColor = value;
+  Invalidate();
+}
+
 bool TksSkinLabel::SkinSized() const {
   return m_useSkinSize || PieceKind() == TksPieceKind::pkFramed;
 }
@@ -123,8 +133,8 @@ void TksSkinLabel::DrawCaption(TCanvas& c, const TRect& box, const TFont& font) 
   DrawTextAuto(c, Caption(), measured, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
   int y = box.Top + box.Height() / 2 - measured.Height() / 2;
   int x = box.Left;
-  if (Alignment == TAlignment::taRightJustify) x = box.Right - measured.Width();
-  if (Alignment == TAlignment::taCenter) x = box.Left + box.Width() / 2 - measured.Width() / 2;
+  if (m_alignment == TAlignment::taRightJustify) x = box.Right - measured.Width();
+  if (m_alignment == TAlignment::taCenter) x = box.Left + box.Width() / 2 - measured.Width() / 2;
   TRect r{x, y, x + measured.Width() + 1, y + measured.Height()};
   DrawTextAuto(c, Caption(), r, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
 }
@@ -146,7 +156,7 @@ void TksSkinLabel::DrawSkinned(TBitmap& bitmap) {
   }
   TFont font = UseSkinFont() ? m_skinFont : DefaultFont();
   if (!UseSkinFont()) font.SetColor(m_skinFont.Color());
-  if (!UseSkinFontColor) font.SetColor(DefaultFont().Color());
+  if (!m_useSkinFontColor) font.SetColor(DefaultFont().Color());
   DrawCaption(bitmap.Canvas(), box, font);
 }
 

@@ -13,7 +13,8 @@ void DrawPlainBorder(TCanvas& canvas, const TRect& r, TksSkinBorderStyle style);
 class TksSkinLabel : public TksSkinCustomControl {
  public:
   explicit TksSkinLabel(TComponent* owner);
-  TAlignment Alignment = TAlignment::taLeftJustify;
+  TAlignment Alignment() const { return m_alignment; }
+  void SetAlignment(TAlignment value);
   bool AutoSize() const { return m_autoSize; }
   void SetAutoSize(bool value);
   TksSkinBorderStyle BorderStyle() const { return m_borderStyle; }
@@ -21,7 +22,9 @@ class TksSkinLabel : public TksSkinCustomControl {
   // Whether the skin decides the size; changing it takes the skin up again.
   bool UseSkinSize() const { return m_useSkinSize; }
   void SetUseSkinSize(bool value);
-  bool UseSkinFontColor = true;
+  // Whether the caption takes the skin's colour; else DefaultFont's.
+  bool UseSkinFontColor() const { return m_useSkinFontColor; }
+  void SetUseSkinFontColor(bool value);
   void SetCaption(const std::string& caption) override;
 
  protected:
@@ -45,6 +48,8 @@ class TksSkinLabel : public TksSkinCustomControl {
   // Makes the label as wide as its caption needs, wider or narrower.
   void FitWidthToCaption();
   bool m_useSkinSize = true;
+  TAlignment m_alignment = TAlignment::taLeftJustify;
+  bool m_useSkinFontColor = true;
   bool m_autoSize = false;
   TksSkinBorderStyle m_borderStyle = TksSkinBorderStyle::bvFrame;
   TFont m_skinFont;

@@ -35,6 +35,11 @@ void TksSkinStdLabel::SetDefaultFont(const TFont& font) {
   TextLookChanged();
 }
 
+void TksSkinStdLabel::SetUseSkinColor(bool value) {
+  m_useSkinColor = value;
+  Invalidate();
+}
+
 void TksSkinStdLabel::TextLookChanged() {
   if (Loading()) return;
   if (AutoSize()) AdjustBounds();
@@ -53,7 +58,7 @@ TFont TksSkinStdLabel::TextFont() {
   m_skinFont = SkinFont(record->Font);
   m_activeFontColor = record->ActiveFontColor;
   TFont font = UseSkinFont() ? m_skinFont : Font();
-  font.SetColor(UseSkinColor ? record->Font.Color : Font().Color());
+  font.SetColor(m_useSkinColor ? record->Font.Color : Font().Color());
   return font;
 }
 
@@ -84,18 +89,28 @@ TksSkinLinkLabel::TksSkinLinkLabel(TComponent* owner) : TksSkinStdLabel(owner) {
   OpenUrl = [](const std::string& url) { return ShellOpen(url); };
 }
 
+void TksSkinLinkLabel::SetUseUnderLine(bool value) {
+  m_useUnderLine = value;
+  Invalidate();
+}
+
+void TksSkinLinkLabel::SetDefaultActiveFontColor(TColor value) {
+  m_defaultActiveFontColor = value;
+  Invalidate();
+}
+
 TFont TksSkinLinkLabel::TextFont() {
   auto* record = m_skin.Read<TksDataSkinStdLabelControl>();
   TFont font;
   if (!record) {
     font = UseSkinFont() ? DefaultFont() : Font();
-    if (m_mouseIn) font.SetColor(DefaultActiveFontColor);
+    if (m_mouseIn) font.SetColor(m_defaultActiveFontColor);
   } else {
     font = UseSkinFont() ? SkinFont(record->Font) : Font();
     font.SetColor(m_mouseIn ? record->ActiveFontColor : record->Font.Color);
   }
   TFontStyles style = font.Style();
-  if (UseUnderLine) {
+  if (m_useUnderLine) {
     style += TFontStyle::fsUnderline;
   } else {
     style -= TFontStyle::fsUnderline;
@@ -129,11 +144,37 @@ TksSkinShadowLabel::TksSkinShadowLabel(TComponent* owner)
   SetFont(TFont("Arial", 16, {TFontStyle::fsBold}, clWindowText));
 }
 
+void TksSkinShadowLabel::SetAlignment(TAlignment value) {
+  m_alignment = value;
+  Invalidate();
+}
+
+void TksSkinShadowLabel::SetLayout(TTextLayout value) {
+  m_layout = value;
+  Invalidate();
+}
+
+void TksSkinShadowLabel::SetWordWrap(bool value) {
+  m_wordWrap = value;
+  AdjustBounds();
+  Invalidate();
+}
+
+void TksSkinShadowLabel::SetShowAccelChar(bool value) {
+  m_showAccelChar = value;
+  Invalidate();
+}
+
+void TksSkinShadowLabel::SetUseSkinColor(bool value) {
+  m_useSkinColor = value;
+  Invalidate();
+}
+
 UINT TksSkinShadowLabel::Format() const {
-  UINT flags = (WordWrap ? DT_WORDBREAK : 0) | DT_EXPANDTABS;
-  if (Alignment == TAlignment::taRightJustify) flags |= DT_RIGHT;
-  if (Alignment == TAlignment::taCenter) flags |= DT_CENTER;
-  if (!ShowAccelChar) flags |= DT_NOPREFIX;
+  UINT flags = (m_wordWrap ? DT_WORDBREAK : 0) | DT_EXPANDTABS;
+  if (m_alignment == TAlignment::taRightJustify) flags |= DT_RIGHT;
+  if (m_alignment == TAlignment::taCenter) flags |= DT_CENTER;
+  if (!m_showAccelChar) flags |= DT_NOPREFIX;
   return flags;
 }
 
@@ -180,9 +221,9 @@ void TksSkinShadowLabel::AdjustBounds() {
   scratch.Canvas().Font() = Font();
   TRect r{0, 0, std::max(1, Width()), 0};
   DrawTextAuto(scratch.Canvas(), Caption(), r,
-               (WordWrap ? DT_WORDBREAK : 0) | DT_EXPANDTABS | DT_CALCRECT);
+               (m_wordWrap ? DT_WORDBREAK : 0) | DT_EXPANDTABS | DT_CALCRECT);
   int w = r.Width() + 3, h = r.Height() + 3;
-  int left = Alignment == TAlignment::taRightJustify ? Left() + Width() - w : Left();
+  int left = m_alignment == TAlignment::taRightJustify ? Left() + Width() - w : Left();
   if (w != Width() || h != Height() || left != Left()) SetBounds(left, Top(), w, h);
 }
 
@@ -192,13 +233,13 @@ void TksSkinShadowLabel::Paint() {
   ReadSkinRecord();
   const UINT format = Format();
   TRect text{0, 0, w - 3, h - 3};
-  if (Layout != TTextLayout::tlTop) {
+  if (m_layout != TTextLayout::tlTop) {
     TBitmap scratch(1, 1);
     scratch.Canvas().Font() = Font();
     TRect measured = text;
     DrawTextAuto(scratch.Canvas(), Caption(), measured, format | DT_CALCRECT);
-    int shift = Layout == TTextLayout::tlCenter ? (h - measured.Height()) / 2 - 2
-                                                : h - measured.Height() - 2;
+    int shift = m_layout == TTextLayout::tlCenter ? (h - measured.Height()) / 2 - 2
+                                                  : h - measured.Height() - 2;
     text = text.Offset(0, shift);
   }
   // The shadow's mask: the caption in black, one and two pixels down and right.
@@ -223,7 +264,7 @@ void TksSkinShadowLabel::Paint() {
   TCanvas& c = background.Canvas();
   c.Font() = Font();
   auto* record = m_skin.Record<TksDataSkinStdLabelControl>();
-  if (UseSkinColor && record) c.Font().SetColor(record->Font.Color);
+  if (m_useSkinColor && record) c.Font().SetColor(record->Font.Color);
   c.Brush().Style = TBrushStyle::bsClear;
   DrawTextAuto(c, Caption(), text, format);
   Canvas().Draw(0, 0, background);

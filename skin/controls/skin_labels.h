@@ -18,7 +18,9 @@ class TksSkinStdLabel : public TCustomLabel, public TksSkinnedControl {
   // change re-sizes an auto-sized label and repaints.
   bool UseSkinFont() const { return m_useSkinFont; }
   void SetUseSkinFont(bool value);
-  bool UseSkinColor = true;
+  // Whether a skinned label takes the section's colour; else Font's.
+  bool UseSkinColor() const { return m_useSkinColor; }
+  void SetUseSkinColor(bool value);
   const TFont& DefaultFont() const { return m_defaultFont; }
   void SetDefaultFont(const TFont& font);
   void ForgetSkin() override { m_skin.Forget(); }
@@ -35,6 +37,7 @@ class TksSkinStdLabel : public TCustomLabel, public TksSkinnedControl {
   TFont m_skinFont;
   TFont m_defaultFont{"MS Sans Serif", -11, {}, clWindowText};
   bool m_useSkinFont = true;
+  bool m_useSkinColor = true;
   TColor m_activeFontColor = 0xFF0000;
 };
 
@@ -42,8 +45,11 @@ class TksSkinStdLabel : public TCustomLabel, public TksSkinnedControl {
 class TksSkinLinkLabel : public TksSkinStdLabel {
  public:
   explicit TksSkinLinkLabel(TComponent* owner);
-  bool UseUnderLine = true;
-  TColor DefaultActiveFontColor = 0xFF0000;
+  bool UseUnderLine() const { return m_useUnderLine; }
+  void SetUseUnderLine(bool value);
+  // The colour under the mouse while unskinned.
+  TColor DefaultActiveFontColor() const { return m_defaultActiveFontColor; }
+  void SetDefaultActiveFontColor(TColor value);
   std::string URL;
   // How the URL is opened: the shell's opener by default.
   std::function<bool(const std::string&)> OpenUrl;
@@ -56,19 +62,27 @@ class TksSkinLinkLabel : public TksSkinStdLabel {
 
  private:
   bool m_mouseIn = false;
+  bool m_useUnderLine = true;
+  TColor m_defaultActiveFontColor = 0xFF0000;
 };
 
 // A windowless label drawn with a soft shadow over what lies behind it.
 class TksSkinShadowLabel : public TksGraphicSkinControl {
  public:
   explicit TksSkinShadowLabel(TComponent* owner);
-  TAlignment Alignment = TAlignment::taLeftJustify;
-  TTextLayout Layout = TTextLayout::tlTop;
-  bool WordWrap = false;
+  TAlignment Alignment() const { return m_alignment; }
+  void SetAlignment(TAlignment value);
+  TTextLayout Layout() const { return m_layout; }
+  void SetLayout(TTextLayout value);
+  bool WordWrap() const { return m_wordWrap; }
+  void SetWordWrap(bool value);
   bool AutoSize() const { return m_autoSize; }
   void SetAutoSize(bool value);
-  bool ShowAccelChar = true;
-  bool UseSkinColor = true;
+  bool ShowAccelChar() const { return m_showAccelChar; }
+  void SetShowAccelChar(bool value);
+  // Whether the caption takes the skin's colour; else Font's.
+  bool UseSkinColor() const { return m_useSkinColor; }
+  void SetUseSkinColor(bool value);
   // The control the caption's accelerator focuses; forgotten when it is destroyed.
   TWinControl* FocusControl() const { return m_focusControl; }
   void SetFocusControl(TWinControl* control);
@@ -86,6 +100,11 @@ class TksSkinShadowLabel : public TksGraphicSkinControl {
  private:
   UINT Format() const;
   bool m_autoSize = true;
+  TAlignment m_alignment = TAlignment::taLeftJustify;
+  TTextLayout m_layout = TTextLayout::tlTop;
+  bool m_wordWrap = false;
+  bool m_showAccelChar = true;
+  bool m_useSkinColor = true;
   TWinControl* m_focusControl = nullptr;
 };
 

@@ -91,6 +91,11 @@ void TksSkinPageControl::Notification(TComponent* component, TOperation operatio
   m_skin.Notification(component, operation);
 }
 
+void TksSkinPageControl::SetTabsBGTransparent(bool value) {
+  m_tabsBGTransparent = value;
+  Invalidate();
+}
+
 void TksSkinPageControl::SetDefaultFont(const TFont& font) {
   m_defaultFont = font;
   if (Loading()) return;
@@ -365,7 +370,7 @@ void TksSkinPageControl::DrawTabs(TCanvas& canvas) {
   const int stripHeight = std::max(0, area.Top - l.clientRect.Top);
   if (stripHeight > 0 && Width() > 0) {
     TBitmap strip(Width(), stripHeight);
-    if (TabsBGTransparent) {
+    if (m_tabsBGTransparent) {
       PaintParentBackground(*this, strip.Canvas());
     } else if (l.picture) {
       TRect tile = l.tabsBGRect.IsEmpty() ? PageTile() : l.tabsBGRect;

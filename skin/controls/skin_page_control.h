@@ -62,7 +62,9 @@ class TksSkinPageControl : public TPageControl, public TksSkinnedControl {
   void SetSkinData(TksSkinData* skinData);
   const std::string& SkinDataName() const { return m_skin.SkinDataName; }
   void SetSkinDataName(const std::string& name);
-  bool TabsBGTransparent = false;
+  // Whether the tab strip shows the parent's image instead of the skin's tile.
+  bool TabsBGTransparent() const { return m_tabsBGTransparent; }
+  void SetTabsBGTransparent(bool value);
   // The tab font when unskinned or without UseSkinFont; a change is applied at once.
   const TFont& DefaultFont() const { return m_defaultFont; }
   void SetDefaultFont(const TFont& font);
@@ -122,6 +124,7 @@ class TksSkinPageControl : public TPageControl, public TksSkinnedControl {
   std::unique_ptr<Look> m_look;
   TFont m_defaultFont{"Arial", 14, {}, clBtnText};
   bool m_useSkinFont = true;
+  bool m_tabsBGTransparent = false;
   int m_defaultItemHeight = 20;
   int m_hoverTab = -1;
   TksSkinUpDown* m_scroller = nullptr;  // owned by this control

@@ -11,6 +11,24 @@ TksSkinPanel::TksSkinPanel(TComponent* owner) : TksSkinCustomControl(owner, "pan
   m_clientArea = {1, 1, 149, 149};
 }
 
+void TksSkinPanel::SetBorderStyle(TksSkinBorderStyle value) {
+  m_borderStyle = value;
+  Realign();
+  Invalidate();
+}
+
+void TksSkinPanel::SetCaptionMode(bool value) {
+  m_captionMode = value;
+  Realign();
+  Invalidate();
+}
+
+void TksSkinPanel::SetDefaultCaptionHeight(int value) {
+  m_defaultCaptionHeight = value;
+  Realign();
+  Invalidate();
+}
+
 void TksSkinPanel::ReadSkinRecord() {
   TksSkinCustomControl::ReadSkinRecord();
   m_background = nullptr;
@@ -24,9 +42,9 @@ void TksSkinPanel::ReadSkinRecord() {
   }
   TRect whole{0, 0, Width(), Height()};
   if (!m_skin.Skinned()) {
-    m_clientArea = BorderStyle == TksSkinBorderStyle::bvNone ? whole : whole.Inflated(-1, -1);
-    if (CaptionMode) m_clientArea.Top += DefaultCaptionHeight;
-  } else if (m_background || (BorderStyle == TksSkinBorderStyle::bvNone && !CaptionMode &&
+    m_clientArea = m_borderStyle == TksSkinBorderStyle::bvNone ? whole : whole.Inflated(-1, -1);
+    if (m_captionMode) m_clientArea.Top += m_defaultCaptionHeight;
+  } else if (m_background || (m_borderStyle == TksSkinBorderStyle::bvNone && !m_captionMode &&
                               PieceKind() == TksPieceKind::pkFramed)) {
     m_clientArea = whole;
   } else {
@@ -60,8 +78,8 @@ void TksSkinPanel::Paint() {
 void TksSkinPanel::DrawSkinned(TBitmap& bitmap) {
   const TRect whole{0, 0, Width(), Height()};
   const TRect tile = m_geometry.C.Offset(m_skinRect.TopLeft());
-  if (BorderStyle == TksSkinBorderStyle::bvNone && PieceKind() == TksPieceKind::pkFramed &&
-      !CaptionMode && !AlphaBlend && m_picture) {
+  if (m_borderStyle == TksSkinBorderStyle::bvNone && PieceKind() == TksPieceKind::pkFramed &&
+      !m_captionMode && !AlphaBlend && m_picture) {
     TilePiece(bitmap, whole, *m_picture, tile);
     return;
   }
@@ -80,9 +98,8 @@ void TksSkinPanel::DrawSkinned(TBitmap& bitmap) {
     if (!strips.Right.Empty()) c.Draw(Width() - strips.Right.Width(), top, strips.Right);
     if (!strips.Bottom.Empty()) c.Draw(0, Height() - strips.Bottom.Height(), strips.Bottom);
     if (!m_captionRect.IsEmpty() && !Caption().empty()) {
-      TRect box = m_resized.C;
-      box = {m_captionRect.Left, m_captionRect.Top,
-             m_captionRect.Right + Width() - m_skinRect.Width(), m_captionRect.Bottom};
+      TRect box{m_captionRect.Left, m_captionRect.Top,
+                m_captionRect.Right + Width() - m_skinRect.Width(), m_captionRect.Bottom};
       c.Font() = UseSkinFont() ? m_skinFont : DefaultFont();
       c.Brush().Style = TBrushStyle::bsClear;
       UINT align = m_captionAlignment == TAlignment::taCenter         ? DT_CENTER
@@ -100,7 +117,7 @@ void TksSkinPanel::DrawPlain(TBitmap& bitmap) {
   c.Brush().Style = TBrushStyle::bsSolid;
   c.Brush().Color = clBtnFace;
   c.FillRect({0, 0, bitmap.Width(), bitmap.Height()});
-  DrawPlainBorder(c, {0, 0, bitmap.Width(), bitmap.Height()}, BorderStyle);
+  DrawPlainBorder(c, {0, 0, bitmap.Width(), bitmap.Height()}, m_borderStyle);
 }
 
 }  // namespace kx

@@ -9,9 +9,14 @@ namespace kx {
 class TksSkinPanel : public TksSkinCustomControl {
  public:
   explicit TksSkinPanel(TComponent* owner);
-  TksSkinBorderStyle BorderStyle = TksSkinBorderStyle::bvFrame;
-  bool CaptionMode = false;
-  int DefaultCaptionHeight = 22;
+  // The plain frame; without one the children may use the whole panel.
+  TksSkinBorderStyle BorderStyle() const { return m_borderStyle; }
+  void SetBorderStyle(TksSkinBorderStyle value);
+  // A caption bar at the top of the unskinned panel, DefaultCaptionHeight high.
+  bool CaptionMode() const { return m_captionMode; }
+  void SetCaptionMode(bool value);
+  int DefaultCaptionHeight() const { return m_defaultCaptionHeight; }
+  void SetDefaultCaptionHeight(int value);
   TAlignment DefaultAlignment = TAlignment::taLeftJustify;
   bool CheckedMode = false;
   bool Checked = false;
@@ -34,6 +39,9 @@ class TksSkinPanel : public TksSkinCustomControl {
 
  private:
   const TBitmap* m_background = nullptr;
+  TksSkinBorderStyle m_borderStyle = TksSkinBorderStyle::bvFrame;
+  bool m_captionMode = false;
+  int m_defaultCaptionHeight = 22;
   TRect m_captionRect;
   TFont m_skinFont;
   TAlignment m_captionAlignment = TAlignment::taCenter;

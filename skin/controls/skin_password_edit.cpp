@@ -38,6 +38,21 @@ void TksSkinPasswordEdit::SetTextAlignment(TAlignment value) {
   PlaceCaret();
 }
 
+void TksSkinPasswordEdit::SetPasswordKind(TksPasswordKind value) {
+  m_passwordKind = value;
+  Invalidate();
+}
+
+void TksSkinPasswordEdit::SetHideSelection(bool value) {
+  m_hideSelection = value;
+  Invalidate();
+}
+
+void TksSkinPasswordEdit::SetDefaultColor(TColor value) {
+  m_defaultColor = value;
+  Invalidate();
+}
+
 void TksSkinPasswordEdit::ReadSkinRecord() {
   TksSkinCustomControl::ReadSkinRecord();
   auto* r = m_skin.Record<TksDataSkinEditControl>();
@@ -139,7 +154,7 @@ void TksSkinPasswordEdit::DrawMark(TCanvas& c, const TRect& cell, TColor color) 
   c.Brush().Style = TBrushStyle::bsSolid;
   c.Brush().Color = color;
   c.Pen().Color = color;
-  switch (PasswordKind) {
+  switch (m_passwordKind) {
     case TksPasswordKind::pkRoundRect:
       // A corner ellipse as high as the mark rounds it visibly even at 6 x 7.
       c.RoundRect(m, m.Width() / 2, m.Height());
@@ -164,7 +179,7 @@ void TksSkinPasswordEdit::DrawMarks(TCanvas& c, TColor normal, TColor selectedCo
   const int length = Length();
   const int selStart = m_buffer.SelStart();
   const int selLength = m_buffer.SelLength();
-  const bool showSelection = Focused() || !HideSelection;
+  const bool showSelection = Focused() || !m_hideSelection;
   TRect selection;
   if (showSelection && selLength > 0) {
     selection = {XOf(selStart), area.Top, XOf(selStart) + selLength * cw, area.Bottom};
@@ -210,7 +225,7 @@ void TksSkinPasswordEdit::DrawPlain(TBitmap& bitmap) {
   TCanvas& c = bitmap.Canvas();
   TRect r{0, 0, bitmap.Width(), bitmap.Height()};
   c.Brush().Style = TBrushStyle::bsSolid;
-  c.Brush().Color = DefaultColor;
+  c.Brush().Color = m_defaultColor;
   c.FillRect(r);
   c.Brush().Color = clBtnShadow;
   c.FrameRect(r);

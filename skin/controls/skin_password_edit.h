@@ -17,7 +17,8 @@ class TksSkinPasswordEdit : public TksSkinCustomControl {
 
   const std::string& Text() const { return m_buffer.Text(); }
   void SetText(const std::string& text);
-  TksPasswordKind PasswordKind = TksPasswordKind::pkRoundRect;
+  TksPasswordKind PasswordKind() const { return m_passwordKind; }
+  void SetPasswordKind(TksPasswordKind value);
   // Where the marks lie when they all fit; the caret follows at once.
   TAlignment TextAlignment() const { return m_textAlignment; }
   void SetTextAlignment(TAlignment value);
@@ -26,10 +27,14 @@ class TksSkinPasswordEdit : public TksSkinCustomControl {
   TEditCharCase CharCase() const { return m_buffer.CharCase; }
   void SetCharCase(TEditCharCase value);
   bool AutoSelect = true;
-  bool HideSelection = true;
+  // Whether the selection shows only while the field has the focus.
+  bool HideSelection() const { return m_hideSelection; }
+  void SetHideSelection(bool value);
   bool ReadOnly = false;
   int MaxLength = 0;  // in characters; 0: no limit
-  TColor DefaultColor = clWindow;
+  // The background of the unskinned field.
+  TColor DefaultColor() const { return m_defaultColor; }
+  void SetDefaultColor(TColor value);
   TNotifyEvent OnChange;
 
   // Character positions.
@@ -78,6 +83,9 @@ class TksSkinPasswordEdit : public TksSkinCustomControl {
   void DrawMark(TCanvas& canvas, const TRect& cell, TColor color);
 
   EditBuffer m_buffer;
+  TksPasswordKind m_passwordKind = TksPasswordKind::pkRoundRect;
+  bool m_hideSelection = true;
+  TColor m_defaultColor = clWindow;
   TAlignment m_textAlignment = TAlignment::taLeftJustify;
   int m_first = 1;  // the first visible character, counted from 1
   bool m_dragging = false;

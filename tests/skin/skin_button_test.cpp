@@ -61,6 +61,13 @@ class SkinButtonTest : public SkinControlsTest {
     Settle();
     return button;
   }
+  // The leftmost column of a box where a colour shows, or box.Right when none does.
+  static int FirstColumnOf(const TBitmap& shown, const TRect& box, TColor color) {
+    for (int x = box.Left; x < box.Right; ++x)
+      for (int y = box.Top; y < box.Bottom; ++y)
+        if (Near(shown.ColorAt(x, y), color)) return x;
+    return box.Right;
+  }
 };
 
 TEST_F(SkinButtonTest, AClickNeedsTheReleaseOverTheButton) {
@@ -389,6 +396,48 @@ TEST_F(SkinButtonTest, ANewDefaultFontIsDrawnAtOnce) {
   skinned->SetDefaultFont(TFont("Arial", 18, {TFontStyle::fsBold}, clWindowText));
   Settle();
   EXPECT_GT(CountNear(*skinned, box, clBlack), thin + 20);
+}
+
+TEST_F(SkinButtonTest, SettingGlyphLayoutAndColoursRepaintsAtOnce) {
+  auto* button = Place<TksSkinButton>({40, 40, 140, 65}, nullptr);
+  button->SetCaption("OK");
+  Settle();
+  const TRect face{1, 1, 99, 24};
+  const TColor ink = ColorToRGB(clWindowText);
+  const int centred = FirstColumnOf(ImageOf(*button), face, ink);
+  button->SetMargin(0);  // glyph (none) and caption from the left edge
+  Settle();
+  const int left = FirstColumnOf(ImageOf(*button), face, ink);
+  EXPECT_LT(left, centred - 20);
+  button->SetSpacing(20);
+  Settle();
+  EXPECT_GE(FirstColumnOf(ImageOf(*button), face, ink), left + 19);
+  button->SetLayout(TksButtonLayout::blGlyphRight);
+  Settle();
+  EXPECT_GT(FirstColumnOf(ImageOf(*button), face, ink), centred + 20);
+  // Green above a white bottom row, the glyph's transparent colour.
+  TBitmap glyph(16, 16);
+  glyph.Canvas().Brush().Color = clWhite;
+  glyph.Canvas().FillRect({0, 0, 16, 16});
+  glyph.Canvas().Brush().Color = 0x20C020;
+  glyph.Canvas().FillRect({0, 0, 16, 15});
+  button->SetGlyph(glyph);
+  Settle();
+  // Margin 0 from the right: the glyph reaches over the plain frame's last column.
+  const TRect whole{0, 0, 100, 25};
+  EXPECT_EQ(CountOf(*button, whole, TColor{0x20C020}), 16 * 15);
+  button->SetNumGlyphs(2);  // two cells of 8: the glyph is half as wide
+  Settle();
+  EXPECT_EQ(CountOf(*button, whole, TColor{0x20C020}), 8 * 15);
+  // Skinned, the caption leaves the skin's colours for DefaultFont's.
+  TksSkinXFormButton* login = Login();
+  login->SetDefaultFont(TFont("Arial", 14, {}, 0x0000D0));
+  Settle();
+  const TRect box = login->StretchedClient();
+  EXPECT_EQ(CountNear(*login, box, TColor{0x0000D0}), 0);
+  login->SetUseSkinFontColor(false);
+  Settle();
+  EXPECT_GT(CountNear(*login, box, TColor{0x0000D0}), 10);
 }
 
 }  // namespace

@@ -87,7 +87,7 @@ TEST_F(CheckBoxTest, RadioBoxesOfAGroupUncheckEachOtherQuietly) {
   auto* second = Place<TksSkinCheckRadioBox>({40, 70, 160, 95}, data);
   auto* apart = Place<TksSkinCheckRadioBox>({40, 100, 160, 125}, data);
   for (TksSkinCheckRadioBox* r : {first, second, apart}) {
-    r->Radio = true;
+    r->SetRadio(true);
     r->GroupIndex = 1;
   }
   apart->GroupIndex = 2;
@@ -138,9 +138,8 @@ TEST_F(CheckBoxTest, TheFocusRectangleSurroundsTheImageWhenTheCaptionIsEmpty) {
   images.Add(picture, nullptr);
   TksSkinCheckRadioBox& box = Box(data, "");
   box.SetCanFocused(true);
-  box.Images = &images;
-  box.ImageIndex = 0;
-  box.Invalidate();
+  box.SetImages(&images);
+  box.SetImageIndex(0);
   Settle();
   // The image follows the mark: x 15 + 7 = 22, centred: y 12 - 8 = 4.
   EXPECT_EQ(PixelOf(box, {22, 4}), TColor{0x2080F0});
@@ -183,11 +182,34 @@ TEST_F(CheckBoxTest, ThePlainBoxDrawsItsFrameAndStrokes) {
   Settle();
   EXPECT_EQ(PixelOf(box, {8, y0 + 6}), ColorToRGB(clGrayText));
   // A radio box shows a 6 x 6 square.
-  box.Radio = true;
+  box.SetRadio(true);
   box.SetChecked(true);
   box.SetEnabled(false);
   Settle();
   EXPECT_EQ(CountOf(box, {7, 12 - 3, 13, 12 + 3}, ColorToRGB(clBtnShadow)), 36);
+}
+
+TEST_F(CheckBoxTest, MakingItARadioBoxRepaintsItsMark) {
+  TksSkinCheckRadioBox& box = Box(nullptr);
+  box.SetChecked(true);
+  Settle();
+  const TRect square{7, 12 - 3, 13, 12 + 3};
+  EXPECT_LT(CountOf(box, square, clBlack), 36);  // the three strokes
+  box.SetRadio(true);
+  Settle();
+  EXPECT_EQ(CountOf(box, square, clBlack), 36);
+}
+
+TEST_F(CheckBoxTest, ADestroyedImageListIsLetGo) {
+  auto* images = new TImageList(form);
+  TBitmap picture(16, 16);
+  images->Add(picture, nullptr);
+  TksSkinCheckRadioBox& box = Box(data);
+  box.SetImages(images);
+  delete images;
+  EXPECT_EQ(box.Images(), nullptr);
+  box.Invalidate();
+  Settle();  // paints without the list
 }
 
 }  // namespace

@@ -211,5 +211,12 @@ TEST_F(SkinEditTest, ANewFieldIsTwentyHighInBlackArialWithoutABorder) {
   EXPECT_EQ(edit->BorderStyle(), TEditBorderStyle::bsNone);
 }
 
+TEST_F(SkinEditTest, APlainFieldRepaintsInItsNewDefaultColour) {
+  TksSkinEdit& plain = Edit(nullptr, "");
+  plain.SetDefaultColor(0xE0F0D0);
+  Settle();
+  EXPECT_EQ(PixelOf(plain, {150, 8}), TColor{0xE0F0D0});
+}
+
 }  // namespace
 }  // namespace kx

@@ -21,7 +21,7 @@ class LabelTest : public SkinControlsTest {
  protected:
   TksSkinLabel& Label(const TRect& bounds, TksSkinData* skin, TAlignment alignment) {
     auto* label = Place<TksSkinLabel>(bounds, skin);
-    label->Alignment = alignment;
+    label->SetAlignment(alignment);
     label->SetCaption("Count: 0");
     Settle();
     return *label;
@@ -161,16 +161,16 @@ TEST_F(LabelTest, APanelPlacesItsChildrenInItsClientArea) {
   Settle();
   EXPECT_EQ(children[0]->BoundsRect(), (TRect{2, 2, 198, 98}));  // the stretched "clientrect"
   EXPECT_EQ(children[1]->BoundsRect(), (TRect{1, 1, 199, 99}));  // inside the plain border
-  plain->CaptionMode = true;
-  plain->Realign();
+  // Each setting realigns the children at once.
+  plain->SetCaptionMode(true);
   EXPECT_EQ(children[1]->BoundsRect(), (TRect{1, 23, 199, 99}));
-  plain->CaptionMode = false;
-  plain->BorderStyle = TksSkinBorderStyle::bvNone;
-  plain->Realign();
+  plain->SetDefaultCaptionHeight(30);
+  EXPECT_EQ(children[1]->BoundsRect(), (TRect{1, 31, 199, 99}));
+  plain->SetCaptionMode(false);
+  plain->SetBorderStyle(TksSkinBorderStyle::bvNone);
   EXPECT_EQ(children[1]->BoundsRect(), (TRect{0, 0, 200, 100}));
   // Skinned without a border the framed kind fills the whole panel with its tile.
-  skinned->BorderStyle = TksSkinBorderStyle::bvNone;
-  skinned->Realign();
+  skinned->SetBorderStyle(TksSkinBorderStyle::bvNone);
   EXPECT_EQ(children[0]->BoundsRect(), (TRect{0, 0, 200, 100}));
 }
 
@@ -195,8 +195,7 @@ TEST_F(ShadowLabelTest, TheShadowIsTheDrawingPrimitivesTintAndSoftenedEdge) {
   label->SetCaption("Very gqjp");
   label->SetAutoSize(false);
   label->SetBounds(20, 20, label->Width(), label->Height() + 4);
-  label->Layout = TTextLayout::tlBottom;  // the shadow reaches the bottom row
-  label->Invalidate();
+  label->SetLayout(TTextLayout::tlBottom);  // the shadow reaches the bottom row
   Settle();
   const int w = label->Width(), h = label->Height();
   // The same picture made from the primitives: mask, tint 0.3 black, soften edge 1, text.
@@ -249,7 +248,7 @@ TEST_F(ShadowLabelTest, ItForgetsAFocusControlThatIsDestroyed) {
 
 TEST_F(ShadowLabelTest, ItSizesItselfToItsTextAndKeepsARightEdge) {
   auto* label = Place<TksSkinShadowLabel>({100, 20, 180, 40}, data);
-  label->Alignment = TAlignment::taRightJustify;
+  label->SetAlignment(TAlignment::taRightJustify);
   label->SetCaption("Version 3.6.1");
   const int right = label->Left() + label->Width();
   label->SetCaption("Version 3.6.1 and more");
@@ -301,6 +300,40 @@ TEST_F(LabelTest, AnAutoSizedLabelFitsEveryNewCaptionNarrowerOrWider) {
   // Asked to be narrower than the caption, it keeps the caption's width.
   pill.SetBounds(20, 60, 20, 15);
   EXPECT_EQ(pill.Width(), TextSize(font, "Count: 0").cx + 4);
+}
+
+TEST_F(LabelTest, AlignmentAndColourSettingsRepaintAtOnce) {
+  TksSkinLabel& plain = Label({20, 20, 180, 41}, nullptr, TAlignment::taLeftJustify);
+  const TColor ink = ColorToRGB(clWindowText);
+  const TRect left = Ink(plain, {1, 1, 159, 20}, ink);
+  plain.SetAlignment(TAlignment::taRightJustify);
+  Settle();
+  const TRect right = Ink(plain, {1, 1, 159, 20}, ink);
+  EXPECT_GT(right.Left, left.Left + 40);
+  TksSkinLabel& pill = Label({20, 60, 124, 75}, data, TAlignment::taCenter);
+  pill.SetDefaultFont(TFont("Arial", 14, {}, 0x0000D0));
+  Settle();
+  EXPECT_EQ(CountNear(pill, {2, 2, 102, 13}, TColor{0x0000D0}), 0);
+  pill.SetUseSkinFontColor(false);
+  Settle();
+  EXPECT_GT(CountNear(pill, {2, 2, 102, 13}, TColor{0x0000D0}), 10);
+}
+
+TEST_F(LabelTest, TextLabelsRepaintWhenTheirColourSettingChanges) {
+  auto* std = Place<TksSkinStdLabel>({20, 20, 120, 40}, data);
+  std->SetCaption("LOGIN");
+  std->SetFont(TFont("Arial", 14, {}, 0x0000D0));
+  auto* shadow = Place<TksSkinShadowLabel>({20, 60, 120, 80}, data);
+  shadow->SetCaption("Version");
+  shadow->SetFont(TFont("Arial", 16, {TFontStyle::fsBold}, 0x0000D0));
+  Settle();
+  EXPECT_EQ(CountNear(*std, {0, 0, std->Width(), std->Height()}, TColor{0x0000D0}), 0);
+  EXPECT_EQ(CountNear(*shadow, {0, 0, shadow->Width(), shadow->Height()}, TColor{0x0000D0}), 0);
+  std->SetUseSkinColor(false);
+  shadow->SetUseSkinColor(false);
+  Settle();
+  EXPECT_GT(CountNear(*std, {0, 0, std->Width(), std->Height()}, TColor{0x0000D0}), 10);
+  EXPECT_GT(CountNear(*shadow, {0, 0, shadow->Width(), shadow->Height()}, TColor{0x0000D0}), 10);
 }
 
 }  // namespace

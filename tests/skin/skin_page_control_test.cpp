@@ -4,6 +4,7 @@
 
 #include "platform/base/color.h"
 #include "platform/window/api.h"
+#include "skin/controls/skin_panel.h"
 #include "skin/data/skin_data.h"
 #include "tests/skin/skin_controls_fixture.h"
 
@@ -219,6 +220,21 @@ TEST_F(PageControlTest, TheTabFontFollowsDefaultFontAndUseSkinFont) {
   EXPECT_EQ(skinned->Font().Color(), TColor{0x102030});  // the section's "fontcolor"
   skinned->SetUseSkinFont(true);
   EXPECT_EQ(skinned->Font().Height(), 14);
+}
+
+TEST_F(PageControlTest, ATransparentTabStripShowsWhatLiesBehindIt) {
+  // On a plain panel, whose face differs from the skin's tab-strip tile.
+  auto* panel = Place<TksSkinPanel>({10, 10, 430, 150}, nullptr);
+  TksSkinPageControl* pages = Pages(400, 1, data);
+  pages->SetParent(panel);
+  pages->SetBounds(10, 10, 400, 120);
+  Settle();
+  const TPoint strip{390, 4};  // right of the only tab
+  const TColor face = ColorToRGB(clBtnFace);
+  ASSERT_NE(TabPixel(*pages, strip), face);
+  pages->SetTabsBGTransparent(true);
+  Settle();
+  EXPECT_EQ(TabPixel(*pages, strip), face);
 }
 
 }  // namespace

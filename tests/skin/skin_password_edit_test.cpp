@@ -206,8 +206,7 @@ TEST_F(PasswordEditTest, RoundRectMarksAreRoundedAndRectMarksAreNot) {
   EXPECT_NE(PixelOf(field, mark.TopLeft()), clBlack);
   EXPECT_NE(PixelOf(field, {mark.Right - 1, mark.Bottom - 1}), clBlack);
   EXPECT_EQ(PixelOf(field, {7, 9}), clBlack);
-  field.PasswordKind = TksPasswordKind::pkRect;
-  field.Invalidate();
+  field.SetPasswordKind(TksPasswordKind::pkRect);
   Settle();
   EXPECT_EQ(CountOf(field, mark, clBlack), 42);
 }
@@ -215,7 +214,7 @@ TEST_F(PasswordEditTest, RoundRectMarksAreRoundedAndRectMarksAreNot) {
 TEST_F(PasswordEditTest, TheSelectionTakesTheSkinsColoursAndGreysWhenDisabled) {
   TksSkinPasswordEdit& field = Field(data);
   field.SetText("abc");
-  field.HideSelection = false;
+  field.SetHideSelection(false);
   field.SetFocus();  // AutoSelect: all three selected
   Settle();
   const TColor highlight = data->SkinColors.cHighLight;
@@ -312,13 +311,13 @@ TEST_F(PasswordEditTest, ANewFieldHasTheDefaultsOfAnEdit) {
   EXPECT_EQ(field->BoundsRect().Width(), 121);
   EXPECT_EQ(field->BoundsRect().Height(), 21);
   EXPECT_EQ(field->Color(), clWindow);
-  EXPECT_EQ(field->DefaultColor, clWindow);
+  EXPECT_EQ(field->DefaultColor(), clWindow);
   EXPECT_TRUE(field->TabStop);
   EXPECT_EQ(field->Cursor, crIBeam);
   EXPECT_EQ(field->TextAlignment(), TAlignment::taLeftJustify);
   EXPECT_EQ(field->CharCase(), TEditCharCase::ecNormal);
   EXPECT_TRUE(field->AutoSelect);
-  EXPECT_TRUE(field->HideSelection);
+  EXPECT_TRUE(field->HideSelection());
   EXPECT_EQ(field->MaxLength, 0);
   EXPECT_FALSE(field->ReadOnly);
 }
@@ -332,6 +331,24 @@ TEST_F(PasswordEditTest, PastingTakesTheFirstLineOnly) {
   session.system.SetClipboardText(u"\nonly after a break");
   session.driver.PressKey(VK_INSERT, TestDriver::Shift);
   EXPECT_EQ(field.Text(), "secret");
+}
+
+TEST_F(PasswordEditTest, SelectionAndBackgroundSettingsRepaintAtOnce) {
+  TksSkinPasswordEdit& field = Field(data);
+  field.SetText("abc");
+  field.SetFocus();  // AutoSelect: all three selected
+  Settle();
+  Place<TksSkinPasswordEdit>({40, 120, 313, 141}, data)->SetFocus();
+  Settle();
+  const TColor highlight = data->SkinColors.cHighLight;
+  EXPECT_NE(PixelOf(field, {3, 3}), highlight);  // hidden without the focus
+  field.SetHideSelection(false);
+  Settle();
+  EXPECT_EQ(PixelOf(field, {3, 3}), highlight);
+  TksSkinPasswordEdit& plain = *Place<TksSkinPasswordEdit>({40, 80, 313, 101}, nullptr);
+  plain.SetDefaultColor(0xE0F0D0);
+  Settle();
+  EXPECT_EQ(PixelOf(plain, {150, 10}), TColor{0xE0F0D0});
 }
 
 }  // namespace

@@ -72,7 +72,7 @@ void Column(TForm& form, TksSkinData* data, int left, const std::string& title) 
   }
   auto* radio = place(new TksSkinCheckRadioBox(&form), 12, 140, 170, 25);
   radio->SetSkinDataName("radiobox");
-  radio->Radio = true;
+  radio->SetRadio(true);
   radio->SetCaption("Radio, checked");
   radio->SetChecked(true);
 
@@ -82,13 +82,13 @@ void Column(TForm& form, TksSkinData* data, int left, const std::string& title) 
   link->SetCaption("A link label");
   auto* framed = place(new TksSkinLabel(&form), 12, 202, 104, 19);
   framed->SetCaption("Count: 0");
-  framed->Alignment = TAlignment::taCenter;
+  framed->SetAlignment(TAlignment::taCenter);
   auto* wide = place(new TksSkinLabel(&form), 130, 202, 120, 40);
   wide->SetUseSkinSize(false);
   wide->SetUseSkinFont(false);
   wide->SetDefaultFont(TFont("Arial", 20, {TFontStyle::fsBold}, clWindowText));
   wide->SetCaption("45%");
-  wide->Alignment = TAlignment::taCenter;
+  wide->SetAlignment(TAlignment::taCenter);
 
   auto* edit = place(new TksSkinEdit(&form), 12, 252, 250, 19);
   edit->SetCaption("Text in an edit");

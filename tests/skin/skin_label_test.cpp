@@ -336,5 +336,44 @@ TEST_F(LabelTest, TextLabelsRepaintWhenTheirColourSettingChanges) {
   EXPECT_GT(CountNear(*shadow, {0, 0, shadow->Width(), shadow->Height()}, TColor{0x0000D0}), 10);
 }
 
+TEST_F(LabelTest, ADisabledStdLabelIsDrawnTwiceInTheSkinsHighlightAndShadow) {
+  data->SkinColors.cBtnHighLight = 0x30D030;
+  data->SkinColors.cBtnShadow = 0xD03030;
+  auto* label = Place<TksSkinStdLabel>({20, 20, 120, 40}, data);
+  label->SetCaption("PASSWORD");
+  label->SetEnabled(false);
+  Settle();
+  const TRect all{0, 0, label->Width(), label->Height()};
+  const TRect shadow = Ink(*label, all, TColor{0xD03030});
+  const TRect light = Ink(*label, all, TColor{0x30D030});
+  ASSERT_FALSE(shadow.IsEmpty());
+  ASSERT_FALSE(light.IsEmpty());
+  // The highlight lies one pixel right and down of the shadow-coloured text.
+  EXPECT_EQ(light.Right, shadow.Right + 1);
+  EXPECT_EQ(light.Bottom, shadow.Bottom + 1);
+  EXPECT_EQ(CountNear(*label, all, clBlack), 0);
+}
+
+TEST_F(LabelTest, AHoveredLinkTakesTheSkinsHoverColourAndStaysUnderlined) {
+  auto* link = Place<TksSkinLinkLabel>({20, 20, 200, 40}, data);
+  link->SetCaption("kestrix.example");
+  Settle();
+  const TRect all{0, 0, link->Width(), link->Height()};
+  const TColor hover{4802996};
+  const TRect black = Ink(*link, all, clBlack);
+  ASSERT_FALSE(black.IsEmpty());
+  EXPECT_EQ(CountNear(*link, all, hover), 0);
+  session.driver.MoveTo(OnScreen(*link, {5, 5}));
+  Settle();
+  const TRect lit = Ink(*link, all, hover);
+  EXPECT_EQ(lit, black);  // the same text and underline, in the hover colour
+  // The underline is a row of ink across the whole caption.
+  EXPECT_EQ(CountNear(*link, {lit.Left, lit.Bottom - 1, lit.Right, lit.Bottom}, hover),
+            lit.Width());
+  session.driver.MoveTo(OnScreen(*link, {5, 80}));
+  Settle();
+  EXPECT_EQ(CountNear(*link, all, hover), 0);
+}
+
 }  // namespace
 }  // namespace kx

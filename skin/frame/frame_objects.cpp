@@ -127,6 +127,7 @@ TBitmap TksSkinCaptionObject::FittedImage(const TBitmap& picture, const TRect& s
 }
 
 void TksSkinCaptionObject::DrawText(TCanvas& canvas, bool active) const {
+  if (!DefaultCaption) return;  // another caption object carries the window's caption
   std::string text = Frame().CaptionText();
   TRect r = m_record.TextRect;
   r.Right += ObjectRect.Width() - SkinRect.Width();

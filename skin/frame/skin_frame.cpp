@@ -1,5 +1,6 @@
 #include "skin/frame/skin_frame.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/base/assert.h"
@@ -46,6 +47,12 @@ bool DisabledByIcons(TksStdCommand command, TBorderIcons icons) {
   return false;
 }
 
+// Animated, standard and default buttons; HideCaptionButtons takes these away.
+bool IsCommandButton(const TksActiveSkinObject& o) {
+  return o.IsDefaultButton() || dynamic_cast<const TksSkinAnimateObject*>(&o) ||
+         dynamic_cast<const TksSkinStdButtonObject*>(&o);
+}
+
 }  // namespace
 
 TksSkinFrame::TksSkinFrame(TComponent* owner) : TComponent(owner) {
@@ -58,6 +65,7 @@ TksSkinFrame::TksSkinFrame(TComponent* owner) : TComponent(owner) {
   m_systemMenu = new TksSkinPopupMenu(this);  // owned by the frame
   m_systemMenu->PopupForm = m_form;
   m_systemMenu->OnMenuClose = [this](TObject*) {
+    m_systemMenuOpen = false;
     if (TksActiveSkinObject* opener = std::exchange(m_menuOpener, nullptr)) opener->MenuClosed();
   };
   if (m_form->HandleAllocated()) {
@@ -130,10 +138,18 @@ TksSkinData* TksSkinFrame::MenuSkinData() const {
   return m_menusSkinData ? m_menusSkinData : m_skinData;
 }
 
+// A usable skin keeps its objects, whose buttons follow the new icons; the plain
+// frame's buttons stand in only where the skin brings no command buttons.
 void TksSkinFrame::SetBorderIcons(TBorderIcons icons) {
   m_borderIcons = icons;
   if (SupportNCArea || m_skinUsable) {
-    CreateDefaultButtons();
+    ClearHover();
+    if (!m_skinUsable) {
+      PutDefaultButtons(false);
+    } else if (std::none_of(m_objects.begin(), m_objects.end(),
+                            [](const auto& o) { return IsCommandButton(*o); })) {
+      PutDefaultButtons(true);
+    }
     ApplyButtonRules();
   }
   PaintNonClient();
@@ -227,10 +243,11 @@ void TksSkinFrame::CreateObjects() {
   }
 }
 
-void TksSkinFrame::CreateDefaultButtons() {
+void TksSkinFrame::PutDefaultButtons(bool besideSkinObjects) {
   ClearHover();
   m_hover = m_previousHover = m_pressed = -1;
-  m_objects = kx::CreateDefaultButtons(*this);
+  if (!besideSkinObjects) m_objects.clear();
+  for (auto& button : CreateDefaultButtons(*this)) m_objects.push_back(std::move(button));
   RecordWindowSize();
   Relayout();
 }
@@ -245,7 +262,8 @@ void TksSkinFrame::ApplyButtonRules() {
       continue;
     }
     const TksStdCommand c = o->Command();
-    const bool disabled = HideCaptionButtons || DisabledByIcons(c, m_borderIcons);
+    const bool disabled =
+        (HideCaptionButtons && IsCommandButton(*o)) || DisabledByIcons(c, m_borderIcons);
     o->Enabled = !disabled;
     o->Visible = disabled ? !o->SkinRectInAPicture : true;
     if (!disabled && c == TksStdCommand::cmDefault &&

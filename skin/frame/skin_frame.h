@@ -164,7 +164,8 @@ class TksSkinFrame : public TComponent, public TksFrameObjectHost, public TksSki
   // Rebuilding and the objects (skin_frame.cpp).
   void Rebuild();
   void CreateObjects();
-  void CreateDefaultButtons();
+  // The six default command buttons, in place of the objects or after them.
+  void PutDefaultButtons(bool besideSkinObjects);
   void ApplyButtonRules();
   void ApplyDefaultHints();
   TksActiveSkinObject* FirstEnabled(TksStdCommand command) const;
@@ -217,10 +218,13 @@ class TksSkinFrame : public TComponent, public TksFrameObjectHost, public TksSki
   void Maximize();
   void Restore();
   void Minimize();
+  void PlatformRestored();
   void ToggleRollUp();
   void RebuildSystemMenu();
   void CloseOpenMenus();
   bool MenuModeHook(TMsg& msg);
+  // Whether a press falls on the system-menu button while the system menu is open.
+  bool PressOnSystemMenuButton(const TMsg& msg) const;
   void ShortCut(TMsg& msg, bool& handled);
 
   TCustomForm* m_form = nullptr;
@@ -240,6 +244,9 @@ class TksSkinFrame : public TComponent, public TksFrameObjectHost, public TksSki
   // The active state the last activation message reported.
   std::optional<bool> m_reportedActive;
   bool m_movingOrSizing = false;
+  // The default handling of a button-down runs; a move or size loop that ends
+  // inside it marks the press as spent (m_moveSizeEnded), so no object takes it.
+  bool m_handlingButtonDown = false;
   bool m_moveSizeEnded = false;
   bool m_shownOnce = false;
   std::uintptr_t m_animationTimer = 0;
@@ -247,6 +254,7 @@ class TksSkinFrame : public TComponent, public TksFrameObjectHost, public TksSki
   TksSkinMenu m_menu{*this};
   TksSkinPopupMenu* m_systemMenu = nullptr;  // owned by this component
   TksActiveSkinObject* m_menuOpener = nullptr;
+  bool m_systemMenuOpen = false;
   bool m_menuMode = false;
   int m_menuHook = 0;
 };

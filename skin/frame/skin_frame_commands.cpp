@@ -71,11 +71,22 @@ void TksSkinFrame::Maximize() {
 void TksSkinFrame::Restore() {
   HWND h = Handle();
   if (!h) return;
-  if (m_windowState == TksWindowState::wsMinimized) ShowWindow(h, SW_RESTORE);
-  m_windowState = TksWindowState::wsNormal;
+  // Normal before the platform restores, so the restore's new size fires nothing more.
+  const bool minimized =
+      std::exchange(m_windowState, TksWindowState::wsNormal) == TksWindowState::wsMinimized;
+  if (minimized) ShowWindow(h, SW_RESTORE);
   if (std::optional<TRect> saved = std::exchange(m_savedBounds, std::nullopt)) {
     m_form->SetBounds(saved->Left, saved->Top, saved->Width(), saved->Height());
   }
+  if (OnRestore) OnRestore(this);
+  PaintNonClient();
+}
+
+// The platform brought a window the frame minimized back (its task bar entry, say).
+void TksSkinFrame::PlatformRestored() {
+  HWND h = Handle();
+  if (!h || m_windowState != TksWindowState::wsMinimized || WindowSystem().IsIconic(h)) return;
+  m_windowState = TksWindowState::wsNormal;
   if (OnRestore) OnRestore(this);
   PaintNonClient();
 }
@@ -165,6 +176,7 @@ void TksSkinFrame::OpenSystemMenu(const TRect& below, TksActiveSkinObject* opene
   const bool point = below.Width() == 0 && below.Height() == 0 && !opener;
   const TPoint at = point ? below.TopLeft() : origin + TPoint{below.Left, below.Bottom};
   m_systemMenu->Popup(at.X, at.Y);
+  m_systemMenuOpen = m_menu.Visible();
   if (!m_menu.Visible() && opener) {
     m_menuOpener = nullptr;
     opener->MenuClosed();
@@ -233,11 +245,22 @@ bool TksSkinFrame::MenuModeHook(TMsg& msg) {
       for (const auto& popup : m_menu.Popups()) {
         if (popup->Handle() == msg.hwnd) return false;
       }
+      // A second click on the system-menu button only closes its menu.
+      if (msg.message == WM_NCLBUTTONDOWN && PressOnSystemMenuButton(msg)) {
+        CloseOpenMenus();
+        return true;
+      }
       CloseOpenMenus();
       return false;
     default:
       return false;
   }
+}
+
+bool TksSkinFrame::PressOnSystemMenuButton(const TMsg& msg) const {
+  if (!m_systemMenuOpen || !m_skinUsable || !Handle() || msg.hwnd != Handle()) return false;
+  const TksActiveSkinObject* o = ObjectOf(ObjectAt(ToWindow(PointFromLParam(msg.lParam))));
+  return o && o->Command() == TksStdCommand::cmSysMenu;
 }
 
 }  // namespace kx

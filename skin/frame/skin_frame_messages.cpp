@@ -177,6 +177,7 @@ void TksSkinFrame::WmEraseBackground(TMessage& m) {
 void TksSkinFrame::WmSize(TMessage& m) {
   CloseOpenMenus();
   Previous(m);
+  if (m.WParam != SIZE_MINIMIZED) PlatformRestored();
   SizeChanged();
 }
 
@@ -190,7 +191,7 @@ void TksSkinFrame::WmEnterSizeMove(TMessage& m) {
 
 void TksSkinFrame::WmExitSizeMove(TMessage& m) {
   m_movingOrSizing = false;
-  m_moveSizeEnded = true;
+  m_moveSizeEnded = m_handlingButtonDown;
   StopWatchdog();
   m_hover = m_previousHover = m_pressed = -1;
   PaintNonClient();
@@ -215,7 +216,11 @@ void TksSkinFrame::WmShowWindow(TMessage& m) {
 }
 
 void TksSkinFrame::WmSysCommand(TMessage& m) {
-  if ((m.WParam & 0xFFF0) == SC_RESTORE && OnRestore) OnRestore(this);
+  if ((m.WParam & 0xFFF0) == SC_RESTORE) {
+    // Normal before the platform restores, so the restore's new size fires nothing more.
+    if (m_windowState == TksWindowState::wsMinimized) m_windowState = TksWindowState::wsNormal;
+    if (OnRestore) OnRestore(this);
+  }
   Previous(m);
 }
 
@@ -251,7 +256,12 @@ void TksSkinFrame::WmClientMouseMove(TMessage& m) {
 }
 
 void TksSkinFrame::WmNonClientMouse(TMessage& m) {
+  const bool buttonDown = m.Msg == WM_NCLBUTTONDOWN || m.Msg == WM_NCRBUTTONDOWN ||
+                          m.Msg == WM_NCLBUTTONDBLCLK || m.Msg == WM_NCRBUTTONDBLCLK;
+  m_moveSizeEnded = false;
+  m_handlingButtonDown = buttonDown;
   Previous(m);
+  m_handlingButtonDown = false;
   if (!m_skinUsable) return;
   const TPoint screen = PointFromLParam(m.LParam);
   const TPoint p = ToWindow(screen);

@@ -84,8 +84,10 @@ int TksSkinFrame::ObjectAt(TPoint p) const {
   return -1;
 }
 
+// While an object is pressed only that object can be hovered.
 void TksSkinFrame::DetectHover(TPoint p) {
-  const int hover = WindowActive() && m_pressed < 0 ? ObjectAt(p) : -1;
+  const int at = ObjectAt(p);
+  const int hover = WindowActive() && (m_pressed < 0 || at == m_pressed) ? at : -1;
   if (hover == m_hover) return;
   m_previousHover = std::exchange(m_hover, hover);
   if (TksActiveSkinObject* old = ObjectOf(m_previousHover); old && old->Enabled && old->Visible)

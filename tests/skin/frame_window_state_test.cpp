@@ -18,12 +18,13 @@ class FrameWindowStateTest : public SkinnedFormTest {
     frame->SetSkinData(data);
     Settle();
   }
-  std::vector<std::string> SystemMenuItems() {
-    frame->OpenSystemMenuFromKeyboard();
+  std::vector<std::string> SystemMenuItems(TksSkinFrame* of = nullptr) {
+    TksSkinFrame& f = of ? *of : *frame;
+    f.OpenSystemMenuFromKeyboard();
     Settle();
     std::vector<std::string> names;
-    if (frame->SkinMenu().Visible()) {
-      for (const auto& item : frame->SkinMenu().Popups().front()->Items()) {
+    if (f.SkinMenu().Visible()) {
+      for (const auto& item : f.SkinMenu().Popups().front()->Items()) {
         const TMenuItem& m = item->Item();
         names.push_back(m.Caption == "-" ? "-" : m.Name());
       }
@@ -165,6 +166,46 @@ TEST_F(FrameWindowStateTest, AMinimizedWindowTakesTheMinimumSizeOnRebuild) {
   secondFrame->RunCommand(TksStdCommand::cmMinimize);
   Settle();
   EXPECT_EQ(secondFrame->WindowState(), TksWindowState::wsNormal);
+}
+
+TEST_F(FrameWindowStateTest, APlatformRestoreMakesAMinimizedWindowNormalForTheFrame) {
+  TForm* second = nullptr;
+  app.CreateForm(second);
+  second->BorderStyle = TFormBorderStyle::bsSingle;
+  second->SetBounds(200, 100, 600, 400);
+  auto* secondFrame = new TksSkinFrame(second);
+  secondFrame->SetBorderIcons(biSystemMenu | biMinimize);
+  secondFrame->SetSkinData(data);
+  second->Show();
+  Settle();
+  int restored = 0;
+  secondFrame->OnRestore = [&](TObject*) { ++restored; };
+  // The platform's restore command.
+  secondFrame->RunCommand(TksStdCommand::cmMinimize);
+  Settle();
+  ASSERT_EQ(secondFrame->WindowState(), TksWindowState::wsMinimized);
+  SendMessage(second->Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  Settle();
+  EXPECT_FALSE(WindowSystem().IsIconic(second->Handle()));
+  EXPECT_EQ(secondFrame->WindowState(), TksWindowState::wsNormal);
+  EXPECT_EQ(restored, 1);
+  EXPECT_EQ(SystemMenuItems(secondFrame),
+            (std::vector<std::string>{"KSF_MINITEM", "-", "KSF_CLOSE"}));
+  secondFrame->RunCommand(TksStdCommand::cmMinimize);
+  Settle();
+  EXPECT_TRUE(WindowSystem().IsIconic(second->Handle())) << "the minimize after a platform restore";
+  // A restore the frame only sees as a new size (the task bar's).
+  ShowWindow(second->Handle(), SW_RESTORE);
+  Settle();
+  EXPECT_EQ(secondFrame->WindowState(), TksWindowState::wsNormal);
+  EXPECT_EQ(restored, 2);
+  // The frame's own restore fires the event once.
+  secondFrame->RunCommand(TksStdCommand::cmMinimize);
+  secondFrame->RunCommand(TksStdCommand::cmMinimize);
+  Settle();
+  EXPECT_FALSE(WindowSystem().IsIconic(second->Handle()));
+  EXPECT_EQ(secondFrame->WindowState(), TksWindowState::wsNormal);
+  EXPECT_EQ(restored, 3);
 }
 
 TEST_F(FrameWindowStateTest, TheMainWindowsMinimizeLeavesItsStateNormal) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -232,41 +233,279 @@ TEST_F(SkinFrameTest, TheSystemMenuButtonStaysHighlightedAfterItsMenuCloses) {
   EXPECT_EQ(button.CurrentFrame(), 1);
 }
 
-TEST_F(SkinFrameTest, SettingBorderIconsPutsTheSixDefaultButtonsUpUntilTheNextSkinChange) {
-  frame->SetBorderIcons(biSystemMenu | biMaximize);
+TEST_F(SkinFrameTest, SettingBorderIconsKeepsTheSkinsObjectsAndAppliesTheButtonRulesAgain) {
+  const TBitmap before = session.driver.WindowImage(Window());
+  frame->SetBorderIcons(biSystemMenu | biMinimize);
   Settle();
-  std::vector<TksStdCommand> commands;
-  std::vector<bool> enabled;
-  for (const auto& o : frame->Objects()) {
-    commands.push_back(o->Command());
-    enabled.push_back(o->Enabled);
-  }
-  using C = TksStdCommand;
-  EXPECT_EQ(commands, (std::vector<C>{C::cmClose, C::cmMaximize, C::cmMinimize, C::cmRollUp,
-                                      C::cmMinimizeToTray, C::cmSysMenu}));
-  EXPECT_EQ(enabled, (std::vector<bool>{true, true, false, false, false, true}));
-  // The close button stands at the right end of the plain frame's caption line.
-  TksActiveSkinObject* close = frame->FindObject("closebutton");
-  ASSERT_NE(close, nullptr);
-  EXPECT_EQ(close->ObjectRect, (TRect{813 - 3 - 19, 3, 813 - 3, 22}));
-  frame->SetSkinData(data);
-  Settle();
-  EXPECT_NE(frame->FindObject("caption"), nullptr);
-  EXPECT_EQ(frame->FindObject("closebutton"), nullptr);
+  // The same icons again: not a pixel of the frame changes.
+  const TBitmap same = session.driver.WindowImage(Window());
+  const int barBottom = Object("caption").ObjectRect.Bottom;
+  int differ = 0;
+  for (int y = 0; y < barBottom; ++y)
+    for (int x = 0; x < before.Width(); ++x) differ += before.ColorAt(x, y) != same.ColorAt(x, y);
+  EXPECT_EQ(differ, 0);
   EXPECT_EQ(frame->Objects().size(), 6u);
+  EXPECT_EQ(frame->FindObject("closebutton"), nullptr);
+  frame->SetBorderIcons(biSystemMenu | biMinimize | biMaximize);
+  Settle();
+  EXPECT_TRUE(Object("maxanimate").Enabled);
+  EXPECT_FALSE(Object("rollupanimate").Enabled);
+  // The maximize button now reacts to the mouse.
+  auto& max = dynamic_cast<TksSkinAnimateObject&>(Object("maxanimate"));
+  session.driver.MoveTo(Middle(max));
+  session.driver.Advance(400);
+  EXPECT_EQ(max.CurrentFrame(), 5);
+  frame->SetBorderIcons(biMinimize);
+  Settle();
+  EXPECT_FALSE(Object("sysmenuanimate").Enabled);
+  EXPECT_FALSE(Object("maxanimate").Enabled);
+  EXPECT_EQ(frame->HoverIndex(), -1);
 }
 
-TEST_F(SkinFrameTest, TheDefaultCloseButtonClosesTheWindow) {
+// A skin without command buttons: the default buttons join its objects.
+TEST_F(SkinFrameTest, ASkinWithoutButtonsGetsTheDefaultButtonsBesideItsCaption) {
+  auto& records = data->SkinObjects;
+  records.erase(std::remove_if(records.begin(), records.end(),
+                               [](const auto& r) { return r->IDName != "caption"; }),
+                records.end());
+  frame->SetSkinData(data);
+  Settle();
+  ASSERT_EQ(frame->Objects().size(), 1u);
+  frame->SetBorderIcons(biSystemMenu | biMaximize);
+  Settle();
+  std::vector<std::string> names;
+  std::vector<bool> enabled;
+  for (const auto& o : frame->Objects()) {
+    names.push_back(o->IDName);
+    enabled.push_back(o->Enabled);
+  }
+  EXPECT_EQ(names, (std::vector<std::string>{"caption", "closebutton", "maxbutton", "minbutton",
+                                             "rollupbutton", "traybutton", "sysmenubutton"}));
+  EXPECT_EQ(enabled, (std::vector<bool>{true, true, true, false, false, false, true}));
+  // The close button stands at the right end of the plain frame's caption line.
+  TksActiveSkinObject& close = Object("closebutton");
+  EXPECT_EQ(close.ObjectRect, (TRect{813 - 3 - 19, 3, 813 - 3, 22}));
+  // Setting the icons again changes their rules only.
   frame->SetBorderIcons(biSystemMenu);
   Settle();
-  TksActiveSkinObject* close = frame->FindObject("closebutton");
-  ASSERT_NE(close, nullptr);
-  session.driver.MoveTo(Middle(*close));
+  EXPECT_EQ(frame->Objects().size(), 7u);
+  EXPECT_FALSE(Object("maxbutton").Enabled);
+  session.driver.MoveTo(Middle(close));
   session.driver.Advance(100);
   session.driver.Press();
   session.driver.Release();
   Settle();
   EXPECT_TRUE(app.Terminated());
+}
+
+TEST_F(SkinFrameTest, AButtonWorksAtTheFirstClickAfterTheCaptionWasClickedOrDragged) {
+  session.driver.Click(At({300, 12}));
+  Settle();
+  TksActiveSkinObject& sys = Object("sysmenuanimate");
+  session.driver.MoveTo(Middle(sys));
+  session.driver.Advance(100);
+  session.driver.Click(Middle(sys));
+  Settle();
+  EXPECT_TRUE(frame->SkinMenu().Visible()) << "the first click after a caption click";
+  session.driver.PressKey(VK_ESCAPE);
+  Settle();
+  session.driver.Drag(At({300, 12}), At({340, 42}));
+  Settle();
+  ASSERT_EQ(WindowRect().TopLeft(), (TPoint{140, 80}));
+  TksActiveSkinObject& close = Object("closeanimate");
+  session.driver.MoveTo(Middle(close));
+  session.driver.Advance(100);
+  session.driver.Click(Middle(close));
+  Settle();
+  EXPECT_TRUE(app.Terminated()) << "the first click after a caption drag";
+}
+
+// Where the platform's move loop runs inside the press, the press that started it
+// presses nothing once the loop is over; the next press is a press again.
+TEST_F(SkinFrameTest, APressWhoseMoveLoopEndedInsideItPressesNoObject) {
+  TForm* other = nullptr;
+  app.CreateForm(other);
+  other->BorderStyle = TFormBorderStyle::bsSingle;
+  other->SetBounds(300, 200, 600, 400);
+  const TWndMethod own = other->WindowProc;
+  other->WindowProc = [own, other](TMessage& m) {
+    if (m.Msg == WM_NCLBUTTONDOWN && m.WParam == HTCAPTION) {
+      SendMessage(other->Handle(), WM_ENTERSIZEMOVE);
+      SendMessage(other->Handle(), WM_EXITSIZEMOVE);
+      return;
+    }
+    own(m);
+  };
+  auto* otherFrame = new TksSkinFrame(other);
+  otherFrame->SetBorderIcons(biSystemMenu | biMinimize);
+  otherFrame->SetSkinData(data);
+  other->Show();
+  Settle();
+  std::vector<std::string> downs;
+  otherFrame->OnMouseDownEvent = [&](TObject*, const std::string& name) { downs.push_back(name); };
+  const TPoint origin = GetWindowRect(other->Handle()).TopLeft();
+  session.driver.Click(origin + TPoint{300, 12});
+  Settle();
+  EXPECT_TRUE(downs.empty());
+  const TRect sys = otherFrame->FindObject("sysmenuanimate")->ObjectRect;
+  const TPoint middle = origin + TPoint{sys.Left + sys.Width() / 2, sys.Top + sys.Height() / 2};
+  session.driver.MoveTo(middle);
+  session.driver.Advance(100);
+  session.driver.Click(middle);
+  Settle();
+  EXPECT_EQ(downs, (std::vector<std::string>{"sysmenuanimate"}));
+  EXPECT_TRUE(otherFrame->SkinMenu().Visible());
+}
+
+TEST_F(SkinFrameTest, AButtonHeldDownUnderTheMouseStaysHoveredAndItsUpEventFires) {
+  std::vector<std::string> events;
+  frame->OnMouseDownEvent = [&](TObject*, const std::string& n) { events.push_back("down:" + n); };
+  frame->OnMouseUpEvent = [&](TObject*, const std::string& n) { events.push_back("up:" + n); };
+  frame->OnMouseLeaveEvent = [&](TObject*, const std::string& n) {
+    events.push_back("leave:" + n);
+  };
+  TksActiveSkinObject& min = Object("minanimate");
+  session.driver.MoveTo(Middle(min));
+  session.driver.Advance(100);
+  session.driver.Press();
+  session.driver.Advance(200);
+  Settle();
+  EXPECT_TRUE(min.MouseIn);
+  EXPECT_EQ(frame->HoverIndex(), frame->PressedIndex());
+  session.driver.Release();
+  Settle();
+  // (The minimize that follows takes the mouse off it.)
+  ASSERT_GE(events.size(), 2u);
+  EXPECT_EQ(std::vector<std::string>(events.begin(), events.begin() + 2),
+            (std::vector<std::string>{"down:minanimate", "up:minanimate"}));
+}
+
+TEST_F(SkinFrameTest, APlainButtonHeldDownUnderTheMouseKeepsItsDownImage) {
+  const TksDataSkinAnimate* max = nullptr;
+  for (const auto& r : data->SkinObjects)
+    if (r->IDName == "maxanimate") max = dynamic_cast<const TksDataSkinAnimate*>(r.get());
+  ASSERT_NE(max, nullptr);
+  auto record = std::make_unique<TksDataSkinButton>("plainbutton");
+  record->SkinRect = max->SkinRect;
+  record->ActivePictureIndex = max->ActivePictureIndex;
+  record->DownRect = max->DownSkinRect;
+  data->SkinObjects.insert(data->SkinObjects.begin(), std::move(record));
+  frame->SetSkinData(data);
+  Settle();
+  TksActiveSkinObject& button = Object("plainbutton");
+  const TBitmap* picture = data->ActivePicture(max->ActivePictureIndex);
+  ASSERT_NE(picture, nullptr);
+  // A point where the down image differs from the normal one.
+  TPoint probe{-1, -1};
+  for (int y = 0; y < button.SkinRect.Height() && probe.X < 0; ++y)
+    for (int x = 0; x < button.SkinRect.Width() && probe.X < 0; ++x)
+      if (picture->ColorAt(max->DownSkinRect.Left + x, max->DownSkinRect.Top + y) !=
+          data->Picture.ColorAt(button.SkinRect.Left + x, button.SkinRect.Top + y))
+        probe = {x, y};
+  ASSERT_GE(probe.X, 0);
+  const TColor down =
+      picture->ColorAt(max->DownSkinRect.Left + probe.X, max->DownSkinRect.Top + probe.Y);
+  const TPoint at{button.ObjectRect.Left + probe.X, button.ObjectRect.Top + probe.Y};
+  session.driver.MoveTo(Middle(button));
+  session.driver.Advance(100);
+  session.driver.Press();
+  Settle();
+  EXPECT_EQ(Pixel(at), down);
+  session.driver.Advance(200);
+  Settle();
+  EXPECT_EQ(Pixel(at), down) << "held for 200 ms";
+  session.driver.Release();
+  Settle();
+}
+
+TEST_F(SkinFrameTest, AClickOnTheSystemMenuButtonWhileItsMenuIsOpenClosesIt) {
+  auto& sys = dynamic_cast<TksSkinAnimateObject&>(Object("sysmenuanimate"));
+  session.driver.MoveTo(Middle(sys));
+  session.driver.Advance(100);
+  session.driver.Click(Middle(sys));
+  Settle();
+  ASSERT_TRUE(frame->SkinMenu().Visible());
+  session.driver.Advance(1000);  // not a double click
+  session.driver.Click(Middle(sys));
+  Settle();
+  EXPECT_FALSE(frame->SkinMenu().Visible());
+  EXPECT_FALSE(frame->InMenuMode());
+  EXPECT_FALSE(sys.Down());
+  session.driver.Advance(1000);
+  session.driver.Click(Middle(sys));
+  Settle();
+  EXPECT_TRUE(frame->SkinMenu().Visible()) << "the third click opens it again";
+  session.driver.PressKey(VK_ESCAPE);
+  Settle();
+  // Another menu open: the button closes it and opens the system menu.
+  auto* menu = new TksSkinPopupMenu(form);
+  auto* item = new TMenuItem(menu);
+  item->Caption = "&One";
+  menu->Items().Add(item);
+  menu->Popup(400, 300);
+  Settle();
+  ASSERT_TRUE(frame->SkinMenu().Visible());
+  session.driver.Advance(1000);
+  session.driver.Click(Middle(sys));
+  Settle();
+  ASSERT_TRUE(frame->SkinMenu().Visible());
+  EXPECT_EQ(frame->SkinMenu().Popups().front()->Items().back()->Item().Caption, "&Close");
+}
+
+TEST_F(SkinFrameTest, OnlyTheDefaultCaptionShowsTheWindowsCaption) {
+  TksDataSkinCaption* first = nullptr;
+  for (const auto& r : data->SkinObjects)
+    if (auto* c = dynamic_cast<TksDataSkinCaption*>(r.get()); c && !first) first = c;
+  ASSERT_NE(first, nullptr);
+  auto second = std::make_unique<TksDataSkinCaption>("secondcaption");
+  second->SkinRect = first->SkinRect;
+  second->ActiveSkinRect = first->ActiveSkinRect;
+  second->ActivePictureIndex = first->ActivePictureIndex;
+  second->TextRect = first->TextRect;
+  second->Font = first->Font;
+  second->Font.Color = 0x00FF00;
+  second->ActiveFontColor = 0x00FF00;
+  data->SkinObjects.push_back(std::move(second));
+  // The pixels of a colour in what a caption object draws (the second lies over the first).
+  auto count = [this](const char* name, TColor color) {
+    TksActiveSkinObject& caption = Object(name);
+    TBitmap image(WindowRect().Width(), WindowRect().Height());
+    caption.Draw(image.Canvas(), true);
+    int n = 0;
+    for (int y = caption.ObjectRect.Top; y < caption.ObjectRect.Bottom; ++y)
+      for (int x = caption.ObjectRect.Left; x < caption.ObjectRect.Right; ++x)
+        n += image.ColorAt(x, y) == color;
+    return n;
+  };
+  for (bool flagged : {true, false}) {
+    first->DefaultCaption = flagged;  // unflagged, the first caption takes the flag
+    frame->SetSkinData(data);
+    Settle();
+    ASSERT_TRUE(Object("caption").Active);
+    EXPECT_EQ(count("secondcaption", 0x00FF00), 0) << flagged;
+    EXPECT_GT(count("caption", first->ActiveFontColor), 10) << flagged;
+  }
+}
+
+TEST_F(SkinFrameTest, HideCaptionButtonsDisablesTheCommandButtonsOnly) {
+  auto record = std::make_unique<TksDataSkinButton>("plainbutton");
+  record->SkinRect = {150, 5, 160, 15};
+  data->SkinObjects.insert(data->SkinObjects.begin(), std::move(record));
+  frame->HideCaptionButtons = true;
+  frame->SetSkinData(data);
+  Settle();
+  for (const auto& o : frame->Objects()) {
+    if (o->IsCaption() || o->IDName == "plainbutton") continue;
+    EXPECT_FALSE(o->Enabled) << o->IDName;
+    EXPECT_TRUE(o->Visible) << o->IDName;
+  }
+  EXPECT_TRUE(Object("plainbutton").Enabled);
+  session.driver.MoveTo(Middle(Object("closeanimate")));
+  session.driver.Advance(200);
+  EXPECT_EQ(frame->HoverIndex(), -1);
+  session.driver.MoveTo(Middle(Object("plainbutton")));
+  session.driver.Advance(200);
+  EXPECT_TRUE(Object("plainbutton").MouseIn);
 }
 
 TEST_F(SkinFrameTest, WithoutASkinTheFrameIsPlain) {

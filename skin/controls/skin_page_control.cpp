@@ -1,5 +1,7 @@
 #include "skin/controls/skin_page_control.h"
 
+#include <algorithm>
+
 #include "platform/forms/image_list.h"
 #include "platform/gfx/draw_text.h"
 #include "platform/window/api.h"
@@ -446,17 +448,17 @@ void TksSkinPageControl::DrawSkinTab(TCanvas& canvas, int pageIndex, const TRect
     }
   }
   b.Canvas().Font() = font;
-  DrawTabContent(b.Canvas(), pageIndex, {b.Width(), b.Height()});
+  DrawTabContent(b.Canvas(), pageIndex, {b.Width(), b.Height()}, {r.Width(), r.Height()});
   canvas.Draw(r.Left, r.Top, b);
 }
 
-void TksSkinPageControl::DrawTabContent(TCanvas& c, int pageIndex, TSize size) {
+void TksSkinPageControl::DrawTabContent(TCanvas& c, int pageIndex, TSize image, TSize tab) {
   c.Brush().Style = TBrushStyle::bsClear;
   TTabSheet* page = Pages(pageIndex);
   const std::string& caption = page->Caption();
-  const int W = size.cx, H = size.cy;
+  const int W = image.cx, H = image.cy;
   if (!Images() || pageIndex >= Images()->Count()) {
-    TRect box{0, 0, W, H};
+    TRect box{0, 0, tab.cx, tab.cy};
     DrawTextAuto(c, caption, box, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
     return;
   }
@@ -503,6 +505,27 @@ void TksSkinPageControl::MouseLeave() {
   int previous = m_hoverTab;
   m_hoverTab = -1;
   RedrawTab(previous, TksTabState::Normal);
+}
+
+void TksSkinPageControl::DoEnter() {
+  TPageControl::DoEnter();
+  InvalidateSelectedTab();
+}
+
+void TksSkinPageControl::DoExit() {
+  TPageControl::DoExit();
+  InvalidateSelectedTab();
+}
+
+void TksSkinPageControl::InvalidateSelectedTab() {
+  const int selected = TabIndex();
+  if (selected < 0 || selected >= TabCount() || !HandleAllocated()) return;
+  // The selected tab's image may be taller than its rectangle and overlap the frame.
+  TRect r = ItemRect(selected);
+  if (m_skin.Skinned() && m_look->picture)
+    r.Bottom = std::max(
+        {r.Bottom, r.Top + m_look->activeTabRect.Height(), r.Top + m_look->focusTabRect.Height()});
+  InvalidateRect(r);
 }
 
 void TksSkinPageControl::Change() {

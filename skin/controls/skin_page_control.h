@@ -89,6 +89,9 @@ class TksSkinPageControl : public TPageControl, public TksSkinnedControl {
   void MouseMove(TShiftState shift, int x, int y) override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseLeave() override;
+  // The selected tab shows whether the control has the focus.
+  void DoEnter() override;
+  void DoExit() override;
   void Change() override;
   void Resize() override;
   void Loaded() override;
@@ -104,7 +107,10 @@ class TksSkinPageControl : public TPageControl, public TksSkinnedControl {
   void DrawSkinTab(TCanvas& canvas, int pageIndex, const TRect& rect, TksTabState state);
   // The tab image of a state, as wide as the tab.
   TBitmap TabImage(const TRect& rect, TksTabState state) const;
-  void DrawTabContent(TCanvas& canvas, int pageIndex, TSize size);
+  // Image and caption of a page's tab: the image layout takes the tab image's
+  // size, a lone caption is centred in the tab's own rectangle (size tab).
+  void DrawTabContent(TCanvas& canvas, int pageIndex, TSize image, TSize tab);
+  void InvalidateSelectedTab();
   TksTabState StateOf(int tabIndex) const;
   void RedrawTab(int tabIndex, TksTabState state);
   void TrackHover(int x, int y);

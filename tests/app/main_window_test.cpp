@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/unit1.h"
+#include "platform/base/color.h"
 #include "platform/forms/application.h"
 #include "platform/window/api.h"
 #include "platform/window/test_driver.h"
@@ -107,6 +108,24 @@ TEST_F(MainWindowTest, TheSelectedTabOverlapsTheFrameWithItsTallerImage) {
   TColor frameBeside = session.driver.ClientPixel(form->Page->Handle(), {tab.Right + 20, 18});
   TColor underTab = session.driver.ClientPixel(form->Page->Handle(), {tab.Left + 20, 18});
   EXPECT_NE(underTab, frameBeside);
+}
+
+TEST_F(MainWindowTest, TabbingOntoThePageControlShowsItsFocusedTabAndTabbingAwayTheActiveOne) {
+  const TRect tab = form->Page->ItemRect(0);
+  auto band = [&] {
+    return ColorToRGB(session.driver.ClientPixel(form->Page->Handle(), {tab.Left + 30, 1}));
+  };
+  form->passedit->SetFocus();
+  Settle();
+  EXPECT_EQ(band(), TColor{0x3A1EC4});  // "activetabrect"
+  session.driver.PressKey(VK_TAB);      // the password field, then the page control
+  Settle();
+  ASSERT_TRUE(form->Page->Focused());
+  EXPECT_EQ(band(), TColor{0x4830E0});  // "focustabrect"
+  session.driver.PressKey(VK_TAB);      // round to the login field
+  Settle();
+  ASSERT_TRUE(form->loginedit->Focused());
+  EXPECT_EQ(band(), TColor{0x3A1EC4});
 }
 
 TEST_F(MainWindowTest, TheShadowLabelSizesItselfToItsText) {

@@ -4,6 +4,7 @@
 
 #include "platform/base/color.h"
 #include "platform/window/api.h"
+#include "skin/controls/skin_edit.h"
 #include "skin/controls/skin_panel.h"
 #include "skin/data/skin_data.h"
 #include "tests/skin/skin_controls_fixture.h"
@@ -33,6 +34,20 @@ class PageControlTest : public SkinControlsTest {
   }
   TColor TabPixel(TksSkinPageControl& pages, TPoint p) {
     return session.driver.ClientPixel(pages.Handle(), p);
+  }
+  // The topmost row of near-black caption ink in a rectangle of the control, -1 for none.
+  int TopInkRow(TksSkinPageControl& pages, const TRect& r) {
+    const TBitmap shown = ImageOf(pages);
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x)
+        if (Near(shown.ColorAt(x, y), clBlack)) return y;
+    return -1;
+  }
+  // What a point shows once the whole control has been painted afresh.
+  TColor RepaintedPixel(TksSkinPageControl& pages, TPoint p) {
+    pages.Invalidate();
+    Settle();
+    return TabPixel(pages, p);
   }
 };
 
@@ -103,6 +118,61 @@ TEST_F(PageControlTest, APlainTabLightsUpUnderTheMouseAndGoesBackWhenItLeaves) {
   session.driver.MoveTo({5, 5});
   Settle();
   EXPECT_EQ(pages->HoveredTab(), -1);
+}
+
+TEST_F(PageControlTest, ThePlainSelectedTabDarkensWhileTheControlHasTheFocus) {
+  TksSkinPageControl* pages = Pages(400, 3, nullptr);
+  auto* edit = Place<TksSkinEdit>({10, 300, 200, 320}, nullptr);
+  const TPoint inside{pages->ItemRect(0).Left + 5, 5};
+  EXPECT_EQ(TabPixel(*pages, inside), TColor{0xD2BDB6});
+  pages->SetFocus();
+  Settle();
+  ASSERT_TRUE(pages->Focused());
+  EXPECT_EQ(TabPixel(*pages, inside), TColor{0xB59385});
+  edit->SetFocus();
+  Settle();
+  EXPECT_EQ(TabPixel(*pages, inside), TColor{0xD2BDB6});
+}
+
+TEST_F(PageControlTest, TabbingOntoAndOffTheControlSwapsTheSelectedTabsImage) {
+  TksSkinPageControl* pages = Pages(400, 2, data);
+  auto* edit = Place<TksSkinEdit>({10, 300, 200, 320}, data);
+  edit->SetFocus();
+  Settle();
+  const TRect tab = pages->ItemRect(0);
+  // A row of the image's tiled middle, and the row below the tab rectangle that
+  // only the selected tab's taller image covers.
+  const TPoint band{tab.Left + tab.Width() / 2, 1}, below{tab.Left + tab.Width() / 2, tab.Bottom};
+  const TColor unfocused = TabPixel(*pages, band), unfocusedBelow = TabPixel(*pages, below);
+  session.driver.PressKey(VK_TAB);
+  Settle();
+  ASSERT_TRUE(pages->Focused());
+  const TColor focused = TabPixel(*pages, band);
+  EXPECT_NE(focused, unfocused);
+  const int x = tab.Width() / 2;
+  EXPECT_EQ(focused, SkinPixel({4 + 3 + (x - 3) % 53, 168 + 1}));  // "focustabrect"
+  EXPECT_EQ(TabPixel(*pages, below), RepaintedPixel(*pages, below));
+  EXPECT_EQ(RepaintedPixel(*pages, band), focused);
+  session.driver.PressKey(VK_TAB);
+  Settle();
+  ASSERT_TRUE(edit->Focused());
+  EXPECT_EQ(TabPixel(*pages, band), unfocused);
+  EXPECT_EQ(TabPixel(*pages, below), unfocusedBelow);
+}
+
+TEST_F(PageControlTest, TheSelectedCaptionSitsOnTheLineOfItsNeighbours) {
+  // The selected tab's image is a pixel taller than the tab; its caption is
+  // still centred in the tab, which an odd text height shows.
+  TksSkinPageControl* pages = Pages(400, 2, data);
+  pages->SetUseSkinFont(false);
+  for (int height : {11, 12, 13, 15, 16, 17}) {
+    pages->SetDefaultFont(TFont("Arial", height, {}, clBlack));
+    Settle();
+    const TRect selected = pages->ItemRect(0), other = pages->ItemRect(1);
+    const int top = TopInkRow(*pages, {selected.Left + 4, 0, selected.Right - 4, selected.Bottom});
+    ASSERT_GE(top, 0) << height;
+    EXPECT_EQ(top, TopInkRow(*pages, {other.Left + 4, 0, other.Right - 4, other.Bottom})) << height;
+  }
 }
 
 TEST_F(PageControlTest, AHoveredTabTakesTheSkinsHoverImageWhenItHasOne) {

@@ -210,9 +210,8 @@ void TksSkinFrame::ReleaseGroup(int groupIndex, const TksActiveSkinObject& excep
 // ---- rebuilding
 
 void TksSkinFrame::Rebuild() {
-  m_hover = m_previousHover = m_pressed = -1;
   m_skinUsable = m_skinData && !m_skinData->Empty();
-  m_objects.clear();
+  ClearObjects();
   if (m_skinUsable) {
     CreateObjects();
     ApplyButtonRules();
@@ -237,6 +236,13 @@ void TksSkinFrame::Rebuild() {
   }
 }
 
+// A button that opened the open menu goes with the objects: the menu's close tells nobody.
+void TksSkinFrame::ClearObjects() {
+  m_hover = m_previousHover = m_pressed = -1;
+  m_menuOpener = nullptr;
+  m_objects.clear();
+}
+
 void TksSkinFrame::CreateObjects() {
   for (const auto& record : m_skinData->SkinObjects) {
     if (auto object = CreateActiveObject(*this, *record)) m_objects.push_back(std::move(object));
@@ -245,8 +251,11 @@ void TksSkinFrame::CreateObjects() {
 
 void TksSkinFrame::PutDefaultButtons(bool besideSkinObjects) {
   ClearHover();
-  m_hover = m_previousHover = m_pressed = -1;
-  if (!besideSkinObjects) m_objects.clear();
+  if (besideSkinObjects) {
+    m_hover = m_previousHover = m_pressed = -1;
+  } else {
+    ClearObjects();
+  }
   for (auto& button : CreateDefaultButtons(*this)) m_objects.push_back(std::move(button));
   RecordWindowSize();
   Relayout();

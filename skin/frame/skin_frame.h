@@ -163,6 +163,7 @@ class TksSkinFrame : public TComponent, public TksFrameObjectHost, public TksSki
 
   // Rebuilding and the objects (skin_frame.cpp).
   void Rebuild();
+  void ClearObjects();
   void CreateObjects();
   // The six default command buttons, in place of the objects or after them.
   void PutDefaultButtons(bool besideSkinObjects);

@@ -75,8 +75,7 @@ bool TksSkinFrame::HandleSkinMessage(TMessage& m) {
       if (own) {
         m_skinUsable = false;
         StopTimers();
-        m_hover = m_previousHover = m_pressed = -1;
-        m_objects.clear();
+        ClearObjects();
       }
       ForgetSkinOfControls(data);
       return true;

@@ -452,6 +452,21 @@ TEST_F(SkinFrameTest, AClickOnTheSystemMenuButtonWhileItsMenuIsOpenClosesIt) {
   EXPECT_EQ(frame->SkinMenu().Popups().front()->Items().back()->Item().Caption, "&Close");
 }
 
+TEST_F(SkinFrameTest, ASkinChangeWhileTheButtonsMenuIsOpenForgetsTheOldButton) {
+  TksActiveSkinObject& sys = Object("sysmenuanimate");
+  session.driver.MoveTo(Middle(sys));
+  session.driver.Advance(100);
+  session.driver.Click(Middle(sys));
+  Settle();
+  ASSERT_TRUE(frame->SkinMenu().Visible());
+  frame->SetSkinData(data);  // new objects; the button that opened the menu is gone
+  Settle();
+  session.driver.PressKey(VK_ESCAPE);
+  Settle();
+  EXPECT_FALSE(frame->SkinMenu().Visible());
+  EXPECT_FALSE(frame->InMenuMode());
+}
+
 TEST_F(SkinFrameTest, OnlyTheDefaultCaptionShowsTheWindowsCaption) {
   TksDataSkinCaption* first = nullptr;
   for (const auto& r : data->SkinObjects)

@@ -68,37 +68,49 @@ TBitmap TksSkinMenuItem::Render(const TksMenuLook& look) const {
   return look.itemRecord && look.itemPicture ? RenderSkinned(look) : RenderPlain(look);
 }
 
-void TksSkinMenuItem::DrawContent(TCanvas& canvas, const TksMenuLook& look, const TRect& t,
-                                  int glyphOffset, TColor color, TColor imageColor,
-                                  int shortCutInset, bool imageArea) const {
+TksMenuItemState TksSkinMenuItem::State() const {
+  if (Highlighted() && !IsSeparator()) return TksMenuItemState::Highlighted;
+  return Enabled() ? TksMenuItemState::Normal : TksMenuItemState::Disabled;
+}
+
+void TksSkinMenuItem::DrawContent(TCanvas& canvas, const TksMenuLook& look,
+                                  const TksMenuItemContent& content) const {
+  const TRect& t = content.textArea;
   canvas.Font() = look.font;
-  canvas.Font().SetColor(color);
+  canvas.Font().SetColor(content.color);
   canvas.Brush().Style = TBrushStyle::bsClear;
   TSize text = Measure(canvas, m_item.Caption, 0);
   int top = t.Top + t.Height() / 2 - text.cy / 2;
-  TRect box{t.Left + glyphOffset, top, t.Left + glyphOffset + text.cx + 2, top + text.cy};
+  int left = t.Left + content.glyphOffset;
+  TRect box{left, top, left + text.cx + 2, top + text.cy};
   DrawTextAuto(canvas, m_item.Caption, box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   if (m_item.ShortCut != scNone) {
     std::string shortCut = ShortCutToText(m_item.ShortCut);
     TSize size = Measure(canvas, shortCut, DT_NOPREFIX);
-    TRect r{t.Right - shortCutInset - size.cx, top, t.Right - shortCutInset, top + text.cy};
+    int right = t.Right - content.shortCutInset;
+    TRect r{right - size.cx, top, right, top + text.cy};
     DrawTextAuto(canvas, shortCut, r, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
   }
   if (HasChildren()) {
-    canvas.Pen().Color = color;
+    canvas.Pen().Color = content.color;
     int y0 = t.Top + t.Height() / 2 - 4;
     for (int i = 0; i <= 3; ++i) {
       canvas.MoveTo(t.Right - 7 + i, y0 + i);
       canvas.LineTo(t.Right - 7 + i, y0 - i + 7);
     }
   }
-  // The glyph: the item's bitmap or its image, else a system glyph or a check mark.
+  DrawGlyph(canvas, look, content);
+}
+
+void TksSkinMenuItem::DrawGlyph(TCanvas& canvas, const TksMenuLook& look,
+                                const TksMenuItemContent& content) const {
+  const TRect& t = content.textArea;
+  const TRect& imageRect = content.imageArea;
   const TBitmap* bitmap = m_item.Bitmap.Empty() ? nullptr : &m_item.Bitmap;
   bool hasImage = look.images && m_item.ImageIndex >= 0 && m_item.ImageIndex < look.images->Count();
-  int gw = bitmap ? bitmap->Width() : hasImage ? look.images->Width() : 0;
-  int gh = bitmap ? bitmap->Height() : hasImage ? look.images->Height() : 0;
-  TRect imageRect = imageArea && look.itemRecord ? look.itemRecord->ImageRect : TRect{};
   if (bitmap || hasImage) {
+    int gw = bitmap ? bitmap->Width() : look.images->Width();
+    int gh = bitmap ? bitmap->Height() : look.images->Height();
     int gx = t.Left + 2, gy = t.Top + t.Height() / 2 - gh / 2;
     if (!imageRect.IsEmpty()) {
       gx = imageRect.Left + imageRect.Width() / 2 - gw / 2;
@@ -111,7 +123,7 @@ void TksSkinMenuItem::DrawContent(TCanvas& canvas, const TksMenuLook& look, cons
     }
     if (m_item.Checked) {
       canvas.Brush().Style = TBrushStyle::bsClear;
-      canvas.Pen().Color = imageColor;
+      canvas.Pen().Color = content.imageColor;
       canvas.Rectangle({gx - 1, gy - 1, gx + gw + 1, gy + gh + 1});
     }
     return;
@@ -123,21 +135,22 @@ void TksSkinMenuItem::DrawContent(TCanvas& canvas, const TksMenuLook& look, cons
   }
   TksCaptionGlyph glyph{};
   if (NamedGlyph(m_item.Name(), glyph)) {
-    DrawCaptionGlyph(canvas, x0, y0, imageColor, glyph);
-  } else if (m_item.Checked) {
-    int markX = look.itemRecord ? x0 : x0 + 1;
-    canvas.Pen().Color = imageColor;
-    if (m_item.RadioItem) {
-      canvas.Brush().Style = TBrushStyle::bsSolid;
-      canvas.Brush().Color = imageColor;
-      canvas.Ellipse({markX, y0 + 1, markX + 6, y0 + 7});
-    } else {
-      for (int i = 0; i < 3; ++i) {
-        canvas.MoveTo(markX, y0 - i + 5);
-        canvas.LineTo(markX + 2, y0 - i + 7);
-        canvas.LineTo(markX + 7, y0 - i + 2);
-      }
-    }
+    DrawCaptionGlyph(canvas, x0, y0, content.imageColor, glyph);
+    return;
+  }
+  if (!m_item.Checked) return;
+  int markX = x0 + content.markOffset;
+  canvas.Pen().Color = content.imageColor;
+  if (m_item.RadioItem) {
+    canvas.Brush().Style = TBrushStyle::bsSolid;
+    canvas.Brush().Color = content.imageColor;
+    canvas.Ellipse({markX, y0 + 1, markX + 6, y0 + 7});
+    return;
+  }
+  for (int i = 0; i < 3; ++i) {
+    canvas.MoveTo(markX, y0 - i + 5);
+    canvas.LineTo(markX + 2, y0 - i + 7);
+    canvas.LineTo(markX + 7, y0 - i + 2);
   }
 }
 
@@ -149,17 +162,24 @@ TBitmap TksSkinMenuItem::RenderSkinned(const TksMenuLook& look) const {
     return BuildHStripImage(picture, r.DividerRect, r.DividerLeftOffset, r.DividerRightOffset,
                             r.DividerStretchEffect, w);
   }
-  bool highlighted = Highlighted();
+  const TksMenuItemState state = State();
+  const bool highlighted = state == TksMenuItemState::Highlighted;
   TBitmap image = highlighted ? BuildHStripImage(picture, r.ActiveSkinRect, r.ItemLeftOffset,
                                                  r.ItemRightOffset, r.StretchEffect, w)
                               : BuildHStripImage(picture, r.SkinRect, r.ItemLeftOffset,
                                                  r.ItemRightOffset, r.InActiveStretchEffect, w);
-  TRect t = r.TextRect;
-  t.Right += w - r.SkinRect.Width();
-  int g = r.ImageRect.IsEmpty() ? look.glyphColumn : 0;
-  TColor color = highlighted ? r.ActiveFontColor : Enabled() ? r.Font.Color : r.UnEnabledFontColor;
-  TColor imageColor = r.UseImageColor ? (highlighted ? r.ActiveImageColor : r.ImageColor) : color;
-  DrawContent(image.Canvas(), look, t, g, color, imageColor, 16, true);
+  TksMenuItemContent content;
+  content.textArea = r.TextRect;
+  content.textArea.Right += w - r.SkinRect.Width();
+  content.glyphOffset = r.ImageRect.IsEmpty() ? look.glyphColumn : 0;
+  content.shortCutInset = 16;
+  content.imageArea = r.ImageRect;
+  content.color = highlighted                           ? r.ActiveFontColor
+                  : state == TksMenuItemState::Disabled ? r.UnEnabledFontColor
+                                                        : r.Font.Color;
+  content.imageColor =
+      r.UseImageColor ? (highlighted ? r.ActiveImageColor : r.ImageColor) : content.color;
+  DrawContent(image.Canvas(), look, content);
   return image;
 }
 
@@ -168,21 +188,26 @@ TBitmap TksSkinMenuItem::RenderPlain(const TksMenuLook& look) const {
   TBitmap image(std::max(1, w), std::max(1, h));
   TCanvas& c = image.Canvas();
   const int s = look.images ? look.glyphColumn : 19;
-  bool highlighted = Highlighted() && !IsSeparator();
-  TColor color = clWindowText;
-  if (highlighted) {
+  const TksMenuItemState state = State();
+  if (state == TksMenuItemState::Highlighted) {
     Fill(c, {0, 0, w, h}, kPlainHighlightFrame);
     Fill(c, {1, 1, w - 1, h - 1}, kPlainHighlightFill);
   } else {
     Fill(c, {0, 0, s, h}, clBtnFace);
     Fill(c, {s, 0, w, h}, clWindow);
-    if (!Enabled()) color = clBtnShadow;
   }
   if (IsSeparator()) {
     Fill(c, {s, h / 2, w, h / 2 + 1}, clBtnShadow);
     return image;
   }
-  DrawContent(c, look, {2, 2, w - 2, h - 2}, s, color, color, 19, false);
+  TksMenuItemContent content;
+  content.textArea = {2, 2, w - 2, h - 2};
+  content.glyphOffset = s;
+  content.shortCutInset = 19;
+  content.markOffset = 1;
+  content.color = state == TksMenuItemState::Disabled ? clBtnShadow : clWindowText;
+  content.imageColor = content.color;
+  DrawContent(c, look, content);
   return image;
 }
 

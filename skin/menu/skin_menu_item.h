@@ -21,6 +21,22 @@ struct TksMenuLook {
   int itemHeight = 20;  // the unskinned item height
 };
 
+// The state an item is drawn in: highlighted while active or while its submenu
+// is open, else disabled or normal. A separator is never highlighted.
+enum class TksMenuItemState { Normal, Highlighted, Disabled };
+
+// Where and in which colours an item's caption, shortcut, submenu arrow and
+// glyph go in the item's picture.
+struct TksMenuItemContent {
+  TRect textArea;
+  int glyphOffset = 0;    // the caption starts this far right of the text area's left
+  int shortCutInset = 0;  // the shortcut ends this far left of the text area's right
+  TRect imageArea;        // where the skin centres the glyph; empty: at the text area's left
+  int markOffset = 0;  // the check mark and the radio dot sit this far right of the glyph's place
+  TColor color = clBlack;       // caption, shortcut and arrow
+  TColor imageColor = clBlack;  // named glyphs, marks and the frame of a checked image
+};
+
 // One shown entry of a skinned popup: its menu item, place and state.
 class TksSkinMenuItem {
  public:
@@ -46,13 +62,15 @@ class TksSkinMenuItem {
   bool DownFlag = false;
   bool KeyboardActivated = false;
   bool Highlighted() const { return ActiveFlag || DownFlag; }
+  TksMenuItemState State() const;
 
  private:
   TBitmap RenderSkinned(const TksMenuLook& look) const;
   TBitmap RenderPlain(const TksMenuLook& look) const;
-  // The caption, shortcut, submenu arrow and glyph inside the text area t.
-  void DrawContent(TCanvas& canvas, const TksMenuLook& look, const TRect& t, int glyphOffset,
-                   TColor color, TColor imageColor, int shortCutInset, bool imageArea) const;
+  void DrawContent(TCanvas& canvas, const TksMenuLook& look,
+                   const TksMenuItemContent& content) const;
+  // The item's bitmap or image, else a named system glyph or the check mark.
+  void DrawGlyph(TCanvas& canvas, const TksMenuLook& look, const TksMenuItemContent& content) const;
   TMenuItem& m_item;
 };
 

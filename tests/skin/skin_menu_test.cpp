@@ -3,7 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "skin/data/skin_object_records.h"
 #include "skin/draw/skin_graphics.h"
+#include "skin/menu/skin_menu_item.h"
 #include "skin/menu/skin_popup_menu.h"
 #include "tests/skin/skinned_form.h"
 
@@ -180,6 +182,38 @@ TEST_F(SkinMenuTest, AClickInTheWindowClosesTheMenuWithoutRunningAnEntry) {
   EXPECT_FALSE(frame->SkinMenu().Visible());
   EXPECT_TRUE(ran.empty());
   EXPECT_FALSE(frame->InMenuMode());
+}
+
+TEST_F(SkinMenuTest, AnEntryIsHighlightedWhileActiveOrOpenDisabledOtherwiseAndASeparatorNever) {
+  TksSkinMenuItem undo(*menu->Items().Items(0));
+  TksSkinMenuItem separator(*menu->Items().Items(1));
+  TksSkinMenuItem cut(*menu->Items().Items(2));
+  EXPECT_EQ(undo.State(), TksMenuItemState::Disabled);
+  EXPECT_EQ(separator.State(), TksMenuItemState::Normal);
+  EXPECT_EQ(cut.State(), TksMenuItemState::Normal);
+  undo.ActiveFlag = separator.ActiveFlag = true;
+  cut.DownFlag = true;
+  EXPECT_EQ(undo.State(), TksMenuItemState::Highlighted);
+  EXPECT_EQ(separator.State(), TksMenuItemState::Normal);
+  EXPECT_EQ(cut.State(), TksMenuItemState::Highlighted);
+}
+
+TEST_F(SkinMenuTest, APlainEntrysCheckMarkStandsOnePixelRightOfItsGlyphPlace) {
+  TMenuItem* cut = menu->Items().Items(2);
+  cut->Checked = true;
+  TksSkinMenuItem entry(*cut);
+  entry.Rect = {0, 0, 120, 20};
+  // Inner box (2, 2)-(118, 18): the mark's first stroke starts at (2 + 2 + 1, 6 + 5).
+  TksDataSkinMenuItem record("menuitem");
+  for (const TksDataSkinMenuItem* itemRecord :
+       {static_cast<TksDataSkinMenuItem*>(nullptr), &record}) {
+    TksMenuLook look;
+    look.itemRecord = itemRecord;  // a record without its picture draws plain all the same
+    TBitmap image = entry.Render(look);
+    EXPECT_EQ(image.ColorAt(5, 11), ColorToRGB(clWindowText));
+    EXPECT_EQ(image.ColorAt(4, 11), ColorToRGB(clBtnFace));
+    EXPECT_EQ(image.ColorAt(11, 9), ColorToRGB(clWindowText));
+  }
 }
 
 TEST_F(SkinMenuTest, WithoutASkinTheMenuIsDrawnPlain) {

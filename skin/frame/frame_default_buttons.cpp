@@ -35,7 +35,7 @@ TksDefaultButtonObject::TksDefaultButtonObject(TksFrameObjectHost& frame, TksStd
 
 void TksDefaultButtonObject::Draw(TCanvas& canvas, bool) {
   if (ObjectRect.IsEmpty()) return;
-  const bool active = Frame().WindowActive();
+  const bool active = Frame().ShowsActive();
   TksCaptionGlyph glyph = Of(m_command).glyph;
   const bool restoring = (m_command == TksStdCommand::cmMaximize &&
                           Frame().WindowState() == TksWindowState::wsMaximized) ||

@@ -49,7 +49,7 @@ void TksActiveSkinObject::CopyImage(TCanvas& canvas, const TBitmap* picture,
 }
 
 void TksActiveSkinObject::Draw(TCanvas& canvas, bool update) {
-  if (!m_frame.WindowActive() && Enabled && Set(InActiveSkinRect)) {
+  if (!m_frame.ShowsActive() && Enabled && Set(InActiveSkinRect)) {
     CopyImage(canvas, m_activePicture, InActiveSkinRect);
   } else if (Active && Set(ActiveSkinRect)) {
     CopyImage(canvas, m_activePicture, ActiveSkinRect);
@@ -89,7 +89,7 @@ void TksActiveSkinObject::MouseLeave() {
 TksSkinCaptionObject::TksSkinCaptionObject(TksFrameObjectHost& frame,
                                            const TksDataSkinCaption& record)
     : TksActiveSkinObject(frame, record), DefaultCaption(record.DefaultCaption), m_record(record) {
-  Active = frame.WindowActive();
+  Active = frame.ShowsActive();
 }
 
 void TksSkinCaptionObject::MouseEnter() {
@@ -103,7 +103,7 @@ void TksSkinCaptionObject::MouseLeave() {
 }
 
 void TksSkinCaptionObject::ActivationChanged() {
-  Active = Frame().WindowActive();
+  Active = Frame().ShowsActive();
 }
 
 TBitmap TksSkinCaptionObject::FittedImage(const TBitmap& picture, const TRect& source) const {
@@ -164,7 +164,7 @@ void TksSkinCaptionObject::Draw(TCanvas& canvas, bool update) {
     TBitmap image = FittedImage(*Picture(), SkinRect);
     DrawText(image.Canvas(), false);
     const TksSkinFrameValues& f = Frame().Skin().FormInfo;
-    if (!Frame().WindowActive() && f.AutoRenderingInActiveImage) {
+    if (!Frame().ShowsActive() && f.AutoRenderingInActiveImage) {
       TksEffectBmp effect(image);
       ApplyInActiveEffect(effect, f.InActiveEffect);
       image = effect.ToBitmap();
@@ -252,7 +252,7 @@ TRect TksSkinStdButtonObject::RestoreImage() const {
       (m_command == TksStdCommand::cmMinimize && state == TksWindowState::wsMinimized) ||
       (m_command == TksStdCommand::cmRollUp && Frame().RolledUp());
   if (!restoring || !Set(m_restore.RestoreRect)) return {};
-  if (!Frame().WindowActive() && Set(m_restore.RestoreInActiveRect))
+  if (!Frame().ShowsActive() && Set(m_restore.RestoreInActiveRect))
     return m_restore.RestoreInActiveRect;
   if (Down && MouseIn && Set(m_restore.RestoreDownRect)) return m_restore.RestoreDownRect;
   if (Active && Set(m_restore.RestoreActiveRect)) return m_restore.RestoreActiveRect;
@@ -339,7 +339,7 @@ void TksSkinAnimateObject::Draw(TCanvas& canvas, bool) {
   const TRect down = restore ? r.RestoreDownRect : m_record.DownSkinRect;
   const TRect inactive = restore ? r.RestoreInActiveRect : InActiveSkinRect;
   const int last = std::max(1, m_record.CountFrames);
-  if (!Frame().WindowActive() && Set(inactive)) {
+  if (!Frame().ShowsActive() && Set(inactive)) {
     CopyImage(canvas, ActivePicture(), inactive);
   } else if (m_down && Set(down) && Frame().MouseOver(*this)) {
     CopyImage(canvas, ActivePicture(), down);

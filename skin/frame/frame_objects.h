@@ -24,7 +24,9 @@ class TksFrameObjectHost {
   virtual ~TksFrameObjectHost() = default;
   virtual const TksSkinData& Skin() const = 0;
   virtual const TksFrameGeometry& Geometry() const = 0;
-  virtual bool WindowActive() const = 0;
+  // Whether the frame shows the window active: the state its last activation
+  // message reported, which is what the frame and its objects are drawn for.
+  virtual bool ShowsActive() const = 0;
   virtual TksWindowState WindowState() const = 0;
   virtual bool RolledUp() const = 0;
   virtual std::string CaptionText() const = 0;

@@ -164,11 +164,15 @@ TksActiveSkinObject* TksSkinFrame::FindObject(const std::string& idName) const {
 
 bool TksSkinFrame::WindowActive() const {
   HWND h = Handle();
-  if (!h) return false;
-  // The platform reports an activation change before it makes it, so the last
-  // report is the truth; until the first one the platform's answer is.
-  if (m_reportedActive) return *m_reportedActive;
-  return GetActiveWindow() == h;
+  // The platform makes another window active only after this one has heard both
+  // of its deactivation messages; the activate message is where the window lets go.
+  return h && GetActiveWindow() == h && !m_letGo;
+}
+
+bool TksSkinFrame::ShowsActive() const {
+  // The last activation message tells the state to draw, also while the platform
+  // has not made the change yet; before the first one the window's own state does.
+  return m_reportedActive ? *m_reportedActive : WindowActive();
 }
 
 const TBitmap* TksSkinFrame::WindowIcon() const {

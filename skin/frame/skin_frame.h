@@ -79,6 +79,9 @@ class TksSkinFrame : public TComponent, public TksFrameObjectHost, public TksSki
   TksCustomObjectEvent OnActivateCustomObject;
 
   // State a caller (and a test) may look at.
+  // Whether the window counts as active: it is the platform's active window and
+  // has not been let go by an inactive activate message since it became so.
+  bool WindowActive() const;
   bool SkinUsable() const { return m_skinUsable; }
   const std::vector<std::unique_ptr<TksActiveSkinObject>>& Objects() const { return m_objects; }
   TksActiveSkinObject* FindObject(const std::string& idName) const;
@@ -92,7 +95,7 @@ class TksSkinFrame : public TComponent, public TksFrameObjectHost, public TksSki
   // TksFrameObjectHost.
   const TksSkinData& Skin() const override { return *m_skinData; }
   const TksFrameGeometry& Geometry() const override { return m_geometry; }
-  bool WindowActive() const override;
+  bool ShowsActive() const override;
   TksWindowState WindowState() const override { return m_windowState; }
   bool RolledUp() const override { return m_rolledUp; }
   std::string CaptionText() const override;
@@ -244,6 +247,8 @@ class TksSkinFrame : public TComponent, public TksFrameObjectHost, public TksSki
   std::optional<TRect> m_savedBounds;
   // The active state the last activation message reported.
   std::optional<bool> m_reportedActive;
+  // An inactive activate message let the window go; the next activating message takes it back.
+  bool m_letGo = false;
   bool m_movingOrSizing = false;
   // The default handling of a button-down runs; a move or size loop that ends
   // inside it marks the press as spent (m_moveSizeEnded), so no object takes it.

@@ -98,6 +98,7 @@ bool TksSkinFrame::HandleSkinMessage(TMessage& m) {
 
 void TksSkinFrame::WmCreate(TMessage& m) {
   m_reportedActive.reset();
+  m_letGo = false;
   Previous(m);
   if (HWND h = Handle()) RemoveFrameStyles(h);
 }
@@ -131,6 +132,7 @@ void TksSkinFrame::WmPaintFrameInto(TMessage& m) {
 void TksSkinFrame::WmNCActivate(TMessage& m) {
   CloseOpenMenus();
   m_reportedActive = m.WParam != 0;
+  if (*m_reportedActive) m_letGo = false;
   m.Result = 1;
   PaintNonClient();
   Activation();
@@ -138,6 +140,7 @@ void TksSkinFrame::WmNCActivate(TMessage& m) {
 
 void TksSkinFrame::WmActivate(TMessage& m) {
   m_reportedActive = LOWORD(m.WParam) != WA_INACTIVE;
+  m_letGo = !*m_reportedActive;
   CloseOpenMenus();
   Previous(m);
   PaintNonClient();

@@ -23,7 +23,7 @@ void TksSkinFrame::PaintNonClientInto(TCanvas& canvas) {
   const TSize min = MinimumSize();
   if (m_width < min.cx || m_height < min.cy) return;
   if (m_geometry.W != m_width || m_geometry.H != m_height) Relayout();
-  const bool active = WindowActive();
+  const bool active = ShowsActive();
   const TBitmap& source = !active && !m_skinData->InActivePicture.Empty()
                               ? m_skinData->InActivePicture
                               : m_skinData->Picture;
@@ -68,7 +68,7 @@ void TksSkinFrame::DrawObjectsOnStrips(TksBorderStrips& strips) {
 
 void TksSkinFrame::PaintPlainFrame(TCanvas& canvas) {
   if (!HasBorder()) return;
-  const bool active = WindowActive();
+  const bool active = ShowsActive();
   const PlainFrameGeometry g = PlainGeometry({m_width, m_height});
   TCanvasSaver saver(canvas);
   canvas.Brush().Style = TBrushStyle::bsSolid;

@@ -17,8 +17,8 @@ constexpr TColor kInactiveBar = 0x2F2929;
 class FrameActivationTest : public SkinnedFormTest {
  protected:
   FrameActivationTest() {
-    frame->OnActivate = [this](TObject*) { events += 'A'; };
-    frame->OnDeActivate = [this](TObject*) { events += 'D'; };
+    frame->OnActivate = [this](TObject*) { Record('A'); };
+    frame->OnDeActivate = [this](TObject*) { Record('D'); };
     frame->OnMouseEnterEvent = [this](TObject*, const std::string& name) {
       objectEvents.push_back("enter " + name);
     };
@@ -26,12 +26,24 @@ class FrameActivationTest : public SkinnedFormTest {
       objectEvents.push_back("leave " + name);
     };
   }
+  // The window goes with the fixture's base, after this part of it.
+  ~FrameActivationTest() override {
+    frame->OnActivate = nullptr;
+    frame->OnDeActivate = nullptr;
+    frame->OnMouseEnterEvent = nullptr;
+    frame->OnMouseLeaveEvent = nullptr;
+  }
   // A point of the caption bar left of its text.
   TPoint BarPoint() {
     const TRect& r = Object("caption").ObjectRect;
     return {r.Left + 30, r.Top + 4};
   }
   TColor Bar() { return Pixel(BarPoint()); }
+  // Each event with the bar the window shows when it fires.
+  void Record(char event) {
+    events += event;
+    barsAtEvents.push_back(Bar());
+  }
   TForm* OtherForm() {
     TForm* other = nullptr;
     app.CreateForm(other);
@@ -41,6 +53,7 @@ class FrameActivationTest : public SkinnedFormTest {
   }
 
   std::string events;
+  std::vector<TColor> barsAtEvents;
   std::vector<std::string> objectEvents;
 };
 
@@ -68,9 +81,13 @@ TEST_F(FrameActivationTest, BehindAMessageDialogTheCaptionIsInactiveAndComesBack
   EXPECT_EQ(behind, kInactiveBar);
   EXPECT_FALSE(activeBehind);
   EXPECT_FALSE(captionActiveBehind);
-  // Both activation messages report the change; the deactivation comes first.
-  EXPECT_EQ(eventsBehind, "DD");
-  EXPECT_EQ(events, "DDAA");
+  // The non-client message comes while the window is still the active one; the
+  // activate message lets it go. Back in front, both find it active.
+  EXPECT_EQ(eventsBehind, "AD");
+  EXPECT_EQ(events, "ADAA");
+  // The bar already shows what the non-client message reported.
+  EXPECT_EQ(barsAtEvents,
+            (std::vector<TColor>{kInactiveBar, kInactiveBar, kActiveBar, kActiveBar}));
   EXPECT_TRUE(frame->WindowActive());
   EXPECT_EQ(Bar(), kActiveBar);
 }
@@ -80,13 +97,15 @@ TEST_F(FrameActivationTest, AnotherFormTakesTheActivationAndAClickBringsItBack) 
   events.clear();
   other->Show();
   Settle();
-  EXPECT_EQ(events, "DD");
+  EXPECT_EQ(events, "AD");
   EXPECT_FALSE(frame->WindowActive());
   EXPECT_FALSE(Object("caption").Active);
   EXPECT_EQ(Bar(), kInactiveBar);
   session.driver.Click(At({400, 300}));
   Settle();
-  EXPECT_EQ(events, "DDAA");
+  EXPECT_EQ(events, "ADAA");
+  EXPECT_EQ(barsAtEvents,
+            (std::vector<TColor>{kInactiveBar, kInactiveBar, kActiveBar, kActiveBar}));
   EXPECT_TRUE(frame->WindowActive());
   EXPECT_EQ(Bar(), kActiveBar);
 }

@@ -46,7 +46,7 @@ class FakeFrame : public TksFrameObjectHost {
   }
   const TksSkinData& Skin() const override { return skin; }
   const TksFrameGeometry& Geometry() const override { return geometry; }
-  bool WindowActive() const override { return active; }
+  bool ShowsActive() const override { return active; }
   TksWindowState WindowState() const override { return state; }
   bool RolledUp() const override { return false; }
   std::string CaptionText() const override { return "Caption"; }

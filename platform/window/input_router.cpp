@@ -47,7 +47,41 @@ void InputRouter::DeactivateMinimized(HWND hwnd) {
   if (m_focus && m_system.IsChildOf(hwnd, m_focus)) SetFocus(nullptr);
 }
 
+void InputRouter::NativeFocusChanged(HWND top) {
+  if (!top) {
+    if (!m_active) return;
+    m_takenByOtherProgram = m_active;
+    m_focusTakenByOtherProgram = m_focus;
+    ActivateTopLevel(nullptr, WA_INACTIVE);
+    return;
+  }
+  // Popups, menus and hints never take the activation, also when the desktop
+  // gives them the keyboard.
+  if (!m_system.IsWindow(top) || (top->ExStyle & WS_EX_NOACTIVATE) || top == m_active) return;
+  if (!m_system.IsWindowEnabled(top)) {
+    // A window that a modal dialog disables cannot be active: the window that
+    // had the activation when the other program took it gets it back.
+    if (m_active) return;
+    top = m_takenByOtherProgram;
+    if (!m_system.IsWindow(top) || !m_system.IsWindowVisible(top) ||
+        !m_system.IsWindowEnabled(top)) {
+      return;
+    }
+  }
+  HWND focus = m_focusTakenByOtherProgram;
+  m_takenByOtherProgram = m_focusTakenByOtherProgram = nullptr;
+  // The window that had the keyboard gets it back with the activation.
+  if (m_system.IsWindow(focus) && m_system.GetAncestorTopLevel(focus) == top &&
+      m_system.IsWindowVisible(focus) && m_system.IsWindowEnabled(focus)) {
+    SetFocus(focus);
+  } else {
+    ActivateTopLevel(top, WA_ACTIVE);
+  }
+}
+
 void InputRouter::ForgetWindow(HWND hwnd) {
+  if (m_takenByOtherProgram == hwnd) m_takenByOtherProgram = nullptr;
+  if (m_focusTakenByOtherProgram == hwnd) m_focusTakenByOtherProgram = nullptr;
   if (m_capture == hwnd) {
     m_capture = nullptr;
     m_system.Backend().CaptureMouse(false);

@@ -56,6 +56,9 @@ class InputRouter {
   void LoseFocusAndCaptureWithin(HWND hwnd);
   // A minimized active window is deactivated.
   void DeactivateMinimized(HWND hwnd);
+  // The desktop gave the keyboard to one of our top-level windows, or (nullptr)
+  // to a window of another program: the active window follows it.
+  void NativeFocusChanged(HWND topLevel);
   // Forgets a destroyed window; when it was active, the next top-level window is activated.
   void ForgetWindow(HWND hwnd);
 
@@ -87,6 +90,9 @@ class InputRouter {
   HWND m_active = nullptr;
   HWND m_capture = nullptr;
   HWND m_focusAfterActivation = nullptr;  // SetFocus is activating the window's top level
+  // The active window and the focus when another program took the keyboard.
+  HWND m_takenByOtherProgram = nullptr;
+  HWND m_focusTakenByOtherProgram = nullptr;
   ClickMemory m_lastClick;
   MouseTracking m_tracking;
   std::array<bool, 256> m_keyDown{};

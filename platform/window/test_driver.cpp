@@ -74,6 +74,16 @@ void TestDriver::Drag(TPoint from, TPoint to, int steps) {
   Release(0);
 }
 
+void TestDriver::OtherProgramTakesFocus() {
+  m_system.NativeFocusChanged(nullptr);
+  RunUntilIdle();
+}
+
+void TestDriver::DesktopFocuses(HWND topLevel) {
+  m_system.NativeFocusChanged(topLevel);
+  RunUntilIdle();
+}
+
 void TestDriver::Wheel(int delta, TPoint screen, unsigned modifiers) {
   if (modifiers & Ctrl) KeyDown(VK_CONTROL);
   if (modifiers & Shift) KeyDown(VK_SHIFT);

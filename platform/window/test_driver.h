@@ -46,6 +46,12 @@ class TestDriver {
   // UTF-8 text; characters with a US key are typed as keys, others as characters.
   void TypeText(std::string_view utf8);
 
+  // The desktop's keyboard focus: a window of another program takes it, or the
+  // desktop gives it to one of our top-level windows (as a window manager does
+  // when the user clicks its frame or switches windows).
+  void OtherProgramTakesFocus();
+  void DesktopFocuses(HWND topLevel);
+
   // Time: advances the virtual clock step by step to every timer on the way.
   void Advance(std::uint32_t ms);
   // Handles messages until none is waiting. Does nothing inside a scripted

@@ -196,6 +196,9 @@ class TWindowSystem {
   HWND GetFocus() const { return m_input.GetFocus(); }
   HWND SetActiveWindow(HWND hwnd) { return m_input.SetActiveWindow(hwnd); }
   HWND GetActiveWindow() const { return m_input.GetActiveWindow(); }
+  // The desktop gave the keyboard to one of our top-level windows, or (nullptr)
+  // to a window of another program.
+  void NativeFocusChanged(HWND topLevel) { m_input.NativeFocusChanged(topLevel); }
   bool SetForegroundWindow(HWND hwnd) { return m_input.SetForegroundWindow(hwnd); }
   HWND GetForegroundWindow() const { return m_input.GetForegroundWindow(); }
   std::int16_t GetKeyState(int vk) const { return m_input.GetKeyState(vk); }

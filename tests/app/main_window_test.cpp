@@ -209,5 +209,23 @@ TEST_F(MainWindowTest, ARightClickInTheLoginFieldOpensTheSkinnedMenu) {
   EXPECT_FALSE(menu.Visible());
 }
 
+TEST_F(MainWindowTest, AnotherProgramTakingTheKeyboardAndGivingItBackKeepsTheLoginFieldFocused) {
+  session.driver.Click(On(*form->loginedit, {30, 8}));
+  session.driver.TypeText("de");
+  session.driver.Click(On(*form->loginedit, {30, 8}), 1);  // the field's menu is open
+  Settle();
+  ASSERT_TRUE(form->ksSkinFrame1->SkinMenu().Visible());
+  ASSERT_EQ(GetFocus(), form->loginedit->Handle());
+  session.driver.OtherProgramTakesFocus();
+  EXPECT_FALSE(form->ksSkinFrame1->WindowActive());
+  EXPECT_FALSE(form->ksSkinFrame1->SkinMenu().Visible());
+  EXPECT_EQ(GetFocus(), nullptr);
+  session.driver.DesktopFocuses(form->Handle());
+  EXPECT_TRUE(form->ksSkinFrame1->WindowActive());
+  EXPECT_EQ(GetFocus(), form->loginedit->Handle());
+  session.driver.TypeText("mo");
+  EXPECT_NE(form->loginedit->Caption().find("mo"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace kx

@@ -3,7 +3,8 @@
 # window manager and checks the skinned frame on the real screen: the top
 # corners are cut by the skin's mask (the screen behind shows there), and
 # dragging the caption moves the window; when the other window takes the focus the
-# caption shows its inactive look, and a click brings the active one back.
+# caption shows its inactive look, and a click brings the active one back; the
+# same when a window of another program takes the focus and gives it back.
 # Usage: skin_demo_frame.sh BIN_DIR OUT_DIR
 set -euo pipefail
 bin=$1
@@ -26,7 +27,8 @@ done
 sleep 0.5
 KESTRIX_BACKEND=sdl "$bin/skin-demo" &
 pid=$!
-trap 'kill "$pid" "$wm" 2>/dev/null || true' EXIT
+other=
+trap 'kill "$pid" "$wm" $other 2>/dev/null || true' EXIT
 
 window=$(timeout 40 xdotool search --sync --onlyvisible --name '^Kestrix$' | head -n 1) || {
   echo "the skinned window did not appear" >&2
@@ -103,3 +105,41 @@ if [ "$seen" != "$active_bar" ]; then
   exit 1
 fi
 echo "skin demo: the caption turns inactive ($inactive_bar) behind the other window and active ($active_bar) after a click"
+
+# A window of another program takes the focus: the caption turns inactive and
+# no window of ours is active; a click on the skinned window, and the window
+# manager switching back to it, bring the active one back. The window demo is
+# the other program: a separate process whose window takes the keyboard when
+# the window manager activates it.
+plain_caption() { "$bin/xshot" "$out/$1" $((PLAIN_X + 150)) $((PLAIN_Y + 8)); }
+plain_inactive=$(plain_caption skin-demo-plain-inactive-x11.png)
+KESTRIX_BACKEND=sdl "$bin/window-demo" &
+other=$!
+other_window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Kestrix window demo$' | head -n 1)
+if [ -z "$other_window" ]; then
+  echo "the other program's window did not appear" >&2
+  exit 1
+fi
+# Away from the skinned window's caption bar.
+xdotool windowmove --sync "$other_window" 880 400
+expect_bar() {
+  seen=$(wait_bar "$1" "$2")
+  if [ "$seen" != "$1" ]; then
+    echo "$3: the caption is $seen, not $1; see $out/$2" >&2
+    exit 1
+  fi
+}
+xdotool windowactivate --sync "$other_window"
+expect_bar "$inactive_bar" skin-demo-other-program-x11.png "behind another program's window"
+plain_seen=$(plain_caption skin-demo-other-program-x11.png)
+if [ "$plain_seen" != "$plain_inactive" ]; then
+  echo "behind another program's window the plain window turned active ($plain_seen, inactive is $plain_inactive)" >&2
+  exit 1
+fi
+xdotool mousemove $((X + 400)) $((Y + 300)) click 1
+expect_bar "$active_bar" skin-demo-clicked-back-x11.png "after a click from another program's window"
+xdotool windowactivate --sync "$other_window"
+expect_bar "$inactive_bar" skin-demo-other-program-again-x11.png "behind another program's window again"
+xdotool windowactivate --sync "$window"
+expect_bar "$active_bar" skin-demo-switched-back-x11.png "after the window manager switched back"
+echo "skin demo: another program's focus shows the inactive caption; a click and a switch back the active one"

@@ -110,6 +110,36 @@ TEST_F(FrameActivationTest, AnotherFormTakesTheActivationAndAClickBringsItBack) 
   EXPECT_EQ(Bar(), kActiveBar);
 }
 
+TEST_F(FrameActivationTest,
+       AnotherProgramTakingTheKeyboardShowsTheInactiveCaptionUntilItComesBack) {
+  events.clear();
+  session.driver.OtherProgramTakesFocus();
+  EXPECT_EQ(events, "AD");
+  EXPECT_FALSE(frame->WindowActive());
+  EXPECT_FALSE(Object("caption").Active);
+  EXPECT_EQ(Bar(), kInactiveBar);
+  // No hover while another program has the keyboard.
+  session.driver.MoveTo(Middle(Object("minanimate")));
+  session.driver.Advance(300);
+  EXPECT_EQ(frame->HoverIndex(), -1);
+  session.driver.MoveTo(At({400, 300}));
+  session.driver.DesktopFocuses(Window());
+  EXPECT_EQ(events, "ADAA");
+  EXPECT_EQ(barsAtEvents,
+            (std::vector<TColor>{kInactiveBar, kInactiveBar, kActiveBar, kActiveBar}));
+  EXPECT_TRUE(frame->WindowActive());
+  EXPECT_EQ(Bar(), kActiveBar);
+}
+
+TEST_F(FrameActivationTest, AnotherProgramTakingTheKeyboardClosesTheSystemMenu) {
+  session.driver.PressKey(VK_SPACE, TestDriver::Alt);
+  Settle();
+  ASSERT_TRUE(frame->SkinMenu().Visible());
+  session.driver.OtherProgramTakesFocus();
+  EXPECT_FALSE(frame->SkinMenu().Visible());
+  EXPECT_EQ(Bar(), kInactiveBar);
+}
+
 TEST_F(FrameActivationTest, HoveringTheCaptionKeepsItActive) {
   session.driver.MoveTo(At(BarPoint()));
   session.driver.Advance(200);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/window/dialog_keys.h"
@@ -112,6 +113,80 @@ TEST_F(WindowTest, ActivationAndFocusMessagesComeInOrder) {
   driver.Click({50, 50});
   EXPECT_EQ(sys.GetActiveWindow(), a);
   EXPECT_EQ(Logged(WM_ACTIVATE).back().wParam & 0xFFFF, WA_CLICKACTIVE);
+}
+
+// The activation and focus messages of the log, with their first parameter.
+std::vector<std::tuple<HWND, UINT, WPARAM>> ActivationLog(const std::vector<LoggedMessage>& log) {
+  std::vector<std::tuple<HWND, UINT, WPARAM>> out;
+  for (const LoggedMessage& l : log) {
+    if (l.msg == WM_NCACTIVATE || l.msg == WM_ACTIVATE) out.emplace_back(l.hwnd, l.msg, l.wParam);
+    if (l.msg == WM_SETFOCUS || l.msg == WM_KILLFOCUS) out.emplace_back(l.hwnd, l.msg, 0);
+  }
+  return out;
+}
+
+TEST_F(WindowTest, AnotherProgramTakingTheKeyboardDeactivatesAndItsReturnRestoresTheFocus) {
+  HWND a = MakeTop(Bounds(0, 0, 200, 200));
+  HWND edit = MakeChild(a, Bounds(10, 10, 80, 20));
+  sys.SetFocus(edit);
+  log.clear();
+  driver.OtherProgramTakesFocus();
+  using Seen = std::vector<std::tuple<HWND, UINT, WPARAM>>;
+  EXPECT_EQ(ActivationLog(log), (Seen{{a, WM_NCACTIVATE, 0},
+                                      {a, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0)},
+                                      {edit, WM_KILLFOCUS, 0}}));
+  EXPECT_EQ(sys.GetActiveWindow(), nullptr);
+  EXPECT_EQ(sys.GetFocus(), nullptr);
+  // Again: nothing is active any more, nothing hears of it.
+  log.clear();
+  driver.OtherProgramTakesFocus();
+  EXPECT_TRUE(ActivationLog(log).empty());
+
+  driver.DesktopFocuses(a);
+  EXPECT_EQ(ActivationLog(log), (Seen{{a, WM_NCACTIVATE, 1},
+                                      {a, WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 0)},
+                                      {edit, WM_SETFOCUS, 0}}));
+  EXPECT_EQ(sys.GetActiveWindow(), a);
+  EXPECT_EQ(sys.GetFocus(), edit);
+}
+
+TEST_F(WindowTest, TheDesktopFocusingOurWindowsActivatesOnlyWhatCanBeActive) {
+  HWND a = MakeTop(Bounds(0, 0, 200, 200));
+  HWND b = MakeTop(Bounds(300, 0, 200, 200));
+  HWND menu = MakeTopWithBackground(Bounds(600, 0, 100, 100), clWindow, WS_EX_NOACTIVATE);
+  ASSERT_EQ(sys.GetActiveWindow(), b);
+  log.clear();
+  // The active window itself, and a popup that never takes the activation: nothing changes.
+  driver.DesktopFocuses(b);
+  driver.DesktopFocuses(menu);
+  EXPECT_TRUE(ActivationLog(log).empty());
+  EXPECT_EQ(sys.GetActiveWindow(), b);
+  // Another window of ours (the window manager switched to it): it becomes active.
+  driver.DesktopFocuses(a);
+  EXPECT_EQ(sys.GetActiveWindow(), a);
+  EXPECT_EQ(sys.GetFocus(), a);
+}
+
+TEST_F(WindowTest, BehindAModalDialogTheDesktopsFocusGoesBackToTheDialog) {
+  HWND main = MakeTop(Bounds(0, 0, 400, 300));
+  TCreateParams p;
+  p.Style = WS_POPUP | WS_VISIBLE;
+  p.Bounds = Bounds(100, 100, 200, 100);
+  p.Owner = main;
+  HWND dialog = Make(p);
+  HWND button = MakeChild(dialog, Bounds(10, 10, 80, 24));
+  sys.EnableWindow(main, false);
+  sys.SetFocus(button);
+  ASSERT_EQ(sys.GetActiveWindow(), dialog);
+  // The keyboard is on the main window's desktop window all along: while our
+  // dialog is active, the desktop focusing the disabled main window changes nothing.
+  driver.DesktopFocuses(main);
+  EXPECT_EQ(sys.GetActiveWindow(), dialog);
+  driver.OtherProgramTakesFocus();
+  EXPECT_EQ(sys.GetActiveWindow(), nullptr);
+  driver.DesktopFocuses(main);
+  EXPECT_EQ(sys.GetActiveWindow(), dialog);
+  EXPECT_EQ(sys.GetFocus(), button);
 }
 
 TEST_F(WindowTest, MouseActivateNoActivateKeepsTheActiveWindow) {

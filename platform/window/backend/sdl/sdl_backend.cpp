@@ -357,14 +357,34 @@ void SdlBackend::SetNativeAlpha(HWND hwnd, std::uint8_t alpha) {
 
 void SdlBackend::RaiseNative(HWND hwnd) {
   NativeWindow* native = Find(hwnd);
-  if (native && (SDL_GetWindowFlags(native->window) & SDL_WINDOW_SHOWN))
+  if (native && (SDL_GetWindowFlags(native->window) & SDL_WINDOW_SHOWN) &&
+      SDL_GetKeyboardFocus() != native->window) {
     SDL_RaiseWindow(native->window);
+  }
 }
 
 void SdlBackend::FocusNative(HWND hwnd) {
   NativeWindow* native = Find(hwnd);
-  if (!native || native->popup || !(SDL_GetWindowFlags(native->window) & SDL_WINDOW_SHOWN)) return;
-  SDL_RaiseWindow(native->window);
+  if (!native || !(SDL_GetWindowFlags(native->window) & SDL_WINDOW_SHOWN)) return;
+  // Raising asks the window manager to activate the window. A window that has
+  // the keyboard already was activated by it: asking again would queue another
+  // activation behind the next one, and two windows would take turns for ever.
+  if (!native->popup) {
+    if (SDL_GetKeyboardFocus() != native->window) SDL_RaiseWindow(native->window);
+    return;
+  }
+  // The desktop gives no keyboard to a popup (a dialog): its first owner that is
+  // a desktop window holds it for it, so that keys reach us again after another
+  // program had them.
+  NativeWindow* owner = nullptr;
+  for (HWND o = hwnd->Owner; o && !owner; o = o->Owner) {
+    NativeWindow* candidate = Find(o);
+    if (candidate && !candidate->popup) owner = candidate;
+  }
+  if (owner && (SDL_GetWindowFlags(owner->window) & SDL_WINDOW_SHOWN) &&
+      SDL_GetKeyboardFocus() != owner->window) {
+    SDL_SetWindowInputFocus(owner->window);
+  }
 }
 
 void SdlBackend::Present(HWND hwnd, const TBitmap& buffer, const TRect& dirty) {
@@ -541,10 +561,12 @@ void SdlBackend::Handle(const SDL_Event& e) {
           m_system->OnNativeMoved(hwnd, {Logical(e.window.data1), Logical(e.window.data2)});
           break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
-          if (!(hwnd->ExStyle & WS_EX_NOACTIVATE) && m_system->GetActiveWindow() != hwnd &&
-              m_system->IsWindowEnabled(hwnd)) {
-            m_system->SetActiveWindow(hwnd);
-          }
+          m_system->NativeFocusChanged(hwnd);
+          break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+          // The desktop may be moving the keyboard to another window of ours,
+          // whose gain follows: decided when the batch of events is handled.
+          m_focusLost = true;
           break;
         case SDL_WINDOWEVENT_LEAVE:
           in.kind = RawInput::Kind::MouseLeft;
@@ -563,9 +585,18 @@ void SdlBackend::Handle(const SDL_Event& e) {
   }
 }
 
+void SdlBackend::SettleFocus() {
+  if (!m_focusLost || !m_system) return;
+  m_focusLost = false;
+  SDL_Window* focused = SDL_GetKeyboardFocus();
+  if (!focused || !m_system->IsWindow(FromWindowId(SDL_GetWindowID(focused))))
+    m_system->NativeFocusChanged(nullptr);
+}
+
 void SdlBackend::Pump() {
   SDL_Event e;
   while (SDL_PollEvent(&e)) Handle(e);
+  SettleFocus();
 }
 
 void SdlBackend::Wait(int timeoutMs) {

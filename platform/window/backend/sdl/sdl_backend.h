@@ -62,6 +62,9 @@ class SdlBackend final : public WindowBackend {
   NativeWindow* Find(HWND hwnd);
   void MakeWindow(HWND hwnd, NativeWindow& native);
   void ApplyShape(HWND hwnd, NativeWindow& native);
+  // After a batch of events: when the keyboard left our windows and went to no
+  // other of ours, another program has it.
+  void SettleFocus();
   TPoint ToScreen(unsigned windowId, int x, int y) const;
 
   TWindowSystem* m_system = nullptr;
@@ -69,6 +72,8 @@ class SdlBackend final : public WindowBackend {
   std::unordered_map<unsigned, HWND> m_byId;
   SDL_Cursor* m_cursor = nullptr;
   TPoint m_lastPointer;
+  // One of our windows lost the keyboard in the events being handled.
+  bool m_focusLost = false;
   // Every window is presented at this integer scale (high-DPI screens); the
   // window system sees logical pixels, the display physical ones.
   int m_scale = 1;

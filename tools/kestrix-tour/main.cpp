@@ -1,6 +1,7 @@
-// kestrix-tour OUTDIR [--matches N]: runs the real main window headless
+// kestrix-tour OUTDIR [--matches N] | --help | --version: runs the real main window headless
 // against the demo service in this process and photographs the whole flow,
 // one numbered PNG per step, with a short report (OUTDIR/tour.txt).
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -192,24 +193,70 @@ int RunUpdatePath(const std::string& out, const char* argv0, int firstStep) {
   return 0;
 }
 
+constexpr const char* kUsage =
+    "Usage: kestrix-tour OUTDIR [--matches N]\n"
+    "       kestrix-tour --help | --version\n"
+    "Runs the Kestrix main window headless against the demo service in this process and\n"
+    "writes a numbered picture of every step, with a report, to OUTDIR (made when missing).\n"
+    "  --matches N   the matches the demo service serves (0 to 100000, default 300)\n";
+
+enum class Request { Tour, Help, Version, Invalid };
+
+struct Arguments {
+  Request request = Request::Invalid;
+  std::string out;
+  int matches = 300;
+};
+
+Arguments ReadArguments(int argc, char** argv) {
+  Arguments args;
+  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    args.request = Request::Help;
+    return args;
+  }
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    args.request = Request::Version;
+    return args;
+  }
+  // The output folder comes first and is never taken from an option's spelling.
+  if (argc < 2 || argv[1][0] == '-' || argv[1][0] == '\0') return args;
+  args.out = argv[1];
+  for (int i = 2; i < argc; i += 2) {
+    if (std::strcmp(argv[i], "--matches") != 0 || i + 1 >= argc) return args;
+    char* end = nullptr;
+    errno = 0;
+    const long n = std::strtol(argv[i + 1], &end, 10);
+    if (errno != 0 || end == argv[i + 1] || *end != '\0' || n < 0 || n > 100000) return args;
+    args.matches = static_cast<int>(n);
+  }
+  args.request = Request::Tour;
+  return args;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: kestrix-tour OUTDIR [--matches N]\n");
-    return 2;
+  Arguments args = ReadArguments(argc, argv);
+  switch (args.request) {
+    case Request::Invalid:
+      std::fputs(kUsage, stderr);
+      return 2;
+    case Request::Help:
+      std::fputs(kUsage, stdout);
+      return 0;
+    case Request::Version:
+      std::printf("kestrix-tour %s\n", KESTRIX_VERSION);
+      return 0;
+    case Request::Tour:
+      break;
   }
-  std::string out = argv[1];
-  int matches = 300;
-  for (int i = 2; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--matches") == 0 && i + 1 < argc) matches = std::atoi(argv[++i]);
-  }
+  std::string out = args.out;
   std::error_code ignored;
   std::filesystem::create_directories(out, ignored);
   // The client keeps its credentials file in the current directory: the tour's is OUTDIR.
   out = std::filesystem::absolute(out).string();
   std::filesystem::current_path(out, ignored);
-  int steps = RunTour(out, argv[0], matches);
+  int steps = RunTour(out, argv[0], args.matches);
   if (steps < 0) return 1;
   return RunUpdatePath(out, argv[0], steps + 1);
 }

@@ -671,9 +671,14 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_SETFOCUS: {
       TControl* top = this;
       while (top->Parent()) top = top->Parent();
-      if (auto* form = dynamic_cast<TCustomForm*>(top); form && form != this)
+      m_focusReturned = false;
+      if (auto* form = dynamic_cast<TCustomForm*>(top); form && form != this) {
         form->m_activeControl = this;
+        m_focusReturned = form->m_focusedControl == this;
+        form->m_focusedControl = this;
+      }
       DoEnter();
+      m_focusReturned = false;
       break;
     }
     case WM_KILLFOCUS:

@@ -282,6 +282,9 @@ class TWinControl : public TControl {
   // The control received the focus; the form's ActiveControl already names it.
   // The base raises OnEnter.
   virtual void DoEnter();
+  // While DoEnter runs: the focus came back to the control its form had focused
+  // last (its window was activated again) rather than moving to it in the form.
+  bool FocusReturned() const { return m_focusReturned; }
   // The control lost the focus. The base raises OnExit.
   virtual void DoExit();
 
@@ -323,6 +326,7 @@ class TWinControl : public TControl {
   bool m_aligning = false;
   TGraphicControl* m_mouseCapture = nullptr;
   TControl* m_mouseOver = nullptr;
+  bool m_focusReturned = false;
 };
 
 // A windowed control that paints itself on a canvas.

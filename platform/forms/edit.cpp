@@ -457,7 +457,7 @@ void TCustomEdit::DoEnter() {
   TWinControl::DoEnter();
   TRect f = FormatRect();
   WindowSystem().CreateCaret(Handle(), 1, std::min(FontHeight(Font()), f.Height()));
-  if (AutoSelect && !m_focusedByMouse) m_buffer.SelectAll();
+  if (AutoSelect && !m_focusedByMouse && !FocusReturned()) m_buffer.SelectAll();
   ScrollToCaret();
   WindowSystem().ShowCaret(Handle());
   Invalidate();

@@ -59,6 +59,9 @@ class TCustomForm : public TWinControl {
  private:
   friend class TWinControl;
   TWinControl* m_activeControl = nullptr;
+  // The control that last had the keyboard focus in this form; only compared, since
+  // it is kept while the window is inactive.
+  const TWinControl* m_focusedControl = nullptr;
   int m_pendingClientWidth = -1;
   int m_pendingClientHeight = -1;
   bool m_positioned = false;

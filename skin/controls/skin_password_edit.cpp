@@ -337,9 +337,14 @@ void TksSkinPasswordEdit::DoEnter() {
   TksSkinCustomControl::DoEnter();
   if (!HandleAllocated()) return;
   WindowSystem().CreateCaret(Handle(), 0, TextArea().Height());
-  // AutoSelect selects everything with the caret at the start.
-  m_buffer.SetSel(AutoSelect ? Length() : 0, 0);
-  MoveCaret(0, true);
+  if (FocusReturned()) {
+    // Back from another window: the text stays as it was left.
+    PlaceCaret();
+  } else {
+    // AutoSelect selects everything with the caret at the start.
+    m_buffer.SetSel(AutoSelect ? Length() : 0, 0);
+    MoveCaret(0, true);
+  }
   WindowSystem().ShowCaret(Handle());
 }
 

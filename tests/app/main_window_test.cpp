@@ -8,6 +8,7 @@
 #include "app/unit1.h"
 #include "platform/base/color.h"
 #include "platform/forms/application.h"
+#include "platform/forms/dialogs.h"
 #include "platform/window/api.h"
 #include "platform/window/test_driver.h"
 #include "skin/controls/skin_button.h"
@@ -224,7 +225,27 @@ TEST_F(MainWindowTest, AnotherProgramTakingTheKeyboardAndGivingItBackKeepsTheLog
   EXPECT_TRUE(form->ksSkinFrame1->WindowActive());
   EXPECT_EQ(GetFocus(), form->loginedit->Handle());
   session.driver.TypeText("mo");
-  EXPECT_NE(form->loginedit->Caption().find("mo"), std::string::npos);
+  // The text is as it was left: coming back selects nothing.
+  EXPECT_EQ(form->loginedit->Caption(), "demo");
+}
+
+TEST_F(MainWindowTest, AfterAMessageTheFieldsGoOnWhereTheyWereLeft) {
+  session.driver.Click(On(*form->loginedit, {30, 8}));
+  session.driver.TypeText("de");
+  session.driver.PressKey(VK_TAB);
+  ASSERT_EQ(GetFocus(), form->passedit->Handle());
+  session.driver.TypeText("pw");
+  session.driver.WhenModal([](TestDriver& d) { d.PressKey(VK_RETURN); });
+  ShowMessage("Wrong login or password");
+  Settle();
+  ASSERT_EQ(GetFocus(), form->passedit->Handle());
+  EXPECT_EQ(form->passedit->SelLength(), 0);
+  session.driver.TypeText("x");
+  EXPECT_EQ(form->passedit->Text(), "pwx");
+  // Moving within the window still enters afresh: Shift+Tab selects the login.
+  session.driver.PressKey(VK_TAB, TestDriver::Shift);
+  session.driver.TypeText("mo");
+  EXPECT_EQ(form->loginedit->Caption(), "mo");
 }
 
 }  // namespace

@@ -28,6 +28,17 @@ void TksSkinCheckRadioBox::RaiseClick() {
 }
 
 void TksSkinCheckRadioBox::SetChecked(bool value) {
+  StoreChecked(value);
+  if (!(m_radio && !value)) RaiseClick();
+}
+
+void TksSkinCheckRadioBox::SetState(TCheckBoxState value) {
+  m_state = value;
+  StoreChecked(value == TCheckBoxState::cbChecked);
+  RaiseClick();
+}
+
+void TksSkinCheckRadioBox::StoreChecked(bool value) {
   m_checked = value;
   if (value || m_state == TCheckBoxState::cbChecked)
     m_state = value ? TCheckBoxState::cbChecked : TCheckBoxState::cbUnchecked;
@@ -39,14 +50,6 @@ void TksSkinCheckRadioBox::SetChecked(bool value) {
         box->SetChecked(false);
     }
   }
-  if (!(m_radio && !value)) RaiseClick();
-}
-
-void TksSkinCheckRadioBox::SetState(TCheckBoxState value) {
-  m_state = value;
-  m_checked = value == TCheckBoxState::cbChecked;
-  Invalidate();
-  RaiseClick();
 }
 
 void TksSkinCheckRadioBox::SetRadio(bool value) {

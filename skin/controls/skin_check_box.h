@@ -56,6 +56,9 @@ class TksSkinCheckRadioBox : public TksSkinCustomControl {
  private:
   void Toggle();
   void RaiseClick();
+  // Checked and State as Checked sets them, the other boxes of the group
+  // unchecked; no click.
+  void StoreChecked(bool value);
   // The caption (and image) from x, in the font and colour given; returns what
   // the focus rectangle surrounds: the caption, or the image without a caption.
   TRect DrawCaption(TCanvas& canvas, int x, const TFont& font, TColor color);

@@ -110,6 +110,31 @@ TEST_F(CheckBoxTest, RadioBoxesOfAGroupUncheckEachOtherQuietly) {
   EXPECT_TRUE(second->Checked());
 }
 
+TEST_F(CheckBoxTest, StateCheckedUnchecksTheRestOfTheGroupAndClicksOnce) {
+  auto* first = Place<TksSkinCheckRadioBox>({40, 40, 160, 65}, data);
+  auto* second = Place<TksSkinCheckRadioBox>({40, 70, 160, 95}, data);
+  for (TksSkinCheckRadioBox* r : {first, second}) {
+    r->SetRadio(true);
+    r->GroupIndex = 1;
+  }
+  first->SetChecked(true);
+  std::vector<TObject*> clicks;
+  for (TksSkinCheckRadioBox* r : {first, second})
+    r->OnClick = [&clicks](TObject* sender) { clicks.push_back(sender); };
+  second->SetState(TCheckBoxState::cbChecked);
+  EXPECT_TRUE(second->Checked());
+  EXPECT_FALSE(first->Checked());
+  EXPECT_EQ(first->State(), TCheckBoxState::cbUnchecked);
+  EXPECT_EQ(clicks, std::vector<TObject*>{second});
+  // Grayed is a state of its own: not checked, and the group is left alone.
+  clicks.clear();
+  first->SetState(TCheckBoxState::cbGrayed);
+  EXPECT_EQ(first->State(), TCheckBoxState::cbGrayed);
+  EXPECT_FALSE(first->Checked());
+  EXPECT_TRUE(second->Checked());
+  EXPECT_EQ(clicks, std::vector<TObject*>{first});
+}
+
 TEST_F(CheckBoxTest, AFlatBoxIgnoresTheMask) {
   // A mask whose white left part would cut the mark away, on a record whose
   // image is fixed at the box's size, so that a region could be built from it.

@@ -47,6 +47,10 @@ inline constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
 // A control that keeps Enter or Esc from its own handling tells its form
 // (wParam: the key), so that a default or cancel button could act on it.
 inline constexpr UINT CM_DIALOGKEY = CM_BASE + 21;
+// An Alt+character that no menu took, which the form offers to its controls
+// (wParam: the character). A control whose caption has it as its accelerator
+// acts on it and answers 1, and no other control is asked.
+inline constexpr UINT CM_DIALOGCHAR = CM_BASE + 22;
 // Notifications a parent reflects back to the child control they concern.
 inline constexpr UINT CN_BASE = 0xBC00;
 inline constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;

@@ -8,6 +8,21 @@
 
 namespace kx {
 
+namespace {
+// Offers an accelerator character to the visible, enabled controls below parent,
+// each parent's controls in creation order (their tab order), until one takes it.
+bool OfferDialogChar(TWinControl& parent, WPARAM key) {
+  for (TControl* control : parent.Controls()) {
+    if (!control->Visible() || !control->Enabled()) continue;
+    if (control->Perform(CM_DIALOGCHAR, key) != 0) return true;
+    if (auto* windowed = dynamic_cast<TWinControl*>(control);
+        windowed && OfferDialogChar(*windowed, key))
+      return true;
+  }
+  return false;
+}
+}  // namespace
+
 TScreen& Screen() {
   static TScreen screen;  // the framework's screen object
   return screen;
@@ -160,6 +175,13 @@ void TCustomForm::WndProc(TMessage& m) {
       }
       return;
     }
+    case WM_SYSCOMMAND:
+      if ((m.WParam & 0xFFF0) == SC_KEYMENU && m.LParam != 0 &&
+          OfferDialogChar(*this, static_cast<WPARAM>(m.LParam))) {
+        m.Result = 0;
+        return;
+      }
+      break;
     case WM_SETFOCUS:
       if (m_activeControl && m_activeControl != this && m_activeControl->CanFocus()) {
         m_activeControl->SetFocus();

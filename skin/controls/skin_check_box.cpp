@@ -1,5 +1,6 @@
 #include "skin/controls/skin_check_box.h"
 
+#include "platform/forms/menus.h"
 #include "platform/gfx/draw_text.h"
 #include "platform/window/api.h"
 #include "skin/data/skin_data.h"
@@ -72,6 +73,20 @@ void TksSkinCheckRadioBox::Notification(TComponent* component, TOperation operat
 void TksSkinCheckRadioBox::SetImageIndex(int value) {
   m_imageIndex = value;
   Invalidate();
+}
+
+void TksSkinCheckRadioBox::WndProc(TMessage& m) {
+  // A focusable box answers the accelerator of its caption: it takes the focus and toggles.
+  if (m.Msg == CM_DIALOGCHAR) {
+    const bool ascii = m.WParam > 0 && m.WParam < 0x80;
+    if (m_canFocused && ascii && IsAccel(static_cast<char>(m.WParam), Caption())) {
+      if (CanFocus()) SetFocus();
+      Toggle();
+      m.Result = 1;
+    }
+    return;
+  }
+  TksSkinCustomControl::WndProc(m);
 }
 
 void TksSkinCheckRadioBox::Toggle() {

@@ -52,6 +52,7 @@ class TksSkinCheckRadioBox : public TksSkinCustomControl {
   void DoExit() override;
   void BoundsChanged(const TRect& old) override;
   void Notification(TComponent* component, TOperation operation) override;
+  void WndProc(TMessage& m) override;
 
  private:
   void Toggle();

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <string>
+
 #include "platform/forms/forms.h"
 #include "platform/window/test_driver.h"
 
@@ -16,6 +19,27 @@ class ColorBox : public TGraphicControl {
     Canvas().Brush().Color = clRed;
     Canvas().FillRect({0, 0, Width() / 2, Height()});
   }
+};
+
+// Records the accelerator characters offered to it and takes its own.
+class AccelControl : public TWinControl {
+ public:
+  AccelControl(TComponent* owner, char accel, std::string& log)
+      : TWinControl(owner), m_accel(accel), m_log(log) {}
+
+ protected:
+  void WndProc(TMessage& m) override {
+    if (m.Msg == CM_DIALOGCHAR) {
+      m_log += Name() + ":" + static_cast<char>(m.WParam) + " ";
+      m.Result = std::tolower(static_cast<int>(m.WParam)) == m_accel ? 1 : 0;
+      return;
+    }
+    TWinControl::WndProc(m);
+  }
+
+ private:
+  char m_accel;
+  std::string& m_log;
 };
 
 class FormsTest : public ::testing::Test {
@@ -122,6 +146,34 @@ TEST_F(FormsTest, KeyEventsComeBeforeTheControlsOwnHandling) {
   EXPECT_EQ(form->ActiveControl(), edit);
   session.driver.TypeText("axb");
   EXPECT_EQ(pressed, "axb");
+}
+
+TEST_F(FormsTest, AltWithALetterIsOfferedToTheShownControlsUntilOneTakesIt) {
+  form->SetBounds(0, 0, 200, 200);
+  std::string log;
+  auto add = [&](TWinControl* parent, const char* name, char accel) {
+    auto* c = new AccelControl(form, accel, log);
+    c->SetName(name);
+    c->SetBounds(0, 0, 20, 20);
+    c->SetParent(parent);
+    return c;
+  };
+  AccelControl* edit = add(form, "edit", 0);
+  edit->TabStop = true;
+  AccelControl* hidden = add(form, "hidden", 'k');
+  hidden->SetVisible(false);
+  AccelControl* off = add(form, "off", 'k');
+  off->SetEnabled(false);
+  AccelControl* panel = add(form, "panel", 0);
+  add(panel, "inner", 'k');
+  add(form, "after", 'k');
+  form->Show();
+  edit->SetFocus();
+  session.driver.PressKey('K', TestDriver::Alt);
+  EXPECT_EQ(log, "edit:k panel:k inner:k ");
+  log.clear();
+  session.driver.PressKey('K');  // typed, no accelerator
+  EXPECT_EQ(log, "");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "platform/base/color.h"
 #include "platform/forms/image_list.h"
+#include "skin/controls/skin_edit.h"
 #include "skin/data/skin_data.h"
 #include "tests/skin/skin_controls_fixture.h"
 
@@ -133,6 +134,41 @@ TEST_F(CheckBoxTest, StateCheckedUnchecksTheRestOfTheGroupAndClicksOnce) {
   EXPECT_FALSE(first->Checked());
   EXPECT_TRUE(second->Checked());
   EXPECT_EQ(clicks, std::vector<TObject*>{first});
+}
+
+TEST_F(CheckBoxTest, TheCaptionsAcceleratorFocusesAndTogglesAFocusableBox) {
+  auto* other = Place<TksSkinEdit>({40, 100, 313, 118}, data);  // where the keys go
+  TksSkinCheckRadioBox& box = Box(data, "&Remember");
+  box.SetCanFocused(true);
+  int clicks = 0;
+  box.OnClick = [&clicks](TObject*) { ++clicks; };
+  other->SetFocus();
+  Settle();
+  session.driver.PressKey('R', TestDriver::Alt);
+  Settle();
+  EXPECT_TRUE(box.Checked());
+  EXPECT_TRUE(box.Focused());
+  EXPECT_EQ(clicks, 1);
+  session.driver.PressKey('R', TestDriver::Alt);
+  Settle();
+  EXPECT_FALSE(box.Checked());
+  EXPECT_EQ(other->Caption(), "");  // nothing was typed into the field
+  // Another letter, a box that cannot take the focus, and a disabled box are left alone.
+  session.driver.PressKey('X', TestDriver::Alt);
+  Settle();
+  EXPECT_FALSE(box.Checked());
+  other->SetFocus();
+  box.SetCanFocused(false);
+  session.driver.PressKey('R', TestDriver::Alt);
+  Settle();
+  EXPECT_FALSE(box.Checked());
+  EXPECT_TRUE(other->Focused());
+  box.SetCanFocused(true);
+  box.SetEnabled(false);
+  session.driver.PressKey('R', TestDriver::Alt);
+  Settle();
+  EXPECT_FALSE(box.Checked());
+  EXPECT_EQ(clicks, 2);
 }
 
 TEST_F(CheckBoxTest, AFlatBoxIgnoresTheMask) {

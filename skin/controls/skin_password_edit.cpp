@@ -242,6 +242,13 @@ void TksSkinPasswordEdit::WndProc(TMessage& m) {
     m.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
     return;
   }
+  if (m.Msg == WM_SETCURSOR && Cursor == crDefault &&
+      reinterpret_cast<HWND>(m.WParam) == Handle() && LOWORD(m.LParam) == HTCLIENT) {
+    // A field is typed into: a cursor left at 0 still shows the I-beam over it.
+    WindowSystem().SetCursor(Screen().Cursor(crIBeam));
+    m.Result = 1;
+    return;
+  }
   TksSkinCustomControl::WndProc(m);
 }
 

@@ -120,6 +120,22 @@ TEST_F(PasswordEditTest, TypingReplacesTheSelectionWithinMaxLength) {
   EXPECT_EQ(field.Text(), "xyzw");
 }
 
+TEST_F(PasswordEditTest, TheCursorOverTheFieldIsTheIBeamEvenWhenSetToZero) {
+  TksSkinPasswordEdit& field = Field(data);
+  for (int cursor : {crIBeam, crDefault}) {
+    field.Cursor = cursor;
+    session.driver.MoveTo(OnScreen(*form, {5, 300}));
+    session.driver.MoveTo(OnScreen(field, {30, 8}));
+    Settle();
+    ASSERT_TRUE(session.backend.Cursor());
+    EXPECT_EQ(session.backend.Cursor()->Standard, TStandardCursor::IBeam) << cursor;
+  }
+  field.Cursor = crHandPoint;
+  session.driver.MoveTo(OnScreen(field, {40, 8}));
+  Settle();
+  EXPECT_EQ(session.backend.Cursor()->Standard, TStandardCursor::Hand);
+}
+
 TEST_F(PasswordEditTest, AClickPlacesTheCaretInTheCellUnderIt) {
   TksSkinPasswordEdit& field = Field(data);
   field.SetText("abcdef");

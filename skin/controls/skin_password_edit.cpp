@@ -237,16 +237,15 @@ void TksSkinPasswordEdit::DrawPlain(TBitmap& bitmap) {
 
 // ---- input
 
+void TksSkinPasswordEdit::CreateParams(TCreateParams& params) {
+  TksSkinCustomControl::CreateParams(params);
+  // A field is typed into: a Cursor left at 0 shows the I-beam of its window class.
+  params.Cursor = LoadCursor(TStandardCursor::IBeam);
+}
+
 void TksSkinPasswordEdit::WndProc(TMessage& m) {
   if (m.Msg == WM_GETDLGCODE) {
     m.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
-    return;
-  }
-  if (m.Msg == WM_SETCURSOR && Cursor == crDefault &&
-      reinterpret_cast<HWND>(m.WParam) == Handle() && LOWORD(m.LParam) == HTCLIENT) {
-    // A field is typed into: a cursor left at 0 still shows the I-beam over it.
-    WindowSystem().SetCursor(Screen().Cursor(crIBeam));
-    m.Result = 1;
     return;
   }
   TksSkinCustomControl::WndProc(m);

@@ -51,6 +51,7 @@ class TksSkinPasswordEdit : public TksSkinCustomControl {
   void CalcSkinSize(int& width, int& height) override;
   void DrawSkinned(TBitmap& bitmap) override;
   void DrawPlain(TBitmap& bitmap) override;
+  void CreateParams(TCreateParams& params) override;
   void WndProc(TMessage& m) override;
   void KeyDown(std::uint16_t& key, TShiftState shift) override;
   void KeyPress(char32_t& key) override;
